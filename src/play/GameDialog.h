@@ -1,0 +1,54 @@
+#pragma once
+
+#include "play/CommandId.h"
+#include "play/GameState.h"
+#include "play/GameWindow.h"
+#include "sound/SoundEffects.h"
+
+namespace trevallion {
+
+// The controller: it holds the game state, takes every cell click and menu command, and tells
+// the window what to show. It never touches the toolkit itself.
+class GameDialog {
+  public:
+    explicit GameDialog(GameWindow& window);
+
+    GameDialog(const GameDialog&) = delete;
+    GameDialog& operator=(const GameDialog&) = delete;
+
+    // The game's part of the window's start-up: every cell shows the wall until the first
+    // level or pastime paints it.
+    void OnInitDialog();
+
+    // The one entry for cell clicks (x, y in 0..6) and computer turns (50, 50).
+    void OnCell(int x, int y);
+
+    void OnCommand(CommandId command);
+
+    // Sets up level n from its layout: 0 means level 1, and anything past the last level shows
+    // the closing message and starts again at level 1.
+    void LoadLevel(int n);
+
+    // Asks a thinking computer player to stop and waits, still handling the window's events,
+    // until its worker has left Thinking.
+    void AbortComputerSearch();
+
+    // Plays sound effect `effect` (an Effect index) if sound is on.
+    void PlayEffect(int effect);
+
+    GameState& State() { return m_state; }
+    const GameState& State() const { return m_state; }
+    const SoundChooser& Sounds() const { return m_sounds; }
+
+  private:
+    void HumanClick(int side, int x, int y);
+    void ExecuteHumanMove(int toX, int toY);
+    void CheckOutcome();
+    void ShowBoard();
+
+    GameWindow& m_window;
+    GameState m_state;
+    SoundChooser m_sounds;
+};
+
+} // namespace trevallion

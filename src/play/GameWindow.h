@@ -1,0 +1,38 @@
+#pragma once
+
+#include "rules/CellCode.h"
+
+#include <string_view>
+
+namespace trevallion {
+
+enum class MessageButtons { Ok, YesNo };
+enum class MessageIcon { Exclamation, Information, Stop };
+enum class MessageAnswer { Ok, Yes, No };
+
+// Everything the game asks of its window. The controller never sees the toolkit: the desktop
+// shell implements this interface, and the tests use a recording fake.
+class GameWindow {
+  public:
+    virtual ~GameWindow() = default;
+
+    // Shows tile image `image` (a cell code, 0..27) on the button of cell (x, y).
+    virtual void ShowTile(int x, int y, CellCode image) = 0;
+
+    virtual void SetTitle(std::string_view title) = 0;
+
+    // A modal message box captioned with the program's name; returns the button pressed.
+    virtual MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons,
+                                      MessageIcon icon) = 0;
+
+    // The modal "Level Complete" box announcing that side (1 or 2) has won.
+    virtual void ShowWinnerBox(int side) = 0;
+
+    // Starts playing a sound file in the background, replacing any sound still playing.
+    virtual void PlaySoundFile(std::string_view file) = 0;
+
+    // Handles the window's pending events once and returns without waiting for more.
+    virtual void PumpEvents() = 0;
+};
+
+} // namespace trevallion

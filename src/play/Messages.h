@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace trevallion {
+
+// The program's own texts, shown exactly as they stand here.
+inline constexpr std::string_view ProgramName = "Trevallion";
+inline constexpr std::string_view GameOverTitle = "Game Over";
+inline constexpr std::string_view PleaseWaitTitle = "Please Wait...";
+
+inline constexpr std::string_view WinnerBoxTitle = "Level Complete";
+inline constexpr std::string_view PlayerOneWinsText = "Player 1 Wins!";
+inline constexpr std::string_view PlayerTwoWinsText = "Player 2  Wins!";
+
+inline constexpr std::string_view TryAgainPlayerOne = "Would you like to try\nagain Player 1?";
+inline constexpr std::string_view TryAgainPlayerTwo = "Would you like to try\nagain Player 2?";
+
+inline constexpr std::string_view PastLastLevelMessage =
+    "Congratulations! You've made\nit past Level 50.  Thank you\nfor playing Trevallion."
+    "\n\nOur next game is already\nin the making; look out for\nnews of it where you found\n"
+    "this one.";
+
+// "Trevallion Level 7" for level 7.
+inline std::string LevelTitle(int level) {
+    return std::string(ProgramName) + " Level " + std::to_string(level);
+}
+
+} // namespace trevallion

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "rules/Board.h"
+
+#include <array>
+#include <cstdint>
+
+namespace trevallion {
+
+// One move: the cell of the moving piece, its target, and the class that orders it (2, 1 or 0,
+// higher classes tried first).
+struct MoveRecord {
+    std::int32_t fromX = NoCell;
+    std::int32_t fromY = NoCell;
+    std::int32_t toX = NoCell;
+    std::int32_t toY = NoCell;
+    std::int32_t moveClass = 0;
+
+    friend constexpr bool operator==(const MoveRecord&, const MoveRecord&) = default;
+};
+
+inline constexpr int MoveListCapacity = 60;
+// At least one record always stays an end mark, so a list holds 59 moves at most.
+inline constexpr int MaxMoves = MoveListCapacity - 1;
+
+// A fixed list of 60 records. It ends at the first record whose fromX is 50; every record starts
+// as (50, 50, 50, 50, 0), so whatever generation leaves unwritten is the end mark.
+using MoveList = std::array<MoveRecord, MoveListCapacity>;
+
+inline void ClearMoveList(MoveList& list) {
+    list.fill(MoveRecord{});
+}
+
+inline int CountMoves(const MoveList& list) {
+    int n = 0;
+    while (n < MoveListCapacity && list[n].fromX != NoCell) {
+        ++n;
+    }
+    return n;
+}
+
+} // namespace trevallion

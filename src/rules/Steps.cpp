@@ -1,0 +1,62 @@
+#include "rules/Steps.h"
+
+namespace trevallion {
+namespace {
+
+constexpr std::uint8_t Up = 1 << 0;
+constexpr std::uint8_t UpRight = 1 << 1;
+constexpr std::uint8_t Right = 1 << 2;
+constexpr std::uint8_t DownRight = 1 << 3;
+constexpr std::uint8_t Down = 1 << 4;
+constexpr std::uint8_t DownLeft = 1 << 5;
+constexpr std::uint8_t Left = 1 << 6;
+constexpr std::uint8_t UpLeft = 1 << 7;
+
+// Player 1's pieces, codes 3 to 14; Player 2's codes 16 to 27 share them.
+constexpr std::uint8_t PieceSteps[12] = {
+    Up | DownLeft | DownRight,               // 3: three arms
+    Right | UpLeft | DownLeft,               // 4: three arms
+    Down | UpLeft | UpRight,                 // 5: three arms
+    Left | UpRight | DownRight,              // 6: three arms
+    Up | Down | Left | Right,                // 7: upright cross
+    UpLeft | UpRight | DownLeft | DownRight, // 8: diagonal cross
+    Left | Right,                            // 9: horizontal bar
+    Up | Down,                               // 10: vertical bar
+    Left | Right | Up,                       // 11: horizontal bar, arm up
+    Up | Down | Right,                       // 12: vertical bar, arm right
+    Left | Right | Down,                     // 13: horizontal bar, arm down
+    Up | Down | Left,                        // 14: vertical bar, arm left
+};
+
+int DirectionIndex(long long dx, long long dy) {
+    for (int i = 0; i < DirectionCount; ++i) {
+        if (Directions[i].dx == dx && Directions[i].dy == dy) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+std::uint8_t StepMask(CellCode code) {
+    if (code >= 3 && code <= 14) {
+        return PieceSteps[code - 3];
+    }
+    if (code >= 16 && code <= LastCode) {
+        return PieceSteps[code - PlayerTwoOffset - 3];
+    }
+    return 0;
+}
+
+int CanStep(CellCode code, int fromX, int fromY, int toX, int toY) {
+    // Widened so that no pair of coordinates can overflow the difference.
+    const int direction =
+        DirectionIndex(static_cast<long long>(toX) - fromX, static_cast<long long>(toY) - fromY);
+    if (direction < 0) {
+        return 0;
+    }
+    return (StepMask(code) >> direction) & 1;
+}
+
+} // namespace trevallion

@@ -1,0 +1,55 @@
+#include "sound/SoundEffects.h"
+
+namespace trevallion {
+namespace {
+
+constexpr std::string_view Ambient[] = {"sounds/ambient1.wav", "sounds/ambient2.wav",
+                                        "sounds/ambient3.wav"};
+constexpr std::string_view Win[] = {"sounds/win1.wav", "sounds/win2.wav", "sounds/win3.wav"};
+constexpr std::string_view Lose[] = {"sounds/lose1.wav", "sounds/lose2.wav"};
+constexpr std::string_view Capture[] = {"sounds/capture1.wav", "sounds/capture2.wav",
+                                        "sounds/capture3.wav", "sounds/capture4.wav",
+                                        "sounds/capture5.wav", "sounds/capture6.wav"};
+
+// Which capture file each turn of the rotation plays, in three bands of levels.
+constexpr int CaptureOrder[3][6] = {
+    {1, 2, 3, 4, 5, 6}, // levels below 15
+    {5, 6, 4, 3, 2, 1}, // levels 15 to 24
+    {3, 2, 1, 6, 5, 4}, // levels 25 and above
+};
+
+// Counts 1, 2, ... variants, then starts again at 1.
+std::int32_t Advance(std::int32_t& turn, std::int32_t variants) {
+    ++turn;
+    if (turn == variants + 1) {
+        turn = 1;
+    }
+    return turn;
+}
+
+} // namespace
+
+std::string_view SoundChooser::NextFile(std::int32_t effect, std::int32_t level) {
+    switch (effect) {
+    case EffectAmbient:
+        return Ambient[Advance(ambientTurn, 3) - 1];
+    case EffectWin:
+        return Win[Advance(winTurn, 3) - 1];
+    case EffectLose:
+        return Lose[Advance(loseTurn, 2) - 1];
+    case EffectCapture: {
+        const int band = level < 15 ? 0 : level < 25 ? 1 : 2;
+        return Capture[CaptureOrder[band][Advance(captureTurn, 6) - 1] - 1];
+    }
+    case EffectJingle:
+        return "sounds/qmv.wav";
+    case EffectStartup:
+        return "sounds/startup.wav";
+    case EffectInstructions:
+        return "sounds/instructions.wav";
+    default:
+        return {};
+    }
+}
+
+} // namespace trevallion

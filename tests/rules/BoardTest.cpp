@@ -1,0 +1,50 @@
+#include "rules/Board.h"
+#include "BoardText.h"
+#include "rules/CellCode.h"
+
+#include <gtest/gtest.h>
+
+namespace trevallion {
+namespace {
+
+TEST(Board, CellsAreStoredColumnByColumn) {
+    EXPECT_EQ(CellIndex(1, 0), 7); // second cell of the top row
+    EXPECT_EQ(CellIndex(0, 1), 1); // first cell of the second row
+    EXPECT_EQ(CellIndex(6, 6), 48);
+
+    // Rows as seen on screen come back transposed when the elements are read in order.
+    const Board board = testing::BoardFromRows("0 1 2 3 4 5 6\n"
+                                               "7 0 0 0 0 0 0\n"
+                                               "8 0 0 0 0 0 0\n"
+                                               "9 0 0 0 0 0 0\n"
+                                               "10 0 0 0 0 0 0\n"
+                                               "11 0 0 0 0 0 0\n"
+                                               "12 0 0 0 0 0 13\n");
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(board[i], i == 0 ? 0 : 6 + i) << "column 0, row " << i;
+        EXPECT_EQ(board[i * 7], i) << "row 0, column " << i;
+    }
+    EXPECT_EQ(board.At(6, 6), 13);
+    EXPECT_EQ(board[48], 13);
+}
+
+TEST(Board, SidesOwnTheirCodes) {
+    EXPECT_TRUE(IsPlayerTwoCode(15));
+    EXPECT_FALSE(IsPlayerOneCode(15));
+    EXPECT_TRUE(IsPlayerOneCode(14));
+    EXPECT_FALSE(IsPlayerTwoCode(14));
+    for (const CellCode neutral : {Empty, Wall}) {
+        EXPECT_FALSE(BelongsTo(neutral, PlayerOne));
+        EXPECT_FALSE(BelongsTo(neutral, PlayerTwo));
+    }
+    // Player 2 takes every code above 14, with no upper bound.
+    EXPECT_TRUE(IsPlayerTwoCode(1000));
+    EXPECT_FALSE(IsMovablePieceOf(PlayerOneKing, PlayerOne));
+    EXPECT_FALSE(IsMovablePieceOf(PlayerTwoKing, PlayerTwo));
+    EXPECT_TRUE(IsMovablePieceOf(3, PlayerOne));
+    EXPECT_FALSE(IsMovablePieceOf(3, PlayerTwo));
+    EXPECT_TRUE(IsMovablePieceOf(16, PlayerTwo));
+}
+
+} // namespace
+} // namespace trevallion
