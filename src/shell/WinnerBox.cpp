@@ -1,0 +1,31 @@
+#include "shell/WinnerBox.h"
+
+#include "play/Messages.h"
+#include "rules/CellCode.h"
+#include "shell/QtText.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace trevallion {
+
+WinnerBox::WinnerBox(int side, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(ToQString(WinnerBoxTitle));
+    setModal(true);
+
+    auto* label =
+        new QLabel(ToQString(side == PlayerOne ? PlayerOneWinsText : PlayerTwoWinsText), this);
+    label->setAlignment(Qt::AlignCenter);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+} // namespace trevallion
