@@ -31,8 +31,10 @@ void AddMovesOf(const Board& board, int x, int y, int side, int orderingMode, in
                 continue;
             }
             const CellCode target = board.At(tx, ty);
+            // Player 1 may go onto empty cells and Player 2's; Player 2 onto anything that is
+            // neither a wall nor its own.
             const bool targetOk = side == PlayerOne ? (target == Empty || IsPlayerTwoCode(target))
-                                                    : (target != Wall && target < 15);
+                                                    : (target != Wall && !IsPlayerTwoCode(target));
             if (!targetOk || !CanStep(code, x, y, tx, ty)) {
                 continue;
             }
