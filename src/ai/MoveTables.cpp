@@ -1,0 +1,47 @@
+#include "ai/MoveTables.h"
+
+#include "rules/CellCode.h"
+#include "rules/Steps.h"
+
+namespace trevallion::engine {
+namespace {
+
+void FillTargets(MoveTables& tables, int side, CellCode code) {
+    // Player 1 looks at the row above first, Player 2 at the row below.
+    const int firstRowStep = side == PlayerOne ? 1 : -1;
+    for (int y = 0; y < BoardSize; ++y) {
+        for (int x = 0; x < BoardSize; ++x) {
+            TargetList& list = tables.targets[side][code][ReadingIndex(x, y)];
+            int count = 0;
+            for (int row = 0; row < 3; ++row) {
+                const int ty = y - firstRowStep + row * firstRowStep;
+                for (int tx = x - 1; tx <= x + 1; ++tx) {
+                    if (OnBoard(tx, ty) && CanStep(code, x, y, tx, ty) == 1) {
+                        list.cells[count++] = static_cast<std::uint8_t>(ReadingIndex(tx, ty));
+                    }
+                }
+            }
+        }
+    }
+}
+
+MoveTables BuildMoveTables() {
+    MoveTables tables{};
+    for (CellCode code = 0; code <= LastCode; ++code) {
+        if (IsMovablePieceOf(code, PlayerOne)) {
+            FillTargets(tables, PlayerOne, code);
+        } else if (IsMovablePieceOf(code, PlayerTwo)) {
+            FillTargets(tables, PlayerTwo, code);
+        }
+    }
+    return tables;
+}
+
+} // namespace
+
+const MoveTables& GetMoveTables() {
+    static const MoveTables tables = BuildMoveTables();
+    return tables;
+}
+
+} // namespace trevallion::engine

@@ -1,0 +1,68 @@
+#include "ai/ReferenceSearch.h"
+
+#include "ai/Evaluate.h"
+#include "rules/GenerateMoves.h"
+
+namespace trevallion {
+
+int ReferenceSearch(SearchContext& ctx, int side, const Board& board, int depth, int alpha,
+                    int beta) {
+    ++ctx.nodes;
+    if (ctx.abortSearch.load(std::memory_order_acquire) == 1) {
+        return 0;
+    }
+    if (depth == 0) {
+        return Evaluate(board, side);
+    }
+
+    int best = LosingScore;
+    MoveList list;
+    ClearMoveList(list);
+    GenerateMoves(board, list, side, ctx.orderingMode);
+    const bool root = depth == ctx.searchDepth;
+    const CellCode enemyKing = KingOf(OtherSide(side));
+
+    if (root) {
+        if (list[0].fromX == NoCell) {
+            return LosingScore;
+        }
+        // Taking the enemy king ends the game: no need to look further.
+        for (const MoveRecord& move : list) {
+            if (move.fromX == NoCell) {
+                break;
+            }
+            if (board.At(move.toX, move.toY) == enemyKing) {
+                ctx.computerMove = {move.fromX, move.fromY, move.toX, move.toY};
+                return KingCaptureScore;
+            }
+        }
+    }
+    if (list[0].fromX == NoCell) {
+        return best;
+    }
+
+    for (const MoveRecord& move : list) {
+        if (move.fromX == NoCell) {
+            break;
+        }
+        if (best >= beta) {
+            return best;
+        }
+        Board child = board;
+        child.At(move.toX, move.toY) = child.At(move.fromX, move.fromY);
+        child.At(move.fromX, move.fromY) = Empty;
+        if (best > alpha) {
+            alpha = best;
+        }
+        const int value = -ReferenceSearch(ctx, OtherSide(side), child, depth - 1, -beta, -alpha);
+        if (value > best) {
+            best = value;
+            if (root) {
+                ctx.computerMove = {move.fromX, move.fromY, move.toX, move.toY};
+            }
+        }
+    }
+    return best;
+}
+
+} // namespace trevallion

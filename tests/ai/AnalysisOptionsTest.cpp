@@ -1,0 +1,79 @@
+#include "AnalysisOptions.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace trevallion {
+namespace {
+
+ParsedArguments Parse(std::initializer_list<std::string_view> args) {
+    return ParseArguments(std::vector<std::string_view>(args));
+}
+
+TEST(AnalysisOptions, ReadsBothSearchForms) {
+    auto parsed = Parse({"--level", "50", "--side", "2", "--depth", "4", "--mode", "1"});
+    ASSERT_EQ(parsed.error, "");
+    EXPECT_EQ(parsed.options.level, 50);
+    EXPECT_EQ(parsed.options.side, PlayerTwo);
+    EXPECT_FALSE(parsed.options.useStrength);
+    EXPECT_EQ(parsed.options.depth, 4);
+    EXPECT_EQ(parsed.options.orderingMode, 1);
+
+    parsed = Parse({"--strength", "medium", "--board", "-"});
+    ASSERT_EQ(parsed.error, "");
+    EXPECT_EQ(parsed.options.boardFile, "-");
+    EXPECT_EQ(parsed.options.side, PlayerOne);
+    EXPECT_TRUE(parsed.options.useStrength);
+    EXPECT_EQ(parsed.options.strength, AiMedium);
+
+    EXPECT_TRUE(Parse({"--level", "x", "--help"}).help);
+}
+
+TEST(AnalysisOptions, RefusesMalformedCommandLines) {
+    const std::initializer_list<std::string_view> malformed[] = {
+        {"--level", "1", "--depth", "2", "--mode", "0", "--fast"}, // unknown option
+        {"--level", "1", "--depth", "2", "--mode"},                // missing value
+        {"--level", "1", "--board", "b.txt", "--strength", "easy"},
+        {"--side", "1", "--strength", "easy"},                  // no position
+        {"--level", "1", "--strength", "easy", "--depth", "2"}, // two searches
+        {"--level", "1", "--depth", "2"},                       // depth without mode
+        {"--level", "1"},                                       // no search
+        {"--level", "51", "--strength", "easy"},
+        {"--level", "1", "--side", "3", "--strength", "easy"},
+        {"--level", "1", "--strength", "hard"},
+        {"--level", "1", "--depth", "9", "--mode", "0"},
+        {"--level", "1", "--depth", "2", "--mode", "2"},
+        {"--level", "1", "--depth", "2x", "--mode", "0"},
+        {"--level", "1", "--level", "2", "--strength", "easy"},
+    };
+    for (const auto& args : malformed) {
+        const auto parsed = Parse(args);
+        EXPECT_FALSE(parsed.error.empty()) << *args.begin() << " ... (" << args.size() << ")";
+        EXPECT_FALSE(parsed.help);
+    }
+}
+
+std::string Codes(int count, const std::string& code = "0") {
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        text += code + (i % 7 == 6 ? "\n" : " ");
+    }
+    return text;
+}
+
+TEST(AnalysisOptions, ReadsBoardsInScreenOrder) {
+    // The second code is row 0, column 1; the eighth is row 1, column 0.
+    const auto parsed = ParseBoardText(" 0 27 " + Codes(5) + "\t15 " + Codes(41));
+    ASSERT_EQ(parsed.error, "");
+    EXPECT_EQ(parsed.board.At(1, 0), 27);
+    EXPECT_EQ(parsed.board.At(0, 1), 15);
+    EXPECT_EQ(parsed.board.At(1, 1), 0);
+
+    for (const std::string& bad : {Codes(48), Codes(50), Codes(48) + "x", Codes(48) + "28",
+                                   Codes(48) + "-1", Codes(48) + "3.5"}) {
+        EXPECT_FALSE(ParseBoardText(bad).error.empty()) << bad;
+    }
+}
+
+} // namespace
+} // namespace trevallion

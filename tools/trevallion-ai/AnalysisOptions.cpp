@@ -1,0 +1,200 @@
+#include "AnalysisOptions.h"
+
+#include "levels/LevelLayouts.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <optional>
+
+namespace trevallion {
+namespace {
+
+// A whole decimal integer and nothing else.
+std::optional<int> ParseInt(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size() || text.empty()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<int> ParseIntIn(std::string_view text, int low, int high) {
+    const auto value = ParseInt(text);
+    if (!value || *value < low || *value > high) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<PlayerType> ParseStrength(std::string_view text) {
+    if (text == "easy") {
+        return AiEasy;
+    }
+    if (text == "medium") {
+        return AiMedium;
+    }
+    if (text == "difficult") {
+        return AiDifficult;
+    }
+    return std::nullopt;
+}
+
+std::string Range(int low, int high) {
+    return std::to_string(low) + " to " + std::to_string(high);
+}
+
+// Applies one option with its value; returns an error text, empty when the value is good.
+std::string ApplyOption(std::string_view name, std::string_view value, AnalysisOptions& options) {
+    if (name == "--level") {
+        const auto level = ParseIntIn(value, 1, LevelCount);
+        options.level = level.value_or(0);
+        return level ? "" : "--level takes a level from " + Range(1, LevelCount);
+    }
+    if (name == "--board") {
+        options.boardFile = std::string(value);
+        return value.empty() ? "--board takes a file name, or - for standard input" : "";
+    }
+    if (name == "--side") {
+        const auto side = ParseIntIn(value, PlayerOne, PlayerTwo);
+        options.side = side.value_or(PlayerOne);
+        return side ? "" : "--side takes 1 or 2";
+    }
+    if (name == "--strength") {
+        const auto strength = ParseStrength(value);
+        options.strength = strength.value_or(Human);
+        options.useStrength = strength.has_value();
+        return strength ? "" : "--strength takes easy, medium or difficult";
+    }
+    if (name == "--depth") {
+        const auto depth = ParseIntIn(value, 0, MaxAnalysisDepth);
+        options.depth = depth.value_or(0);
+        return depth ? "" : "--depth takes a depth from " + Range(0, MaxAnalysisDepth);
+    }
+    const auto mode = ParseIntIn(value, 0, 1);
+    options.orderingMode = mode.value_or(0);
+    return mode ? "" : "--mode takes 0 or 1";
+}
+
+bool Contains(const std::vector<std::string_view>& names, std::string_view name) {
+    return std::ranges::find(names, name) != names.end();
+}
+
+bool IsOption(std::string_view name) {
+    return Contains({"--level", "--board", "--side", "--strength", "--depth", "--mode"}, name);
+}
+
+// The checks that look at the options together.
+std::string CheckCombination(const std::vector<std::string_view>& seen) {
+    const auto given = [&](std::string_view name) { return Contains(seen, name); };
+    if (given("--level") == given("--board")) {
+        return "give exactly one of --level and --board";
+    }
+    if (given("--strength") && (given("--depth") || given("--mode"))) {
+        return "--strength cannot be combined with --depth or --mode";
+    }
+    if (!given("--strength") && !(given("--depth") && given("--mode"))) {
+        return "give --strength, or --depth together with --mode";
+    }
+    return "";
+}
+
+} // namespace
+
+ParsedArguments ParseArguments(const std::vector<std::string_view>& args) {
+    ParsedArguments parsed;
+    if (Contains(args, "--help") || Contains(args, "-h")) {
+        parsed.help = true;
+        return parsed;
+    }
+    AnalysisOptions& options = parsed.options;
+    std::vector<std::string_view> seen;
+    for (std::size_t i = 0; i < args.size(); i += 2) {
+        const std::string_view name = args[i];
+        if (!IsOption(name)) {
+            parsed.error = "unknown argument " + std::string(name);
+            return parsed;
+        }
+        if (Contains(seen, name)) {
+            parsed.error = std::string(name) + " is given twice";
+            return parsed;
+        }
+        if (i + 1 == args.size()) {
+            parsed.error = std::string(name) + " needs a value";
+            return parsed;
+        }
+        seen.push_back(name);
+        parsed.error = ApplyOption(name, args[i + 1], options);
+        if (!parsed.error.empty()) {
+            return parsed;
+        }
+    }
+    parsed.error = CheckCombination(seen);
+    return parsed;
+}
+
+ParsedBoard ParseBoardText(std::string_view text) {
+    ParsedBoard parsed;
+    int count = 0;
+    std::size_t i = 0;
+    while (true) {
+        while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])) != 0) {
+            ++i;
+        }
+        if (i == text.size()) {
+            break;
+        }
+        std::size_t end = i;
+        while (end < text.size() && std::isspace(static_cast<unsigned char>(text[end])) == 0) {
+            ++end;
+        }
+        const std::string_view token = text.substr(i, end - i);
+        i = end;
+        const auto code = ParseInt(token);
+        if (!code) {
+            parsed.error = "the board holds something that is not a number: " + std::string(token);
+            return parsed;
+        }
+        if (*code < Empty || *code > LastCode) {
+            parsed.error = "the board holds a code outside 0..27: " + std::string(token);
+            return parsed;
+        }
+        if (count == CellCount) {
+            parsed.error = "the board has more than 49 codes";
+            return parsed;
+        }
+        parsed.board.At(count % BoardSize, count / BoardSize) = *code;
+        ++count;
+    }
+    if (count < CellCount) {
+        parsed.error = "the board has " + std::to_string(count) + " codes instead of 49";
+    }
+    return parsed;
+}
+
+std::string_view UsageText() {
+    return R"(Usage: trevallion-ai POSITION [--side 1|2] SEARCH
+
+Searches a Trevallion position with the computer player's engine and prints one line:
+  score S move FX FY TX TY nodes N ms T
+S is the score for the side to move, the move is the one the search chose (50 50 50 50 when it
+chose none), N counts the search's calls over all passes and T is the time in milliseconds.
+
+POSITION, exactly one of:
+  --level N          the starting layout of level N, 1 to 50
+  --board FILE       49 codes 0 to 27, whitespace-separated, in screen order (row y = 0
+                     first, each row x = 0 to 6); FILE - reads standard input
+--side 1|2           the side to move (default 1)
+SEARCH, exactly one of:
+  --strength easy|medium|difficult
+                     the computer player's passes at that strength (depth 2, 4 or 6)
+  --depth D --mode M one pass at depth D (0 to 8) with the window -1000..1000,
+                     ordering mode M: 0 captures first, 1 quiet moves first
+--help               this text
+
+Malformed arguments or boards print one line on standard error and exit with status 2.
+)";
+}
+
+} // namespace trevallion

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "ai/Strength.h"
+#include "rules/Board.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace trevallion {
+
+// The deepest search the tool accepts with --depth.
+inline constexpr int MaxAnalysisDepth = 8;
+
+// What the command line asks for: one position, the side to move, and either a strength (the
+// computer player's passes) or a single pass at a given depth and ordering mode.
+struct AnalysisOptions {
+    int level = 0;         // 1..50, or 0 when the board comes from a file
+    std::string boardFile; // "-" for standard input; empty when a level is given
+    int side = PlayerOne;
+    bool useStrength = false;
+    PlayerType strength = Human;
+    int depth = 0;
+    int orderingMode = 0;
+};
+
+struct ParsedArguments {
+    AnalysisOptions options;
+    bool help = false;
+    std::string error; // not empty: the command line is malformed, and this says why
+};
+
+// Reads the arguments that follow the program's name.
+ParsedArguments ParseArguments(const std::vector<std::string_view>& args);
+
+struct ParsedBoard {
+    Board board;
+    std::string error; // not empty: the text is not a board
+};
+
+// Reads a board written as 49 whitespace-separated codes 0..27 in screen order: row y = 0 first,
+// each row from x = 0 to 6.
+ParsedBoard ParseBoardText(std::string_view text);
+
+// The text that --help prints.
+std::string_view UsageText();
+
+} // namespace trevallion
