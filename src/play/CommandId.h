@@ -10,6 +10,22 @@ enum class CommandId : int {
     Level20 = 32788,
     Level40 = 32789,
     RestartLevel = 32787,
+    PlayerOneHuman = 32776,
+    PlayerOneEasy = 32777,
+    PlayerOneMedium = 32778,
+    PlayerOneDifficult = 32779,
+    PlayerTwoHuman = 32780,
+    PlayerTwoEasy = 32781,
+    PlayerTwoMedium = 32782,
+    PlayerTwoDifficult = 32783,
 };
+
+// The Player menu item that makes `side` (1 or 2) a player of `type` (0..3); the items of each
+// menu are numbered in the order of the types.
+constexpr CommandId PlayerCommand(int side, int type) {
+    const int first =
+        static_cast<int>(side == 1 ? CommandId::PlayerOneHuman : CommandId::PlayerTwoHuman);
+    return static_cast<CommandId>(first + type);
+}
 
 } // namespace trevallion

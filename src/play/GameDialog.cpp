@@ -30,12 +30,31 @@ int CommandLevel(CommandId command) {
 
 GameDialog::GameDialog(GameWindow& window) : m_window(window) {}
 
+GameDialog::~GameDialog() {
+    Shutdown();
+}
+
 void GameDialog::OnInitDialog() {
+    GameState& s = m_state;
+    s.m_initialising = 1;
+    s.m_noGame = 1;
+    s.m_saveVersion = 2;
     for (int x = 0; x < BoardSize; ++x) {
         for (int y = 0; y < BoardSize; ++y) {
             m_window.ShowTile(x, y, Wall);
         }
     }
+    s.m_timerMode = DoodleStartPending;
+    s.m_lastClickX = s.m_lastClickY = NoCell;
+    s.m_playerOneType = Human;
+    s.m_cursorSide = 0;
+    s.m_computerState.store(Idle);
+    s.m_gameOver = 0;
+    s.m_level = 0;
+    ApplyStoredPlayers();
+    s.m_finishedSide.store(0);
+    s.m_abortSearch.store(0);
+    s.m_initialising = 0;
 }
 
 void GameDialog::OnCell(int x, int y) {
@@ -52,8 +71,11 @@ void GameDialog::OnCell(int x, int y) {
     const int side = s.m_sideToMove;
     if (side == PlayerOne || side == PlayerTwo) {
         s.m_cursorSide = side;
-        if (s.TypeOf(side) == Human) {
+        const PlayerType type = s.TypeOf(side);
+        if (type == Human) {
             HumanClick(side, x, y);
+        } else if (type >= AiEasy && type <= AiDifficult) {
+            ComputerTurn(side);
         }
     }
     CheckOutcome();
@@ -94,6 +116,12 @@ void GameDialog::HumanClick(int side, int x, int y) {
     ExecuteHumanMove(x, y);
     s.m_sideToMove = s.m_cursorSide = OtherSide(side);
     s.m_selX = s.m_selY = NoCell;
+    // A finished computer move can still wait here when its side was made human after the
+    // worker had started. It was worked out for the position this move has just changed, so it
+    // is dropped; whichever computer player is to move next thinks afresh.
+    if (s.m_computerState.load(std::memory_order_acquire) == MoveReady) {
+        s.m_computerState.store(Idle, std::memory_order_relaxed);
+    }
 }
 
 void GameDialog::ExecuteHumanMove(int toX, int toY) {
@@ -135,6 +163,14 @@ void GameDialog::CheckOutcome() {
 }
 
 void GameDialog::OnCommand(CommandId command) {
+    for (int side : {PlayerOne, PlayerTwo}) {
+        for (int type = Human; type <= AiDifficult; ++type) {
+            if (command == PlayerCommand(side, type)) {
+                ChoosePlayer(side, static_cast<PlayerType>(type));
+                return;
+            }
+        }
+    }
     if (command == CommandId::RestartLevel) {
         // Before any level this starts level 1; during the Life Doodle, the last level again.
         if (m_state.m_level == 0) {

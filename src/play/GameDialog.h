@@ -12,13 +12,24 @@ namespace trevallion {
 class GameDialog {
   public:
     explicit GameDialog(GameWindow& window);
+    // Stops and joins a computer player's worker, which writes into this object while it runs.
+    ~GameDialog();
 
     GameDialog(const GameDialog&) = delete;
     GameDialog& operator=(const GameDialog&) = delete;
 
     // The game's part of the window's start-up: every cell shows the wall until the first
-    // level or pastime paints it.
+    // level or pastime paints it, and the stored player settings are applied as if chosen
+    // from the Player menus.
     void OnInitDialog();
+
+    // The window timer's tick, once a second: on a computer player's turn it runs that
+    // player's turn step.
+    void OnTimer();
+
+    // Abandons a running search and waits for its worker to end. The window calls this before
+    // it goes away; nothing is left running afterwards.
+    void Shutdown();
 
     // The one entry for cell clicks (x, y in 0..6) and computer turns (50, 50).
     void OnCell(int x, int y);
@@ -42,6 +53,13 @@ class GameDialog {
 
   private:
     void HumanClick(int side, int x, int y);
+    void ComputerTurn(int side);
+    void StartComputerWorker(int side);
+    void ExecuteComputerMove();
+    // A Player menu item: makes `side` a player of `type` unless the other side is already a
+    // computer player.
+    void ChoosePlayer(int side, PlayerType type);
+    void ApplyStoredPlayers();
     void ExecuteHumanMove(int toX, int toY);
     void CheckOutcome();
     void ShowBoard();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ai/SearchContext.h"
+#include "ai/Strength.h"
 #include "rules/Board.h"
 
 #include <array>
@@ -8,21 +10,11 @@
 
 namespace trevallion {
 
-// What plays a side; also the value stored for each side's setting.
-enum PlayerType : std::int32_t { Human = 0, AiEasy = 1, AiMedium = 2, AiDifficult = 3 };
-
 // The stage of the hand-off between the window and a computer player's worker.
 enum ComputerState : std::int32_t { Idle = 0, Thinking = 1, MoveReady = 2 };
 
 // What drives the window timer: the Life Doodle (start pending, running) or the game.
 enum TimerMode : std::int32_t { DoodleStartPending = 0, DoodleRunning = 1, GameMode = 3 };
-
-struct ComputerMove {
-    std::int32_t fromX = NoCell;
-    std::int32_t fromY = NoCell;
-    std::int32_t toX = NoCell;
-    std::int32_t toY = NoCell;
-};
 
 // The whole state of a game, as plain fields. The window's thread owns it; a computer player's
 // worker reads the position and writes only the atomics and its chosen move while it thinks.

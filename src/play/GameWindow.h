@@ -1,7 +1,9 @@
 #pragma once
 
+#include "play/CommandId.h"
 #include "rules/CellCode.h"
 
+#include <functional>
 #include <string_view>
 
 namespace trevallion {
@@ -33,6 +35,26 @@ class GameWindow {
 
     // Handles the window's pending events once and returns without waiting for more.
     virtual void PumpEvents() = 0;
+
+    // The mouse cursor over the window: 0 the plain arrow, 1 or 2 the arrow naming that side.
+    virtual void SetCursor(int cursorSide) = 0;
+
+    // Gives the keyboard focus to the button of cell (x, y).
+    virtual void SetFocus(int x, int y) = 0;
+
+    // Sets or clears the check mark of a menu item.
+    virtual void CheckMenuItem(CommandId item, bool checked) = 0;
+
+    // Runs `work` on a new thread and returns at once; false when no thread could be started.
+    // The controller joins the previous worker before it starts the next one.
+    virtual bool StartWorker(std::function<void()> work) = 0;
+
+    // Waits until the thread of the last StartWorker, if any, has ended.
+    virtual void JoinWorker() = 0;
+
+    // The program's stored integer settings, by name; `fallback` when a value is missing.
+    virtual int ReadSetting(std::string_view name, int fallback) = 0;
+    virtual void WriteSetting(std::string_view name, int value) = 0;
 };
 
 } // namespace trevallion

@@ -17,6 +17,9 @@ inline constexpr std::string_view PlayerTwoWinsText = "Player 2  Wins!";
 inline constexpr std::string_view TryAgainPlayerOne = "Would you like to try\nagain Player 1?";
 inline constexpr std::string_view TryAgainPlayerTwo = "Would you like to try\nagain Player 2?";
 
+// A Player menu refuses a second computer player.
+inline constexpr std::string_view PlayerTwoMustBeHuman = "Player 2 must be\nset to Human first.";
+inline constexpr std::string_view PlayerOneMustBeHuman = "Player 1 must be\nset to Human first.";
 inline constexpr std::string_view PastLastLevelMessage =
     "Congratulations! You've made\nit past Level 50.  Thank you\nfor playing Trevallion."
     "\n\nOur next game is already\nin the making; look out for\nnews of it where you found\n"

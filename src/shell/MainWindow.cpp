@@ -2,6 +2,7 @@
 
 #include "play/CommandId.h"
 #include "play/Messages.h"
+#include "shell/Cursors.h"
 #include "shell/QtText.h"
 #include "shell/TileArt.h"
 #include "shell/TileButton.h"
@@ -14,6 +15,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QSettings>
+
+#include <system_error>
 
 namespace trevallion {
 namespace {
@@ -32,13 +36,30 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), m_tiles(qApp->devicePixelRatio()), m_controller(*this) {
+MainWindow::MainWindow(std::unique_ptr<QSettings> settings, QWidget* parent)
+    : QMainWindow(parent), m_settings(std::move(settings)), m_tiles(qApp->devicePixelRatio()),
+      m_controller(*this) {
+    m_settings->beginGroup(QStringLiteral("Trevallion"));
+    for (int side = 0; side < 3; ++side) {
+        m_cursors[static_cast<std::size_t>(side)] = SideCursor(side, qApp->devicePixelRatio());
+    }
     setWindowTitle(ToQString(ProgramName));
     BuildBoard();
     BuildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The game's clock: once a second it lets a computer player think or move.
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        m_controller.OnTimer();
+        SyncCursor();
+    });
+    m_timer.start(1000);
     m_controller.OnInitDialog();
+    SyncCursor();
+}
+
+MainWindow::~MainWindow() {
+    m_timer.stop();
+    m_controller.Shutdown();
 }
 
 void MainWindow::BuildBoard() {
@@ -51,8 +72,10 @@ void MainWindow::BuildBoard() {
         for (int x = 0; x < BoardSize; ++x) {
             auto* button = new TileButton(board);
             button->setObjectName(QStringLiteral("cell_%1_%2").arg(x).arg(y));
-            connect(button, &TileButton::clicked, this,
-                    [this, x, y] { m_controller.OnCell(x, y); });
+            connect(button, &TileButton::clicked, this, [this, x, y] {
+                m_controller.OnCell(x, y);
+                SyncCursor();
+            });
             grid->addWidget(button, y, x);
             m_cells[static_cast<std::size_t>(CellIndex(x, y))] = button;
         }
@@ -60,23 +83,49 @@ void MainWindow::BuildBoard() {
     setCentralWidget(board);
 }
 
+QAction* MainWindow::AddCommand(QMenu* menu, const QString& text, CommandId command,
+                                bool checkable) {
+    QAction* action = menu->addAction(text);
+    action->setCheckable(checkable);
+    m_actions[command] = action;
+    connect(action, &QAction::triggered, this, [this, action, command](bool checked) {
+        // The controller alone sets check marks, and a refused command sets none: undo the
+        // toggle Qt has already made.
+        if (action->isCheckable()) {
+            action->setChecked(!checked);
+        }
+        m_controller.OnCommand(command);
+        SyncCursor();
+    });
+    return action;
+}
+
 void MainWindow::BuildMenus() {
     QMenu* start = menuBar()->addMenu(QStringLiteral("Start"));
-    const auto addCommand = [this, start](const QString& text, CommandId command) {
-        QAction* action = start->addAction(text);
-        connect(action, &QAction::triggered, this,
-                [this, command] { m_controller.OnCommand(command); });
-    };
-    addCommand(QStringLiteral("Level 1"), CommandId::Level1);
-    addCommand(QStringLiteral("Level 5"), CommandId::Level5);
-    addCommand(QStringLiteral("Level 10"), CommandId::Level10);
-    addCommand(QStringLiteral("Level 20"), CommandId::Level20);
-    addCommand(QStringLiteral("Level 40"), CommandId::Level40);
+    AddCommand(start, QStringLiteral("Level 1"), CommandId::Level1, false);
+    AddCommand(start, QStringLiteral("Level 5"), CommandId::Level5, false);
+    AddCommand(start, QStringLiteral("Level 10"), CommandId::Level10, false);
+    AddCommand(start, QStringLiteral("Level 20"), CommandId::Level20, false);
+    AddCommand(start, QStringLiteral("Level 40"), CommandId::Level40, false);
     start->addSeparator();
-    addCommand(QStringLiteral("Restart Level"), CommandId::RestartLevel);
+    AddCommand(start, QStringLiteral("Restart Level"), CommandId::RestartLevel, false);
     start->addSeparator();
     QAction* exit = start->addAction(QStringLiteral("Exit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    for (int side : {PlayerOne, PlayerTwo}) {
+        QMenu* player = menuBar()->addMenu(QStringLiteral("Player %1").arg(side));
+        const QString items[] = {QStringLiteral("Human"), QStringLiteral("AI Easy"),
+                                 QStringLiteral("AI Medium"), QStringLiteral("AI Difficult")};
+        for (int type = Human; type <= AiDifficult; ++type) {
+            AddCommand(player, items[type], PlayerCommand(side, type), true);
+        }
+    }
+}
+
+QAction* MainWindow::CommandAction(CommandId command) const {
+    const auto found = m_actions.find(command);
+    return found == m_actions.end() ? nullptr : found->second;
 }
 
 QAbstractButton* MainWindow::CellButton(int x, int y) const {
@@ -121,6 +170,54 @@ void MainWindow::PlaySoundFile(std::string_view /*file*/) {}
 
 void MainWindow::PumpEvents() {
     QCoreApplication::processEvents();
+}
+
+void MainWindow::SetCursor(int cursorSide) {
+    if (cursorSide >= 0 && cursorSide <= 2) {
+        setCursor(m_cursors[static_cast<std::size_t>(cursorSide)]);
+    }
+}
+
+void MainWindow::SyncCursor() {
+    SetCursor(m_controller.State().m_cursorSide);
+}
+
+void MainWindow::SetFocus(int x, int y) {
+    if (QAbstractButton* button = CellButton(x, y)) {
+        button->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void MainWindow::CheckMenuItem(CommandId item, bool checked) {
+    if (QAction* action = CommandAction(item)) {
+        action->setChecked(checked);
+    }
+}
+
+bool MainWindow::StartWorker(std::function<void()> work) {
+    JoinWorker();
+    try {
+        m_worker = std::thread(std::move(work));
+    } catch (const std::system_error&) {
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::JoinWorker() {
+    if (m_worker.joinable()) {
+        m_worker.join();
+    }
+}
+
+int MainWindow::ReadSetting(std::string_view name, int fallback) {
+    bool ok = false;
+    const int value = m_settings->value(ToQString(name)).toInt(&ok);
+    return ok ? value : fallback;
+}
+
+void MainWindow::WriteSetting(std::string_view name, int value) {
+    m_settings->setValue(ToQString(name), value);
 }
 
 } // namespace trevallion

@@ -5,11 +5,19 @@
 #include "rules/Board.h"
 #include "shell/TileSet.h"
 
+#include <QCursor>
 #include <QMainWindow>
+#include <QTimer>
 
 #include <array>
+#include <memory>
+#include <thread>
+#include <unordered_map>
 
 class QAbstractButton;
+class QAction;
+class QMenu;
+class QSettings;
 
 namespace trevallion {
 
@@ -19,7 +27,10 @@ class MainWindow : public QMainWindow, public GameWindow {
     Q_OBJECT
 
   public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // `settings` is the store of the program's settings; they are kept in its group
+    // "Trevallion".
+    explicit MainWindow(std::unique_ptr<QSettings> settings, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     GameDialog& Controller() { return m_controller; }
 
@@ -33,14 +44,34 @@ class MainWindow : public QMainWindow, public GameWindow {
     void ShowWinnerBox(int side) override;
     void PlaySoundFile(std::string_view file) override;
     void PumpEvents() override;
+    void SetCursor(int cursorSide) override;
+    void SetFocus(int x, int y) override;
+    void CheckMenuItem(CommandId item, bool checked) override;
+    bool StartWorker(std::function<void()> work) override;
+    void JoinWorker() override;
+    int ReadSetting(std::string_view name, int fallback) override;
+    void WriteSetting(std::string_view name, int value) override;
+
+    // The menu item of a command, or nullptr.
+    QAction* CommandAction(CommandId command) const;
 
   private:
     void BuildBoard();
     void BuildMenus();
+    QAction* AddCommand(QMenu* menu, const QString& text, CommandId command, bool checkable);
+    // Shows the cursor of the side the controller says is to move.
+    void SyncCursor();
 
+    std::unique_ptr<QSettings> m_settings;
     TileSet m_tiles;
+    std::array<QCursor, 3> m_cursors;
     // Indexed like the board: cell (x, y) is element x * 7 + y.
     std::array<QAbstractButton*, CellCount> m_cells{};
+    std::unordered_map<CommandId, QAction*> m_actions;
+    QTimer m_timer;
+    // A computer player's worker; it writes into the controller, so it is declared first and
+    // joined before the controller goes.
+    std::thread m_worker;
     GameDialog m_controller;
 };
 

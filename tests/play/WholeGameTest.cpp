@@ -9,6 +9,7 @@ class WholeGame : public testing::GameFixture {};
 // Two humans play level 49 from the Start menu to the capture of Player 2's king, clicking
 // cells as a player would, and go on to level 50.
 TEST_F(WholeGame, TwoHumansPlayLevel49ToTheEnd) {
+    window.settings["PlayerTwo"] = Human;
     game.OnInitDialog();
     game.LoadLevel(49);
     window.titles.clear();

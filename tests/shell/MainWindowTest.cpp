@@ -1,13 +1,17 @@
 #include "shell/MainWindow.h"
 #include "levels/LevelLayouts.h"
+#include "shell/Cursors.h"
 #include "shell/TileArt.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -18,9 +22,18 @@ using namespace trevallion;
 
 namespace {
 
+// Settings in a file of the test's own, never the user's.
+std::unique_ptr<QSettings> TestSettings(const QTemporaryDir& dir) {
+    return std::make_unique<QSettings>(dir.filePath(QStringLiteral("settings.ini")),
+                                       QSettings::IniFormat);
+}
+
 // The real window with its modal boxes replaced by records, so that no test ever waits on one.
 class RecordingWindow : public MainWindow {
   public:
+    explicit RecordingWindow(std::unique_ptr<QSettings> settings)
+        : MainWindow(std::move(settings)) {}
+
     MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons, MessageIcon) override {
         messages.emplace_back(text);
         return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
@@ -43,17 +56,21 @@ QImage TileImage(CellCode code) {
     return ComparableImage(DrawTile(code, qApp->devicePixelRatio()));
 }
 
-QMenu* StartMenu(const QMainWindow& window) {
+QMenu* Menu(const QMainWindow& window, const QString& title) {
     for (QAction* action : window.menuBar()->actions()) {
-        if (action->menu() != nullptr && action->text() == QStringLiteral("Start")) {
+        if (action->menu() != nullptr && action->text() == title) {
             return action->menu();
         }
     }
     return nullptr;
 }
 
-QAction* StartAction(const QMainWindow& window, const QString& text) {
-    QMenu* menu = StartMenu(window);
+QMenu* StartMenu(const QMainWindow& window) {
+    return Menu(window, QStringLiteral("Start"));
+}
+
+QAction* MenuAction(const QMainWindow& window, const QString& title, const QString& text) {
+    QMenu* menu = Menu(window, title);
     if (menu == nullptr) {
         return nullptr;
     }
@@ -67,14 +84,52 @@ QAction* StartAction(const QMainWindow& window, const QString& text) {
 
 } // namespace
 
+QAction* StartAction(const QMainWindow& window, const QString& text) {
+    return MenuAction(window, QStringLiteral("Start"), text);
+}
+
 class MainWindowTest : public QObject {
     Q_OBJECT
 
   private:
+    QTemporaryDir m_settingsDir;
     std::unique_ptr<RecordingWindow> m_window;
 
-    void Choose(const QString& text) {
-        QAction* action = StartAction(*m_window, text);
+    // A window started from stored settings; unless a test says otherwise both sides are human,
+    // so that no computer player moves while a test plays.
+    void Open(const QList<std::pair<QString, QVariant>>& stored = {
+                  {QStringLiteral("PlayerTwo"), 0}}) {
+        m_window.reset();
+        QFile::remove(m_settingsDir.filePath(QStringLiteral("settings.ini")));
+        {
+            const std::unique_ptr<QSettings> settings = TestSettings(m_settingsDir);
+            for (const auto& [name, value] : stored) {
+                settings->setValue(QStringLiteral("Trevallion/") + name, value);
+            }
+        }
+        m_window = std::make_unique<RecordingWindow>(TestSettings(m_settingsDir));
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+    // The stored value of a setting, read back from the file.
+    QVariant Stored(const QString& name) {
+        return TestSettings(m_settingsDir)->value(QStringLiteral("Trevallion/") + name);
+    }
+
+    // The checked items of a menu, by their texts.
+    QStringList Checked(const QString& title) {
+        QStringList checked;
+        for (QAction* action : Menu(*m_window, title)->actions()) {
+            if (action->isChecked()) {
+                checked << action->text();
+            }
+        }
+        return checked;
+    }
+
+    void Choose(const QString& text, const QString& menu = QStringLiteral("Start")) {
+        QAction* action = MenuAction(*m_window, menu, text);
         QVERIFY2(action != nullptr, qPrintable(text));
         action->trigger();
     }
@@ -98,11 +153,9 @@ class MainWindowTest : public QObject {
     }
 
   private slots:
-    void init() {
-        m_window = std::make_unique<RecordingWindow>();
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    }
+    void initTestCase() { QVERIFY(m_settingsDir.isValid()); }
+
+    void init() { Open(); }
 
     void cleanup() { m_window.reset(); }
 
@@ -186,7 +239,6 @@ class MainWindowTest : public QObject {
     }
 
     void startMenuItemsInOrder() {
-        QCOMPARE(m_window->menuBar()->actions().size(), 1);
         QMenu* menu = StartMenu(*m_window);
         QVERIFY(menu != nullptr);
         const QStringList expected = {QStringLiteral("Level 1"),       QStringLiteral("Level 5"),
@@ -269,6 +321,66 @@ class MainWindowTest : public QObject {
         QCOMPARE(m_window->winners, std::vector<int>{PlayerOne});
         // The winner goes on to the next level.
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Trevallion Level 2"));
+        ExpectBoardOnScreen();
+    }
+
+    void playerMenusHaveOneCheckEach() {
+        Open({});
+        QCOMPARE(m_window->menuBar()->actions().size(), 3);
+        const QStringList items = {QStringLiteral("Human"), QStringLiteral("AI Easy"),
+                                   QStringLiteral("AI Medium"), QStringLiteral("AI Difficult")};
+        for (const QString& title : {QStringLiteral("Player 1"), QStringLiteral("Player 2")}) {
+            QStringList texts;
+            for (QAction* action : Menu(*m_window, title)->actions()) {
+                texts << action->text();
+            }
+            QCOMPARE(texts, items);
+        }
+        // A first start: Player 2 is the computer, and both choices are stored.
+        QCOMPARE(Checked(QStringLiteral("Player 1")), QStringList{QStringLiteral("Human")});
+        QCOMPARE(Checked(QStringLiteral("Player 2")), QStringList{QStringLiteral("AI Medium")});
+        QCOMPARE(Stored(QStringLiteral("PlayerOne")).toInt(), 0);
+        QCOMPARE(Stored(QStringLiteral("PlayerTwo")).toInt(), 2);
+    }
+
+    void aRefusedPlayerItemKeepsItsCheckMarks() {
+        Open({});
+        Choose(QStringLiteral("AI Easy"), QStringLiteral("Player 1"));
+        QCOMPARE(m_window->messages,
+                 std::vector<std::string>{"Player 2 must be\nset to Human first."});
+        QCOMPARE(Checked(QStringLiteral("Player 1")), QStringList{QStringLiteral("Human")});
+        QCOMPARE(Stored(QStringLiteral("PlayerOne")).toInt(), 0);
+
+        Choose(QStringLiteral("Human"), QStringLiteral("Player 2"));
+        Choose(QStringLiteral("AI Difficult"), QStringLiteral("Player 1"));
+        QCOMPARE(Checked(QStringLiteral("Player 1")), QStringList{QStringLiteral("AI Difficult")});
+        QCOMPARE(Checked(QStringLiteral("Player 2")), QStringList{QStringLiteral("Human")});
+        QCOMPARE(Stored(QStringLiteral("PlayerOne")).toInt(), 3);
+        QCOMPARE(Stored(QStringLiteral("PlayerTwo")).toInt(), 0);
+    }
+
+    void unreadableStoredValuesGiveTheDefaults() {
+        Open({{QStringLiteral("PlayerOne"), QStringLiteral("three")},
+              {QStringLiteral("PlayerTwo"), 1}});
+        QCOMPARE(m_window->Controller().State().m_playerOneType, Human);
+        QCOMPARE(m_window->Controller().State().m_playerTwoType, AiEasy);
+        QCOMPARE(Stored(QStringLiteral("PlayerOne")).toInt(), 0);
+    }
+
+    void aComputerPlayerMovesOnTheTimerAndTakesTheFocus() {
+        Open({{QStringLiteral("PlayerOne"), 1}, {QStringLiteral("PlayerTwo"), 0}});
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        Choose(QStringLiteral("Level 1"));
+        QCOMPARE(m_window->cursor().pixmap().toImage(),
+                 SideCursor(PlayerOne, qApp->devicePixelRatio()).pixmap().toImage());
+        const GameState& state = m_window->Controller().State();
+        // Two ticks at most: one starts the worker, the next plays its move.
+        QTRY_COMPARE_WITH_TIMEOUT(state.m_sideToMove, PlayerTwo, 10000);
+        QCOMPARE(state.board.At(5, 5), 4);
+        QVERIFY(m_window->CellButton(5, 5)->hasFocus());
+        QCOMPARE(m_window->cursor().pixmap().toImage(),
+                 SideCursor(PlayerTwo, qApp->devicePixelRatio()).pixmap().toImage());
         ExpectBoardOnScreen();
     }
 

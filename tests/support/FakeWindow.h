@@ -6,7 +6,10 @@
 #include <array>
 #include <deque>
 #include <functional>
+#include <map>
+#include <semaphore>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace trevallion::testing {
@@ -14,6 +17,16 @@ namespace trevallion::testing {
 // A window that records what the game shows and answers message boxes from a script.
 class FakeWindow : public GameWindow {
   public:
+    // How StartWorker runs a computer player's work.
+    enum class Workers {
+        Inline,   // at once, before StartWorker returns: a deterministic game
+        Threaded, // on a real thread, as the desktop window does
+        Held,     // on a real thread that waits until ReleaseWorker
+        Failing,  // no thread can be started
+    };
+
+    ~FakeWindow() override { JoinWorker(); }
+
     struct Message {
         std::string text;
         MessageButtons buttons;
@@ -56,6 +69,65 @@ class FakeWindow : public GameWindow {
         }
     }
 
+    void SetCursor(int cursorSide) override {
+        cursors.push_back(cursorSide);
+        events.push_back("cursor " + std::to_string(cursorSide));
+    }
+    void SetFocus(int x, int y) override {
+        focus = {x, y};
+        events.push_back("focus " + std::to_string(x) + " " + std::to_string(y));
+    }
+    void CheckMenuItem(CommandId item, bool checked) override {
+        checks[static_cast<int>(item)] = checked;
+    }
+    bool StartWorker(std::function<void()> work) override {
+        ++workersStarted;
+        switch (workers) {
+        case Workers::Inline:
+            work();
+            return true;
+        case Workers::Threaded:
+            worker = std::thread(std::move(work));
+            return true;
+        case Workers::Held:
+            held = true;
+            worker = std::thread([this, work = std::move(work)] {
+                gate.acquire();
+                work();
+            });
+            return true;
+        case Workers::Failing:
+            return false;
+        }
+        return false;
+    }
+    void JoinWorker() override {
+        ReleaseWorker();
+        if (worker.joinable()) {
+            worker.join();
+        }
+    }
+    // Lets a held worker run.
+    void ReleaseWorker() {
+        if (held) {
+            held = false;
+            gate.release();
+        }
+    }
+    int ReadSetting(std::string_view name, int fallback) override {
+        const auto found = settings.find(std::string(name));
+        return found == settings.end() ? fallback : found->second;
+    }
+    void WriteSetting(std::string_view name, int value) override {
+        settings[std::string(name)] = value;
+    }
+
+    // Whether a menu item is checked; false for one never touched.
+    bool Checked(CommandId item) const {
+        const auto found = checks.find(static_cast<int>(item));
+        return found != checks.end() && found->second;
+    }
+
     // What each cell button shows; -1 until the game first shows something there.
     std::array<CellCode, CellCount> tiles = [] {
         std::array<CellCode, CellCount> t{};
@@ -72,6 +144,15 @@ class FakeWindow : public GameWindow {
     std::vector<std::string> events; // every call above, in order
     int pumps = 0;
     std::function<void()> onPump;
+    std::vector<int> cursors;
+    std::pair<int, int> focus{-1, -1};
+    std::map<int, bool> checks;
+    std::map<std::string, int> settings; // the stored settings
+    Workers workers = Workers::Inline;
+    int workersStarted = 0;
+    std::thread worker;
+    std::binary_semaphore gate{0};
+    bool held = false;
 };
 
 } // namespace trevallion::testing
