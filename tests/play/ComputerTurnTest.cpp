@@ -14,6 +14,18 @@ class ComputerTurn : public testing::GameFixture {
     std::vector<std::string> EventsFrom(std::size_t first) const {
         return {window.events.begin() + static_cast<std::ptrdiff_t>(first), window.events.end()};
     }
+
+    // Player 1, AI Easy on level 1, is made human while its worker thinks; the worker's move,
+    // (6, 6) to (5, 5), then waits.
+    void LeaveAWaitingMove() {
+        window.workers = Workers::Held;
+        State().m_playerOneType = AiEasy;
+        game.LoadLevel(1);
+        game.OnTimer();
+        game.OnCommand(CommandId::PlayerOneHuman);
+        window.JoinWorker();
+        EXPECT_EQ(State().m_computerState, MoveReady);
+    }
 };
 
 TEST_F(ComputerTurn, FirstTickThinksClicksAreRefusedAndALaterTickPlaysTheMove) {
@@ -134,14 +146,7 @@ TEST_F(ComputerTurn, AWorkerThatCannotStartDoesNotFreezeTheGame) {
 }
 
 TEST_F(ComputerTurn, AWaitingMoveIsDroppedOnceAHumanHasMoved) {
-    window.workers = Workers::Held;
-    State().m_playerOneType = AiEasy;
-    game.LoadLevel(1);
-    game.OnTimer();
-    // Player 1 is made human while its worker thinks; the worker's move then waits.
-    game.OnCommand(CommandId::PlayerOneHuman);
-    window.JoinWorker();
-    ASSERT_EQ(State().m_computerState, MoveReady);
+    LeaveAWaitingMove();
 
     Click(3, 5); // the human plays a different move
     Click(3, 4);
@@ -161,12 +166,7 @@ TEST_F(ComputerTurn, AWaitingMoveIsDroppedOnceAHumanHasMoved) {
 }
 
 TEST_F(ComputerTurn, AWaitingMoveStillPlaysOnItsOwnPosition) {
-    window.workers = Workers::Held;
-    State().m_playerOneType = AiEasy;
-    game.LoadLevel(1);
-    game.OnTimer();
-    game.OnCommand(CommandId::PlayerOneHuman);
-    window.JoinWorker();
+    LeaveAWaitingMove();
     // Nothing has moved: made a computer player again, Player 1 plays the move it found.
     game.OnCommand(CommandId::PlayerOneEasy);
     game.OnTimer();
