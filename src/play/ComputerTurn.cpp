@@ -39,6 +39,7 @@ void GameDialog::ComputerTurn(int side) {
     s.m_sideToMove = other;
     s.m_cursorSide = other;
     s.m_computerState.store(Idle, std::memory_order_relaxed);
+    // The move is played as the worker left it: the search lists only legal steps.
     if (s.m_computerMove.fromX != NoCell) {
         ExecuteComputerMove();
     } else {
@@ -52,6 +53,11 @@ void GameDialog::ComputerTurn(int side) {
         }
     }
     m_window.SetCursor(other);
+}
+
+void GameDialog::ExecuteComputerMove() {
+    const ComputerMove move = m_state.m_computerMove;
+    MovePiece(move.fromX, move.fromY, move.toX, move.toY, true);
 }
 
 void GameDialog::StartComputerWorker(int side) {
@@ -70,24 +76,6 @@ void GameDialog::StartComputerWorker(int side) {
         s.m_finishedSide.store(side, std::memory_order_relaxed);
         s.m_computerState.store(MoveReady, std::memory_order_relaxed);
     }
-}
-
-// Plays m_computerMove as the worker left it; the search lists only legal steps.
-void GameDialog::ExecuteComputerMove() {
-    GameState& s = m_state;
-    const ComputerMove move = s.m_computerMove;
-    const CellCode mover = s.board.At(move.fromX, move.fromY);
-    m_window.ShowTile(move.fromX, move.fromY, Empty);
-    s.board.At(move.fromX, move.fromY) = Empty;
-    m_window.SetFocus(move.fromX, move.fromY);
-    const CellCode target = s.board.At(move.toX, move.toY);
-    if (target != Empty && target != PlayerOneKing && target != PlayerTwoKing) {
-        PlayEffect(EffectCapture);
-    }
-    s.board.At(move.toX, move.toY) = mover;
-    // The focus mark shows where the computer player moved.
-    m_window.SetFocus(move.toX, move.toY);
-    m_window.ShowTile(move.toX, move.toY, mover);
 }
 
 void GameDialog::Shutdown() {

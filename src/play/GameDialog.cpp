@@ -113,7 +113,7 @@ void GameDialog::HumanClick(int side, int x, int y) {
     if (CanStep(mover, s.m_selX, s.m_selY, x, y) == 0) {
         return;
     }
-    ExecuteHumanMove(x, y);
+    MovePiece(s.m_selX, s.m_selY, x, y, false);
     s.m_sideToMove = s.m_cursorSide = OtherSide(side);
     s.m_selX = s.m_selY = NoCell;
     // A finished computer move can still wait here when its side was made human after the
@@ -124,17 +124,26 @@ void GameDialog::HumanClick(int side, int x, int y) {
     }
 }
 
-void GameDialog::ExecuteHumanMove(int toX, int toY) {
+// Moves a piece on the board and its buttons. A computer player's move also takes the keyboard
+// focus, first to the cell it leaves and then to its target, so that the focus mark shows where
+// it moved; a human's move leaves the focus where the click put it.
+void GameDialog::MovePiece(int fromX, int fromY, int toX, int toY, bool takeFocus) {
     GameState& s = m_state;
-    const CellCode mover = s.board.At(s.m_selX, s.m_selY);
-    m_window.ShowTile(s.m_selX, s.m_selY, Empty);
-    s.board.At(s.m_selX, s.m_selY) = Empty;
+    const CellCode mover = s.board.At(fromX, fromY);
+    m_window.ShowTile(fromX, fromY, Empty);
+    s.board.At(fromX, fromY) = Empty;
+    if (takeFocus) {
+        m_window.SetFocus(fromX, fromY);
+    }
     const CellCode target = s.board.At(toX, toY);
     // Taking a king is announced by the end of the level, not by the capture sound.
     if (target != Empty && target != PlayerOneKing && target != PlayerTwoKing) {
         PlayEffect(EffectCapture);
     }
     s.board.At(toX, toY) = mover;
+    if (takeFocus) {
+        m_window.SetFocus(toX, toY);
+    }
     m_window.ShowTile(toX, toY, mover);
 }
 

@@ -60,7 +60,7 @@ class GameDialog {
     // computer player.
     void ChoosePlayer(int side, PlayerType type);
     void ApplyStoredPlayers();
-    void ExecuteHumanMove(int toX, int toY);
+    void MovePiece(int fromX, int fromY, int toX, int toY, bool takeFocus);
     void CheckOutcome();
     void ShowBoard();
 
