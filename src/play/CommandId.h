@@ -4,12 +4,16 @@ namespace trevallion {
 
 // The menu commands the game handles, by their command numbers.
 enum class CommandId : int {
+    LoadGame = 32796,
+    SaveGame = 32797,
     Level1 = 32772,
     Level5 = 32773,
     Level10 = 32774,
     Level20 = 32788,
     Level40 = 32789,
     RestartLevel = 32787,
+    LifeDoodle = 32786,
+    Exit = 32775,
     PlayerOneHuman = 32776,
     PlayerOneEasy = 32777,
     PlayerOneMedium = 32778,
@@ -18,6 +22,10 @@ enum class CommandId : int {
     PlayerTwoEasy = 32781,
     PlayerTwoMedium = 32782,
     PlayerTwoDifficult = 32783,
+    SoundOn = 32793,
+    SoundOff = 32794,
+    Instructions = 32784,
+    About = 32785,
 };
 
 // The Player menu item that makes `side` (1 or 2) a player of `type` (0..3); the items of each

@@ -9,8 +9,16 @@ namespace trevallion {
 
 void GameDialog::OnTimer() {
     GameState& s = m_state;
+    if (s.m_timerMode == DoodleStartPending) {
+        StartDoodle();
+        return;
+    }
+    if (s.m_timerMode == DoodleRunning) {
+        DoodleGeneration();
+        return;
+    }
     if (s.m_timerMode != GameMode) {
-        return; // the Life Doodle's ticks
+        return;
     }
     s.m_noGame = 0;
     // A human's turn does nothing on a tick; a computer player's turn is one step further.

@@ -3,6 +3,7 @@
 #include "levels/LevelLayouts.h"
 #include "play/Messages.h"
 #include "play/Outcome.h"
+#include "play/SettingNames.h"
 #include "rules/Steps.h"
 
 namespace trevallion {
@@ -51,9 +52,11 @@ void GameDialog::OnInitDialog() {
     s.m_computerState.store(Idle);
     s.m_gameOver = 0;
     s.m_level = 0;
+    SwitchSound(m_window.ReadSetting(SoundSetting, 1) != 0);
     ApplyStoredPlayers();
     s.m_finishedSide.store(0);
     s.m_abortSearch.store(0);
+    PlayEffect(EffectStartup);
     s.m_initialising = 0;
 }
 
@@ -66,7 +69,8 @@ void GameDialog::OnCell(int x, int y) {
     s.m_lastClickX = x;
     s.m_lastClickY = y;
     if (s.m_timerMode == DoodleStartPending || s.m_timerMode == DoodleRunning) {
-        return; // the board belongs to the Life Doodle, which has no game to play
+        DoodleClick(x, y);
+        return;
     }
     const int side = s.m_sideToMove;
     if (side == PlayerOne || side == PlayerTwo) {
@@ -179,6 +183,23 @@ void GameDialog::OnCommand(CommandId command) {
                 return;
             }
         }
+    }
+    switch (command) {
+    case CommandId::LifeDoodle:
+        m_state.m_timerMode = DoodleStartPending; // the next tick starts it
+        return;
+    case CommandId::SoundOn:
+    case CommandId::SoundOff:
+        SwitchSound(command == CommandId::SoundOn);
+        return;
+    case CommandId::Instructions:
+        ShowInstructions();
+        return;
+    case CommandId::About:
+        ShowAbout();
+        return;
+    default:
+        break;
     }
     if (command == CommandId::RestartLevel) {
         // Before any level this starts level 1; during the Life Doodle, the last level again.

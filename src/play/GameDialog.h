@@ -23,8 +23,8 @@ class GameDialog {
     // from the Player menus.
     void OnInitDialog();
 
-    // The window timer's tick, once a second: on a computer player's turn it runs that
-    // player's turn step.
+    // The window timer's tick, once a second: a generation of the Life Doodle, or during a game
+    // a computer player's turn step.
     void OnTimer();
 
     // Abandons a running search and waits for its worker to end. The window calls this before
@@ -60,6 +60,15 @@ class GameDialog {
     // computer player.
     void ChoosePlayer(int side, PlayerType type);
     void ApplyStoredPlayers();
+    // The Options menu: sound on or off, checked in the menu and stored.
+    void SwitchSound(bool on);
+    void ShowInstructions();
+    void ShowAbout();
+    // The Life Doodle: its start from the middle block, one generation, and a click that brings
+    // a cell to life.
+    void StartDoodle();
+    void DoodleGeneration();
+    void DoodleClick(int x, int y);
     void MovePiece(int fromX, int fromY, int toX, int toY, bool takeFocus);
     void CheckOutcome();
     void ShowBoard();

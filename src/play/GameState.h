@@ -2,9 +2,9 @@
 
 #include "ai/SearchContext.h"
 #include "ai/Strength.h"
+#include "doodle/LifeDoodle.h"
 #include "rules/Board.h"
 
-#include <array>
 #include <atomic>
 #include <cstdint>
 
@@ -27,8 +27,8 @@ struct GameState {
     std::int32_t m_lastClickX = NoCell;
     std::int32_t m_lastClickY = NoCell;
     // The Life Doodle's current and next generation, indexed like the board.
-    std::array<std::int32_t, CellCount> m_doodleCells{};
-    std::array<std::int32_t, CellCount> m_doodleNext{};
+    DoodleGrid m_doodleCells{};
+    DoodleGrid m_doodleNext{};
     PlayerType m_playerOneType = Human;
     PlayerType m_playerTwoType = Human;
     // Move generation's ordering mode for the search pass under way (0 or 1).

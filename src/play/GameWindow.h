@@ -30,8 +30,18 @@ class GameWindow {
     // The modal "Level Complete" box announcing that side (1 or 2) has won.
     virtual void ShowWinnerBox(int side) = 0;
 
-    // Starts playing a sound file in the background, replacing any sound still playing.
+    // Starts playing a sound file in the background, replacing any sound still playing. A file
+    // that cannot be played gives the desktop's alert sound instead.
     virtual void PlaySoundFile(std::string_view file) = 0;
+
+    // Silences whatever sound is playing.
+    virtual void StopSound() = 0;
+
+    // The modal Instructions window with the game's manual; returns when it is closed.
+    virtual void ShowInstructions() = 0;
+
+    // The modal About window; returns when it is closed.
+    virtual void ShowAbout() = 0;
 
     // Handles the window's pending events once and returns without waiting for more.
     virtual void PumpEvents() = 0;

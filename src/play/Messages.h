@@ -25,6 +25,11 @@ inline constexpr std::string_view PastLastLevelMessage =
     "\n\nOur next game is already\nin the making; look out for\nnews of it where you found\n"
     "this one.";
 
+// The Life Doodle's secret: shown when the four corners and the centre come alive together.
+inline constexpr std::string_view CreditsMessage =
+    "Trevallion was made by\n\nProgramming and design:\n*  The Trevallion Workshop\n\n"
+    "Special thanks:\n*  The Level Testers' Guild\n*  You, for playing";
+
 // "Trevallion Level 7" for level 7.
 inline std::string LevelTitle(int level) {
     return std::string(ProgramName) + " Level " + std::to_string(level);

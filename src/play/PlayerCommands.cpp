@@ -2,12 +2,13 @@
 
 #include "play/GameDialog.h"
 #include "play/Messages.h"
+#include "play/SettingNames.h"
 
 namespace trevallion {
 namespace {
 
 constexpr std::string_view SettingOf(int side) {
-    return side == PlayerOne ? "PlayerOne" : "PlayerTwo";
+    return side == PlayerOne ? PlayerOneSetting : PlayerTwoSetting;
 }
 
 } // namespace

@@ -31,7 +31,8 @@ TEST_F(PlayerCommands, FirstStartMakesPlayerTwoAiMedium) {
     EXPECT_EQ(State().m_playerTwoType, AiMedium);
     EXPECT_EQ(CheckedType(PlayerOne), Human);
     EXPECT_EQ(CheckedType(PlayerTwo), AiMedium);
-    EXPECT_EQ(window.settings, (std::map<std::string, int>{{"PlayerOne", 0}, {"PlayerTwo", 2}}));
+    EXPECT_EQ(window.settings,
+              (std::map<std::string, int>{{"PlayerOne", 0}, {"PlayerTwo", 2}, {"SoundFlag", 1}}));
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(State().m_initialising, 0);
 }
@@ -78,7 +79,8 @@ TEST_F(PlayerCommands, AComputerPlayerRefusesASecond) {
     EXPECT_EQ(State().m_playerOneType, AiDifficult);
     EXPECT_EQ(CheckedType(PlayerOne), AiDifficult);
     EXPECT_EQ(CheckedType(PlayerTwo), Human);
-    EXPECT_EQ(window.settings, (std::map<std::string, int>{{"PlayerOne", 3}, {"PlayerTwo", 0}}));
+    EXPECT_EQ(window.settings,
+              (std::map<std::string, int>{{"PlayerOne", 3}, {"PlayerTwo", 0}, {"SoundFlag", 1}}));
 
     game.OnCommand(CommandId::PlayerTwoEasy);
     ASSERT_EQ(window.messages.size(), 2u);

@@ -38,7 +38,8 @@ TEST_F(WholeGame, TwoHumansPlayLevel49ToTheEnd) {
     }
 
     // On levels from 25 on, the capture rotation starts with its third file.
-    EXPECT_EQ(window.sounds, (std::vector<std::string>{"sounds/capture3.wav", "sounds/win1.wav"}));
+    EXPECT_EQ(window.sounds, (std::vector<std::string>{"sounds/startup.wav", "sounds/capture3.wav",
+                                                       "sounds/win1.wav"}));
     EXPECT_EQ(window.winners, std::vector<int>{PlayerOne});
     EXPECT_EQ(window.titles, (std::vector<std::string>{"Game Over", "Trevallion Level 50"}));
     EXPECT_TRUE(window.messages.empty());

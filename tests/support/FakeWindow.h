@@ -62,6 +62,12 @@ class FakeWindow : public GameWindow {
         sounds.emplace_back(file);
         events.push_back("sound " + std::string(file));
     }
+    void StopSound() override {
+        ++soundStops;
+        events.push_back("stop sound");
+    }
+    void ShowInstructions() override { events.push_back("instructions"); }
+    void ShowAbout() override { events.push_back("about"); }
     void PumpEvents() override {
         ++pumps;
         if (onPump) {
@@ -141,6 +147,7 @@ class FakeWindow : public GameWindow {
     std::deque<MessageAnswer> answers; // for the next message boxes, in order
     std::vector<int> winners;
     std::vector<std::string> sounds;
+    int soundStops = 0;
     std::vector<std::string> events; // every call above, in order
     int pumps = 0;
     std::function<void()> onPump;

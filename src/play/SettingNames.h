@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string_view>
+
+namespace trevallion {
+
+// The names of the program's stored settings, all integers.
+inline constexpr std::string_view VersionSetting = "VersionNumber"; // always 2, written at start
+inline constexpr std::string_view SoundSetting = "SoundFlag";       // 1 sound on, 0 off
+inline constexpr std::string_view PlayerOneSetting = "PlayerOne";   // Player 1's PlayerType
+inline constexpr std::string_view PlayerTwoSetting = "PlayerTwo";   // Player 2's PlayerType
+
+// The version of the stored settings this program writes.
+inline constexpr int SettingsVersion = 2;
+
+} // namespace trevallion
