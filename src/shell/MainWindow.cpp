@@ -2,6 +2,7 @@
 
 #include "play/CommandId.h"
 #include "play/Messages.h"
+#include "play/SettingNames.h"
 #include "shell/Cursors.h"
 #include "shell/QtText.h"
 #include "shell/TileArt.h"
@@ -16,6 +17,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSettings>
+#include <QShortcut>
 
 #include <system_error>
 
@@ -40,6 +42,7 @@ MainWindow::MainWindow(std::unique_ptr<QSettings> settings, QWidget* parent)
     : QMainWindow(parent), m_settings(std::move(settings)), m_tiles(qApp->devicePixelRatio()),
       m_controller(*this) {
     m_settings->beginGroup(QStringLiteral("Trevallion"));
+    WriteSetting(VersionSetting, SettingsVersion);
     for (int side = 0; side < 3; ++side) {
         m_cursors[static_cast<std::size_t>(side)] = SideCursor(side, qApp->devicePixelRatio());
     }
@@ -76,6 +79,8 @@ void MainWindow::BuildBoard() {
                 m_controller.OnCell(x, y);
                 SyncCursor();
             });
+            connect(button, &TileButton::focusStepAsked, this,
+                    [this, x, y](int dx, int dy) { StepFocus(x, y, dx, dy); });
             grid->addWidget(button, y, x);
             m_cells[static_cast<std::size_t>(CellIndex(x, y))] = button;
         }
@@ -102,6 +107,9 @@ QAction* MainWindow::AddCommand(QMenu* menu, const QString& text, CommandId comm
 
 void MainWindow::BuildMenus() {
     QMenu* start = menuBar()->addMenu(QStringLiteral("Start"));
+    AddCommand(start, QStringLiteral("Load Game"), CommandId::LoadGame, false);
+    AddCommand(start, QStringLiteral("Save Game"), CommandId::SaveGame, false);
+    start->addSeparator();
     AddCommand(start, QStringLiteral("Level 1"), CommandId::Level1, false);
     AddCommand(start, QStringLiteral("Level 5"), CommandId::Level5, false);
     AddCommand(start, QStringLiteral("Level 10"), CommandId::Level10, false);
@@ -110,7 +118,10 @@ void MainWindow::BuildMenus() {
     start->addSeparator();
     AddCommand(start, QStringLiteral("Restart Level"), CommandId::RestartLevel, false);
     start->addSeparator();
+    AddCommand(start, QStringLiteral("Life Doodle"), CommandId::LifeDoodle, false);
+    start->addSeparator();
     QAction* exit = start->addAction(QStringLiteral("Exit"));
+    m_actions[CommandId::Exit] = exit;
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
     for (int side : {PlayerOne, PlayerTwo}) {
@@ -119,8 +130,38 @@ void MainWindow::BuildMenus() {
                                  QStringLiteral("AI Medium"), QStringLiteral("AI Difficult")};
         for (int type = Human; type <= AiDifficult; ++type) {
             AddCommand(player, items[type], PlayerCommand(side, type), true);
+            if (type == Human) {
+                player->addSeparator();
+            }
         }
     }
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
+    AddCommand(options, QStringLiteral("Sound ON"), CommandId::SoundOn, true);
+    AddCommand(options, QStringLiteral("Sound OFF"), CommandId::SoundOff, true);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    AddCommand(help, QStringLiteral("Instructions"), CommandId::Instructions, false);
+    AddCommand(help, QStringLiteral("About Trevallion"), CommandId::About, false);
+
+    // Escape leaves the game like Exit, as it closes a dialog.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+}
+
+// Left and Right walk the board in reading order, as Tab does, from the last cell round to the
+// first; Up and Down keep to the column and wrap round at its ends.
+void MainWindow::StepFocus(int x, int y, int dx, int dy) {
+    int targetX = x;
+    int targetY = y;
+    if (dx != 0) {
+        const int index = (y * BoardSize + x + dx + CellCount) % CellCount;
+        targetX = index % BoardSize;
+        targetY = index / BoardSize;
+    } else {
+        targetY = (y + dy + BoardSize) % BoardSize;
+    }
+    SetFocus(targetX, targetY);
 }
 
 QAction* MainWindow::CommandAction(CommandId command) const {
@@ -167,6 +208,12 @@ void MainWindow::ShowWinnerBox(int side) {
 
 // This window has no sound output yet, so the game plays silently.
 void MainWindow::PlaySoundFile(std::string_view /*file*/) {}
+
+void MainWindow::StopSound() {}
+
+void MainWindow::ShowInstructions() {}
+
+void MainWindow::ShowAbout() {}
 
 void MainWindow::PumpEvents() {
     QCoreApplication::processEvents();

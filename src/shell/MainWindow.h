@@ -43,6 +43,9 @@ class MainWindow : public QMainWindow, public GameWindow {
                               MessageIcon icon) override;
     void ShowWinnerBox(int side) override;
     void PlaySoundFile(std::string_view file) override;
+    void StopSound() override;
+    void ShowInstructions() override;
+    void ShowAbout() override;
     void PumpEvents() override;
     void SetCursor(int cursorSide) override;
     void SetFocus(int x, int y) override;
@@ -59,6 +62,8 @@ class MainWindow : public QMainWindow, public GameWindow {
     void BuildBoard();
     void BuildMenus();
     QAction* AddCommand(QMenu* menu, const QString& text, CommandId command, bool checkable);
+    // An arrow key on cell (x, y): the focus moves to a neighbouring cell.
+    void StepFocus(int x, int y, int dx, int dy);
     // Shows the cursor of the side the controller says is to move.
     void SyncCursor();
 

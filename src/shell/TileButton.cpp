@@ -2,6 +2,7 @@
 
 #include "shell/TileArt.h"
 
+#include <QKeyEvent>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
@@ -22,6 +23,31 @@ void TileButton::paintEvent(QPaintEvent* /*event*/) {
         option.rect = rect().adjusted(2, 2, -2, -2);
         option.backgroundColor = Qt::white;
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    }
+}
+
+void TileButton::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat()) {
+            click();
+        }
+        return;
+    case Qt::Key_Left:
+        emit focusStepAsked(-1, 0);
+        return;
+    case Qt::Key_Right:
+        emit focusStepAsked(1, 0);
+        return;
+    case Qt::Key_Up:
+        emit focusStepAsked(0, -1);
+        return;
+    case Qt::Key_Down:
+        emit focusStepAsked(0, 1);
+        return;
+    default:
+        QToolButton::keyPressEvent(event);
     }
 }
 

@@ -5,15 +5,21 @@
 namespace trevallion {
 
 // One cell of the board: a tool button that is nothing but its tile, edge to edge, with the
-// style's focus frame drawn over the tile while it has the keyboard focus.
+// style's focus frame drawn over the tile while it has the keyboard focus. Space, Enter and
+// Return click it; the arrow keys ask for the focus to move to a neighbouring cell.
 class TileButton : public QToolButton {
     Q_OBJECT
 
   public:
     explicit TileButton(QWidget* parent = nullptr);
 
+  signals:
+    // An arrow key: the focus should move by (dx, dy) cells.
+    void focusStepAsked(int dx, int dy);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace trevallion

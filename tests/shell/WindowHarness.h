@@ -1,0 +1,147 @@
+#pragma once
+
+#include "shell/MainWindow.h"
+#include "shell/TileArt.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace trevallion::testing {
+
+// The real window with its modal boxes and windows replaced by records, so that no test ever
+// waits on one. Sounds are recorded and still go to the real output.
+class RecordingWindow : public MainWindow {
+  public:
+    explicit RecordingWindow(std::unique_ptr<QSettings> settings)
+        : MainWindow(std::move(settings)) {}
+
+    MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons, MessageIcon) override {
+        messages.emplace_back(text);
+        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    }
+    void ShowWinnerBox(int side) override { winners.push_back(side); }
+    void PlaySoundFile(std::string_view file) override {
+        sounds.emplace_back(file);
+        MainWindow::PlaySoundFile(file);
+    }
+    void StopSound() override {
+        ++soundStops;
+        MainWindow::StopSound();
+    }
+    void ShowInstructions() override { ++instructionsShown; }
+    void ShowAbout() override { ++aboutShown; }
+
+    std::vector<std::string> messages;
+    std::vector<int> winners;
+    std::vector<std::string> sounds;
+    int soundStops = 0;
+    int instructionsShown = 0;
+    int aboutShown = 0;
+};
+
+inline QImage ComparableImage(const QPixmap& pixmap) {
+    return pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+inline QImage IconImage(const QAbstractButton* button) {
+    return ComparableImage(button->icon().pixmap(QSize(TileSize, TileSize)));
+}
+
+inline QImage TileImage(CellCode code) {
+    return ComparableImage(DrawTile(code, qApp->devicePixelRatio()));
+}
+
+inline QMenu* Menu(const QMainWindow& window, const QString& title) {
+    for (QAction* action : window.menuBar()->actions()) {
+        if (action->menu() != nullptr && action->text() == title) {
+            return action->menu();
+        }
+    }
+    return nullptr;
+}
+
+inline QAction* MenuAction(const QMainWindow& window, const QString& title, const QString& text) {
+    QMenu* menu = Menu(window, title);
+    if (menu == nullptr) {
+        return nullptr;
+    }
+    for (QAction* action : menu->actions()) {
+        if (action->text() == text) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+// A recording window on settings in a file of the test's own, never the user's.
+class WindowHarness {
+  public:
+    // Opens a window on the given stored settings (group "Trevallion"), replacing any earlier.
+    void Open(const QList<std::pair<QString, QVariant>>& stored) {
+        window.reset();
+        QFile::remove(SettingsFile());
+        {
+            const std::unique_ptr<QSettings> settings = Settings();
+            for (const auto& [name, value] : stored) {
+                settings->setValue(QStringLiteral("Trevallion/") + name, value);
+            }
+        }
+        window = std::make_unique<RecordingWindow>(Settings());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    // The stored value of a setting, read back from the file.
+    QVariant Stored(const QString& name) const {
+        return Settings()->value(QStringLiteral("Trevallion/") + name);
+    }
+
+    // The checked items of a menu, by their texts.
+    QStringList Checked(const QString& title) const {
+        QStringList checked;
+        for (QAction* action : Menu(*window, title)->actions()) {
+            if (action->isChecked()) {
+                checked << action->text();
+            }
+        }
+        return checked;
+    }
+
+    void Choose(const QString& text, const QString& menu = QStringLiteral("Start")) {
+        QAction* action = MenuAction(*window, menu, text);
+        QVERIFY2(action != nullptr, qPrintable(text));
+        action->trigger();
+    }
+
+    void Click(int x, int y) {
+        QAbstractButton* button =
+            window->findChild<QAbstractButton*>(QStringLiteral("cell_%1_%2").arg(x).arg(y));
+        QVERIFY(button != nullptr);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    GameState& State() { return window->Controller().State(); }
+
+    std::unique_ptr<RecordingWindow> window;
+
+  private:
+    QString SettingsFile() const { return m_dir.filePath(QStringLiteral("settings.ini")); }
+    std::unique_ptr<QSettings> Settings() const {
+        return std::make_unique<QSettings>(SettingsFile(), QSettings::IniFormat);
+    }
+
+    QTemporaryDir m_dir;
+};
+
+} // namespace trevallion::testing
