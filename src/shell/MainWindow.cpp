@@ -50,14 +50,20 @@ MainWindow::MainWindow(std::unique_ptr<QSettings> settings, QWidget* parent)
     BuildBoard();
     BuildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    // The game's clock: once a second it lets a computer player think or move.
+    // The game's clock: once a second it lets a computer player think or move, or the Life
+    // Doodle live a generation.
+    m_timer.setObjectName(QStringLiteral("clock"));
+    m_timer.setParent(this);
     connect(&m_timer, &QTimer::timeout, this, [this] {
         m_controller.OnTimer();
         SyncCursor();
     });
-    m_timer.start(1000);
+}
+
+void MainWindow::Start() {
     m_controller.OnInitDialog();
     SyncCursor();
+    m_timer.start(1000);
 }
 
 MainWindow::~MainWindow() {

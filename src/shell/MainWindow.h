@@ -32,6 +32,11 @@ class MainWindow : public QMainWindow, public GameWindow {
     explicit MainWindow(std::unique_ptr<QSettings> settings, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // The game's start-up: applies the stored settings and starts the clock, whose first tick
+    // starts the Life Doodle. Until then every cell shows the wall. It runs once the window is
+    // fully built, so that what it shows goes through the window's final overrides.
+    void Start();
+
     GameDialog& Controller() { return m_controller; }
 
     // The button of cell (x, y), or nullptr off the board.

@@ -11,6 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("QMV"));
 
     trevallion::MainWindow window(std::make_unique<QSettings>());
+    window.Start();
     window.show();
     return app.exec();
 }

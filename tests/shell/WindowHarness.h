@@ -98,6 +98,7 @@ class WindowHarness {
             }
         }
         window = std::make_unique<RecordingWindow>(Settings());
+        window->Start();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }

@@ -1,0 +1,80 @@
+#include "WindowHarness.h"
+
+using namespace trevallion;
+using namespace trevallion::testing;
+
+// The window's start-up from the stored settings, and what it stores back.
+class StartupTest : public QObject {
+    Q_OBJECT
+
+  private:
+    WindowHarness h;
+
+  private slots:
+    void cleanup() { h.window.reset(); }
+
+    void firstRun() {
+        h.Open({});
+        QCOMPARE(h.window->windowTitle(), QStringLiteral("Trevallion"));
+        QCOMPARE(h.State().m_level, 0);
+        QCOMPARE(h.Checked(QStringLiteral("Options")), QStringList{QStringLiteral("Sound ON")});
+        QCOMPARE(h.Checked(QStringLiteral("Player 1")), QStringList{QStringLiteral("Human")});
+        QCOMPARE(h.Checked(QStringLiteral("Player 2")), QStringList{QStringLiteral("AI Medium")});
+        QCOMPARE(h.Stored(QStringLiteral("VersionNumber")).toInt(), 2);
+        QCOMPARE(h.Stored(QStringLiteral("SoundFlag")).toInt(), 1);
+        QCOMPARE(h.Stored(QStringLiteral("PlayerOne")).toInt(), 0);
+        QCOMPARE(h.Stored(QStringLiteral("PlayerTwo")).toInt(), 2);
+        QCOMPARE(h.window->sounds, std::vector<std::string>{"sounds/startup.wav"});
+    }
+
+    // Two stored computer players both come back without a word; a stored version is replaced.
+    void storedValuesComeBack() {
+        h.Open({{QStringLiteral("SoundFlag"), 0},
+                {QStringLiteral("PlayerOne"), 3},
+                {QStringLiteral("PlayerTwo"), 1},
+                {QStringLiteral("VersionNumber"), 9}});
+        QCOMPARE(h.Checked(QStringLiteral("Options")), QStringList{QStringLiteral("Sound OFF")});
+        QCOMPARE(h.Checked(QStringLiteral("Player 1")),
+                 QStringList{QStringLiteral("AI Difficult")});
+        QCOMPARE(h.Checked(QStringLiteral("Player 2")), QStringList{QStringLiteral("AI Easy")});
+        QCOMPARE(h.Stored(QStringLiteral("VersionNumber")).toInt(), 2);
+        QCOMPARE(h.Stored(QStringLiteral("SoundFlag")).toInt(), 0);
+        QVERIFY(h.window->messages.empty());
+        QVERIFY(h.window->sounds.empty());
+    }
+
+    void outOfRangeValuesAreCorrected() {
+        h.Open(
+            {{QStringLiteral("PlayerTwo"), 9}, {QStringLiteral("SoundFlag"), QStringLiteral("x")}});
+        QCOMPARE(h.Checked(QStringLiteral("Player 2")), QStringList{QStringLiteral("AI Medium")});
+        QCOMPARE(h.Stored(QStringLiteral("PlayerTwo")).toInt(), 2);
+        QCOMPARE(h.Stored(QStringLiteral("SoundFlag")).toInt(), 1);
+    }
+
+    // With sound off no effect plays and no rotation moves, whatever happens.
+    void soundOffPlaysNothing() {
+        h.Open({{QStringLiteral("SoundFlag"), 0}, {QStringLiteral("PlayerTwo"), 0}});
+        h.Choose(QStringLiteral("Level 1"));
+        h.State().board.At(3, 1) = 10; // a Player 1 bar under Player 2's king
+        h.Click(3, 1);
+        h.Click(3, 0);
+        h.Choose(QStringLiteral("Life Doodle"));
+        h.window->Controller().OnTimer();
+        h.Click(0, 0); // a cell brought to life: the capture effect
+        h.Choose(QStringLiteral("Instructions"), QStringLiteral("Help"));
+        h.Choose(QStringLiteral("About Trevallion"), QStringLiteral("Help"));
+        QCOMPARE(h.window->winners, std::vector<int>{PlayerOne});
+        QVERIFY(h.window->sounds.empty());
+        const SoundChooser& sounds = h.window->Controller().Sounds();
+        QCOMPARE(sounds.ambientTurn + sounds.winTurn + sounds.loseTurn + sounds.captureTurn, 0);
+
+        h.Choose(QStringLiteral("Sound ON"), QStringLiteral("Options"));
+        QCOMPARE(h.Checked(QStringLiteral("Options")), QStringList{QStringLiteral("Sound ON")});
+        QVERIFY(h.window->sounds.empty());
+        h.Choose(QStringLiteral("Level 5"));
+        QCOMPARE(h.window->sounds, std::vector<std::string>{"sounds/ambient1.wav"});
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "StartupTest.moc"
