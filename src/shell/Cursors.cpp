@@ -3,36 +3,34 @@
 #include <QFont>
 #include <QPainter>
 #include <QPixmap>
-#include <QPolygonF>
+#include <QPolygon>
 
 namespace trevallion {
 namespace {
 
 constexpr int CursorSize = 32;
 
-// A black arrow with a white rim, its tip at (0, 0).
+// A white arrow with a black outline, its tip at (0, 0).
 void PaintArrow(QPainter& painter) {
-    const QPolygonF arrow({{0.5, 0.5},
-                           {0.5, 17.0},
-                           {4.5, 13.0},
-                           {7.5, 19.5},
-                           {10.0, 18.5},
-                           {7.0, 12.0},
-                           {12.5, 12.0}});
-    painter.setPen(QPen(Qt::white, 1.0));
-    painter.setBrush(Qt::black);
+    // Whole pixels: drawn without smoothing, the outline of the point (0, 0) is pixel (0, 0),
+    // where the hot spot is.
+    const QPolygon arrow({{0, 0}, {0, 16}, {4, 12}, {7, 18}, {9, 17}, {6, 11}, {11, 11}});
+    painter.setPen(QPen(Qt::black, 1.0));
+    painter.setBrush(Qt::white);
     painter.drawPolygon(arrow);
 }
 
-// The side's mark below and right of the arrow, dark on a light patch so it reads anywhere.
+// The side's mark below and right of the arrow, black on a white patch so it reads anywhere and
+// the cursor stays black and white.
 void PaintSideMark(QPainter& painter, int side) {
     const QRectF patch(12.0, 18.0, 19.0, 13.0);
     painter.setPen(QPen(Qt::black, 1.0));
-    painter.setBrush(QColor(255, 255, 210));
+    painter.setBrush(Qt::white);
     painter.drawRoundedRect(patch, 2.0, 2.0);
     QFont font;
     font.setPixelSize(10);
     font.setBold(true);
+    font.setStyleStrategy(QFont::NoAntialias);
     painter.setFont(font);
     painter.drawText(patch, Qt::AlignCenter,
                      side == 1 ? QStringLiteral("P1") : QStringLiteral("P2"));
@@ -45,8 +43,8 @@ QCursor SideCursor(int cursorSide, qreal devicePixelRatio) {
     QPixmap pixmap(pixels, pixels);
     pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmap.fill(Qt::transparent);
+    // A monochrome cursor: every pixel black, white or clear, with no smoothed edges.
     QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
     PaintArrow(painter);
     if (cursorSide == 1 || cursorSide == 2) {
         PaintSideMark(painter, cursorSide);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QIcon>
+
+namespace trevallion {
+
+// The program's icon: a dark red three-armed piece (arms up, down-left and down-right) on white
+// inside a square frame flecked purple and yellow on black. Each size it holds (16, 32, 48, 64
+// and 128 pixels) is drawn for that size, so none is a blurred copy of another, and the flecks
+// are the same on every run.
+QIcon ProgramIcon();
+
+} // namespace trevallion
