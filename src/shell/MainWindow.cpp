@@ -1,9 +1,12 @@
 #include "shell/MainWindow.h"
 
+#include "play/CellDescription.h"
 #include "play/CommandId.h"
 #include "play/Messages.h"
 #include "play/SettingNames.h"
+#include "shell/AboutDialog.h"
 #include "shell/Cursors.h"
+#include "shell/ProgramIcon.h"
 #include "shell/QtText.h"
 #include "shell/TileArt.h"
 #include "shell/TileButton.h"
@@ -47,6 +50,7 @@ MainWindow::MainWindow(std::unique_ptr<QSettings> settings, QWidget* parent)
         m_cursors[static_cast<std::size_t>(side)] = SideCursor(side, qApp->devicePixelRatio());
     }
     setWindowTitle(ToQString(ProgramName));
+    setWindowIcon(ProgramIcon());
     BuildBoard();
     BuildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -185,6 +189,7 @@ QAbstractButton* MainWindow::CellButton(int x, int y) const {
 void MainWindow::ShowTile(int x, int y, CellCode image) {
     if (QAbstractButton* button = CellButton(x, y)) {
         button->setIcon(QIcon(m_tiles.Tile(image)));
+        button->setAccessibleName(ToQString(DescribeCell(x, y, image)));
     }
 }
 
@@ -219,7 +224,10 @@ void MainWindow::StopSound() {}
 
 void MainWindow::ShowInstructions() {}
 
-void MainWindow::ShowAbout() {}
+void MainWindow::ShowAbout() {
+    AboutDialog box(this);
+    box.exec();
+}
 
 void MainWindow::PumpEvents() {
     QCoreApplication::processEvents();

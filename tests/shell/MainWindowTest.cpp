@@ -94,6 +94,19 @@ class MainWindowTest : public QObject {
         }
     }
 
+    // Screen readers hear each cell's place and what stands there.
+    void cellsHaveAccessibleNames() {
+        h.Choose(QStringLiteral("Level 1"));
+        QCOMPARE(h.window->CellButton(3, 0)->accessibleName(),
+                 QStringLiteral("column 4, row 1: Player 2 king"));
+        QCOMPARE(h.window->CellButton(2, 5)->accessibleName(),
+                 QStringLiteral("column 3, row 6: Player 1 piece, arms up-right, down, up-left"));
+        h.Click(2, 5);
+        h.Click(1, 4);
+        QCOMPARE(h.window->CellButton(2, 5)->accessibleName(),
+                 QStringLiteral("column 3, row 6: empty"));
+    }
+
     void windowHasAFixedSize() {
         QCOMPARE(h.window->minimumSize(), h.window->maximumSize());
         QVERIFY(h.window->width() >= BoardSize * TileSize);

@@ -71,6 +71,12 @@ class RealDialogsTest : public QObject {
         m_window->ShowWinnerBox(2);
         QCOMPARE(m_seenTitle, QStringLiteral("Level Complete"));
     }
+
+    void aboutWindowCloses() {
+        WhenModalOpens([](QWidget* modal) { qobject_cast<QDialog*>(modal)->accept(); });
+        m_window->ShowAbout();
+        QCOMPARE(m_seenTitle, QStringLiteral("About Trevallion"));
+    }
 };
 
 QTEST_MAIN(RealDialogsTest)
