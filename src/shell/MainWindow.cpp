@@ -217,10 +217,13 @@ void MainWindow::ShowWinnerBox(int side) {
     box.exec();
 }
 
-// This window has no sound output yet, so the game plays silently.
-void MainWindow::PlaySoundFile(std::string_view /*file*/) {}
+void MainWindow::PlaySoundFile(std::string_view file) {
+    m_sound.Play(ToQString(file));
+}
 
-void MainWindow::StopSound() {}
+void MainWindow::StopSound() {
+    m_sound.Stop();
+}
 
 void MainWindow::ShowInstructions() {}
 

@@ -3,6 +3,7 @@
 #include "play/GameDialog.h"
 #include "play/GameWindow.h"
 #include "rules/Board.h"
+#include "shell/SoundPlayer.h"
 #include "shell/TileSet.h"
 
 #include <QCursor>
@@ -79,6 +80,7 @@ class MainWindow : public QMainWindow, public GameWindow {
     std::array<QAbstractButton*, CellCount> m_cells{};
     std::unordered_map<CommandId, QAction*> m_actions;
     QTimer m_timer;
+    SoundPlayer m_sound;
     // A computer player's worker; it writes into the controller, so it is declared first and
     // joined before the controller goes.
     std::thread m_worker;
