@@ -51,6 +51,10 @@ MainWindow::MainWindow(std::unique_ptr<QSettings> settings, QWidget* parent)
     }
     setWindowTitle(ToQString(ProgramName));
     setWindowIcon(ProgramIcon());
+    // A board of fixed size: the frame offers no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     BuildBoard();
     BuildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
