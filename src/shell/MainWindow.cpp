@@ -11,6 +11,7 @@
 #include "shell/TileArt.h"
 #include "shell/TileButton.h"
 #include "shell/WinnerBox.h"
+#include "shell/help/InstructionsDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -229,7 +230,16 @@ void MainWindow::StopSound() {
     m_sound.Stop();
 }
 
-void MainWindow::ShowInstructions() {}
+// The manual is read afresh from the current directory each time. When it cannot be read, the
+// reason is shown and the window opens empty.
+void MainWindow::ShowInstructions() {
+    InstructionsDialog window(this);
+    const QString error = window.Load(QStringLiteral("Instructions.rtf"));
+    if (!error.isEmpty()) {
+        ShowMessage(error.toStdString(), MessageButtons::Ok, MessageIcon::Stop);
+    }
+    window.exec();
+}
 
 void MainWindow::ShowAbout() {
     AboutDialog box(this);

@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 
 #include <functional>
@@ -22,28 +24,30 @@ class RealDialogsTest : public QObject {
   private:
     QTemporaryDir m_dir;
     std::unique_ptr<MainWindow> m_window;
-    QString m_seenTitle;
-    QString m_seenText;
+    QTimer m_poll;
+    // The title, and for a message box the text, of each modal window closed so far.
+    QStringList m_seen;
 
-    // Once a modal window opens, records its title and text and hands it to `close`.
-    void WhenModalOpens(std::function<void(QWidget*)> close) {
-        m_seenTitle.clear();
-        m_seenText.clear();
-        auto* poll = new QTimer(this);
-        connect(poll, &QTimer::timeout, this, [this, poll, close] {
+    // From now on, every modal window that opens is recorded and handed to `close`.
+    void CloseModalsAsTheyOpen(std::function<void(QWidget*)> close) {
+        m_seen.clear();
+        m_poll.disconnect();
+        connect(&m_poll, &QTimer::timeout, this, [this, close] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (modal == nullptr) {
+            if (modal == nullptr || modal->property("seen").toBool()) {
                 return;
             }
-            poll->deleteLater();
-            m_seenTitle = modal->windowTitle();
+            modal->setProperty("seen", true);
+            m_seen << modal->windowTitle();
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                m_seenText = box->text();
+                m_seen << box->text();
             }
             close(modal);
         });
-        poll->start(10);
+        m_poll.start(10);
     }
+
+    static void Accept(QWidget* modal) { qobject_cast<QDialog*>(modal)->accept(); }
 
   private slots:
     void init() {
@@ -52,30 +56,65 @@ class RealDialogsTest : public QObject {
         m_window->show();
     }
 
-    void cleanup() { m_window.reset(); }
+    void cleanup() {
+        m_poll.stop();
+        m_window.reset();
+        QDir::setCurrent(QStringLiteral(TREVALLION_GAME_DIR));
+    }
 
     void messageBoxReturnsTheButtonPressed() {
-        WhenModalOpens([](QWidget* modal) {
+        CloseModalsAsTheyOpen([](QWidget* modal) {
             qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
         });
         const MessageAnswer answer =
             m_window->ShowMessage("Would you like to try\nagain Player 1?", MessageButtons::YesNo,
                                   MessageIcon::Exclamation);
         QCOMPARE(answer, MessageAnswer::Yes);
-        QCOMPARE(m_seenTitle, QStringLiteral("Trevallion"));
-        QCOMPARE(m_seenText, QStringLiteral("Would you like to try\nagain Player 1?"));
+        QCOMPARE(m_seen, (QStringList{QStringLiteral("Trevallion"),
+                                      QStringLiteral("Would you like to try\nagain Player 1?")}));
     }
 
     void winnerBoxCloses() {
-        WhenModalOpens([](QWidget* modal) { qobject_cast<QDialog*>(modal)->accept(); });
+        CloseModalsAsTheyOpen(Accept);
         m_window->ShowWinnerBox(2);
-        QCOMPARE(m_seenTitle, QStringLiteral("Level Complete"));
+        QCOMPARE(m_seen, QStringList{QStringLiteral("Level Complete")});
     }
 
     void aboutWindowCloses() {
-        WhenModalOpens([](QWidget* modal) { qobject_cast<QDialog*>(modal)->accept(); });
+        CloseModalsAsTheyOpen(Accept);
         m_window->ShowAbout();
-        QCOMPARE(m_seenTitle, QStringLiteral("About Trevallion"));
+        QCOMPARE(m_seen, QStringList{QStringLiteral("About Trevallion")});
+    }
+
+    // The game runs from its build folder, where the manual lies beside the sounds.
+    void instructionsOpenOnTheManual() {
+        QVERIFY(QDir::setCurrent(QStringLiteral(TREVALLION_GAME_DIR)));
+        CloseModalsAsTheyOpen(Accept);
+        m_window->ShowInstructions();
+        QCOMPARE(m_seen, QStringList{QStringLiteral("Instructions")});
+    }
+
+    // Without the manual, a stop box names its full path, then the window opens empty.
+    void instructionsWithoutTheManual() {
+        QTemporaryDir empty;
+        QVERIFY(QDir::setCurrent(empty.path()));
+        QString viewText = QStringLiteral("not looked at");
+        CloseModalsAsTheyOpen([&viewText](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                QCOMPARE(box->icon(), QMessageBox::Critical);
+                box->accept();
+                return;
+            }
+            viewText = modal->findChild<QTextEdit*>()->toPlainText();
+            Accept(modal);
+        });
+        m_window->ShowInstructions();
+        const QString path =
+            QDir(empty.path()).absoluteFilePath(QStringLiteral("Instructions.rtf"));
+        QCOMPARE(m_seen, (QStringList{QStringLiteral("Trevallion"),
+                                      path + QStringLiteral(" was not found."),
+                                      QStringLiteral("Instructions")}));
+        QCOMPARE(viewText, QString());
     }
 };
 

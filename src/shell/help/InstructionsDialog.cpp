@@ -1,0 +1,168 @@
+#include "shell/help/InstructionsDialog.h"
+
+#include "shell/help/RtfReader.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace trevallion {
+namespace {
+
+// The view's background once the manual is in it: a pale aqua.
+const QColor ManualBackground(128, 246, 234);
+
+// A manual is a few dozen kilobytes; a file past this size is read only this far.
+constexpr qint64 MaxManualBytes = 16 * 1024 * 1024;
+
+QString OpenErrorText(int error, const QString& path) {
+    if (error == ENOENT || error == ENOTDIR) {
+        return QStringLiteral("%1 was not found.").arg(path);
+    }
+    if (error == EACCES || error == EPERM) {
+        return QStringLiteral("Access to %1 was denied.").arg(path);
+    }
+    return QStringLiteral("An unexpected error occurred while accessing %1.").arg(path);
+}
+
+} // namespace
+
+InstructionsDialog::InstructionsDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Instructions"));
+    setModal(true);
+    setFixedSize(Units(0, 0, 300, 215).size());
+
+    auto* frame = new QGroupBox(this);
+    frame->setGeometry(Units(2, 0, 296, 198));
+
+    m_view = new QTextEdit(this);
+    m_view->setObjectName(QStringLiteral("manual"));
+    m_view->setGeometry(Units(6, 6, 288, 170));
+    m_view->setReadOnly(true);
+    m_view->setUndoRedoEnabled(false);
+    m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_view->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    m_view->setFocusPolicy(Qt::ClickFocus); // a click may select text, Tab passes it by
+
+    QPushButton* sections[] = {
+        AddSectionButton(QStringLiteral("Introduction"), QStringLiteral("INTRODUCTION"),
+                         Units(6, 180, 54, 14)),
+        AddSectionButton(QStringLiteral("Interface"), QStringLiteral("INTERFACE"),
+                         Units(64, 180, 54, 14)),
+        AddSectionButton(QStringLiteral("Game Play"), QStringLiteral("GAME PLAY"),
+                         Units(122, 180, 54, 14)),
+        AddSectionButton(QStringLiteral("More Information"),
+                         QStringLiteral("ADDITIONAL INFORMATION"), Units(236, 180, 58, 14)),
+    };
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setGeometry(Units(124, 200, 50, 14));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    // OK comes first in the tab order and holds the focus when the window opens.
+    QWidget* previous = ok;
+    for (QPushButton* section : sections) {
+        setTabOrder(previous, section);
+        previous = section;
+    }
+    ok->setFocus();
+}
+
+QRect InstructionsDialog::Units(int x, int y, int width, int height) const {
+    // As the desktop measures dialogs: across, a quarter of the average width of the letters;
+    // down, an eighth of the line height. The floor keeps the window usable without fonts.
+    const QFontMetrics metrics(font());
+    const int letters = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int across = std::max((letters / 26 + 1) / 2, 6);
+    const int down = std::max(metrics.height(), 13);
+    return QRect(x * across / 4, y * down / 8, width * across / 4, height * down / 8);
+}
+
+QPushButton* InstructionsDialog::AddSectionButton(const QString& text, const QString& heading,
+                                                  QRect geometry) {
+    auto* button = new QPushButton(text, this);
+    button->setFlat(true);
+    // A font wider than the layout expects would clip the text: such a button grows to the
+    // left, into the space before "More Information".
+    geometry.setLeft(std::min(geometry.left(), geometry.right() + 1 - button->sizeHint().width()));
+    button->setGeometry(geometry);
+    connect(button, &QPushButton::clicked, this, [this, heading] { ShowSection(heading); });
+    return button;
+}
+
+QString InstructionsDialog::Load(const QString& fileName) {
+    const QString path = QFileInfo(fileName).absoluteFilePath();
+    m_view->clear();
+    m_view->setPalette(QPalette()); // the background the view had before any manual
+
+    // Opened without waiting, so that a pipe in the manual's place cannot stall the window; only
+    // a plain file is read.
+    const int descriptor =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (descriptor < 0) {
+        return OpenErrorText(errno, path);
+    }
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        return OpenErrorText(EINVAL, path);
+    }
+    QFile file;
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return OpenErrorText(EIO, path);
+    }
+    // Read to the end; a read that fails ends the manual where it stands, without a message.
+    QByteArray bytes;
+    char chunk[4096];
+    qint64 count = 0;
+    while (bytes.size() < MaxManualBytes && (count = file.read(chunk, sizeof chunk)) > 0) {
+        bytes.append(chunk, static_cast<qsizetype>(count));
+    }
+
+    ReadRtf(bytes, *m_view->document());
+    m_view->setTextCursor(QTextCursor(m_view->document()));
+    QPalette palette = m_view->palette();
+    palette.setColor(QPalette::Base, ManualBackground);
+    m_view->setPalette(palette);
+    return QString();
+}
+
+void InstructionsDialog::ShowSection(const QString& heading) {
+    QTextDocument* document = m_view->document();
+    // Lays the whole document out, so that the scroll bar spans all of it.
+    document->documentLayout()->documentSize();
+    QScrollBar* bar = m_view->verticalScrollBar();
+    const QTextCursor found = heading.isEmpty()
+                                  ? QTextCursor()
+                                  : document->find(heading, 0, QTextDocument::FindCaseSensitively);
+    if (found.isNull()) {
+        bar->setValue(0);
+        return;
+    }
+    const int position = found.selectionStart();
+    const QTextBlock block = document->findBlock(position);
+    const QTextLine line = block.layout()->lineForTextPosition(position - block.position());
+    const qreal top = document->documentLayout()->blockBoundingRect(block).top() +
+                      (line.isValid() ? line.y() : 0.0);
+    bar->setValue(qRound(top));
+}
+
+} // namespace trevallion
