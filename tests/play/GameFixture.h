@@ -5,6 +5,7 @@
 #include "play/GameDialog.h"
 
 #include <gtest/gtest.h>
+#include <map>
 #include <string>
 
 namespace trevallion::testing {
@@ -23,6 +24,12 @@ class GameFixture : public ::testing::Test {
         s.m_timerMode = GameMode;
         s.m_gameOver = 0;
         s.m_selX = s.m_selY = NoCell;
+    }
+
+    // The window's start-up on these stored settings.
+    void StartWith(std::map<std::string, int> stored) {
+        window.settings = std::move(stored);
+        game.OnInitDialog();
     }
 
     void Click(int x, int y) { game.OnCell(x, y); }

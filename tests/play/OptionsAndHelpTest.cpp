@@ -3,13 +3,7 @@
 namespace trevallion {
 namespace {
 
-class OptionsAndHelp : public testing::GameFixture {
-  protected:
-    void StartWith(std::map<std::string, int> stored) {
-        window.settings = std::move(stored);
-        game.OnInitDialog();
-    }
-};
+class OptionsAndHelp : public testing::GameFixture {};
 
 TEST_F(OptionsAndHelp, FirstStartSwitchesSoundOnAndPlaysTheStartupSound) {
     StartWith({});

@@ -6,10 +6,6 @@ namespace {
 
 class PlayerCommands : public testing::GameFixture {
   protected:
-    void StartWith(std::map<std::string, int> stored) {
-        window.settings = std::move(stored);
-        game.OnInitDialog();
-    }
     // The one checked item of a side's menu; -1 unless exactly one is checked.
     int CheckedType(int side) const {
         int found = -1;
