@@ -13,7 +13,6 @@ enum class CommandId : int {
     Level40 = 32789,
     RestartLevel = 32787,
     LifeDoodle = 32786,
-    Exit = 32775,
     PlayerOneHuman = 32776,
     PlayerOneEasy = 32777,
     PlayerOneMedium = 32778,

@@ -136,7 +136,6 @@ void MainWindow::BuildMenus() {
     AddCommand(start, QStringLiteral("Life Doodle"), CommandId::LifeDoodle, false);
     start->addSeparator();
     QAction* exit = start->addAction(QStringLiteral("Exit"));
-    m_actions[CommandId::Exit] = exit;
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
     for (int side : {PlayerOne, PlayerTwo}) {
