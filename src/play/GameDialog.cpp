@@ -198,6 +198,12 @@ void GameDialog::OnCommand(CommandId command) {
     case CommandId::About:
         ShowAbout();
         return;
+    case CommandId::LoadGame:
+        OnLoadGame();
+        return;
+    case CommandId::SaveGame:
+        OnSaveGame();
+        return;
     default:
         break;
     }

@@ -44,6 +44,11 @@ class GameDialog {
     // until its worker has left Thinking.
     void AbortComputerSearch();
 
+    // The Start menu's Save Game and Load Game: the game in play to a file, and a game from a
+    // file back into play, ready to continue.
+    void OnSaveGame();
+    void OnLoadGame();
+
     // Plays sound effect `effect` (an Effect index) if sound is on.
     void PlayEffect(int effect);
 
@@ -60,6 +65,8 @@ class GameDialog {
     // computer player.
     void ChoosePlayer(int side, PlayerType type);
     void ApplyStoredPlayers();
+    // Load Game's use of a Player menu command; a type no command names changes nothing.
+    void ApplySavedPlayer(int side, std::int32_t type);
     // The Options menu: sound on or off, checked in the menu and stored.
     void SwitchSound(bool on);
     void ShowInstructions();

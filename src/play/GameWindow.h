@@ -4,6 +4,8 @@
 #include "rules/CellCode.h"
 
 #include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace trevallion {
@@ -11,6 +13,7 @@ namespace trevallion {
 enum class MessageButtons { Ok, YesNo };
 enum class MessageIcon { Exclamation, Information, Stop };
 enum class MessageAnswer { Ok, Yes, No };
+enum class GameFileDialog { Open, Save };
 
 // Everything the game asks of its window. The controller never sees the toolkit: the desktop
 // shell implements this interface, and the tests use a recording fake.
@@ -61,6 +64,12 @@ class GameWindow {
 
     // Waits until the thread of the last StartWorker, if any, has ended.
     virtual void JoinWorker() = 0;
+
+    // The desktop's modal file dialog for a saved game: one file type, "Trevallion Game Files
+    // (*.tvx)", the name "*.tvx" to start with, and the suffix "tvx" added to a name typed
+    // without one. The save dialog asks before it replaces a file; the open dialog accepts a
+    // name that does not exist. Returns the chosen file's full path, nothing when cancelled.
+    virtual std::optional<std::string> PickGameFile(GameFileDialog dialog) = 0;
 
     // The program's stored integer settings, by name; `fallback` when a value is missing.
     virtual int ReadSetting(std::string_view name, int fallback) = 0;

@@ -20,6 +20,12 @@ inline constexpr std::string_view TryAgainPlayerTwo = "Would you like to try\nag
 // A Player menu refuses a second computer player.
 inline constexpr std::string_view PlayerTwoMustBeHuman = "Player 2 must be\nset to Human first.";
 inline constexpr std::string_view PlayerOneMustBeHuman = "Player 1 must be\nset to Human first.";
+// Saved games.
+inline constexpr std::string_view SaveRefusedMessage = "You must start a game\nbefore saving.";
+inline constexpr std::string_view OtherVersionMessage =
+    "This saved game was\ncreated with a different\nversion of Trevallion.";
+inline constexpr std::string_view CorruptGameMessage = "This saved game file\nis corrupt.";
+
 inline constexpr std::string_view PastLastLevelMessage =
     "Congratulations! You've made\nit past Level 50.  Thank you\nfor playing Trevallion."
     "\n\nOur next game is already\nin the making; look out for\nnews of it where you found\n"

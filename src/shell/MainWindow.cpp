@@ -6,6 +6,7 @@
 #include "play/SettingNames.h"
 #include "shell/AboutDialog.h"
 #include "shell/Cursors.h"
+#include "shell/GameFileDialogs.h"
 #include "shell/ProgramIcon.h"
 #include "shell/QtText.h"
 #include "shell/TileArt.h"
@@ -15,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QLayout>
 #include <QMenu>
@@ -285,6 +287,15 @@ void MainWindow::JoinWorker() {
     if (m_worker.joinable()) {
         m_worker.join();
     }
+}
+
+std::optional<std::string> MainWindow::PickGameFile(GameFileDialog dialog) {
+    QFileDialog box(this);
+    SetUpGameFileDialog(box, dialog);
+    if (box.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return ChosenGameFile(box);
 }
 
 int MainWindow::ReadSetting(std::string_view name, int fallback) {

@@ -58,6 +58,7 @@ class MainWindow : public QMainWindow, public GameWindow {
     void CheckMenuItem(CommandId item, bool checked) override;
     bool StartWorker(std::function<void()> work) override;
     void JoinWorker() override;
+    std::optional<std::string> PickGameFile(GameFileDialog dialog) override;
     int ReadSetting(std::string_view name, int fallback) override;
     void WriteSetting(std::string_view name, int value) override;
 

@@ -41,6 +41,10 @@ class RecordingWindow : public MainWindow {
     }
     void ShowInstructions() override { ++instructionsShown; }
     void ShowAbout() override { ++aboutShown; }
+    std::optional<std::string> PickGameFile(GameFileDialog) override {
+        ++fileDialogsShown;
+        return std::nullopt;
+    }
 
     std::vector<std::string> messages;
     std::vector<int> winners;
@@ -48,6 +52,7 @@ class RecordingWindow : public MainWindow {
     int soundStops = 0;
     int instructionsShown = 0;
     int aboutShown = 0;
+    int fileDialogsShown = 0;
 };
 
 inline QImage ComparableImage(const QPixmap& pixmap) {

@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <semaphore>
 #include <string>
 #include <thread>
@@ -120,6 +121,15 @@ class FakeWindow : public GameWindow {
             gate.release();
         }
     }
+    std::optional<std::string> PickGameFile(GameFileDialog dialog) override {
+        events.push_back(dialog == GameFileDialog::Open ? "open dialog" : "save dialog");
+        if (pickedFiles.empty()) {
+            return std::nullopt;
+        }
+        std::optional<std::string> answer = pickedFiles.front();
+        pickedFiles.pop_front();
+        return answer;
+    }
     int ReadSetting(std::string_view name, int fallback) override {
         const auto found = settings.find(std::string(name));
         return found == settings.end() ? fallback : found->second;
@@ -145,6 +155,8 @@ class FakeWindow : public GameWindow {
     std::vector<std::string> titles;
     std::vector<Message> messages;
     std::deque<MessageAnswer> answers; // for the next message boxes, in order
+    // What the next file dialogs return, in order; nothing (a cancelled dialog) when empty.
+    std::deque<std::optional<std::string>> pickedFiles;
     std::vector<int> winners;
     std::vector<std::string> sounds;
     int soundStops = 0;

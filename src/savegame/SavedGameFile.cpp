@@ -1,0 +1,189 @@
+#include "savegame/SavedGameFile.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace trevallion {
+namespace {
+
+// Closes a file descriptor when it goes out of scope.
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor() {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int Get() const { return m_fd; }
+    // Closes now, reporting the error a delayed write may only show here.
+    int Close() {
+        const int result = ::close(m_fd);
+        m_fd = -1;
+        return result;
+    }
+
+  private:
+    int m_fd;
+};
+
+FileError LastError() {
+    return FileErrorFromErrno(errno);
+}
+
+// The file that a save to `path` replaces: the path itself, or where its symbolic link leads.
+std::string ReplacedFile(const std::string& path) {
+    char resolved[PATH_MAX];
+    if (::realpath(path.c_str(), resolved) != nullptr) {
+        return resolved;
+    }
+    return path;
+}
+
+// Creates a new, empty file beside `target` with a name nobody else uses; -1 on failure.
+int CreateTemporaryBeside(const std::string& target, std::string& name) {
+    name = target + ".XXXXXX";
+    return ::mkostemp(name.data(), O_CLOEXEC);
+}
+
+// The permissions a new file gets: read and write for all, less the process's mask.
+mode_t NewFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+FileError WriteAll(int fd, const RecordBytes& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return LastError();
+        }
+        if (n == 0) {
+            return FileError::DiskFull;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return FileError::None;
+}
+
+// Makes the new name in `folderOf` survive a crash; a failure here loses nothing.
+void SyncFolderOf(const std::string& file) {
+    const std::size_t slash = file.find_last_of('/');
+    const std::string folder =
+        slash == std::string::npos ? "." : slash == 0 ? "/" : file.substr(0, slash);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+SavedGameBytes ReadSavedGameFile(const std::string& path) {
+    SavedGameBytes result;
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.Get() < 0) {
+        result.error = LastError();
+        return result;
+    }
+    struct stat info {};
+    if (::fstat(file.Get(), &info) != 0) {
+        result.error = LastError();
+        return result;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        result.error = FileError::Other;
+        return result;
+    }
+    while (result.length < result.bytes.size()) {
+        const ssize_t n = ::read(file.Get(), result.bytes.data() + result.length,
+                                 result.bytes.size() - result.length);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            result.error = LastError();
+            result.bytes.fill(0);
+            result.length = 0;
+            return result;
+        }
+        if (n == 0) {
+            break;
+        }
+        result.length += static_cast<std::size_t>(n);
+    }
+    return result;
+}
+
+FileError WriteSavedGameFile(const std::string& path, const RecordBytes& bytes) {
+    const std::string target = ReplacedFile(path);
+    mode_t mode = 0;
+    struct stat info {};
+    if (::stat(target.c_str(), &info) == 0) {
+        // Only a plain file is replaced; a folder, device or pipe of that name is left alone.
+        if (!S_ISREG(info.st_mode)) {
+            return FileError::Other;
+        }
+        mode = info.st_mode & 07777;
+    } else if (errno == ENOENT) {
+        mode = NewFileMode();
+    } else {
+        return LastError();
+    }
+
+    std::string temporary;
+    Descriptor file(CreateTemporaryBeside(target, temporary));
+    if (file.Get() < 0) {
+        return LastError();
+    }
+    FileError error = FileError::None;
+    if (::fchmod(file.Get(), mode) != 0) {
+        error = LastError();
+    }
+    if (error == FileError::None) {
+        error = WriteAll(file.Get(), bytes);
+    }
+    if (error == FileError::None && ::fsync(file.Get()) != 0) {
+        error = LastError();
+    }
+    if (file.Close() != 0 && error == FileError::None) {
+        error = LastError();
+    }
+    if (error == FileError::None && ::rename(temporary.c_str(), target.c_str()) != 0) {
+        error = LastError();
+    }
+    if (error != FileError::None) {
+        ::unlink(temporary.c_str());
+        return error;
+    }
+    SyncFolderOf(target);
+    return FileError::None;
+}
+
+SavedGameRead ReadSavedGame(const std::string& path, std::int32_t expectedVersion) {
+    SavedGameRead read;
+    const SavedGameBytes file = ReadSavedGameFile(path);
+    read.error = file.error;
+    if (file.error == FileError::None) {
+        read.record = DecodeRecord(file.bytes);
+        read.verdict = CheckRecord(read.record, file.length, expectedVersion);
+    }
+    return read;
+}
+
+} // namespace trevallion
