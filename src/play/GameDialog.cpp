@@ -39,7 +39,7 @@ void GameDialog::OnInitDialog() {
     GameState& s = m_state;
     s.m_initialising = 1;
     s.m_noGame = 1;
-    s.m_saveVersion = 2;
+    s.m_saveVersion = SaveFormatVersion;
     for (int x = 0; x < BoardSize; ++x) {
         for (int y = 0; y < BoardSize; ++y) {
             m_window.ShowTile(x, y, Wall);

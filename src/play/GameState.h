@@ -4,6 +4,7 @@
 #include "ai/Strength.h"
 #include "doodle/LifeDoodle.h"
 #include "rules/Board.h"
+#include "savegame/SavedGameRecord.h"
 
 #include <atomic>
 #include <cstdint>
@@ -19,7 +20,7 @@ enum TimerMode : std::int32_t { DoodleStartPending = 0, DoodleRunning = 1, GameM
 // The whole state of a game, as plain fields. The window's thread owns it; a computer player's
 // worker reads the position and writes only the atomics and its chosen move while it thinks.
 struct GameState {
-    std::int32_t m_saveVersion = 2;
+    std::int32_t m_saveVersion = SaveFormatVersion;
     // 0 neutral, 1 Player 1's cursor, 2 Player 2's cursor; the side to move during a game.
     std::int32_t m_cursorSide = 0;
     std::int32_t m_timerMode = DoodleStartPending;

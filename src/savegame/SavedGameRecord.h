@@ -15,6 +15,9 @@ inline constexpr std::size_t RecordSize = 348;
 inline constexpr std::size_t RecordBoardOffset = 24;
 inline constexpr std::size_t RecordReservedOffset = RecordBoardOffset + 4 * CellCount; // 220
 
+// The format version this program writes and the only one it reads.
+inline constexpr std::int32_t SaveFormatVersion = 2;
+
 using RecordBytes = std::array<std::uint8_t, RecordSize>;
 
 struct SavedGameRecord {
