@@ -18,9 +18,9 @@ void GameDialog::OnSaveGame() {
     }
     // A thinking computer player only reads the board, so this is the position before its move,
     // with its side to move: after loading it thinks again.
-    const SavedGameRecord record{s.m_saveVersion, s.m_sideToMove,  s.m_playerOneType,
-                                 s.m_playerTwoType, s.m_cursorSide, s.m_level,
-                                 s.board};
+    const SavedGameRecord record{
+        s.m_saveVersion, s.m_sideToMove, s.m_playerOneType, s.m_playerTwoType, s.m_cursorSide,
+        s.m_level,       s.board};
     const FileError error = WriteSavedGameFile(*path, EncodeRecord(record));
     if (error != FileError::None) {
         m_window.ShowMessage(FileErrorMessage(error, *path), MessageButtons::Ok, MessageIcon::Stop);

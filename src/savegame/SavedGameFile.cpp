@@ -83,8 +83,9 @@ FileError WriteAll(int fd, const RecordBytes& bytes) {
 // Makes the new name in `folderOf` survive a crash; a failure here loses nothing.
 void SyncFolderOf(const std::string& file) {
     const std::size_t slash = file.find_last_of('/');
-    const std::string folder =
-        slash == std::string::npos ? "." : slash == 0 ? "/" : file.substr(0, slash);
+    const std::string folder = slash == std::string::npos ? "."
+                               : slash == 0               ? "/"
+                                                          : file.substr(0, slash);
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);

@@ -23,8 +23,7 @@ std::int32_t Get(const RecordBytes& bytes, std::size_t offset) {
     return static_cast<std::int32_t>(bits);
 }
 
-template <typename Record>
-auto HeaderOf(Record& record) {
+template <typename Record> auto HeaderOf(Record& record) {
     return std::array{&record.version,       &record.sideToMove, &record.playerOneType,
                       &record.playerTwoType, &record.cursorSide, &record.level};
 }

@@ -1,0 +1,110 @@
+#include "savegame/SavedGameFile.h"
+#include "ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+
+#include <sys/stat.h>
+
+namespace trevallion {
+namespace {
+
+using testing::ReadBytes;
+using testing::ScratchFolder;
+using testing::WriteBytes;
+
+RecordBytes BytesOfLevel(int level) {
+    SavedGameRecord record{SaveFormatVersion, PlayerOne, 0, 0, PlayerOne, level, {}};
+    record.board[CellIndex(3, 0)] = PlayerTwoKing;
+    record.board[CellIndex(3, 6)] = PlayerOneKing;
+    return EncodeRecord(record);
+}
+
+std::vector<std::uint8_t> AsVector(const RecordBytes& bytes) {
+    return {bytes.begin(), bytes.end()};
+}
+
+TEST(SavedGameFile, WritesExactlyOneRecordAndReadsItBack) {
+    ScratchFolder folder;
+    const std::string path = folder.File("game.tvx");
+    ASSERT_EQ(WriteSavedGameFile(path, BytesOfLevel(12)), FileError::None);
+    EXPECT_EQ(ReadBytes(path), AsVector(BytesOfLevel(12)));
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"game.tvx"}); // nothing left behind
+
+    const SavedGameRead read = ReadSavedGame(path, SaveFormatVersion);
+    EXPECT_EQ(read.error, FileError::None);
+    EXPECT_EQ(read.verdict, RecordVerdict::Sound);
+    EXPECT_EQ(read.record.level, 12);
+}
+
+TEST(SavedGameFile, ReadsOneRecordFromALongFileAndCountsAShortOne) {
+    ScratchFolder folder;
+    std::vector<std::uint8_t> longer = AsVector(BytesOfLevel(7));
+    longer.resize(5000, 0xEE);
+    WriteBytes(folder.File("long.tvx"), longer);
+    const SavedGameBytes fromLong = ReadSavedGameFile(folder.File("long.tvx"));
+    EXPECT_EQ(fromLong.length, RecordSize);
+    EXPECT_EQ(fromLong.bytes, BytesOfLevel(7));
+
+    WriteBytes(folder.File("short.tvx"), std::vector<std::uint8_t>(100, 0x01));
+    const SavedGameBytes fromShort = ReadSavedGameFile(folder.File("short.tvx"));
+    EXPECT_EQ(fromShort.error, FileError::None);
+    EXPECT_EQ(fromShort.length, 100u);
+    EXPECT_EQ(fromShort.bytes[100], 0); // the rest stays zero, never stale memory
+}
+
+TEST(SavedGameFile, ReplacingKeepsPermissionsAndSymbolicLinks) {
+    ScratchFolder folder;
+    const std::string real = folder.File("real.tvx");
+    const std::string link = folder.File("link.tvx");
+    WriteBytes(real, BytesOfLevel(1));
+    ASSERT_EQ(::chmod(real.c_str(), 0640), 0);
+    std::filesystem::create_symlink(real, link);
+
+    ASSERT_EQ(WriteSavedGameFile(link, BytesOfLevel(9)), FileError::None);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadBytes(real), AsVector(BytesOfLevel(9)));
+    struct stat info {};
+    ASSERT_EQ(::stat(real.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+TEST(SavedGameFile, OnlyPlainFilesAreReadOrReplaced) {
+    ScratchFolder folder;
+    const std::string pipe = folder.File("pipe.tvx");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    // A pipe nobody writes to would block a plain read for ever.
+    EXPECT_EQ(ReadSavedGameFile(pipe).error, FileError::Other);
+    EXPECT_EQ(WriteSavedGameFile(pipe, BytesOfLevel(1)), FileError::Other);
+
+    const std::string subfolder = folder.File("folder.tvx");
+    std::filesystem::create_directory(subfolder);
+    EXPECT_EQ(ReadSavedGameFile(subfolder).error, FileError::Other);
+    EXPECT_EQ(WriteSavedGameFile(subfolder, BytesOfLevel(1)), FileError::Other);
+    EXPECT_TRUE(std::filesystem::is_directory(subfolder));
+}
+
+TEST(SavedGameFile, MissingFilesAndFoldersAreNotFound) {
+    ScratchFolder folder;
+    EXPECT_EQ(ReadSavedGameFile(folder.File("none.tvx")).error, FileError::NotFound);
+    EXPECT_EQ(ReadSavedGame(folder.File("none.tvx"), SaveFormatVersion).error, FileError::NotFound);
+    EXPECT_EQ(WriteSavedGameFile(folder.File("no/such/folder.tvx"), BytesOfLevel(1)),
+              FileError::NotFound);
+}
+
+TEST(FileError, MessagesNameTheFullPath) {
+    const std::string path = "/home/ann/My Games/a.tvx";
+    EXPECT_EQ(FileErrorMessage(FileErrorFromErrno(ENOENT), path),
+              "/home/ann/My Games/a.tvx was not found.");
+    EXPECT_EQ(FileErrorMessage(FileErrorFromErrno(EACCES), path),
+              "Access to /home/ann/My Games/a.tvx was denied.");
+    EXPECT_EQ(FileErrorMessage(FileErrorFromErrno(ENOSPC), path),
+              "Disk full while accessing /home/ann/My Games/a.tvx.");
+    EXPECT_EQ(FileErrorMessage(FileErrorFromErrno(EIO), path),
+              "An unexpected error occurred while accessing /home/ann/My Games/a.tvx.");
+}
+
+} // namespace
+} // namespace trevallion
