@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -115,6 +117,47 @@ class RealDialogsTest : public QObject {
                                       path + QStringLiteral(" was not found."),
                                       QStringLiteral("Instructions")}));
         QCOMPARE(viewText, QString());
+    }
+
+    // A game saved and loaded back through the real file dialogs: a name typed without a
+    // suffix gets ".tvx", and replacing a file is asked about first.
+    void savedGameThroughTheFileDialogs() {
+        QTemporaryDir folder;
+        QStringList dialogs;
+        CloseModalsAsTheyOpen([&](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                box->button(QMessageBox::Yes)->click();
+                return;
+            }
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog != nullptr);
+            QCOMPARE(dialog->nameFilters(), QStringList{"Trevallion Game Files (*.tvx)"});
+            QCOMPARE(dialog->defaultSuffix(), QStringLiteral("tvx"));
+            QCOMPARE(dialog->fileMode(), QFileDialog::AnyFile);
+            QVERIFY(!dialog->testOption(QFileDialog::DontConfirmOverwrite));
+            dialogs << (dialog->acceptMode() == QFileDialog::AcceptSave ? "save" : "open");
+            dialog->selectFile(folder.filePath(QStringLiteral("kept")));
+            // Accepted from the event loop, so that a question it asks is seen here too.
+            QMetaObject::invokeMethod(static_cast<QDialog*>(dialog), &QDialog::accept,
+                                      Qt::QueuedConnection);
+        });
+        GameDialog& game = m_window->Controller();
+        game.LoadLevel(12);
+        game.OnTimer();
+        const Board level12 = game.State().board;
+        const QString saved = folder.filePath(QStringLiteral("kept.tvx"));
+
+        game.OnCommand(CommandId::SaveGame);
+        QCOMPARE(QFileInfo(saved).size(), 348);
+        game.OnCommand(CommandId::SaveGame);
+        QVERIFY(m_seen.contains(
+            QStringLiteral("kept.tvx already exists.\nDo you want to replace it?")));
+
+        game.LoadLevel(3);
+        game.OnCommand(CommandId::LoadGame);
+        QCOMPARE(dialogs, (QStringList{"save", "save", "open"}));
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Trevallion Level 12"));
+        QVERIFY(game.State().board == level12);
     }
 };
 

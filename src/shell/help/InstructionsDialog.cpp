@@ -1,5 +1,6 @@
 #include "shell/help/InstructionsDialog.h"
 
+#include "savegame/FileError.h"
 #include "shell/help/RtfReader.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -31,13 +32,7 @@ const QColor ManualBackground(128, 246, 234);
 constexpr qint64 MaxManualBytes = 16 * 1024 * 1024;
 
 QString OpenErrorText(int error, const QString& path) {
-    if (error == ENOENT || error == ENOTDIR) {
-        return QStringLiteral("%1 was not found.").arg(path);
-    }
-    if (error == EACCES || error == EPERM) {
-        return QStringLiteral("Access to %1 was denied.").arg(path);
-    }
-    return QStringLiteral("An unexpected error occurred while accessing %1.").arg(path);
+    return QString::fromStdString(FileErrorMessage(FileErrorFromErrno(error), path.toStdString()));
 }
 
 } // namespace
