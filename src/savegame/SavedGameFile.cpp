@@ -1,6 +1,8 @@
 #include "savegame/SavedGameFile.h"
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdlib>
 #include <string>
@@ -49,17 +51,20 @@ std::string ReplacedFile(const std::string& path) {
     return path;
 }
 
-// Creates a new, empty file beside `target` with a name nobody else uses; -1 on failure.
+// Creates a new, empty file beside `target` with a name nobody else uses; -1 on failure. It
+// gets the permissions of a new file under the process's file mode mask.
 int CreateTemporaryBeside(const std::string& target, std::string& name) {
-    name = target + ".XXXXXX";
-    return ::mkostemp(name.data(), O_CLOEXEC);
-}
-
-// The permissions a new file gets: read and write for all, less the process's mask.
-mode_t NewFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    static std::atomic<unsigned> serial{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+        name = target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(serial++) + "-" +
+               std::to_string(stamp % 1000000);
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
 }
 
 FileError WriteAll(int fd, const RecordBytes& bytes) {
@@ -133,18 +138,14 @@ SavedGameBytes ReadSavedGameFile(const std::string& path) {
 
 FileError WriteSavedGameFile(const std::string& path, const RecordBytes& bytes) {
     const std::string target = ReplacedFile(path);
-    mode_t mode = 0;
     struct stat info {};
-    if (::stat(target.c_str(), &info) == 0) {
-        // Only a plain file is replaced; a folder, device or pipe of that name is left alone.
-        if (!S_ISREG(info.st_mode)) {
-            return FileError::Other;
-        }
-        mode = info.st_mode & 07777;
-    } else if (errno == ENOENT) {
-        mode = NewFileMode();
-    } else {
+    const bool replacing = ::stat(target.c_str(), &info) == 0;
+    if (!replacing && errno != ENOENT) {
         return LastError();
+    }
+    // Only a plain file is replaced; a folder, device or pipe of that name is left alone.
+    if (replacing && !S_ISREG(info.st_mode)) {
+        return FileError::Other;
     }
 
     std::string temporary;
@@ -153,7 +154,7 @@ FileError WriteSavedGameFile(const std::string& path, const RecordBytes& bytes) 
         return LastError();
     }
     FileError error = FileError::None;
-    if (::fchmod(file.Get(), mode) != 0) {
+    if (replacing && ::fchmod(file.Get(), info.st_mode & 07777) != 0) {
         error = LastError();
     }
     if (error == FileError::None) {

@@ -69,6 +69,14 @@ TEST(SavedGameFile, ReplacingKeepsPermissionsAndSymbolicLinks) {
     struct stat info {};
     ASSERT_EQ(::stat(real.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
+
+    // A new file gets the permissions the user's file mode mask allows.
+    const mode_t oldMask = ::umask(027);
+    const FileError created = WriteSavedGameFile(folder.File("new.tvx"), BytesOfLevel(2));
+    ::umask(oldMask);
+    ASSERT_EQ(created, FileError::None);
+    ASSERT_EQ(::stat(folder.File("new.tvx").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
 }
 
 TEST(SavedGameFile, OnlyPlainFilesAreReadOrReplaced) {
