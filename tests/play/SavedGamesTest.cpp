@@ -246,6 +246,13 @@ TEST_F(SavedGames, PlayerTypesGoThroughThePlayerCommands) {
     EXPECT_TRUE(window.Checked(CommandId::PlayerOneMedium));
     EXPECT_EQ(window.settings[std::string(PlayerOneSetting)], AiMedium);
     EXPECT_EQ(window.settings[std::string(PlayerTwoSetting)], Human);
+
+    // Player 1 is applied first, so a file naming two computer players keeps only Player 1's.
+    record.playerTwoType = AiEasy;
+    Load(record);
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{std::string(PlayerOneMustBeHuman)});
+    EXPECT_EQ(State().m_playerOneType, AiMedium);
+    EXPECT_EQ(State().m_playerTwoType, Human);
 }
 
 TEST_F(SavedGames, LoadingStopsAThinkingComputerPlayerAndDropsItsMove) {
