@@ -70,6 +70,12 @@ int main(int argc, char** argv) {
     played.insert(played.end(),
                   {fuzz::PlayerTwoEasy, fuzz::Tick, fuzz::Tick, fuzz::SaveAndLoadBack});
 
+    // Player 1 picks the piece at (4, 5) and hands the move to AI Easy, which plays another
+    // piece; Player 2 then clicks where the picked piece could step, which must not move it.
+    Bytes handover = Encoded(LevelStart(1, PlayerOne));
+    handover.insert(handover.end(), {CellIndex(4, 5), fuzz::PlayerOneEasy, fuzz::Tick, fuzz::Tick,
+                                     CellIndex(5, 4)});
+
     SavedGameRecord otherVersion = level12;
     otherVersion.version = 1;
     SavedGameRecord badSide = level12;
@@ -81,6 +87,7 @@ int main(int argc, char** argv) {
 
     const bool ok = Write(folder + "level12.tvx", Encoded(level12)) &&
                     Write(folder + "level3-played.tvx", played) &&
+                    Write(folder + "level1-handover.tvx", handover) &&
                     Write(folder + "version1.tvx", Encoded(otherVersion)) &&
                     Write(folder + "side3.tvx", Encoded(badSide)) &&
                     Write(folder + "code28.tvx", Encoded(badCode)) &&
