@@ -46,6 +46,8 @@ void GameDialog::ComputerTurn(int side) {
     const int other = OtherSide(side);
     s.m_sideToMove = other;
     s.m_cursorSide = other;
+    // A piece picked while this side was still human is not the next side's to move.
+    s.m_selX = s.m_selY = NoCell;
     s.m_computerState.store(Idle, std::memory_order_relaxed);
     // The move is played as the worker left it: the search lists only legal steps.
     if (s.m_computerMove.fromX != NoCell) {

@@ -1,7 +1,11 @@
 #include "AnalysisOptions.h"
+#include "GamePosition.h"
+#include "savegame/SavedGameFile.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
+#include <unistd.h>
 
 namespace trevallion {
 namespace {
@@ -26,6 +30,12 @@ TEST(AnalysisOptions, ReadsBothSearchForms) {
     EXPECT_TRUE(parsed.options.useStrength);
     EXPECT_EQ(parsed.options.strength, AiMedium);
 
+    parsed = Parse({"--game", "a.tvx", "--depth", "2", "--mode", "0"});
+    ASSERT_EQ(parsed.error, "");
+    EXPECT_EQ(parsed.options.gameFile, "a.tvx");
+    EXPECT_EQ(parsed.options.level, 0);
+    EXPECT_EQ(parsed.options.boardFile, "");
+
     EXPECT_TRUE(Parse({"--level", "x", "--help"}).help);
 }
 
@@ -34,6 +44,9 @@ TEST(AnalysisOptions, RefusesMalformedCommandLines) {
         {"--level", "1", "--depth", "2", "--mode", "0", "--fast"}, // unknown option
         {"--level", "1", "--depth", "2", "--mode"},                // missing value
         {"--level", "1", "--board", "b.txt", "--strength", "easy"},
+        {"--game", "a.tvx", "--board", "b.txt", "--strength", "easy"},
+        {"--game", "a.tvx", "--side", "1", "--strength", "easy"}, // the file names the side
+        {"--game", "", "--strength", "easy"},
         {"--side", "1", "--strength", "easy"},                  // no position
         {"--level", "1", "--strength", "easy", "--depth", "2"}, // two searches
         {"--level", "1", "--depth", "2"},                       // depth without mode
@@ -73,6 +86,38 @@ TEST(AnalysisOptions, ReadsBoardsInScreenOrder) {
                                    Codes(48) + "-1", Codes(48) + "3.5"}) {
         EXPECT_FALSE(ParseBoardText(bad).error.empty()) << bad;
     }
+}
+
+// Writes `record` to a file of its own and returns the path.
+std::string WriteGame(const std::string& name, const SavedGameRecord& record) {
+    const std::string path =
+        ::testing::TempDir() + name + "-" + std::to_string(::getpid()) + ".tvx";
+    EXPECT_EQ(WriteSavedGameFile(path, EncodeRecord(record)), FileError::None);
+    return path;
+}
+
+TEST(GamePosition, TakesBoardAndSideFromTheSavedGame) {
+    SavedGameRecord record{SaveFormatVersion, PlayerTwo, Human, AiEasy, PlayerTwo, 9, {}};
+    record.board.At(1, 0) = PlayerOneKing;
+    record.board.At(6, 5) = LastCode;
+    const std::string path = WriteGame("sound", record);
+    const GamePosition position = ReadGamePosition(path);
+    std::remove(path.c_str());
+    EXPECT_EQ(position.error, "");
+    EXPECT_EQ(position.board, record.board);
+    EXPECT_EQ(position.side, PlayerTwo);
+}
+
+TEST(GamePosition, RefusesWhatTheGameRefusesOnOneLine) {
+    SavedGameRecord record{SaveFormatVersion, 3, Human, Human, 0, 9, {}};
+    const std::string path = WriteGame("corrupt", record);
+    EXPECT_EQ(ReadGamePosition(path).error, path + ": This saved game file is corrupt.");
+    record.version = SaveFormatVersion - 1;
+    WriteGame("corrupt", record);
+    EXPECT_EQ(ReadGamePosition(path).error,
+              path + ": This saved game was created with a different version of Trevallion.");
+    std::remove(path.c_str());
+    EXPECT_EQ(ReadGamePosition(path).error, path + ": " + path + " was not found.");
 }
 
 } // namespace

@@ -175,6 +175,20 @@ TEST_F(ComputerTurn, AWaitingMoveStillPlaysOnItsOwnPosition) {
     EXPECT_EQ(State().m_sideToMove, PlayerTwo);
 }
 
+TEST_F(ComputerTurn, APlayedMoveDropsTheSelectionOfTheSideItWasMadeFor) {
+    game.LoadLevel(1);
+    Click(4, 5); // Player 1 picks a piece, then hands the move to the computer
+    game.OnCommand(CommandId::PlayerOneEasy);
+    game.OnTimer();
+    game.OnTimer();
+    ASSERT_EQ(At(5, 5), 4);
+    ASSERT_EQ(State().m_sideToMove, PlayerTwo);
+    Click(5, 4); // where Player 1's piece could step: Player 2 must not move it
+    EXPECT_EQ(At(4, 5), 5);
+    EXPECT_EQ(At(5, 4), Empty);
+    EXPECT_EQ(State().m_sideToMove, PlayerTwo);
+}
+
 TEST_F(ComputerTurn, TicksOutsideAGameOrOnAHumansTurnDoNothing) {
     State().m_playerTwoType = AiMedium;
     game.OnTimer(); // before any level: the Life Doodle's tick

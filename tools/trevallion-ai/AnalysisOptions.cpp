@@ -3,6 +3,7 @@
 #include "levels/LevelLayouts.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <optional>
@@ -56,6 +57,10 @@ std::string ApplyOption(std::string_view name, std::string_view value, AnalysisO
         options.boardFile = std::string(value);
         return value.empty() ? "--board takes a file name, or - for standard input" : "";
     }
+    if (name == "--game") {
+        options.gameFile = std::string(value);
+        return value.empty() ? "--game takes the file name of a saved game" : "";
+    }
     if (name == "--side") {
         const auto side = ParseIntIn(value, PlayerOne, PlayerTwo);
         options.side = side.value_or(PlayerOne);
@@ -82,14 +87,18 @@ bool Contains(const std::vector<std::string_view>& names, std::string_view name)
 }
 
 bool IsOption(std::string_view name) {
-    return Contains({"--level", "--board", "--side", "--strength", "--depth", "--mode"}, name);
+    return Contains({"--level", "--board", "--game", "--side", "--strength", "--depth", "--mode"},
+                    name);
 }
 
 // The checks that look at the options together.
 std::string CheckCombination(const std::vector<std::string_view>& seen) {
     const auto given = [&](std::string_view name) { return Contains(seen, name); };
-    if (given("--level") == given("--board")) {
-        return "give exactly one of --level and --board";
+    if (std::ranges::count_if(std::array{"--level", "--board", "--game"}, given) != 1) {
+        return "give exactly one of --level, --board and --game";
+    }
+    if (given("--game") && given("--side")) {
+        return "--side cannot be combined with --game, which says whose turn it is";
     }
     if (given("--strength") && (given("--depth") || given("--mode"))) {
         return "--strength cannot be combined with --depth or --mode";
@@ -185,7 +194,8 @@ POSITION, exactly one of:
   --level N          the starting layout of level N, 1 to 50
   --board FILE       49 codes 0 to 27, whitespace-separated, in screen order (row y = 0
                      first, each row x = 0 to 6); FILE - reads standard input
---side 1|2           the side to move (default 1)
+  --game FILE.tvx    the board of a game saved by Trevallion, with its side to move
+--side 1|2           the side to move with --level or --board (default 1)
 SEARCH, exactly one of:
   --strength easy|medium|difficult
                      the computer player's passes at that strength (depth 2, 4 or 6)
@@ -193,7 +203,8 @@ SEARCH, exactly one of:
                      ordering mode M: 0 captures first, 1 quiet moves first
 --help               this text
 
-Malformed arguments or boards print one line on standard error and exit with status 2.
+Malformed arguments or boards, and saved games that the game itself would refuse to load,
+print one line on standard error and exit with status 2.
 )";
 }
 

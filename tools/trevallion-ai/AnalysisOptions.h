@@ -16,7 +16,8 @@ inline constexpr int MaxAnalysisDepth = 8;
 // computer player's passes) or a single pass at a given depth and ordering mode.
 struct AnalysisOptions {
     int level = 0;         // 1..50, or 0 when the board comes from a file
-    std::string boardFile; // "-" for standard input; empty when a level is given
+    std::string boardFile; // "-" for standard input; empty unless --board is given
+    std::string gameFile;  // a saved game, which also names the side to move; empty if none
     int side = PlayerOne;
     bool useStrength = false;
     PlayerType strength = Human;

@@ -1,6 +1,7 @@
 // trevallion-ai: searches one position with the game's engine and prints what it found.
 
 #include "AnalysisOptions.h"
+#include "GamePosition.h"
 
 #include "ai/Search.h"
 #include "ai/StrengthPasses.h"
@@ -55,8 +56,16 @@ int main(int argc, char** argv) {
     const AnalysisOptions& options = parsed.options;
 
     Board board;
+    int side = options.side;
     if (options.level != 0) {
         board = LayoutToBoard(LevelLayout(options.level));
+    } else if (!options.gameFile.empty()) {
+        const GamePosition game = ReadGamePosition(options.gameFile);
+        if (!game.error.empty()) {
+            return Fail(game.error);
+        }
+        board = game.board;
+        side = game.side;
     } else {
         std::string text;
         if (!ReadBoardText(options.boardFile, text)) {
@@ -76,10 +85,9 @@ int main(int argc, char** argv) {
     SearchContext ctx{abortSearch, move, searchDepth, orderingMode};
 
     const auto start = std::chrono::steady_clock::now();
-    const int score =
-        options.useStrength
-            ? RunStrengthPasses(options.strength, options.side, board, ctx, &Search)
-            : Search(ctx, options.side, board, searchDepth, LosingScore, WinningScore);
+    const int score = options.useStrength
+                          ? RunStrengthPasses(options.strength, side, board, ctx, &Search)
+                          : Search(ctx, side, board, searchDepth, LosingScore, WinningScore);
     const auto elapsed = std::chrono::steady_clock::now() - start;
 
     std::cout << "score " << score << " move " << move.fromX << ' ' << move.fromY << ' ' << move.toX

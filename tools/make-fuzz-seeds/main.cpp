@@ -1,0 +1,96 @@
+// make-fuzz-seeds FOLDER: writes the saved-game fuzzer's seeds into FOLDER, a few saved games
+// that the game loads and a few that it refuses, each named for what it holds.
+
+#include "FuzzActions.h"
+#include "ai/Strength.h"
+#include "levels/LevelLayouts.h"
+#include "rules/GenerateMoves.h"
+#include "savegame/SavedGameRecord.h"
+
+#include <cstdint>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace trevallion;
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes Encoded(const SavedGameRecord& record) {
+    const RecordBytes bytes = EncodeRecord(record);
+    return Bytes(bytes.begin(), bytes.end());
+}
+
+// A game at the start of `level` with `side` to move, Player 2 set to AI Medium.
+SavedGameRecord LevelStart(int level, int side) {
+    return {
+        SaveFormatVersion, side, Human, AiMedium, side, level, LayoutToBoard(LevelLayout(level))};
+}
+
+// Appends the clicks of `side`'s first listed move and plays it on `board`.
+void AppendFirstMove(Board& board, int side, Bytes& actions) {
+    MoveList list;
+    ClearMoveList(list);
+    GenerateMoves(board, list, side, CapturesFirst);
+    const MoveRecord& move = list[0];
+    actions.push_back(static_cast<std::uint8_t>(CellIndex(move.fromX, move.fromY)));
+    actions.push_back(static_cast<std::uint8_t>(CellIndex(move.toX, move.toY)));
+    board.At(move.toX, move.toY) = board.At(move.fromX, move.fromY);
+    board.At(move.fromX, move.fromY) = Empty;
+}
+
+bool Write(const std::string& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) {
+        std::cerr << "make-fuzz-seeds: cannot write " << path << '\n';
+    }
+    return static_cast<bool>(out);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: make-fuzz-seeds FOLDER\n";
+        return 2;
+    }
+    const std::string folder = std::string(argv[1]) + "/";
+    const SavedGameRecord level12 = LevelStart(12, PlayerTwo);
+
+    // Player 1 moves, Player 2 turns AI Easy and answers on two ticks, and the game is saved.
+    const SavedGameRecord level3 = LevelStart(3, PlayerOne);
+    Bytes played = Encoded(level3);
+    Board board = level3.board;
+    AppendFirstMove(board, PlayerOne, played);
+    played.insert(played.end(),
+                  {fuzz::PlayerTwoEasy, fuzz::Tick, fuzz::Tick, fuzz::SaveAndLoadBack});
+
+    // Player 1 picks the piece at (4, 5) and hands the move to AI Easy, which plays another
+    // piece; Player 2 then clicks where the picked piece could step, which must not move it.
+    Bytes handover = Encoded(LevelStart(1, PlayerOne));
+    handover.insert(handover.end(), {CellIndex(4, 5), fuzz::PlayerOneEasy, fuzz::Tick, fuzz::Tick,
+                                     CellIndex(5, 4)});
+
+    SavedGameRecord otherVersion = level12;
+    otherVersion.version = 1;
+    SavedGameRecord badSide = level12;
+    badSide.sideToMove = 3;
+    SavedGameRecord badCode = level12;
+    badCode.board.At(3, 3) = LastCode + 1;
+    Bytes cut = Encoded(level12);
+    cut.resize(100);
+
+    const bool ok = Write(folder + "level12.tvx", Encoded(level12)) &&
+                    Write(folder + "level3-played.tvx", played) &&
+                    Write(folder + "level1-handover.tvx", handover) &&
+                    Write(folder + "version1.tvx", Encoded(otherVersion)) &&
+                    Write(folder + "side3.tvx", Encoded(badSide)) &&
+                    Write(folder + "code28.tvx", Encoded(badCode)) &&
+                    Write(folder + "cut-short.tvx", cut) && Write(folder + "empty.tvx", {});
+    return ok ? 0 : 1;
+}

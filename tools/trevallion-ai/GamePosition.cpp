@@ -1,0 +1,31 @@
+#include "GamePosition.h"
+
+#include "play/Messages.h"
+#include "savegame/SavedGameFile.h"
+
+#include <algorithm>
+
+namespace trevallion {
+
+GamePosition ReadGamePosition(const std::string& path) {
+    GamePosition position;
+    const SavedGameRead read = ReadSavedGame(path, SaveFormatVersion);
+    std::string message;
+    if (read.error != FileError::None) {
+        message = FileErrorMessage(read.error, path);
+    } else if (read.verdict == RecordVerdict::OtherVersion) {
+        message = OtherVersionMessage;
+    } else if (read.verdict == RecordVerdict::Corrupt) {
+        message = CorruptGameMessage;
+    }
+    if (!message.empty()) {
+        std::ranges::replace(message, '\n', ' ');
+        position.error = path + ": " + message;
+        return position;
+    }
+    position.board = read.record.board;
+    position.side = read.record.sideToMove;
+    return position;
+}
+
+} // namespace trevallion
