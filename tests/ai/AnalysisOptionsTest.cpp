@@ -117,7 +117,7 @@ TEST(GamePosition, RefusesWhatTheGameRefusesOnOneLine) {
     EXPECT_EQ(ReadGamePosition(path).error,
               path + ": This saved game was created with a different version of Trevallion.");
     std::remove(path.c_str());
-    EXPECT_EQ(ReadGamePosition(path).error, path + ": " + path + " was not found.");
+    EXPECT_EQ(ReadGamePosition(path).error, path + " was not found.");
 }
 
 } // namespace

@@ -10,6 +10,7 @@ namespace trevallion {
 GamePosition ReadGamePosition(const std::string& path) {
     GamePosition position;
     const SavedGameRead read = ReadSavedGame(path, SaveFormatVersion);
+    // A file error names the file itself; the record's refusals are told after its name.
     std::string message;
     if (read.error != FileError::None) {
         message = FileErrorMessage(read.error, path);
@@ -20,7 +21,7 @@ GamePosition ReadGamePosition(const std::string& path) {
     }
     if (!message.empty()) {
         std::ranges::replace(message, '\n', ' ');
-        position.error = path + ": " + message;
+        position.error = read.error != FileError::None ? message : path + ": " + message;
         return position;
     }
     position.board = read.record.board;
