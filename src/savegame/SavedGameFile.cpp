@@ -85,7 +85,7 @@ FileError WriteAll(int fd, const RecordBytes& bytes) {
     return FileError::None;
 }
 
-// Makes the new name in `folderOf` survive a crash; a failure here loses nothing.
+// Makes the new name of `file` in its folder survive a crash; a failure here loses nothing.
 void SyncFolderOf(const std::string& file) {
     const std::size_t slash = file.find_last_of('/');
     const std::string folder = slash == std::string::npos ? "."
