@@ -1,6 +1,7 @@
-# Runs the tool on the saved game GAME, which the game refuses, and checks for exit status 2,
-# nothing on standard output and the one line "trevallion-ai: GAME: MESSAGE" on standard error.
-execute_process(COMMAND "${TOOL}" --game "${GAME}" --depth 2 --mode 0
+# Runs the tool with the arguments ARGS (a CMake list) and checks that it refuses them: exit
+# status 2, nothing on standard output, and, when ERROR is given, exactly that one line on
+# standard error.
+execute_process(COMMAND "${TOOL}" ${ARGS}
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT status EQUAL 2)
     message(FATAL_ERROR "expected exit status 2, got ${status} (stderr: ${err})")
@@ -8,6 +9,6 @@ endif()
 if(NOT out STREQUAL "")
     message(FATAL_ERROR "expected nothing on standard output, got: ${out}")
 endif()
-if(NOT err STREQUAL "trevallion-ai: ${GAME}: ${MESSAGE}\n")
+if(DEFINED ERROR AND NOT err STREQUAL "${ERROR}\n")
     message(FATAL_ERROR "unexpected error line: ${err}")
 endif()
