@@ -35,12 +35,11 @@ std::uint64_t RunSuite(SearchFunction search, long long& checksum) {
     checksum = 0;
     for (int level = 1; level <= LevelCount; ++level) {
         const Board board = LayoutToBoard(LevelLayout(level));
-        for (const int side : {PlayerOne, PlayerTwo}) {
-            const std::atomic<std::uint8_t> abortSearch{0};
-            ComputerMove move;
-            int orderingMode = 0;
-            SearchContext ctx{abortSearch, move, SearchDepthFor(AiDifficult), orderingMode};
-            const int score = RunStrengthPasses(AiDifficult, side, board, ctx, search);
+        for (const Side side : {Side::PlayerOne, Side::PlayerTwo}) {
+            const std::atomic<bool> abortSearch{false};
+            Move move;
+            SearchContext ctx{abortSearch, move, SearchDepthFor(PlayerType::AiDifficult)};
+            const int score = RunStrengthPasses(PlayerType::AiDifficult, side, board, ctx, search);
             checksum = checksum * 31 + score;
             checksum =
                 checksum * 31 + move.fromX * 1000 + move.fromY * 100 + move.toX * 10 + move.toY;

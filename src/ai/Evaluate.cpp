@@ -2,17 +2,13 @@
 
 namespace trevallion {
 
-int Evaluate(const Board& board, int side) {
+int Evaluate(const Board& board, Side side) {
     // The count is kept from Player 2's point of view and turned round for Player 1 at the end.
     int score = 0;
     bool playerOneKing = false;
     bool playerTwoKing = false;
     for (const CellCode code : board.cells) {
-        if (code > 14) {
-            score += (code == 20 || code == 21) ? 2 : 1;
-        } else if (code >= 2) {
-            score -= (code == 7 || code == 8) ? 2 : 1;
-        }
+        score += BelongsTo(code, Side::PlayerOne) ? -MaterialValue(code) : MaterialValue(code);
         playerOneKing = playerOneKing || code == PlayerOneKing;
         playerTwoKing = playerTwoKing || code == PlayerTwoKing;
     }
@@ -22,7 +18,7 @@ int Evaluate(const Board& board, int side) {
     if (!playerOneKing) {
         score += 1000;
     }
-    return side == PlayerOne ? -score : score;
+    return side == Side::PlayerOne ? -score : score;
 }
 
 } // namespace trevallion

@@ -5,10 +5,10 @@
 
 namespace trevallion {
 
-int ReferenceSearch(SearchContext& ctx, int side, const Board& board, int depth, int alpha,
+int ReferenceSearch(SearchContext& ctx, Side side, const Board& board, int depth, int alpha,
                     int beta) {
     ++ctx.nodes;
-    if (ctx.abortSearch.load(std::memory_order_acquire) == 1) {
+    if (ctx.abortSearch.load(std::memory_order_acquire)) {
         return 0;
     }
     if (depth == 0) {
@@ -23,26 +23,26 @@ int ReferenceSearch(SearchContext& ctx, int side, const Board& board, int depth,
     const CellCode enemyKing = KingOf(OtherSide(side));
 
     if (root) {
-        if (list[0].fromX == NoCell) {
+        if (list[0].IsNone()) {
             return LosingScore;
         }
         // Taking the enemy king ends the game: no need to look further.
         for (const MoveRecord& move : list) {
-            if (move.fromX == NoCell) {
+            if (move.IsNone()) {
                 break;
             }
             if (board.At(move.toX, move.toY) == enemyKing) {
-                ctx.computerMove = {move.fromX, move.fromY, move.toX, move.toY};
+                ctx.computerMove = move;
                 return KingCaptureScore;
             }
         }
     }
-    if (list[0].fromX == NoCell) {
+    if (list[0].IsNone()) {
         return best;
     }
 
     for (const MoveRecord& move : list) {
-        if (move.fromX == NoCell) {
+        if (move.IsNone()) {
             break;
         }
         if (best >= beta) {
@@ -58,7 +58,7 @@ int ReferenceSearch(SearchContext& ctx, int side, const Board& board, int depth,
         if (value > best) {
             best = value;
             if (root) {
-                ctx.computerMove = {move.fromX, move.fromY, move.toX, move.toY};
+                ctx.computerMove = move;
             }
         }
     }

@@ -1,10 +1,13 @@
 #include "ai/Search.h"
 
-#include "ai/CompactMoves.h"
-#include "ai/LeafTally.h"
-#include "ai/MoveTables.h"
-#include "ai/SearchPosition.h"
+#include "engine/CompactMoves.h"
+#include "engine/LeafTally.h"
+#include "engine/MoveTables.h"
+#include "engine/SearchPosition.h"
 #include "rules/GenerateMoves.h"
+
+#include <algorithm>
+#include <cassert>
 
 namespace trevallion {
 namespace {
@@ -17,31 +20,30 @@ using engine::SearchPosition;
 // every call of the search is a call of Node, except the leaves below a depth-1 node, which
 // that node scores itself from the carried counts (and counts as nodes all the same).
 //
-// Preconditions: side is 1 or 2, and every cell code lies in 0..27; the game never makes
-// anything else, and the analysis tool refuses other boards.
+// Precondition: every cell code lies in 0..27; the game never makes anything else, and the
+// analysis tool refuses other boards.
 class Engine {
   public:
     Engine(SearchContext& ctx, const Board& board)
         : ctx_(ctx), tables_(engine::GetMoveTables()), position_(SearchPosition::FromBoard(board)),
-          searchDepth_(ctx.searchDepth),
-          orderingMode_(ctx.orderingMode == QuietMovesFirst ? 1 : 0) {}
+          searchDepth_(ctx.searchDepth), orderingMode_(ctx.orderingMode) {}
 
-    int Run(int side, int depth, int alpha, int beta) {
-        const int score = side == PlayerOne ? Node<PlayerOne>(depth, alpha, beta)
-                                            : Node<PlayerTwo>(depth, alpha, beta);
+    int Run(Side side, int depth, int alpha, int beta) {
+        const int score = side == Side::PlayerOne ? Node<Side::PlayerOne>(depth, alpha, beta)
+                                                  : Node<Side::PlayerTwo>(depth, alpha, beta);
         ctx_.nodes += nodes_;
         return score;
     }
 
   private:
-    bool Aborted() const { return ctx_.abortSearch.load(std::memory_order_acquire) == 1; }
+    bool Aborted() const { return ctx_.abortSearch.load(std::memory_order_acquire); }
 
     void Record(const CompactMove& move) {
-        ctx_.computerMove = {move.from % BoardSize, move.from / BoardSize, move.to % BoardSize,
-                             move.to / BoardSize};
+        ctx_.computerMove = Move{move.from % BoardSize, move.from / BoardSize,
+                                 move.to % BoardSize, move.to / BoardSize};
     }
 
-    template <int side> int Node(int depth, int alpha, int beta) {
+    template <Side side> int Node(int depth, int alpha, int beta) {
         ++nodes_;
         if (Aborted()) {
             return 0;
@@ -71,19 +73,19 @@ class Engine {
             return ScoreLeaves<side>(moves, count, beta, root);
         }
 
-        constexpr int other = OtherSide(side);
+        constexpr Side other = OtherSide(side);
         int best = LosingScore;
         for (int i = 0; i < count; ++i) {
             if (best >= beta) {
                 return best;
             }
             const CompactMove move = moves[i];
-            const std::uint8_t captured = position_.MakeMove(side, move.from, move.to);
+            const std::uint8_t captured = position_.MakeMove<side>(move.from, move.to);
             if (best > alpha) {
                 alpha = best;
             }
             const int value = -Node<other>(depth - 1, -beta, -alpha);
-            position_.UndoMove(side, move.from, move.to, captured);
+            position_.UndoMove<side>(move.from, move.to, captured);
             if (Aborted()) {
                 // The search is being abandoned: unwind without writing anything more.
                 return 0;
@@ -100,7 +102,7 @@ class Engine {
 
     // A depth-1 node below the root scored from the number of moves of each kind, when that
     // number decides it: no more moves than a list holds, and captures all worth the same.
-    template <int side> bool ScoreByTally(int beta, int& score) {
+    template <Side side> bool ScoreByTally(int beta, int& score) {
         const std::uint64_t tally = engine::TallyMoves<side>(position_, tables_);
         const int quiet = engine::TallyCount(tally, side, engine::TallyQuiet);
         const int onePoint = engine::TallyCount(tally, side, engine::TallyOnePoint);
@@ -115,15 +117,16 @@ class Engine {
         const engine::LeafBlock captures{onePoint + cross, base + (onePoint > 0 ? 1 : 2)};
         const engine::LeafBlock quiets{quiet, base};
         // The king captures come first; the mode orders the other two classes.
-        const engine::LeafBlock blocks[3] = {kings, orderingMode_ == 1 ? quiets : captures,
-                                             orderingMode_ == 1 ? captures : quiets};
+        const bool quietFirst = orderingMode_ == OrderingMode::QuietMovesFirst;
+        const engine::LeafBlock blocks[3] = {kings, quietFirst ? quiets : captures,
+                                             quietFirst ? captures : quiets};
         score = engine::ScoreBlocks(blocks, 3, beta, nodes_);
         return true;
     }
 
     // A depth-1 node's loop with each child scored in place: the child's score for the other
     // side is minus the parent's score after the move, which only the captured code changes.
-    template <int side> int ScoreLeaves(const CompactMove* moves, int count, int beta, bool root) {
+    template <Side side> int ScoreLeaves(const CompactMove* moves, int count, int beta, bool root) {
         int best = LosingScore;
         for (int i = 0; i < count; ++i) {
             if (best >= beta) {
@@ -145,13 +148,15 @@ class Engine {
     const engine::MoveTables& tables_;
     SearchPosition position_;
     const int searchDepth_;
-    const int orderingMode_;
+    const OrderingMode orderingMode_;
     std::uint64_t nodes_ = 0;
 };
 
 } // namespace
 
-int Search(SearchContext& ctx, int side, const Board& board, int depth, int alpha, int beta) {
+int Search(SearchContext& ctx, Side side, const Board& board, int depth, int alpha, int beta) {
+    assert(side == Side::PlayerOne || side == Side::PlayerTwo);
+    assert(std::all_of(board.cells.begin(), board.cells.end(), IsValidCode));
     Engine engine(ctx, board);
     return engine.Run(side, depth, alpha, beta);
 }

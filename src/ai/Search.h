@@ -12,10 +12,10 @@ namespace trevallion {
 // scores, the same recorded move and the same node count, but works on a compact board that it
 // changes and restores in place. It allocates nothing.
 //
-// Two differences show only outside the game's own use. Every cell code must lie in 0..27 and
-// side must be 1 or 2. And when the flag is raised while a search runs, the engine unwinds at
+// Two differences show only outside the game's own use. Every cell code must lie in 0..27 (a
+// debug build checks it). And when the flag is raised while a search runs, the engine unwinds at
 // once, every open call returning 0 and nothing more recorded, where the reference goes on
 // through the remaining moves with each call answering 0.
-int Search(SearchContext& ctx, int side, const Board& board, int depth, int alpha, int beta);
+int Search(SearchContext& ctx, Side side, const Board& board, int depth, int alpha, int beta);
 
 } // namespace trevallion

@@ -1,24 +1,41 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace trevallion {
 
-// What plays a side; also the value stored for each side's setting.
-enum PlayerType : std::int32_t { Human = 0, AiEasy = 1, AiMedium = 2, AiDifficult = 3 };
+// What plays a side. The numbers are the ones the settings and saved games store.
+enum class PlayerType : std::int32_t { Human = 0, AiEasy = 1, AiMedium = 2, AiDifficult = 3 };
+
+inline constexpr PlayerType AllPlayerTypes[] = {PlayerType::Human, PlayerType::AiEasy,
+                                                PlayerType::AiMedium, PlayerType::AiDifficult};
+
+constexpr std::int32_t PlayerTypeNumber(PlayerType type) {
+    return static_cast<std::int32_t>(type);
+}
+
+// The type stored as `number`; nothing for a number no type has.
+constexpr std::optional<PlayerType> PlayerTypeFromNumber(std::int64_t number) {
+    if (number < 0 || number > PlayerTypeNumber(PlayerType::AiDifficult)) {
+        return std::nullopt;
+    }
+    return static_cast<PlayerType>(number);
+}
 
 // The depth of a computer player's search: 2, 4 or 6; 0 for a human.
 constexpr std::int32_t SearchDepthFor(PlayerType type) {
     switch (type) {
-    case AiEasy:
+    case PlayerType::AiEasy:
         return 2;
-    case AiMedium:
+    case PlayerType::AiMedium:
         return 4;
-    case AiDifficult:
+    case PlayerType::AiDifficult:
         return 6;
-    default:
-        return 0;
+    case PlayerType::Human:
+        break;
     }
+    return 0;
 }
 
 } // namespace trevallion

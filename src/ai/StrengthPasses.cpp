@@ -5,32 +5,33 @@
 namespace trevallion {
 namespace {
 
-int Pass(int side, const Board& board, SearchContext& ctx, SearchFunction search,
-         int orderingMode) {
-    ctx.orderingMode = orderingMode;
+int Pass(Side side, const Board& board, SearchContext& ctx, SearchFunction search,
+         OrderingMode mode) {
+    ctx.orderingMode = mode;
     return search(ctx, side, board, ctx.searchDepth, LosingScore, WinningScore);
 }
 
 } // namespace
 
-int RunStrengthPasses(PlayerType type, int side, const Board& board, SearchContext& ctx,
+int RunStrengthPasses(PlayerType type, Side side, const Board& board, SearchContext& ctx,
                       SearchFunction search) {
     switch (type) {
-    case AiEasy:
-        return Pass(side, board, ctx, search, QuietMovesFirst);
-    case AiMedium:
-        return Pass(side, board, ctx, search, CapturesFirst);
-    case AiDifficult: {
+    case PlayerType::AiEasy:
+        return Pass(side, board, ctx, search, OrderingMode::QuietMovesFirst);
+    case PlayerType::AiMedium:
+        return Pass(side, board, ctx, search, OrderingMode::CapturesFirst);
+    case PlayerType::AiDifficult: {
         // The quiet-first pass decides whether the captures-first pass is worth running.
-        const int first = Pass(side, board, ctx, search, QuietMovesFirst);
+        const int first = Pass(side, board, ctx, search, OrderingMode::QuietMovesFirst);
         if (first < 1) {
             return first;
         }
-        return Pass(side, board, ctx, search, CapturesFirst);
+        return Pass(side, board, ctx, search, OrderingMode::CapturesFirst);
     }
-    default:
-        return LosingScore;
+    case PlayerType::Human:
+        break;
     }
+    return LosingScore;
 }
 
 } // namespace trevallion

@@ -10,7 +10,7 @@ namespace trevallion {
 // first, AI Difficult a quiet-first pass and, if it scored 1 or more, a captures-first pass.
 // ctx.orderingMode is set before each pass; ctx.computerMove is not reset between passes.
 // Returns the score of the last pass run, or LosingScore when the type runs none.
-int RunStrengthPasses(PlayerType type, int side, const Board& board, SearchContext& ctx,
+int RunStrengthPasses(PlayerType type, Side side, const Board& board, SearchContext& ctx,
                       SearchFunction search);
 
 } // namespace trevallion

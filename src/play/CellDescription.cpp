@@ -37,11 +37,12 @@ std::string WhatStands(CellCode code) {
     if (code == Wall) {
         return "wall";
     }
-    if (!IsPlayerOneCode(code) && !IsPlayerTwoCode(code)) {
+    const std::optional<Side> side = OwnerOf(code);
+    if (!side) {
         return "unknown";
     }
-    const std::string owner = IsPlayerOneCode(code) ? "Player 1" : "Player 2";
-    if (code == PlayerOneKing || code == PlayerTwoKing) {
+    const std::string owner = "Player " + std::to_string(SideNumber(*side));
+    if (IsKing(code)) {
         return owner + " king";
     }
     return owner + " piece, " + ArmsOf(code);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ai/Strength.h"
+#include "rules/Side.h"
+
 namespace trevallion {
 
 // The menu commands the game handles, by their command numbers.
@@ -27,12 +30,12 @@ enum class CommandId : int {
     About = 32785,
 };
 
-// The Player menu item that makes `side` (1 or 2) a player of `type` (0..3); the items of each
-// menu are numbered in the order of the types.
-constexpr CommandId PlayerCommand(int side, int type) {
-    const int first =
-        static_cast<int>(side == 1 ? CommandId::PlayerOneHuman : CommandId::PlayerTwoHuman);
-    return static_cast<CommandId>(first + type);
+// The Player menu item that makes `side` a player of `type`; the items of each menu are
+// numbered in the order of the types.
+constexpr CommandId PlayerCommand(Side side, PlayerType type) {
+    const int first = static_cast<int>(side == Side::PlayerOne ? CommandId::PlayerOneHuman
+                                                               : CommandId::PlayerTwoHuman);
+    return static_cast<CommandId>(first + PlayerTypeNumber(type));
 }
 
 } // namespace trevallion

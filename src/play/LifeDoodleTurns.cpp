@@ -16,19 +16,19 @@ CellCode DoodleTile(bool alive) {
 
 void GameDialog::StartDoodle() {
     GameState& s = m_state;
-    s.m_noGame = 1;
-    s.m_gameOver = 0;
-    s.m_cursorSide = 0;
-    m_window.SetTitle(ProgramName);
+    s.m_noGame = true;
+    s.m_gameOver = false;
+    SetCursorSide(CursorSide::Neutral);
+    m_view.SetTitle(ProgramName);
     for (int x = 0; x < BoardSize; ++x) {
         for (int y = 0; y < BoardSize; ++y) {
             const bool alive = AliveAtDoodleStart(x, y);
-            m_window.ShowTile(x, y, DoodleTile(alive));
+            m_view.ShowTile(x, y, DoodleTile(alive));
             const auto i = static_cast<std::size_t>(CellIndex(x, y));
             s.m_doodleCells[i] = s.m_doodleNext[i] = alive ? 1 : 0;
         }
     }
-    s.m_timerMode = DoodleRunning;
+    s.m_timerMode = TimerMode::DoodleRunning;
 }
 
 void GameDialog::DoodleGeneration() {
@@ -37,9 +37,9 @@ void GameDialog::DoodleGeneration() {
     if (OnBoard(s.m_lastClickX, s.m_lastClickY)) {
         s.m_doodleCells[static_cast<std::size_t>(CellIndex(s.m_lastClickX, s.m_lastClickY))] = 1;
         if (CreditsPatternLives(s.m_doodleCells)) {
-            // The next tick starts the doodle afresh, even while the box is still open.
-            s.m_timerMode = DoodleStartPending;
-            m_window.ShowMessage(CreditsMessage, MessageButtons::Ok, MessageIcon::Information);
+            // The first tick after the box has closed starts the doodle afresh.
+            s.m_timerMode = TimerMode::DoodleStartPending;
+            m_view.ShowMessage(CreditsMessage, MessageButtons::Ok, MessageIcon::Information);
         }
     }
     ComputeNextGeneration(s.m_doodleCells, s.m_doodleNext);
@@ -50,7 +50,7 @@ void GameDialog::DoodleGeneration() {
             const std::int32_t now = s.m_doodleCells[i];
             const std::int32_t next = s.m_doodleNext[i];
             if ((next == 1 && now != 1) || (next == 0 && now != 0)) {
-                m_window.ShowTile(x, y, DoodleTile(next == 1));
+                m_view.ShowTile(x, y, DoodleTile(next == 1));
             }
             s.m_doodleCells[i] = next;
         }
@@ -65,9 +65,9 @@ void GameDialog::DoodleClick(int x, int y) {
     }
     GameState& s = m_state;
     const auto i = static_cast<std::size_t>(CellIndex(x, y));
-    m_window.ShowTile(x, y, Wall);
+    m_view.ShowTile(x, y, Wall);
     if (s.m_doodleCells[i] == 0) {
-        PlayEffect(EffectCapture);
+        PlayEffect(Effect::Capture);
     }
     s.m_doodleCells[i] = 1;
 }

@@ -9,26 +9,26 @@ namespace trevallion {
 // already checked does it all again.
 void GameDialog::SwitchSound(bool on) {
     if (!on) {
-        m_window.StopSound();
+        m_view.StopSound();
     }
-    m_window.CheckMenuItem(CommandId::SoundOn, on);
-    m_window.CheckMenuItem(CommandId::SoundOff, !on);
-    m_state.m_soundOn = on ? 1 : 0;
-    m_window.WriteSetting(SoundSetting, on ? 1 : 0);
+    m_view.CheckMenuItem(CommandId::SoundOn, on);
+    m_view.CheckMenuItem(CommandId::SoundOff, !on);
+    m_state.m_soundOn = on;
+    m_settings.WriteSetting(SoundSetting, on ? 1 : 0);
 }
 
 // The manual's sound plays while the window is open and is cut off when it closes, even if
 // sound was switched off meanwhile.
 void GameDialog::ShowInstructions() {
-    PlayEffect(EffectInstructions);
-    m_window.ShowInstructions();
-    m_window.StopSound();
+    PlayEffect(Effect::Instructions);
+    m_view.ShowInstructions();
+    m_view.StopSound();
 }
 
 // The jingle starts with the window and runs on to its end after the window closes.
 void GameDialog::ShowAbout() {
-    PlayEffect(EffectJingle);
-    m_window.ShowAbout();
+    PlayEffect(Effect::Jingle);
+    m_view.ShowAbout();
 }
 
 } // namespace trevallion

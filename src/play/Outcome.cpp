@@ -1,31 +1,35 @@
-#include "play/Outcome.h"
+// The end of a level: who won, the sound and the box that say so, and what comes next.
+
+#include "play/GameDialog.h"
+#include "play/Messages.h"
+#include "rules/Winner.h"
 
 namespace trevallion {
 
-int FindWinner(const Board& board) {
-    bool playerOneKing = false;
-    bool playerTwoKing = false;
-    int playerOnePieces = 0;
-    int playerTwoPieces = 0;
-    for (const CellCode code : board.cells) {
-        playerOneKing |= code == PlayerOneKing;
-        playerTwoKing |= code == PlayerTwoKing;
-        playerOnePieces += code >= 3 && code <= 14;
-        playerTwoPieces += code > PlayerTwoKing;
+void GameDialog::CheckOutcome() {
+    GameState& s = m_state;
+    const std::optional<Side> winner = FindWinner(s.board);
+    if (!winner) {
+        return;
     }
-    if (!playerOneKing) {
-        return PlayerTwo;
+    const Side loser = OtherSide(*winner);
+    const bool humanWinner = s.TypeOf(*winner) == PlayerType::Human;
+    PlayEffect(humanWinner ? Effect::Win : Effect::Lose);
+    SetCursorSide(CursorSide::Neutral);
+    // From here every click and tick is refused, also while the boxes below are open.
+    s.m_gameOver = true;
+    m_view.ShowWinnerBox(*winner);
+    m_view.SetTitle(GameOverTitle);
+    if (humanWinner) {
+        LoadLevel(s.m_level + 1);
+    } else if (s.TypeOf(loser) == PlayerType::Human) {
+        const std::string_view offer =
+            loser == Side::PlayerOne ? TryAgainPlayerOne : TryAgainPlayerTwo;
+        if (m_view.ShowMessage(offer, MessageButtons::YesNo, MessageIcon::Exclamation) ==
+            MessageAnswer::Yes) {
+            LoadLevel(s.m_level);
+        }
     }
-    if (!playerTwoKing) {
-        return PlayerOne;
-    }
-    if (playerOnePieces == 0) {
-        return PlayerTwo;
-    }
-    if (playerTwoPieces == 0) {
-        return PlayerOne;
-    }
-    return 0;
 }
 
 } // namespace trevallion

@@ -7,36 +7,39 @@
 namespace trevallion {
 namespace {
 
-constexpr std::string_view SettingOf(int side) {
-    return side == PlayerOne ? PlayerOneSetting : PlayerTwoSetting;
+constexpr std::string_view SettingOf(Side side) {
+    return side == Side::PlayerOne ? PlayerOneSetting : PlayerTwoSetting;
 }
 
 } // namespace
 
-void GameDialog::ChoosePlayer(int side, PlayerType type) {
+// A command changes no search under way: a thinking worker has its strength already, and the
+// side's next turn thinks at the new one.
+void GameDialog::ChoosePlayer(Side side, PlayerType type) {
     GameState& s = m_state;
     // At most one computer player, unless both come back from the stored settings.
-    if (type != Human && s.TypeOf(OtherSide(side)) != Human && s.m_initialising == 0) {
-        m_window.ShowMessage(side == PlayerOne ? PlayerTwoMustBeHuman : PlayerOneMustBeHuman,
-                             MessageButtons::Ok, MessageIcon::Exclamation);
+    if (type != PlayerType::Human && s.TypeOf(OtherSide(side)) != PlayerType::Human &&
+        !s.m_initialising) {
+        m_view.ShowMessage(side == Side::PlayerOne ? PlayerTwoMustBeHuman : PlayerOneMustBeHuman,
+                           MessageButtons::Ok, MessageIcon::Exclamation);
         return;
     }
-    for (int item = Human; item <= AiDifficult; ++item) {
-        m_window.CheckMenuItem(PlayerCommand(side, item), item == type);
+    for (const PlayerType item : AllPlayerTypes) {
+        m_view.CheckMenuItem(PlayerCommand(side, item), item == type);
     }
-    (side == PlayerOne ? s.m_playerOneType : s.m_playerTwoType) = type;
-    m_window.WriteSetting(SettingOf(side), type);
+    s.TypeOf(side) = type;
+    m_settings.WriteSetting(SettingOf(side), PlayerTypeNumber(type));
 }
 
 // Start-up runs the commands the stored values name; a value out of range names the default
 // (Player 1 human, Player 2 AI Medium), which is then stored in its place.
 void GameDialog::ApplyStoredPlayers() {
-    const auto stored = [this](int side, PlayerType fallback) {
-        const int value = m_window.ReadSetting(SettingOf(side), fallback);
-        return value >= Human && value <= AiDifficult ? static_cast<PlayerType>(value) : fallback;
+    const auto stored = [this](Side side, PlayerType fallback) {
+        const std::optional<std::int32_t> value = m_settings.ReadSetting(SettingOf(side));
+        return PlayerTypeFromNumber(value.value_or(-1)).value_or(fallback);
     };
-    ChoosePlayer(PlayerOne, stored(PlayerOne, Human));
-    ChoosePlayer(PlayerTwo, stored(PlayerTwo, AiMedium));
+    ChoosePlayer(Side::PlayerOne, stored(Side::PlayerOne, PlayerType::Human));
+    ChoosePlayer(Side::PlayerTwo, stored(Side::PlayerTwo, PlayerType::AiMedium));
 }
 
 } // namespace trevallion

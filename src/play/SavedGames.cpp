@@ -8,28 +8,32 @@ namespace trevallion {
 
 void GameDialog::OnSaveGame() {
     const GameState& s = m_state;
-    if (s.m_noGame == 1 || s.m_gameOver == 1) {
-        m_window.ShowMessage(SaveRefusedMessage, MessageButtons::Ok, MessageIcon::Exclamation);
+    if (s.m_noGame || s.m_gameOver) {
+        m_view.ShowMessage(SaveRefusedMessage, MessageButtons::Ok, MessageIcon::Exclamation);
         return;
     }
-    const auto path = m_window.PickGameFile(GameFileDialog::Save);
+    const auto path = m_view.PickGameFile(GameFileDialog::Save);
     if (!path) {
         return;
     }
-    // A thinking computer player only reads the board, so this is the position before its move,
-    // with its side to move: after loading it thinks again.
-    const SavedGameRecord record{
-        s.m_saveVersion, s.m_sideToMove, s.m_playerOneType, s.m_playerTwoType, s.m_cursorSide,
-        s.m_level,       s.board};
+    // A thinking computer player searches a copy of the board, so this is the position before
+    // its move, with its side to move: after loading it thinks again.
+    const SavedGameRecord record{s.m_saveVersion,
+                                 SideNumber(s.m_sideToMove),
+                                 PlayerTypeNumber(s.m_playerOneType),
+                                 PlayerTypeNumber(s.m_playerTwoType),
+                                 static_cast<std::int32_t>(s.m_cursorSide),
+                                 s.m_level,
+                                 s.board};
     const FileError error = WriteSavedGameFile(*path, EncodeRecord(record));
     if (error != FileError::None) {
-        m_window.ShowMessage(FileErrorMessage(error, *path), MessageButtons::Ok, MessageIcon::Stop);
+        m_view.ShowMessage(FileErrorMessage(error, *path), MessageButtons::Ok, MessageIcon::Stop);
     }
 }
 
 void GameDialog::OnLoadGame() {
     GameState& s = m_state;
-    const auto path = m_window.PickGameFile(GameFileDialog::Open);
+    const auto path = m_view.PickGameFile(GameFileDialog::Open);
     if (!path) {
         return;
     }
@@ -37,37 +41,38 @@ void GameDialog::OnLoadGame() {
     // and a computer player thinking in it, as they were.
     const SavedGameRead read = ReadSavedGame(*path, s.m_saveVersion);
     if (read.error != FileError::None) {
-        m_window.ShowMessage(FileErrorMessage(read.error, *path), MessageButtons::Ok,
-                             MessageIcon::Stop);
+        m_view.ShowMessage(FileErrorMessage(read.error, *path), MessageButtons::Ok,
+                           MessageIcon::Stop);
         return;
     }
     if (read.verdict != RecordVerdict::Sound) {
-        m_window.ShowMessage(read.verdict == RecordVerdict::OtherVersion ? OtherVersionMessage
-                                                                         : CorruptGameMessage,
-                             MessageButtons::Ok, MessageIcon::Exclamation);
+        m_view.ShowMessage(read.verdict == RecordVerdict::OtherVersion ? OtherVersionMessage
+                                                                       : CorruptGameMessage,
+                           MessageButtons::Ok, MessageIcon::Exclamation);
         return;
     }
     const SavedGameRecord& record = read.record;
+    // The check has made sure of the side and the cursor.
     AbortComputerSearch();
-    s.m_computerState.store(Idle, std::memory_order_release);
     s.m_selX = s.m_selY = NoCell;
-    s.m_gameOver = 0;
-    s.m_sideToMove = record.sideToMove;
+    s.m_gameOver = false;
+    s.m_sideToMove = SideFromNumber(record.sideToMove).value_or(Side::PlayerOne);
     // The Player commands run with their refusals: the file cannot bring in a second computer
     // player while the other side still is one.
-    ApplySavedPlayer(PlayerOne, record.playerOneType);
-    ApplySavedPlayer(PlayerTwo, record.playerTwoType);
-    s.m_cursorSide = record.cursorSide;
+    ApplySavedPlayer(Side::PlayerOne, record.playerOneType);
+    ApplySavedPlayer(Side::PlayerTwo, record.playerTwoType);
+    SetCursorSide(static_cast<CursorSide>(record.cursorSide));
     s.m_level = record.level;
     s.board = record.board;
+    ++s.m_position;
     ShowBoard();
-    m_window.SetTitle(LevelTitle(s.m_level));
-    s.m_timerMode = GameMode;
+    m_view.SetTitle(LevelTitle(s.m_level));
+    s.m_timerMode = TimerMode::Game;
 }
 
-void GameDialog::ApplySavedPlayer(int side, std::int32_t type) {
-    if (type >= Human && type <= AiDifficult) {
-        ChoosePlayer(side, static_cast<PlayerType>(type));
+void GameDialog::ApplySavedPlayer(Side side, std::int32_t type) {
+    if (const std::optional<PlayerType> known = PlayerTypeFromNumber(type)) {
+        ChoosePlayer(side, *known);
     }
 }
 

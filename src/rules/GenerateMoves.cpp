@@ -9,19 +9,19 @@ namespace {
 
 // A capture of an ordinary piece and a step onto an empty cell swap classes between the modes;
 // the capture of the enemy king always comes first.
-int MoveClass(CellCode target, int side, int orderingMode) {
+int MoveClass(CellCode target, Side side, OrderingMode mode) {
     if (target == KingOf(OtherSide(side))) {
         return 2;
     }
     const bool quiet = target == Empty;
-    return (quiet == (orderingMode == QuietMovesFirst)) ? 1 : 0;
+    return (quiet == (mode == OrderingMode::QuietMovesFirst)) ? 1 : 0;
 }
 
 // Appends moves of the piece at (x, y) in the given neighbour-row order. Moves past the 59th
 // are not listed at all: no layout comes near that many (a side's pieces have at most 30 arms
 // in all), so only a hand-made board, such as one read from a saved game, can reach it, and
 // then the list keeps the first 59 moves in generation order and its end mark.
-void AddMovesOf(const Board& board, int x, int y, int side, int orderingMode, int firstRowStep,
+void AddMovesOf(const Board& board, int x, int y, Side side, OrderingMode mode, int firstRowStep,
                 MoveList& list, int& count) {
     const CellCode code = board.At(x, y);
     for (int row = 0; row < 3; ++row) {
@@ -33,15 +33,17 @@ void AddMovesOf(const Board& board, int x, int y, int side, int orderingMode, in
             const CellCode target = board.At(tx, ty);
             // Player 1 may go onto empty cells and Player 2's; Player 2 onto anything that is
             // neither a wall nor its own.
-            const bool targetOk = side == PlayerOne ? (target == Empty || IsPlayerTwoCode(target))
-                                                    : (target != Wall && !IsPlayerTwoCode(target));
+            const bool targetOk =
+                side == Side::PlayerOne
+                    ? (target == Empty || BelongsTo(target, Side::PlayerTwo))
+                    : (target != Wall && !BelongsTo(target, Side::PlayerTwo));
             if (!targetOk || !CanStep(code, x, y, tx, ty)) {
                 continue;
             }
             if (count == MaxMoves) {
                 return;
             }
-            list[count++] = MoveRecord{x, y, tx, ty, MoveClass(target, side, orderingMode)};
+            list[count++] = MoveRecord{{x, y, tx, ty}, MoveClass(target, side, mode)};
         }
     }
 }
@@ -59,23 +61,23 @@ void SortMovesByClass(MoveList& list) {
     }
 }
 
-void GenerateMoves(const Board& board, MoveList& list, int side, int orderingMode) {
+void GenerateMoves(const Board& board, MoveList& list, Side side, OrderingMode mode) {
     int count = 0;
-    if (side == PlayerOne) {
+    if (side == Side::PlayerOne) {
         // From the bottom-right cell leftwards, then the row above; targets above first.
         for (int y = BoardSize - 1; y >= 0; --y) {
             for (int x = BoardSize - 1; x >= 0; --x) {
-                if (IsPlayerOneCode(board.At(x, y))) {
-                    AddMovesOf(board, x, y, side, orderingMode, 1, list, count);
+                if (BelongsTo(board.At(x, y), side)) {
+                    AddMovesOf(board, x, y, side, mode, 1, list, count);
                 }
             }
         }
-    } else if (side == PlayerTwo) {
+    } else {
         // Reading order from the top-left cell; targets below first.
         for (int y = 0; y < BoardSize; ++y) {
             for (int x = 0; x < BoardSize; ++x) {
-                if (IsPlayerTwoCode(board.At(x, y))) {
-                    AddMovesOf(board, x, y, side, orderingMode, -1, list, count);
+                if (BelongsTo(board.At(x, y), side)) {
+                    AddMovesOf(board, x, y, side, mode, -1, list, count);
                 }
             }
         }

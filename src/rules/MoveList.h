@@ -7,13 +7,21 @@
 
 namespace trevallion {
 
-// One move: the cell of the moving piece, its target, and the class that orders it (2, 1 or 0,
-// higher classes tried first).
-struct MoveRecord {
+// One step of a piece: the cell it leaves and the cell it goes to. A fromX of 50 means that
+// there is no move, as in a computer player's answer when it found none.
+struct Move {
     std::int32_t fromX = NoCell;
     std::int32_t fromY = NoCell;
     std::int32_t toX = NoCell;
     std::int32_t toY = NoCell;
+
+    constexpr bool IsNone() const { return fromX == NoCell; }
+    friend constexpr bool operator==(const Move&, const Move&) = default;
+};
+
+// A move as move generation lists it, with the class that orders it (2, 1 or 0, higher classes
+// tried first).
+struct MoveRecord : Move {
     std::int32_t moveClass = 0;
 
     friend constexpr bool operator==(const MoveRecord&, const MoveRecord&) = default;
@@ -33,7 +41,7 @@ inline void ClearMoveList(MoveList& list) {
 
 inline int CountMoves(const MoveList& list) {
     int n = 0;
-    while (n < MoveListCapacity && list[n].fromX != NoCell) {
+    while (n < MoveListCapacity && !list[n].IsNone()) {
         ++n;
     }
     return n;

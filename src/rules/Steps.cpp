@@ -12,8 +12,8 @@ constexpr std::uint8_t DownLeft = 1 << 5;
 constexpr std::uint8_t Left = 1 << 6;
 constexpr std::uint8_t UpLeft = 1 << 7;
 
-// Player 1's pieces, codes 3 to 14; Player 2's codes 16 to 27 share them.
-constexpr std::uint8_t PieceSteps[12] = {
+// The arms of each kind of piece, by Player 1's code; Player 2's codes 16 to 27 share them.
+constexpr std::uint8_t PieceSteps[PieceKindCount] = {
     Up | DownLeft | DownRight,               // 3: three arms
     Right | UpLeft | DownLeft,               // 4: three arms
     Down | UpLeft | UpRight,                 // 5: three arms
@@ -40,13 +40,8 @@ int DirectionIndex(long long dx, long long dy) {
 } // namespace
 
 std::uint8_t StepMask(CellCode code) {
-    if (code >= 3 && code <= 14) {
-        return PieceSteps[code - 3];
-    }
-    if (code >= 16 && code <= LastCode) {
-        return PieceSteps[code - PlayerTwoOffset - 3];
-    }
-    return 0;
+    const int kind = PieceKind(code);
+    return kind < 0 ? 0 : PieceSteps[kind];
 }
 
 int CanStep(CellCode code, int fromX, int fromY, int toX, int toY) {

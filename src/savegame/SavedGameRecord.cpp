@@ -60,11 +60,10 @@ RecordVerdict CheckRecord(const SavedGameRecord& record, std::size_t length,
         return RecordVerdict::OtherVersion;
     }
     const bool complete = length >= RecordSize;
-    const bool sideOk = record.sideToMove == PlayerOne || record.sideToMove == PlayerTwo;
+    const bool sideOk = SideFromNumber(record.sideToMove).has_value();
     const bool levelOk = record.level >= 1 && record.level <= 255;
     const bool cursorOk = record.cursorSide >= 0 && record.cursorSide <= 2;
-    const bool cellsOk = std::ranges::all_of(
-        record.board.cells, [](CellCode code) { return code >= Empty && code <= LastCode; });
+    const bool cellsOk = std::ranges::all_of(record.board.cells, IsValidCode);
     if (!complete || !sideOk || record.playerOneType > 3 || !levelOk || !cellsOk || !cursorOk) {
         return RecordVerdict::Corrupt;
     }

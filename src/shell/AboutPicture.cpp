@@ -72,7 +72,7 @@ QRect CellRect(int x, int y) {
 
 // Player 2's cells are drawn inverted, white on black, so the two sides tell apart at a glance.
 bool Inverted(CellCode code) {
-    return IsPlayerTwoCode(code);
+    return BelongsTo(code, Side::PlayerTwo);
 }
 
 // A piece's arms, read from its steps like the tiles' arms.
@@ -120,7 +120,7 @@ void PaintBoard(QPainter& painter) {
             } else if (Inverted(code)) {
                 painter.fillRect(inner, Qt::black);
             }
-            if (code == PlayerOneKing || code == PlayerTwoKing) {
+            if (IsKing(code)) {
                 PaintKing(painter, CellRect(x, y), code);
             } else if (code != Empty && code != Wall) {
                 PaintPiece(painter, CellRect(x, y), code);

@@ -22,7 +22,7 @@ void PaintArrow(QPainter& painter) {
 
 // The side's mark below and right of the arrow, black on a white patch so it reads anywhere and
 // the cursor stays black and white.
-void PaintSideMark(QPainter& painter, int side) {
+void PaintSideMark(QPainter& painter, CursorSide side) {
     const QRectF patch(12.0, 18.0, 19.0, 13.0);
     painter.setPen(QPen(Qt::black, 1.0));
     painter.setBrush(Qt::white);
@@ -33,12 +33,12 @@ void PaintSideMark(QPainter& painter, int side) {
     font.setStyleStrategy(QFont::NoAntialias);
     painter.setFont(font);
     painter.drawText(patch, Qt::AlignCenter,
-                     side == 1 ? QStringLiteral("P1") : QStringLiteral("P2"));
+                     side == CursorSide::PlayerOne ? QStringLiteral("P1") : QStringLiteral("P2"));
 }
 
 } // namespace
 
-QCursor SideCursor(int cursorSide, qreal devicePixelRatio) {
+QCursor SideCursor(CursorSide cursor, qreal devicePixelRatio) {
     const int pixels = qRound(CursorSize * devicePixelRatio);
     QPixmap pixmap(pixels, pixels);
     pixmap.setDevicePixelRatio(devicePixelRatio);
@@ -46,8 +46,8 @@ QCursor SideCursor(int cursorSide, qreal devicePixelRatio) {
     // A monochrome cursor: every pixel black, white or clear, with no smoothed edges.
     QPainter painter(&pixmap);
     PaintArrow(painter);
-    if (cursorSide == 1 || cursorSide == 2) {
-        PaintSideMark(painter, cursorSide);
+    if (cursor != CursorSide::Neutral) {
+        PaintSideMark(painter, cursor);
     }
     painter.end();
     return QCursor(pixmap, 0, 0);

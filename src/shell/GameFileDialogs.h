@@ -1,6 +1,6 @@
 #pragma once
 
-#include "play/GameWindow.h"
+#include "play/GameView.h"
 
 #include <optional>
 #include <string>

@@ -22,10 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QSettings>
 #include <QShortcut>
-
-#include <system_error>
 
 namespace trevallion {
 namespace {
@@ -44,13 +41,13 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 
 } // namespace
 
-MainWindow::MainWindow(std::unique_ptr<QSettings> settings, QWidget* parent)
+MainWindow::MainWindow(std::unique_ptr<SettingsStore> settings, QWidget* parent)
     : QMainWindow(parent), m_settings(std::move(settings)), m_tiles(qApp->devicePixelRatio()),
-      m_controller(*this) {
-    m_settings->beginGroup(QStringLiteral("Trevallion"));
-    WriteSetting(VersionSetting, SettingsVersion);
-    for (int side = 0; side < 3; ++side) {
-        m_cursors[static_cast<std::size_t>(side)] = SideCursor(side, qApp->devicePixelRatio());
+      m_controller(*this, *m_settings, m_workers) {
+    m_settings->WriteSetting(VersionSetting, SettingsVersion);
+    for (const CursorSide cursor :
+         {CursorSide::Neutral, CursorSide::PlayerOne, CursorSide::PlayerTwo}) {
+        m_cursors[static_cast<std::size_t>(cursor)] = SideCursor(cursor, qApp->devicePixelRatio());
     }
     setWindowTitle(ToQString(ProgramName));
     setWindowIcon(ProgramIcon());
@@ -65,15 +62,11 @@ MainWindow::MainWindow(std::unique_ptr<QSettings> settings, QWidget* parent)
     // Doodle live a generation.
     m_timer.setObjectName(QStringLiteral("clock"));
     m_timer.setParent(this);
-    connect(&m_timer, &QTimer::timeout, this, [this] {
-        m_controller.OnTimer();
-        SyncCursor();
-    });
+    connect(&m_timer, &QTimer::timeout, this, [this] { m_controller.OnTimer(); });
 }
 
 void MainWindow::Start() {
     m_controller.OnInitDialog();
-    SyncCursor();
     m_timer.start(1000);
 }
 
@@ -92,10 +85,7 @@ void MainWindow::BuildBoard() {
         for (int x = 0; x < BoardSize; ++x) {
             auto* button = new TileButton(board);
             button->setObjectName(QStringLiteral("cell_%1_%2").arg(x).arg(y));
-            connect(button, &TileButton::clicked, this, [this, x, y] {
-                m_controller.OnCell(x, y);
-                SyncCursor();
-            });
+            connect(button, &TileButton::clicked, this, [this, x, y] { m_controller.OnCell(x, y); });
             connect(button, &TileButton::focusStepAsked, this,
                     [this, x, y](int dx, int dy) { StepFocus(x, y, dx, dy); });
             grid->addWidget(button, y, x);
@@ -117,7 +107,6 @@ QAction* MainWindow::AddCommand(QMenu* menu, const QString& text, CommandId comm
             action->setChecked(!checked);
         }
         m_controller.OnCommand(command);
-        SyncCursor();
     });
     return action;
 }
@@ -140,13 +129,13 @@ void MainWindow::BuildMenus() {
     QAction* exit = start->addAction(QStringLiteral("Exit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
-    for (int side : {PlayerOne, PlayerTwo}) {
-        QMenu* player = menuBar()->addMenu(QStringLiteral("Player %1").arg(side));
+    for (const Side side : {Side::PlayerOne, Side::PlayerTwo}) {
+        QMenu* player = menuBar()->addMenu(QStringLiteral("Player %1").arg(SideNumber(side)));
         const QString items[] = {QStringLiteral("Human"), QStringLiteral("AI Easy"),
                                  QStringLiteral("AI Medium"), QStringLiteral("AI Difficult")};
-        for (int type = Human; type <= AiDifficult; ++type) {
-            AddCommand(player, items[type], PlayerCommand(side, type), true);
-            if (type == Human) {
+        for (const PlayerType type : AllPlayerTypes) {
+            AddCommand(player, items[PlayerTypeNumber(type)], PlayerCommand(side, type), true);
+            if (type == PlayerType::Human) {
                 player->addSeparator();
             }
         }
@@ -218,8 +207,8 @@ MessageAnswer MainWindow::ShowMessage(std::string_view text, MessageButtons butt
     }
 }
 
-void MainWindow::ShowWinnerBox(int side) {
-    WinnerBox box(side, this);
+void MainWindow::ShowWinnerBox(Side winner) {
+    WinnerBox box(winner, this);
     box.exec();
 }
 
@@ -247,18 +236,8 @@ void MainWindow::ShowAbout() {
     box.exec();
 }
 
-void MainWindow::PumpEvents() {
-    QCoreApplication::processEvents();
-}
-
-void MainWindow::SetCursor(int cursorSide) {
-    if (cursorSide >= 0 && cursorSide <= 2) {
-        setCursor(m_cursors[static_cast<std::size_t>(cursorSide)]);
-    }
-}
-
-void MainWindow::SyncCursor() {
-    SetCursor(m_controller.State().m_cursorSide);
+void MainWindow::SetCursor(CursorSide cursor) {
+    setCursor(m_cursors[static_cast<std::size_t>(cursor)]);
 }
 
 void MainWindow::SetFocus(int x, int y) {
@@ -273,22 +252,6 @@ void MainWindow::CheckMenuItem(CommandId item, bool checked) {
     }
 }
 
-bool MainWindow::StartWorker(std::function<void()> work) {
-    JoinWorker();
-    try {
-        m_worker = std::thread(std::move(work));
-    } catch (const std::system_error&) {
-        return false;
-    }
-    return true;
-}
-
-void MainWindow::JoinWorker() {
-    if (m_worker.joinable()) {
-        m_worker.join();
-    }
-}
-
 std::optional<std::string> MainWindow::PickGameFile(GameFileDialog dialog) {
     QFileDialog box(this);
     SetUpGameFileDialog(box, dialog);
@@ -296,16 +259,6 @@ std::optional<std::string> MainWindow::PickGameFile(GameFileDialog dialog) {
         return std::nullopt;
     }
     return ChosenGameFile(box);
-}
-
-int MainWindow::ReadSetting(std::string_view name, int fallback) {
-    bool ok = false;
-    const int value = m_settings->value(ToQString(name)).toInt(&ok);
-    return ok ? value : fallback;
-}
-
-void MainWindow::WriteSetting(std::string_view name, int value) {
-    m_settings->setValue(ToQString(name), value);
 }
 
 } // namespace trevallion

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "play/GameDialog.h"
-#include "play/GameWindow.h"
+#include "play/GameView.h"
+#include "play/SettingsStore.h"
+#include "play/WorkerRunner.h"
 #include "rules/Board.h"
 #include "shell/SoundPlayer.h"
 #include "shell/TileSet.h"
@@ -12,25 +14,22 @@
 
 #include <array>
 #include <memory>
-#include <thread>
 #include <unordered_map>
 
 class QAbstractButton;
 class QAction;
 class QMenu;
-class QSettings;
 
 namespace trevallion {
 
 // The game's window: the 7 x 7 board of cell buttons and the menu bar. It owns the controller,
-// forwards clicks and menu commands to it, and shows what the controller asks for.
-class MainWindow : public QMainWindow, public GameWindow {
+// forwards clicks, ticks and menu commands to it, and shows what the controller tells it.
+class MainWindow : public QMainWindow, public GameView {
     Q_OBJECT
 
   public:
-    // `settings` is the store of the program's settings; they are kept in its group
-    // "Trevallion".
-    explicit MainWindow(std::unique_ptr<QSettings> settings, QWidget* parent = nullptr);
+    // `settings` keeps the program's settings from one run to the next.
+    explicit MainWindow(std::unique_ptr<SettingsStore> settings, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The game's start-up: applies the stored settings and starts the clock, whose first tick
@@ -38,6 +37,7 @@ class MainWindow : public QMainWindow, public GameWindow {
     // fully built, so that what it shows goes through the window's final overrides.
     void Start();
 
+    // The controller, for tests that drive its clock by hand.
     GameDialog& Controller() { return m_controller; }
 
     // The button of cell (x, y), or nullptr off the board.
@@ -45,22 +45,17 @@ class MainWindow : public QMainWindow, public GameWindow {
 
     void ShowTile(int x, int y, CellCode image) override;
     void SetTitle(std::string_view title) override;
-    MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons,
-                              MessageIcon icon) override;
-    void ShowWinnerBox(int side) override;
-    void PlaySoundFile(std::string_view file) override;
-    void StopSound() override;
-    void ShowInstructions() override;
-    void ShowAbout() override;
-    void PumpEvents() override;
-    void SetCursor(int cursorSide) override;
+    void SetCursor(CursorSide cursor) override;
     void SetFocus(int x, int y) override;
     void CheckMenuItem(CommandId item, bool checked) override;
-    bool StartWorker(std::function<void()> work) override;
-    void JoinWorker() override;
+    void PlaySoundFile(std::string_view file) override;
+    void StopSound() override;
+    MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons,
+                              MessageIcon icon) override;
+    void ShowWinnerBox(Side winner) override;
     std::optional<std::string> PickGameFile(GameFileDialog dialog) override;
-    int ReadSetting(std::string_view name, int fallback) override;
-    void WriteSetting(std::string_view name, int value) override;
+    void ShowInstructions() override;
+    void ShowAbout() override;
 
     // The menu item of a command, or nullptr.
     QAction* CommandAction(CommandId command) const;
@@ -71,10 +66,8 @@ class MainWindow : public QMainWindow, public GameWindow {
     QAction* AddCommand(QMenu* menu, const QString& text, CommandId command, bool checkable);
     // An arrow key on cell (x, y): the focus moves to a neighbouring cell.
     void StepFocus(int x, int y, int dx, int dy);
-    // Shows the cursor of the side the controller says is to move.
-    void SyncCursor();
 
-    std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<SettingsStore> m_settings;
     TileSet m_tiles;
     std::array<QCursor, 3> m_cursors;
     // Indexed like the board: cell (x, y) is element x * 7 + y.
@@ -82,9 +75,8 @@ class MainWindow : public QMainWindow, public GameWindow {
     std::unordered_map<CommandId, QAction*> m_actions;
     QTimer m_timer;
     SoundPlayer m_sound;
-    // A computer player's worker; it writes into the controller, so it is declared first and
-    // joined before the controller goes.
-    std::thread m_worker;
+    // The computer players' threads; the controller joins them before either goes.
+    ThreadRunner m_workers;
     GameDialog m_controller;
 };
 

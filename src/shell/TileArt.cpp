@@ -19,8 +19,8 @@ struct SideColours {
     QColor farShadow;
 };
 
-SideColours ColoursOf(int side) {
-    if (side == PlayerOne) {
+SideColours ColoursOf(Side side) {
+    if (side == Side::PlayerOne) {
         return {QColor(255, 0, 255), QColor(0, 0, 255), QColor(0, 0, 128)};
     }
     return {QColor(128, 128, 0), QColor(255, 0, 0), QColor(0, 0, 0)};
@@ -95,8 +95,8 @@ void DrawKingDisc(QPainter& painter, int offset, const QColor& colour) {
 }
 
 void DrawFigure(QPainter& painter, CellCode code) {
-    const SideColours colours = ColoursOf(IsPlayerOneCode(code) ? PlayerOne : PlayerTwo);
-    const bool king = code == PlayerOneKing || code == PlayerTwoKing;
+    const SideColours colours = ColoursOf(OwnerOf(code).value_or(Side::PlayerTwo));
+    const bool king = IsKing(code);
     const std::uint8_t mask = StepMask(code);
     const auto layer = [&](int offset, const QColor& colour) {
         if (king) {

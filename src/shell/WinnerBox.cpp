@@ -1,7 +1,6 @@
 #include "shell/WinnerBox.h"
 
 #include "play/Messages.h"
-#include "rules/CellCode.h"
 #include "shell/QtText.h"
 
 #include <QLabel>
@@ -10,12 +9,12 @@
 
 namespace trevallion {
 
-WinnerBox::WinnerBox(int side, QWidget* parent) : QDialog(parent) {
+WinnerBox::WinnerBox(Side winner, QWidget* parent) : QDialog(parent) {
     setWindowTitle(ToQString(WinnerBoxTitle));
     setModal(true);
 
-    auto* label =
-        new QLabel(ToQString(side == PlayerOne ? PlayerOneWinsText : PlayerTwoWinsText), this);
+    auto* label = new QLabel(
+        ToQString(winner == Side::PlayerOne ? PlayerOneWinsText : PlayerTwoWinsText), this);
     label->setAlignment(Qt::AlignCenter);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/Side.h"
+
 #include <QDialog>
 
 namespace trevallion {
@@ -9,8 +11,7 @@ class WinnerBox : public QDialog {
     Q_OBJECT
 
   public:
-    // side is 1 or 2; any other value is announced as Player 2.
-    explicit WinnerBox(int side, QWidget* parent = nullptr);
+    explicit WinnerBox(Side winner, QWidget* parent = nullptr);
 };
 
 } // namespace trevallion

@@ -1,16 +1,14 @@
 #include "shell/MainWindow.h"
+#include "shell/SettingsFile.h"
 
 #include <QApplication>
-#include <QSettings>
-
-#include <memory>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trevallion"));
     QApplication::setOrganizationName(QStringLiteral("QMV"));
 
-    trevallion::MainWindow window(std::make_unique<QSettings>());
+    trevallion::MainWindow window(trevallion::OpenUserSettings());
     window.Start();
     window.show();
     return app.exec();

@@ -29,27 +29,26 @@ std::int32_t Advance(std::int32_t& turn, std::int32_t variants) {
 
 } // namespace
 
-std::string_view SoundChooser::NextFile(std::int32_t effect, std::int32_t level) {
+std::string_view SoundChooser::NextFile(Effect effect, std::int32_t level) {
     switch (effect) {
-    case EffectAmbient:
+    case Effect::Ambient:
         return Ambient[Advance(ambientTurn, 3) - 1];
-    case EffectWin:
+    case Effect::Win:
         return Win[Advance(winTurn, 3) - 1];
-    case EffectLose:
+    case Effect::Lose:
         return Lose[Advance(loseTurn, 2) - 1];
-    case EffectCapture: {
+    case Effect::Capture: {
         const int band = level < 15 ? 0 : level < 25 ? 1 : 2;
         return Capture[CaptureOrder[band][Advance(captureTurn, 6) - 1] - 1];
     }
-    case EffectJingle:
+    case Effect::Jingle:
         return "sounds/qmv.wav";
-    case EffectStartup:
+    case Effect::Startup:
         return "sounds/startup.wav";
-    case EffectInstructions:
+    case Effect::Instructions:
         return "sounds/instructions.wav";
-    default:
-        return {};
     }
+    return {};
 }
 
 } // namespace trevallion

@@ -6,24 +6,27 @@
 namespace trevallion {
 
 // The sound effects, by the index the game passes when something happens.
-enum Effect : std::int32_t {
-    EffectAmbient = 0,      // a level command
-    EffectWin = 1,          // a level won by a human player
-    EffectLose = 2,         // a level won by a computer player
-    EffectCapture = 3,      // a piece taken, or a Life Doodle cell brought to life
-    EffectJingle = 4,       // the About window
-    EffectStartup = 5,      // start-up, and the way past the last level
-    EffectInstructions = 6, // the Instructions window
+enum class Effect : std::int32_t {
+    Ambient = 0,      // a level command
+    Win = 1,          // a level won by a human player
+    Lose = 2,         // a level won by a computer player
+    Capture = 3,      // a piece taken, or a Life Doodle cell brought to life
+    Jingle = 4,       // the About window
+    Startup = 5,      // start-up, and the way past the last level
+    Instructions = 6, // the Instructions window
 };
+
+inline constexpr Effect AllEffects[] = {Effect::Ambient, Effect::Win,     Effect::Lose,
+                                        Effect::Capture, Effect::Jingle,  Effect::Startup,
+                                        Effect::Instructions};
 
 // Chooses the file of an effect. Repeated events rotate through their variants so that they do
 // not always sound the same; for captures the order of rotation depends on the level. Files
 // are named relative to the current directory.
 class SoundChooser {
   public:
-    // Advances the effect's counter and returns its file, or an empty view for an index
-    // outside 0..6 (which moves no counter).
-    std::string_view NextFile(std::int32_t effect, std::int32_t level);
+    // Advances the effect's counter, if it has one, and returns its file.
+    std::string_view NextFile(Effect effect, std::int32_t level);
 
     // Each counter is 0 at start, then cycles 1..3 (ambient, win), 1..2 (lose) or 1..6 (capture).
     std::int32_t ambientTurn = 0;

@@ -18,17 +18,17 @@ TEST(AnalysisOptions, ReadsBothSearchForms) {
     auto parsed = Parse({"--level", "50", "--side", "2", "--depth", "4", "--mode", "1"});
     ASSERT_EQ(parsed.error, "");
     EXPECT_EQ(parsed.options.level, 50);
-    EXPECT_EQ(parsed.options.side, PlayerTwo);
+    EXPECT_EQ(parsed.options.side, Side::PlayerTwo);
     EXPECT_FALSE(parsed.options.useStrength);
     EXPECT_EQ(parsed.options.depth, 4);
-    EXPECT_EQ(parsed.options.orderingMode, 1);
+    EXPECT_EQ(parsed.options.orderingMode, OrderingMode::QuietMovesFirst);
 
     parsed = Parse({"--strength", "medium", "--board", "-"});
     ASSERT_EQ(parsed.error, "");
     EXPECT_EQ(parsed.options.boardFile, "-");
-    EXPECT_EQ(parsed.options.side, PlayerOne);
+    EXPECT_EQ(parsed.options.side, Side::PlayerOne);
     EXPECT_TRUE(parsed.options.useStrength);
-    EXPECT_EQ(parsed.options.strength, AiMedium);
+    EXPECT_EQ(parsed.options.strength, PlayerType::AiMedium);
 
     parsed = Parse({"--game", "a.tvx", "--depth", "2", "--mode", "0"});
     ASSERT_EQ(parsed.error, "");
@@ -97,7 +97,7 @@ std::string WriteGame(const std::string& name, const SavedGameRecord& record) {
 }
 
 TEST(GamePosition, TakesBoardAndSideFromTheSavedGame) {
-    SavedGameRecord record{SaveFormatVersion, PlayerTwo, Human, AiEasy, PlayerTwo, 9, {}};
+    SavedGameRecord record{SaveFormatVersion, 2, 0, 1, 2, 9, {}};
     record.board.At(1, 0) = PlayerOneKing;
     record.board.At(6, 5) = LastCode;
     const std::string path = WriteGame("sound", record);
@@ -105,11 +105,11 @@ TEST(GamePosition, TakesBoardAndSideFromTheSavedGame) {
     std::remove(path.c_str());
     EXPECT_EQ(position.error, "");
     EXPECT_EQ(position.board, record.board);
-    EXPECT_EQ(position.side, PlayerTwo);
+    EXPECT_EQ(position.side, Side::PlayerTwo);
 }
 
 TEST(GamePosition, RefusesWhatTheGameRefusesOnOneLine) {
-    SavedGameRecord record{SaveFormatVersion, 3, Human, Human, 0, 9, {}};
+    SavedGameRecord record{SaveFormatVersion, 3, 0, 0, 0, 9, {}};
     const std::string path = WriteGame("corrupt", record);
     EXPECT_EQ(ReadGamePosition(path).error, path + ": This saved game file is corrupt.");
     record.version = SaveFormatVersion - 1;

@@ -11,13 +11,13 @@ using testing::BoardWith;
 // The score of a board for each side: Evaluate itself, and a depth-0 call of each engine, which
 // must give the same, count one node and record nothing.
 void ExpectScores(const Board& board, int sideOne, int sideTwo) {
-    EXPECT_EQ(Evaluate(board, PlayerOne), sideOne);
-    EXPECT_EQ(Evaluate(board, PlayerTwo), sideTwo);
+    EXPECT_EQ(Evaluate(board, Side::PlayerOne), sideOne);
+    EXPECT_EQ(Evaluate(board, Side::PlayerTwo), sideTwo);
     for (const auto& engine : testing::Engines) {
-        for (const int side : {PlayerOne, PlayerTwo}) {
+        for (const Side side : {Side::PlayerOne, Side::PlayerTwo}) {
             const auto outcome = RunSearch(engine.search, board, testing::SearchCall{side, 0, 4});
-            EXPECT_EQ(outcome, (testing::SearchOutcome{side == PlayerOne ? sideOne : sideTwo,
-                                                       ComputerMove{}, 1}))
+            EXPECT_EQ(outcome, (testing::SearchOutcome{side == Side::PlayerOne ? sideOne : sideTwo,
+                                                       Move{}, 1}))
                 << engine.name << " side " << side;
         }
     }

@@ -18,7 +18,7 @@ TEST_P(LevelEquivalence, EngineMatchesReference) {
     const int depth = GetParam();
     for (int level = 1; level <= LevelCount; ++level) {
         const Board board = LayoutToBoard(LevelLayout(level));
-        for (const int side : {PlayerOne, PlayerTwo}) {
+        for (const Side side : {Side::PlayerOne, Side::PlayerTwo}) {
             for (const int mode : {0, 1}) {
                 const auto call = RootCall(side, depth, mode);
                 EXPECT_EQ(RunSearch(&Search, board, call), RunSearch(&ReferenceSearch, board, call))

@@ -51,7 +51,7 @@ Board RandomBoard(Dice& dice, int index) {
 // root, and some above it, where the root duties fall to the calls deeper down.
 SearchCall RandomCall(Dice& dice, int index) {
     SearchCall call;
-    call.side = 1 + dice.Below(2);
+    call.side = dice.Below(2) == 0 ? Side::PlayerOne : Side::PlayerTwo;
     call.depth = 1 + index % 5;
     call.searchDepth = call.depth;
     call.orderingMode = dice.Below(2);
@@ -102,10 +102,10 @@ TEST(CrowdedEquivalence, MoveListsCutAtCapacity) {
             board.At(x, y) = (x + y) % 2 == 0 ? 7 : 20;
         }
     }
-    for (const int side : {PlayerOne, PlayerTwo}) {
+    for (const Side side : {Side::PlayerOne, Side::PlayerTwo}) {
         MoveList list;
         ClearMoveList(list);
-        GenerateMoves(board, list, side, 0);
+        GenerateMoves(board, list, side, OrderingMode::CapturesFirst);
         ASSERT_EQ(CountMoves(list), MaxMoves) << "side " << side << " should overflow the list";
         for (const int mode : {0, 1}) {
             const auto call = testing::RootCall(side, 3, mode);

@@ -2,6 +2,7 @@
 
 #include "ai/ReferenceSearch.h"
 #include "ai/Search.h"
+#include "Printers.h"
 #include "ai/SearchContext.h"
 
 #include <atomic>
@@ -27,40 +28,39 @@ inline Board BoardWith(std::initializer_list<Placed> cells) {
 
 // One call of a search function and everything it reports.
 struct SearchCall {
-    int side = PlayerOne;
+    Side side = Side::PlayerOne;
     int depth = 1;
     int searchDepth = 1;
-    int orderingMode = 0;
+    int orderingMode = 0; // the mode's number, 0 or 1
     int alpha = LosingScore;
     int beta = WinningScore;
-    ComputerMove startMove{};
+    Move startMove{};
     bool aborted = false;
 };
 
 struct SearchOutcome {
     int score = 0;
-    ComputerMove move{};
+    Move move{};
     std::uint64_t nodes = 0;
     friend bool operator==(const SearchOutcome&, const SearchOutcome&) = default;
 };
 
 inline std::ostream& operator<<(std::ostream& out, const SearchOutcome& outcome) {
-    const ComputerMove& m = outcome.move;
+    const Move& m = outcome.move;
     return out << "score " << outcome.score << " move (" << m.fromX << ", " << m.fromY << ") to ("
                << m.toX << ", " << m.toY << ") nodes " << outcome.nodes;
 }
 
 inline SearchOutcome RunSearch(SearchFunction search, const Board& board, const SearchCall& call) {
-    std::atomic<std::uint8_t> abort{static_cast<std::uint8_t>(call.aborted ? 1 : 0)};
-    ComputerMove move = call.startMove;
-    int orderingMode = call.orderingMode;
-    SearchContext ctx{abort, move, call.searchDepth, orderingMode};
+    std::atomic<bool> abort{call.aborted};
+    Move move = call.startMove;
+    SearchContext ctx{abort, move, call.searchDepth, static_cast<OrderingMode>(call.orderingMode)};
     const int score = search(ctx, call.side, board, call.depth, call.alpha, call.beta);
     return {score, move, ctx.nodes};
 }
 
 // A root call with the full window, as the computer player makes it.
-inline SearchCall RootCall(int side, int depth, int orderingMode) {
+inline SearchCall RootCall(Side side, int depth, int orderingMode) {
     return {side, depth, depth, orderingMode};
 }
 

@@ -21,7 +21,7 @@ const Board TwoKingCaptures =
 // position Player 1 can reach scores -(1 + 1 - 1 + 1000) = -1001 for it.
 const Board PlayerOneLost = testing::BoardWith({{0, 0, 15}, {6, 0, 16}, {3, 3, 3}});
 
-const ComputerMove EarlierMove{1, 2, 3, 4};
+const Move EarlierMove{1, 2, 3, 4};
 
 class SearchRules : public ::testing::TestWithParam<Engine> {
   protected:
@@ -33,9 +33,9 @@ class SearchRules : public ::testing::TestWithParam<Engine> {
 TEST_P(SearchRules, RootTakesTheFirstKingCaptureWithoutSearching) {
     for (const int mode : {0, 1}) {
         // Player 1 meets (3, 4) before (2, 3) in its scan; Player 2 meets (3, 5) before (4, 6).
-        EXPECT_EQ(Run(TwoKingCaptures, RootCall(PlayerOne, 3, mode)),
+        EXPECT_EQ(Run(TwoKingCaptures, RootCall(Side::PlayerOne, 3, mode)),
                   (testing::SearchOutcome{KingCaptureScore, {3, 4, 3, 3}, 1}));
-        EXPECT_EQ(Run(TwoKingCaptures, RootCall(PlayerTwo, 3, mode)),
+        EXPECT_EQ(Run(TwoKingCaptures, RootCall(Side::PlayerTwo, 3, mode)),
                   (testing::SearchOutcome{KingCaptureScore, {3, 5, 3, 6}, 1}));
     }
 }
@@ -43,7 +43,7 @@ TEST_P(SearchRules, RootTakesTheFirstKingCaptureWithoutSearching) {
 TEST_P(SearchRules, RootWithoutAGoodMoveKeepsTheEarlierMove) {
     // Player 1 has no piece that moves at all.
     const Board kingsOnly = testing::BoardWith({{0, 0, 15}, {6, 0, 16}, {3, 6, 2}});
-    SearchCall call = RootCall(PlayerOne, 2, 0);
+    SearchCall call = RootCall(Side::PlayerOne, 2, 0);
     call.startMove = EarlierMove;
     EXPECT_EQ(Run(kingsOnly, call), (testing::SearchOutcome{LosingScore, EarlierMove, 1}));
 
@@ -54,7 +54,7 @@ TEST_P(SearchRules, RootWithoutAGoodMoveKeepsTheEarlierMove) {
 
 TEST_P(SearchRules, RaisedAbortReturnsZeroAndWritesNothing) {
     for (const int depth : {0, 1, 4}) {
-        SearchCall call = RootCall(PlayerOne, depth, 1);
+        SearchCall call = RootCall(Side::PlayerOne, depth, 1);
         call.startMove = EarlierMove;
         call.aborted = true;
         EXPECT_EQ(Run(PlayerOneLost, call), (testing::SearchOutcome{0, EarlierMove, 1}));
@@ -64,13 +64,13 @@ TEST_P(SearchRules, RaisedAbortReturnsZeroAndWritesNothing) {
 TEST_P(SearchRules, BelowTheRootAClosedWindowTriesNoMove) {
     const Board level1 = LayoutToBoard(LevelLayout(1));
     for (const int beta : {LosingScore, -1500}) {
-        const SearchCall call{PlayerOne, 2, 4, 0, LosingScore, beta};
+        const SearchCall call{Side::PlayerOne, 2, 4, 0, LosingScore, beta};
         EXPECT_EQ(Run(level1, call), (testing::SearchOutcome{LosingScore, {}, 1}));
     }
 }
 
 TEST_P(SearchRules, LevelStartsScoreAndChooseAsExpected) {
-    const auto expect = [&](int level, int side, int depth, int score, ComputerMove move) {
+    const auto expect = [&](int level, Side side, int depth, int score, Move move) {
         for (const int mode : {0, 1}) {
             const auto outcome =
                 Run(LayoutToBoard(LevelLayout(level)), RootCall(side, depth, mode));
@@ -78,10 +78,10 @@ TEST_P(SearchRules, LevelStartsScoreAndChooseAsExpected) {
             EXPECT_EQ(outcome.move, move) << "level " << level << " side " << side;
         }
     };
-    expect(50, PlayerOne, 4, 5, {5, 0, 6, 1});
-    expect(50, PlayerTwo, 4, -2, {6, 1, 5, 0});
-    expect(1, PlayerOne, 2, 0, {6, 6, 5, 5});
-    expect(1, PlayerTwo, 2, 0, {0, 0, 1, 1});
+    expect(50, Side::PlayerOne, 4, 5, {5, 0, 6, 1});
+    expect(50, Side::PlayerTwo, 4, -2, {6, 1, 5, 0});
+    expect(1, Side::PlayerOne, 2, 0, {6, 6, 5, 5});
+    expect(1, Side::PlayerTwo, 2, 0, {0, 0, 1, 1});
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEngines, SearchRules, ::testing::ValuesIn(testing::Engines),

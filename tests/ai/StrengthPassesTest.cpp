@@ -14,10 +14,10 @@ struct Pass {
     int orderingMode;
     int depth;
     int score;
-    ComputerMove moveAfter;
+    Move moveAfter;
     friend bool operator==(const Pass&, const Pass&) = default;
     friend std::ostream& operator<<(std::ostream& out, const Pass& p) {
-        const ComputerMove& m = p.moveAfter;
+        const Move& m = p.moveAfter;
         return out << "{mode " << p.orderingMode << " depth " << p.depth << " score " << p.score
                    << " move " << m.fromX << m.fromY << m.toX << m.toY << "}";
     }
@@ -28,19 +28,19 @@ std::vector<Pass> passes;
 SearchFunction innerSearch = nullptr;
 std::vector<int> stubScores; // what the stub returns, pass by pass
 
-int RecordingSearch(SearchContext& ctx, int side, const Board& board, int depth, int alpha,
+int RecordingSearch(SearchContext& ctx, Side side, const Board& board, int depth, int alpha,
                     int beta) {
     // Every pass searches from the root with the full window.
     EXPECT_EQ(depth, ctx.searchDepth);
     EXPECT_EQ(alpha, LosingScore);
     EXPECT_EQ(beta, WinningScore);
     const int score = innerSearch(ctx, side, board, depth, alpha, beta);
-    passes.push_back({ctx.orderingMode, depth, score, ctx.computerMove});
+    passes.push_back({static_cast<int>(ctx.orderingMode), depth, score, ctx.computerMove});
     return score;
 }
 
 // Stands in for a search: the first pass records a move of its own, the others record nothing.
-int StubSearch(SearchContext& ctx, int, const Board&, int, int, int) {
+int StubSearch(SearchContext& ctx, Side, const Board&, int, int, int) {
     if (passes.empty()) {
         ctx.computerMove = {1, 1, 2, 2};
     }
@@ -55,31 +55,30 @@ struct Worker {
 Worker RunWorker(PlayerType type, const Board& board, SearchFunction inner) {
     passes.clear();
     innerSearch = inner;
-    std::atomic<std::uint8_t> abort{0};
-    ComputerMove move;
-    int orderingMode = -1;
-    SearchContext ctx{abort, move, SearchDepthFor(type), orderingMode};
-    const int score = RunStrengthPasses(type, PlayerTwo, board, ctx, &RecordingSearch);
+    std::atomic<bool> abort{false};
+    Move move;
+    SearchContext ctx{abort, move, SearchDepthFor(type)};
+    const int score = RunStrengthPasses(type, Side::PlayerTwo, board, ctx, &RecordingSearch);
     return {score, ctx.nodes};
 }
 
 TEST(StrengthPasses, EachTypeRunsItsPasses) {
     const Board board{};
-    const ComputerMove stubMove{1, 1, 2, 2};
+    const Move stubMove{1, 1, 2, 2};
     stubScores = {0, 0};
-    EXPECT_EQ(RunWorker(Human, board, &StubSearch).score, LosingScore);
+    EXPECT_EQ(RunWorker(PlayerType::Human, board, &StubSearch).score, LosingScore);
     EXPECT_TRUE(passes.empty());
-    RunWorker(AiEasy, board, &StubSearch);
+    RunWorker(PlayerType::AiEasy, board, &StubSearch);
     EXPECT_EQ(passes, (std::vector<Pass>{{1, 2, 0, stubMove}}));
-    RunWorker(AiMedium, board, &StubSearch);
+    RunWorker(PlayerType::AiMedium, board, &StubSearch);
     EXPECT_EQ(passes, (std::vector<Pass>{{0, 4, 0, stubMove}}));
 
     // Difficult: a first pass below 1 ends the move; 1 or more brings the captures-first pass,
     // which starts from the move the first pass recorded.
-    EXPECT_EQ(RunWorker(AiDifficult, board, &StubSearch).score, 0);
+    EXPECT_EQ(RunWorker(PlayerType::AiDifficult, board, &StubSearch).score, 0);
     EXPECT_EQ(passes, (std::vector<Pass>{{1, 6, 0, stubMove}}));
     stubScores = {1, -7};
-    EXPECT_EQ(RunWorker(AiDifficult, board, &StubSearch).score, -7);
+    EXPECT_EQ(RunWorker(PlayerType::AiDifficult, board, &StubSearch).score, -7);
     EXPECT_EQ(passes, (std::vector<Pass>{{1, 6, 1, stubMove}, {0, 6, -7, stubMove}}));
 }
 
@@ -96,17 +95,17 @@ class StrengthsOnOneBoard : public ::testing::TestWithParam<testing::Engine> {};
 
 TEST_P(StrengthsOnOneBoard, EachStrengthLeavesItsMove) {
     const SearchFunction search = GetParam().search;
-    EXPECT_EQ(RunWorker(AiEasy, ThreeStrengths, search).score, 3);
+    EXPECT_EQ(RunWorker(PlayerType::AiEasy, ThreeStrengths, search).score, 3);
     EXPECT_EQ(passes, (std::vector<Pass>{{1, 2, 3, {2, 3, 2, 4}}}));
-    EXPECT_EQ(RunWorker(AiMedium, ThreeStrengths, search).score, 1000);
+    EXPECT_EQ(RunWorker(PlayerType::AiMedium, ThreeStrengths, search).score, 1000);
     EXPECT_EQ(passes, (std::vector<Pass>{{0, 4, 1000, {5, 3, 4, 4}}}));
 
-    const Worker difficult = RunWorker(AiDifficult, ThreeStrengths, search);
+    const Worker difficult = RunWorker(PlayerType::AiDifficult, ThreeStrengths, search);
     EXPECT_EQ(difficult.score, 1000);
     EXPECT_EQ(passes, (std::vector<Pass>{{1, 6, 1000, {0, 1, 0, 0}}, {0, 6, 1000, {0, 1, 0, 0}}}));
     // The worker's node count covers both passes: it equals two single passes' counts.
     const auto single = [&](int mode) {
-        return RunSearch(search, ThreeStrengths, testing::RootCall(PlayerTwo, 6, mode)).nodes;
+        return RunSearch(search, ThreeStrengths, testing::RootCall(Side::PlayerTwo, 6, mode)).nodes;
     };
     EXPECT_EQ(difficult.nodes, single(1) + single(0));
 }

@@ -123,7 +123,7 @@ Expected Judge(const std::uint8_t* data, std::size_t size) {
 }
 
 // Whether `side` may step from `from` to `to` on `board`.
-bool LegalMove(const Board& board, int side, const ComputerMove& m) {
+bool LegalMove(const Board& board, int side, const Move& m) {
     if (!OnBoard(m.fromX, m.fromY) || !OnBoard(m.toX, m.toY)) {
         return false;
     }
@@ -136,9 +136,9 @@ bool LegalMove(const Board& board, int side, const ComputerMove& m) {
 // The engine and the reference, two plies deep, must agree in everything they report.
 void CompareEngines(const Board& board, int side) {
     const std::atomic<std::uint8_t> abortSearch{0};
-    for (int mode : {CapturesFirst, QuietMovesFirst}) {
-        ComputerMove fastMove;
-        ComputerMove plainMove;
+    for (int mode : {OrderingMode::CapturesFirst, OrderingMode::QuietMovesFirst}) {
+        Move fastMove;
+        Move plainMove;
         int fastMode = mode;
         int plainMode = mode;
         SearchContext fast{abortSearch, fastMove, 2, fastMode};
@@ -164,8 +164,8 @@ struct Snapshot {
 class Session {
   public:
     Session(const Scratch& scratch, const Expected& input) : m_scratch(scratch), m_input(input) {
-        window.settings = {{std::string(PlayerOneSetting), Human},
-                           {std::string(PlayerTwoSetting), Human}};
+        window.settings = {{std::string(PlayerOneSetting), PlayerType::Human},
+                           {std::string(PlayerTwoSetting), PlayerType::Human}};
         game.OnInitDialog();
         game.OnCommand(CommandId::Level1);
     }
@@ -188,8 +188,8 @@ class Session {
         } else {
             CheckLoaded(expected.record, before);
         }
-        game.OnCommand(PlayerCommand(PlayerOne, Human));
-        game.OnCommand(PlayerCommand(PlayerTwo, Human));
+        game.OnCommand(PlayerCommand(Side::PlayerOne, PlayerType::Human));
+        game.OnCommand(PlayerCommand(Side::PlayerTwo, PlayerType::Human));
     }
 
     // Save Game, then checks the file against the game and loads it back.
@@ -227,11 +227,11 @@ class Session {
         switch (action) {
         case PlayerOneHuman:
         case PlayerOneEasy:
-            game.OnCommand(PlayerCommand(PlayerOne, action == PlayerOneEasy ? AiEasy : Human));
+            game.OnCommand(PlayerCommand(Side::PlayerOne, action == PlayerOneEasy ? PlayerType::AiEasy : PlayerType::Human));
             break;
         case PlayerTwoHuman:
         case PlayerTwoEasy:
-            game.OnCommand(PlayerCommand(PlayerTwo, action == PlayerTwoEasy ? AiEasy : Human));
+            game.OnCommand(PlayerCommand(Side::PlayerTwo, action == PlayerTwoEasy ? PlayerType::AiEasy : PlayerType::Human));
             break;
         case fuzz::SaveAndLoadBack:
             SaveAndLoadBack();
@@ -277,12 +277,12 @@ class Session {
         // The Player commands run with their refusals: at most one computer player.
         int one = before.playerOne;
         int two = before.playerTwo;
-        if (r.playerOneType >= Human && r.playerOneType <= AiDifficult &&
-            (r.playerOneType == Human || two == Human)) {
+        if (r.playerOneType >= PlayerType::Human && r.playerOneType <= PlayerType::AiDifficult &&
+            (r.playerOneType == PlayerType::Human || two == PlayerType::Human)) {
             one = r.playerOneType;
         }
-        if (r.playerTwoType >= Human && r.playerTwoType <= AiDifficult &&
-            (r.playerTwoType == Human || one == Human)) {
+        if (r.playerTwoType >= PlayerType::Human && r.playerTwoType <= PlayerType::AiDifficult &&
+            (r.playerTwoType == PlayerType::Human || one == PlayerType::Human)) {
             two = r.playerTwoType;
         }
         Require(s.m_playerOneType == one && s.m_playerTwoType == two,
@@ -297,7 +297,7 @@ class Session {
             return;
         }
         int changed = 0;
-        ComputerMove move;
+        Move move;
         for (int x = 0; x < BoardSize; ++x) {
             for (int y = 0; y < BoardSize; ++y) {
                 if (s.board.At(x, y) == before.At(x, y)) {
@@ -319,7 +319,7 @@ class Session {
         const GameState& s = game.State();
         Require(s.m_timerMode == GameMode && window.tiles == s.board.cells,
                 "the buttons show the board");
-        Require(s.m_sideToMove == PlayerOne || s.m_sideToMove == PlayerTwo, "a side is to move");
+        Require(s.m_sideToMove == Side::PlayerOne || s.m_sideToMove == Side::PlayerTwo, "a side is to move");
         for (CellCode code : s.board.cells) {
             Require(code >= Empty && code <= LastCode, "the board holds known codes");
         }

@@ -31,8 +31,8 @@ TEST(LevelLayouts, EveryLayoutHasOneKingEachAndItsCounts) {
             ASSERT_GE(code, 0) << "level " << expected.level;
             ASSERT_LE(code, LastCode) << "level " << expected.level;
             walls += code == Wall;
-            playerOne += IsPlayerOneCode(code);
-            playerTwo += IsPlayerTwoCode(code);
+            playerOne += BelongsTo(code, Side::PlayerOne);
+            playerTwo += BelongsTo(code, Side::PlayerTwo);
             kingsOne += code == PlayerOneKing;
             kingsTwo += code == PlayerTwoKing;
         }

@@ -76,7 +76,7 @@ TEST(DescribeCell, ArmsAreExactlyTheStepsTheRulesAllow) {
 
         const bool piece =
             code != Empty && code != Wall && code != PlayerOneKing && code != PlayerTwoKing;
-        const std::string owner = IsPlayerOneCode(code) ? "Player 1" : "Player 2";
+        const std::string owner = BelongsTo(code, Side::PlayerOne) ? "Player 1" : "Player 2";
         if (piece) {
             EXPECT_NE(description.find(": " + owner + " piece, "), std::string::npos)
                 << description;

@@ -47,7 +47,7 @@ TEST_F(ClickProtocol, IllegalTargetsKeepTheSelection) {
         Click(x, y); // two cells up, a diagonal without an arm, far away
         EXPECT_TRUE(Selected(3, 4)) << x << ", " << y;
     }
-    EXPECT_EQ(State().m_sideToMove, PlayerOne);
+    EXPECT_EQ(State().m_sideToMove, Side::PlayerOne);
     EXPECT_EQ(window.tileUpdates, 0);
     EXPECT_TRUE(window.sounds.empty());
 }
@@ -72,8 +72,8 @@ TEST_F(ClickProtocol, QuietMovePassesTheTurnSilently) {
     EXPECT_EQ(window.tiles[CellIndex(3, 4)], Empty);
     EXPECT_EQ(window.tiles[CellIndex(2, 4)], 7);
     EXPECT_TRUE(NothingSelected());
-    EXPECT_EQ(State().m_sideToMove, PlayerTwo);
-    EXPECT_EQ(State().m_cursorSide, PlayerTwo);
+    EXPECT_EQ(State().m_sideToMove, Side::PlayerTwo);
+    EXPECT_EQ(State().m_cursorSide, Side::PlayerTwo);
     EXPECT_TRUE(window.sounds.empty());
     EXPECT_TRUE(window.winners.empty());
 
@@ -93,7 +93,7 @@ TEST_F(ClickProtocol, CaptureOfAPiecePlaysTheCaptureSoundOnce) {
     EXPECT_EQ(At(3, 3), 23);
     EXPECT_EQ(window.tiles[CellIndex(3, 3)], 23);
     EXPECT_EQ(window.sounds, std::vector<std::string>{"sounds/capture1.wav"});
-    EXPECT_EQ(State().m_sideToMove, PlayerOne);
+    EXPECT_EQ(State().m_sideToMove, Side::PlayerOne);
 
     Click(1, 5);
     Click(1, 4); // a quiet step adds no sound
@@ -126,7 +126,7 @@ TEST_F(ClickProtocol, OffBoardCoordinatesOnAHumansTurnChangeNothing) {
     Click(NoCell, NoCell);
     Click(-1, 4);
     EXPECT_TRUE(Selected(3, 4));
-    EXPECT_EQ(State().m_sideToMove, PlayerOne);
+    EXPECT_EQ(State().m_sideToMove, Side::PlayerOne);
 }
 
 } // namespace

@@ -19,7 +19,7 @@ class ComputerTurn : public testing::GameFixture {
     // (6, 6) to (5, 5), then waits.
     void LeaveAWaitingMove() {
         window.workers = Workers::Held;
-        State().m_playerOneType = AiEasy;
+        State().m_playerOneType = PlayerType::AiEasy;
         game.LoadLevel(1);
         game.OnTimer();
         game.OnCommand(CommandId::PlayerOneHuman);
@@ -30,15 +30,15 @@ class ComputerTurn : public testing::GameFixture {
 
 TEST_F(ComputerTurn, FirstTickThinksClicksAreRefusedAndALaterTickPlaysTheMove) {
     window.workers = Workers::Held;
-    State().m_playerOneType = AiEasy;
+    State().m_playerOneType = PlayerType::AiEasy;
     game.LoadLevel(1);
 
     game.OnTimer();
     EXPECT_EQ(window.workersStarted, 1);
     EXPECT_EQ(State().m_computerState, Thinking);
     EXPECT_EQ(State().searchDepth, 2);
-    EXPECT_EQ(State().m_computerMove, ComputerMove{});
-    EXPECT_EQ(window.cursors.back(), PlayerOne);
+    EXPECT_EQ(State().m_computerMove, Move{});
+    EXPECT_EQ(window.cursors.back(), Side::PlayerOne);
 
     // While it thinks, clicks and ticks change nothing, not even the last click.
     const Board before = State().board;
@@ -51,7 +51,7 @@ TEST_F(ComputerTurn, FirstTickThinksClicksAreRefusedAndALaterTickPlaysTheMove) {
 
     window.JoinWorker();
     EXPECT_EQ(State().m_computerState, MoveReady);
-    EXPECT_EQ(State().m_finishedSide, PlayerOne);
+    EXPECT_EQ(State().m_finishedSide, Side::PlayerOne);
     const std::size_t mark = window.events.size();
     game.OnTimer();
 
@@ -59,8 +59,8 @@ TEST_F(ComputerTurn, FirstTickThinksClicksAreRefusedAndALaterTickPlaysTheMove) {
     EXPECT_EQ(At(6, 6), Empty);
     EXPECT_EQ(At(5, 5), 4);
     EXPECT_EQ(State().m_computerState, Idle);
-    EXPECT_EQ(State().m_sideToMove, PlayerTwo);
-    EXPECT_EQ(State().m_cursorSide, PlayerTwo);
+    EXPECT_EQ(State().m_sideToMove, Side::PlayerTwo);
+    EXPECT_EQ(State().m_cursorSide, Side::PlayerTwo);
     EXPECT_EQ(EventsFrom(mark), (std::vector<std::string>{"cursor 1", "tile", "focus 6 6",
                                                           "focus 5 5", "tile", "cursor 2"}));
     EXPECT_EQ(window.tiles[CellIndex(5, 5)], 4);
@@ -74,11 +74,11 @@ TEST_F(ComputerTurn, FirstTickThinksClicksAreRefusedAndALaterTickPlaysTheMove) {
 
 TEST_F(ComputerTurn, DepthFollowsTheStrength) {
     window.workers = Workers::Held;
-    const std::pair<PlayerType, int> strengths[] = {{AiEasy, 2}, {AiMedium, 4}, {AiDifficult, 6}};
+    const std::pair<PlayerType, int> strengths[] = {{PlayerType::AiEasy, 2}, {PlayerType::AiMedium, 4}, {PlayerType::AiDifficult, 6}};
     for (const auto& [type, depth] : strengths) {
         State().m_playerTwoType = type;
         game.LoadLevel(3);
-        State().m_sideToMove = PlayerTwo;
+        State().m_sideToMove = Side::PlayerTwo;
         game.OnTimer();
         EXPECT_EQ(State().searchDepth, depth);
         EXPECT_EQ(State().m_computerState, Thinking);
@@ -95,15 +95,15 @@ TEST_F(ComputerTurn, NoLegalStepPassesTheTurnWithoutAMove) {
          "0 0 0 0 0 0 0\n"
          "1 0 0 0 0 0 0\n"
          "3 0 2 0 0 0 0\n");
-    State().m_playerOneType = AiMedium;
+    State().m_playerOneType = PlayerType::AiMedium;
     const Board before = State().board;
     game.OnTimer();
     game.OnTimer();
     EXPECT_EQ(State().board, before);
-    EXPECT_EQ(State().m_sideToMove, PlayerTwo);
-    EXPECT_EQ(window.cursors.back(), PlayerTwo);
+    EXPECT_EQ(State().m_sideToMove, Side::PlayerTwo);
+    EXPECT_EQ(window.cursors.back(), Side::PlayerTwo);
     EXPECT_EQ(State().m_gameOver, 0);
-    EXPECT_EQ(State().m_computerMove, ComputerMove{});
+    EXPECT_EQ(State().m_computerMove, Move{});
 }
 
 TEST_F(ComputerTurn, AHopelessSearchFallsBackToTheFirstGeneratedMove) {
@@ -116,23 +116,23 @@ TEST_F(ComputerTurn, AHopelessSearchFallsBackToTheFirstGeneratedMove) {
          "0 0 0 0 0 0 0\n"
          "23 0 0 0 0 0 0\n"
          "2 0 0 0 0 0 0\n");
-    State().m_playerOneType = AiEasy;
+    State().m_playerOneType = PlayerType::AiEasy;
     game.OnTimer();
     game.OnTimer();
     EXPECT_EQ(At(4, 3), Empty);
     EXPECT_EQ(At(3, 3), 9);
-    EXPECT_EQ(State().m_computerMove, (ComputerMove{4, 3, 3, 3}));
+    EXPECT_EQ(State().m_computerMove, (Move{4, 3, 3, 3}));
     EXPECT_EQ(window.focus, std::make_pair(3, 3));
-    EXPECT_EQ(State().m_sideToMove, PlayerTwo);
+    EXPECT_EQ(State().m_sideToMove, Side::PlayerTwo);
 }
 
 TEST_F(ComputerTurn, AWorkerThatCannotStartDoesNotFreezeTheGame) {
     window.workers = Workers::Failing;
-    State().m_playerOneType = AiMedium;
+    State().m_playerOneType = PlayerType::AiMedium;
     game.LoadLevel(4);
     MoveList expected;
     ClearMoveList(expected);
-    GenerateMoves(State().board, expected, PlayerOne, State().m_orderingMode);
+    GenerateMoves(State().board, expected, Side::PlayerOne, State().m_orderingMode);
     const MoveRecord first = expected[0];
     const CellCode mover = At(first.fromX, first.fromY);
 
@@ -141,7 +141,7 @@ TEST_F(ComputerTurn, AWorkerThatCannotStartDoesNotFreezeTheGame) {
     game.OnTimer();
     EXPECT_EQ(At(first.fromX, first.fromY), Empty);
     EXPECT_EQ(At(first.toX, first.toY), mover);
-    EXPECT_EQ(State().m_sideToMove, PlayerTwo);
+    EXPECT_EQ(State().m_sideToMove, Side::PlayerTwo);
     EXPECT_EQ(State().m_computerState, Idle);
 }
 
@@ -160,7 +160,7 @@ TEST_F(ComputerTurn, AWaitingMoveIsDroppedOnceAHumanHasMoved) {
     game.OnTimer();
     EXPECT_EQ(window.workersStarted, 2);
     game.OnTimer();
-    EXPECT_EQ(State().m_sideToMove, PlayerOne);
+    EXPECT_EQ(State().m_sideToMove, Side::PlayerOne);
     EXPECT_EQ(At(6, 6), 4) << "Player 1's stale move was played";
     EXPECT_EQ(At(5, 5), Empty);
 }
@@ -172,7 +172,7 @@ TEST_F(ComputerTurn, AWaitingMoveStillPlaysOnItsOwnPosition) {
     game.OnTimer();
     EXPECT_EQ(window.workersStarted, 1);
     EXPECT_EQ(At(5, 5), 4);
-    EXPECT_EQ(State().m_sideToMove, PlayerTwo);
+    EXPECT_EQ(State().m_sideToMove, Side::PlayerTwo);
 }
 
 TEST_F(ComputerTurn, APlayedMoveDropsTheSelectionOfTheSideItWasMadeFor) {
@@ -182,15 +182,15 @@ TEST_F(ComputerTurn, APlayedMoveDropsTheSelectionOfTheSideItWasMadeFor) {
     game.OnTimer();
     game.OnTimer();
     ASSERT_EQ(At(5, 5), 4);
-    ASSERT_EQ(State().m_sideToMove, PlayerTwo);
+    ASSERT_EQ(State().m_sideToMove, Side::PlayerTwo);
     Click(5, 4); // where Player 1's piece could step: Player 2 must not move it
     EXPECT_EQ(At(4, 5), 5);
     EXPECT_EQ(At(5, 4), Empty);
-    EXPECT_EQ(State().m_sideToMove, PlayerTwo);
+    EXPECT_EQ(State().m_sideToMove, Side::PlayerTwo);
 }
 
 TEST_F(ComputerTurn, TicksOutsideAGameOrOnAHumansTurnDoNothing) {
-    State().m_playerTwoType = AiMedium;
+    State().m_playerTwoType = PlayerType::AiMedium;
     game.OnTimer(); // before any level: the Life Doodle's tick
     EXPECT_EQ(window.workersStarted, 0);
     EXPECT_EQ(State().m_noGame, 1);

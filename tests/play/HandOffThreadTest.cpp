@@ -1,11 +1,12 @@
-// The hand-off between the window's thread and real worker threads. These tests also run in a
-// ThreadSanitizer build, which reports any access to the game state that is not ordered by the
-// hand-off.
+// The hand-off between the window's thread and real worker threads, and the guard that keeps
+// every operation of the controller from running inside another. These tests also run in a
+// ThreadSanitizer build, which reports any access that the hand-off does not order.
 
 #include "GameFixture.h"
-#include "levels/LevelLayouts.h"
-#include "play/Messages.h"
+#include "ai/Search.h"
+#include "ai/StrengthPasses.h"
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <thread>
@@ -13,93 +14,143 @@
 namespace trevallion {
 namespace {
 
-using testing::FakeWindow;
-using Workers = FakeWindow::Workers;
-
-struct Finish {
-    Board board;
-    int moves = 0;
-    std::vector<int> winners;
-    std::vector<std::string> titles;
-    std::size_t messages = 0;
-};
+using testing::GameTable;
+using Mode = testing::FakeRunner::Mode;
 
 // Two computer players, as only stored settings can make them, play level `level` on the
-// window timer's ticks until it is decided.
-Finish PlayOut(Workers workers, int level) {
-    FakeWindow window;
-    window.workers = workers;
-    window.settings = {{"PlayerOne", AiEasy}, {"PlayerTwo", AiMedium}};
-    GameDialog game(window);
-    game.OnInitDialog();
-    game.LoadLevel(level);
-    for (int tick = 0; tick < 1'000'000 && game.State().m_gameOver == 0; ++tick) {
-        game.OnTimer(); // refused while a worker thinks, as the real timer's ticks are
-        if (workers == Workers::Threaded) {
+// timer's ticks until it is decided; the moves played and the last board.
+struct Finish {
+    int moves = 0;
+    Board board;
+    std::vector<Side> winners;
+};
+Finish PlayOut(Mode mode, int level) {
+    GameTable table;
+    table.workers.mode = mode;
+    table.StartWith({{"PlayerOne", 1}, {"PlayerTwo", 2}});
+    table.StartLevel(level, PlayerType::AiEasy, PlayerType::AiMedium);
+    for (int tick = 0; tick < 1'000'000 && table.view.winners.empty(); ++tick) {
+        table.Tick(); // refused while a worker thinks, as the real timer's ticks are
+        if (mode == Mode::Threaded) {
             std::this_thread::sleep_for(std::chrono::microseconds(50));
         }
     }
-    Finish finish{game.State().board, 0, window.winners, window.titles, window.messages.size()};
-    for (const std::string& event : window.events) {
-        finish.moves += event.starts_with("focus") ? 1 : 0;
-    }
-    finish.moves /= 2; // a computer move sets the focus twice
-    return finish;
+    const auto focusMoves = std::ranges::count_if(
+        table.view.events, [](const std::string& event) { return event.starts_with("focus"); });
+    // A computer move sets the focus twice.
+    return {static_cast<int>(focusMoves) / 2, table.view.Shown(), table.view.winners};
 }
 
 TEST(HandOffThreads, TwoComputerPlayersPlayWholeLevelsOnRealThreads) {
     for (const int level : {16, 20}) {
-        const Finish inlined = PlayOut(Workers::Inline, level);
+        const Finish inlined = PlayOut(Mode::Inline, level);
         ASSERT_EQ(inlined.winners.size(), 1u) << "level " << level << " was not decided";
-        const Finish threaded = PlayOut(Workers::Threaded, level);
+        const Finish threaded = PlayOut(Mode::Threaded, level);
         // The threads change when moves are played, never which: the same game to the end.
         EXPECT_EQ(threaded.board, inlined.board);
         EXPECT_EQ(threaded.moves, inlined.moves);
         EXPECT_GT(threaded.moves, 10);
         EXPECT_EQ(threaded.winners, inlined.winners);
-        EXPECT_EQ(threaded.titles.back(), GameOverTitle);
-        EXPECT_EQ(threaded.messages, 0u) << "no retry is offered when no human lost";
     }
 }
 
-TEST(HandOffThreads, LevelSetupStopsAThinkingWorkerAndDiscardsItsMove) {
-    FakeWindow window;
-    window.workers = Workers::Held;
-    GameDialog game(window);
-    game.State().m_playerOneType = AiDifficult;
-    game.LoadLevel(50);
-    game.OnTimer();
-    ASSERT_EQ(game.State().m_computerState, Thinking);
+class HandOff : public testing::GameFixture {
+  protected:
+    std::size_t EventAt(const std::string& event) const {
+        return static_cast<std::size_t>(std::ranges::find(view.events, event) -
+                                        view.events.begin());
+    }
+};
 
-    // The worker runs while level setup waits for it and handles the window's events.
-    window.onPump = [&] { window.ReleaseWorker(); };
-    game.LoadLevel(2);
-    EXPECT_GT(window.pumps, 0);
-    const std::vector<std::string> lastTitles(window.titles.end() - 2, window.titles.end());
-    EXPECT_EQ(lastTitles, (std::vector<std::string>{"Please Wait...", "Trevallion Level 2"}));
-    EXPECT_EQ(game.State().m_computerState, Idle);
-    EXPECT_EQ(game.State().m_abortSearch, 0);
-    EXPECT_EQ(game.State().board, LayoutToBoard(LevelLayout(2)));
+// Guards against the old wait that handled the window's events while a search was abandoned:
+// a tick then played the abandoned move on the old board, and a level command run inside was
+// overwritten by the level being set up.
+TEST_F(HandOff, NothingRunsInsideTheWaitForAnAbandonedSearch) {
+    workers.mode = Mode::Held;
+    StartLevel(50, PlayerType::AiDifficult, PlayerType::Human);
+    Tick();
+    ASSERT_EQ(workers.started, 1);
+    workers.whileJoining = [this] {
+        Tick();
+        Command(CommandId::Level5);
+    };
+    Command(CommandId::Level1);
+    workers.whileJoining = nullptr;
 
-    // The next tick thinks afresh about the new level.
-    window.workers = Workers::Threaded;
-    game.OnTimer();
-    window.JoinWorker();
-    EXPECT_EQ(window.workersStarted, 2);
-    game.OnTimer();
-    EXPECT_EQ(game.State().m_sideToMove, PlayerTwo);
-    EXPECT_NE(game.State().board, LayoutToBoard(LevelLayout(2)));
+    // Level 1 first, its wait announced; the command that came meanwhile after it.
+    EXPECT_EQ(view.titles, (std::vector<std::string>{"Please Wait...", "Trevallion Level 1",
+                                                     "Trevallion Level 5"}));
+    EXPECT_EQ(view.sounds,
+              (std::vector<std::string>{"sounds/ambient1.wav", "sounds/ambient2.wav"}));
+    EXPECT_EQ(view.Shown(), Level(5)) << "the abandoned move reached the board";
+    EXPECT_EQ(workers.started, 1) << "the tick during the wait ran";
+
+    // The next ticks think afresh about level 5 and play a move of its own.
+    workers.mode = Mode::Inline;
+    Tick();
+    EXPECT_EQ(workers.started, 2);
+    Tick();
+    EXPECT_NE(view.Shown(), Level(5));
+    EXPECT_EQ(view.cursor, CursorSide::PlayerTwo);
+}
+
+// Guards against the old game playing on inside the refusal box of a Load Game: a tick there
+// started a computer turn on the old board, and its move was then played on the loaded one.
+TEST_F(HandOff, ALoadedBoardStaysTheFilesWhileItsBoxesAreOpen) {
+    workers.mode = Mode::Held;
+    StartWith({{"PlayerOne", 0}, {"PlayerTwo", 3}});
+    Command(CommandId::Level1);
+    Click(3, 5); // Player 1 moves; Player 2, AI Difficult, starts thinking about level 1
+    Click(3, 4);
+    Tick();
+    ASSERT_EQ(workers.started, 1);
+
+    // Both players AI Difficult in the file: Player 1's is refused while Player 2 is one.
+    Board loaded = Level(12);
+    int boxes = 0;
+    view.whileModal = [&] {
+        ++boxes;
+        Tick();
+        Command(CommandId::SoundOff);
+    };
+    view.ClearRecords();
+    Load({SaveFormatVersion, 2, 3, 3, 2, 12, loaded});
+    view.whileModal = nullptr;
+
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].text, "Player 2 must be\nset to Human first.");
+    EXPECT_EQ(boxes, 2) << "the open dialog and the refusal";
+    EXPECT_EQ(view.Shown(), loaded);
+    EXPECT_EQ(workers.started, 1) << "a tick inside a box started a computer turn";
+    EXPECT_LT(EventAt("title Trevallion Level 12"), EventAt("stop sound"))
+        << "a command made inside a box ran before the load had ended";
+
+    // Player 2 thinks about the loaded board, and its move is the engine's for that board.
+    workers.mode = Mode::Inline;
+    Tick();
+    Tick();
+    std::atomic<bool> abort{false};
+    Move expected;
+    SearchContext ctx{abort, expected, SearchDepthFor(PlayerType::AiDifficult)};
+    RunStrengthPasses(PlayerType::AiDifficult, Side::PlayerTwo, loaded, ctx, &Search);
+    loaded.At(expected.toX, expected.toY) = loaded.At(expected.fromX, expected.fromY);
+    loaded.At(expected.fromX, expected.fromY) = Empty;
+    EXPECT_EQ(view.Shown(), loaded);
 }
 
 TEST(HandOffThreads, ClosingWhileAWorkerThinksStopsAndJoinsIt) {
-    FakeWindow window;
-    window.workers = Workers::Threaded;
-    auto game = std::make_unique<GameDialog>(window);
-    game->State().m_playerOneType = AiDifficult;
-    game->LoadLevel(50);
-    game->OnTimer();
-    game.reset(); // the worker writes into the controller: it must be gone before it is
-    EXPECT_FALSE(window.worker.joinable());
+    testing::FakeRunner workers;
+    workers.mode = Mode::Threaded;
+    {
+        GameTable table;
+        auto game = std::make_unique<GameDialog>(table.view, table.settings, workers);
+        table.settings.values = {{"PlayerOne", 3}, {"PlayerTwo", 0}};
+        game->OnInitDialog();
+        game->OnCommand(CommandId::Level40);
+        game->OnTimer();
+        game.reset(); // the worker belongs to the controller: it must be gone with it
+    }
+    EXPECT_FALSE(workers.Running());
 }
 
 } // namespace

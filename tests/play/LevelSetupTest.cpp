@@ -31,8 +31,8 @@ TEST_F(LevelSetup, LevelCommandPlaysAmbientAndLaysOutTheLevel) {
     EXPECT_EQ(State().board, LayoutToBoard(LevelLayout(20)));
     ExpectButtonsShowTheBoard();
     EXPECT_EQ(State().m_level, 20);
-    EXPECT_EQ(State().m_sideToMove, PlayerOne);
-    EXPECT_EQ(State().m_cursorSide, PlayerOne);
+    EXPECT_EQ(State().m_sideToMove, Side::PlayerOne);
+    EXPECT_EQ(State().m_cursorSide, Side::PlayerOne);
     EXPECT_EQ(State().m_timerMode, GameMode);
     EXPECT_TRUE(window.messages.empty());
 }
@@ -56,20 +56,20 @@ TEST_F(LevelSetup, EachLevelCommandSetsUpItsLevel) {
 
 TEST_F(LevelSetup, LevelSetupResetsTheGameButNotThePlayers) {
     GameState& s = State();
-    s.m_playerOneType = AiDifficult;
+    s.m_playerOneType = PlayerType::AiDifficult;
     s.m_gameOver = 1;
     s.m_selX = 2;
     s.m_selY = 3;
-    s.m_sideToMove = PlayerTwo;
+    s.m_sideToMove = Side::PlayerTwo;
     s.m_computerState = MoveReady;
     s.m_soundOn = 0;
     game.LoadLevel(9);
     EXPECT_EQ(s.m_gameOver, 0);
     EXPECT_EQ(s.m_selX, NoCell);
     EXPECT_EQ(s.m_selY, NoCell);
-    EXPECT_EQ(s.m_sideToMove, PlayerOne);
+    EXPECT_EQ(s.m_sideToMove, Side::PlayerOne);
     EXPECT_EQ(s.m_computerState, Idle) << "a waiting computer move is discarded";
-    EXPECT_EQ(s.m_playerOneType, AiDifficult);
+    EXPECT_EQ(s.m_playerOneType, PlayerType::AiDifficult);
     EXPECT_EQ(s.m_soundOn, 0);
     EXPECT_TRUE(window.sounds.empty()) << "level setup itself is silent";
 }

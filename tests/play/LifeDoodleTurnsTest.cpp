@@ -7,7 +7,7 @@ namespace {
 class LifeDoodleTurns : public testing::GameFixture {
   protected:
     void SetUp() override {
-        window.settings["PlayerTwo"] = Human;
+        window.settings["PlayerTwo"] = PlayerType::Human;
         game.OnInitDialog();
     }
 

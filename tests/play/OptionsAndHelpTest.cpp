@@ -29,7 +29,7 @@ TEST_F(OptionsAndHelp, StoredSoundFlagIsAppliedAndCorrected) {
 // With sound off nothing plays and no rotation moves: switched on again, the ambient phrases
 // go on from the one heard last.
 TEST_F(OptionsAndHelp, SoundOffSilencesAndFreezesTheRotation) {
-    StartWith({{"PlayerTwo", Human}});
+    StartWith({{"PlayerTwo", PlayerType::Human}});
     game.OnCommand(CommandId::Level1);
     game.OnCommand(CommandId::SoundOff);
     EXPECT_EQ(window.soundStops, 1);
@@ -37,7 +37,7 @@ TEST_F(OptionsAndHelp, SoundOffSilencesAndFreezesTheRotation) {
     window.sounds.clear();
     game.OnCommand(CommandId::Level5);
     game.OnCommand(CommandId::About);
-    for (int effect = EffectAmbient; effect <= EffectInstructions; ++effect) {
+    for (int effect = Effect::Ambient; effect <= Effect::Instructions; ++effect) {
         game.PlayEffect(effect);
     }
     EXPECT_TRUE(window.sounds.empty());

@@ -9,7 +9,7 @@ class PlayerCommands : public testing::GameFixture {
     // The one checked item of a side's menu; -1 unless exactly one is checked.
     int CheckedType(int side) const {
         int found = -1;
-        for (int type = Human; type <= AiDifficult; ++type) {
+        for (int type = PlayerType::Human; type <= PlayerType::AiDifficult; ++type) {
             if (window.Checked(PlayerCommand(side, type))) {
                 if (found != -1) {
                     return -1;
@@ -23,10 +23,10 @@ class PlayerCommands : public testing::GameFixture {
 
 TEST_F(PlayerCommands, FirstStartMakesPlayerTwoAiMedium) {
     StartWith({});
-    EXPECT_EQ(State().m_playerOneType, Human);
-    EXPECT_EQ(State().m_playerTwoType, AiMedium);
-    EXPECT_EQ(CheckedType(PlayerOne), Human);
-    EXPECT_EQ(CheckedType(PlayerTwo), AiMedium);
+    EXPECT_EQ(State().m_playerOneType, PlayerType::Human);
+    EXPECT_EQ(State().m_playerTwoType, PlayerType::AiMedium);
+    EXPECT_EQ(CheckedType(Side::PlayerOne), PlayerType::Human);
+    EXPECT_EQ(CheckedType(Side::PlayerTwo), PlayerType::AiMedium);
     EXPECT_EQ(window.settings,
               (std::map<std::string, int>{{"PlayerOne", 0}, {"PlayerTwo", 2}, {"SoundFlag", 1}}));
     EXPECT_TRUE(window.messages.empty());
@@ -35,18 +35,18 @@ TEST_F(PlayerCommands, FirstStartMakesPlayerTwoAiMedium) {
 
 TEST_F(PlayerCommands, StoredValuesOutOfRangeAreCorrectedAndWrittenBack) {
     StartWith({{"PlayerOne", 7}, {"PlayerTwo", -1}});
-    EXPECT_EQ(State().m_playerOneType, Human);
-    EXPECT_EQ(State().m_playerTwoType, AiMedium);
+    EXPECT_EQ(State().m_playerOneType, PlayerType::Human);
+    EXPECT_EQ(State().m_playerTwoType, PlayerType::AiMedium);
     EXPECT_EQ(window.settings["PlayerOne"], 0);
     EXPECT_EQ(window.settings["PlayerTwo"], 2);
 }
 
 TEST_F(PlayerCommands, TwoStoredComputerPlayersComeBackWithoutARefusal) {
     StartWith({{"PlayerOne", 3}, {"PlayerTwo", 1}});
-    EXPECT_EQ(State().m_playerOneType, AiDifficult);
-    EXPECT_EQ(State().m_playerTwoType, AiEasy);
-    EXPECT_EQ(CheckedType(PlayerOne), AiDifficult);
-    EXPECT_EQ(CheckedType(PlayerTwo), AiEasy);
+    EXPECT_EQ(State().m_playerOneType, PlayerType::AiDifficult);
+    EXPECT_EQ(State().m_playerTwoType, PlayerType::AiEasy);
+    EXPECT_EQ(CheckedType(Side::PlayerOne), PlayerType::AiDifficult);
+    EXPECT_EQ(CheckedType(Side::PlayerTwo), PlayerType::AiEasy);
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(window.workersStarted, 0); // no search before a level starts
 
@@ -55,7 +55,7 @@ TEST_F(PlayerCommands, TwoStoredComputerPlayersComeBackWithoutARefusal) {
     ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_EQ(window.messages[0].text, PlayerOneMustBeHuman);
     game.OnCommand(CommandId::PlayerOneHuman);
-    EXPECT_EQ(State().m_playerOneType, Human);
+    EXPECT_EQ(State().m_playerOneType, PlayerType::Human);
     EXPECT_EQ(window.messages.size(), 1u);
 }
 
@@ -66,22 +66,22 @@ TEST_F(PlayerCommands, AComputerPlayerRefusesASecond) {
     EXPECT_EQ(window.messages[0].text, "Player 2 must be\nset to Human first.");
     EXPECT_EQ(window.messages[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(window.messages[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(State().m_playerOneType, Human);
-    EXPECT_EQ(CheckedType(PlayerOne), Human);
+    EXPECT_EQ(State().m_playerOneType, PlayerType::Human);
+    EXPECT_EQ(CheckedType(Side::PlayerOne), PlayerType::Human);
     EXPECT_EQ(window.settings["PlayerOne"], 0);
 
     game.OnCommand(CommandId::PlayerTwoHuman);
     game.OnCommand(CommandId::PlayerOneDifficult);
-    EXPECT_EQ(State().m_playerOneType, AiDifficult);
-    EXPECT_EQ(CheckedType(PlayerOne), AiDifficult);
-    EXPECT_EQ(CheckedType(PlayerTwo), Human);
+    EXPECT_EQ(State().m_playerOneType, PlayerType::AiDifficult);
+    EXPECT_EQ(CheckedType(Side::PlayerOne), PlayerType::AiDifficult);
+    EXPECT_EQ(CheckedType(Side::PlayerTwo), PlayerType::Human);
     EXPECT_EQ(window.settings,
               (std::map<std::string, int>{{"PlayerOne", 3}, {"PlayerTwo", 0}, {"SoundFlag", 1}}));
 
     game.OnCommand(CommandId::PlayerTwoEasy);
     ASSERT_EQ(window.messages.size(), 2u);
     EXPECT_EQ(window.messages[1].text, "Player 1 must be\nset to Human first.");
-    EXPECT_EQ(State().m_playerTwoType, Human);
+    EXPECT_EQ(State().m_playerTwoType, PlayerType::Human);
     EXPECT_EQ(window.settings["PlayerTwo"], 0);
 }
 
@@ -96,10 +96,10 @@ TEST_F(PlayerCommands, AChangeDuringASearchLeavesTheSearchAlone) {
          "0 5 0 0 0 0 0\n"
          "11 0 0 2 0 0 0\n"
          "0 0 1 1 1 5 0\n",
-         PlayerTwo);
+         Side::PlayerTwo);
     game.OnTimer();
     game.OnCommand(CommandId::PlayerTwoDifficult);
-    EXPECT_EQ(State().m_playerTwoType, AiDifficult);
+    EXPECT_EQ(State().m_playerTwoType, PlayerType::AiDifficult);
     EXPECT_EQ(State().m_computerState, Thinking);
     window.JoinWorker();
     game.OnTimer();

@@ -22,10 +22,10 @@ class SavedGames : public testing::GameFixture {
     // A sound record: level 30's layout with Player 2 to move, both sides human.
     static SavedGameRecord Record() {
         return {SaveFormatVersion,
-                PlayerTwo,
-                Human,
-                Human,
-                PlayerTwo,
+                Side::PlayerTwo,
+                PlayerType::Human,
+                PlayerType::Human,
+                Side::PlayerTwo,
                 30,
                 LayoutToBoard(LevelLayout(30))};
     }
@@ -50,7 +50,7 @@ class SavedGames : public testing::GameFixture {
     void PlayerOneMoves() {
         MoveList moves;
         ClearMoveList(moves);
-        GenerateMoves(State().board, moves, PlayerOne, 0);
+        GenerateMoves(State().board, moves, Side::PlayerOne, 0);
         Click(moves[0].fromX, moves[0].fromY);
         Click(moves[0].toX, moves[0].toY);
     }
@@ -78,11 +78,11 @@ class SavedGames : public testing::GameFixture {
 };
 
 TEST_F(SavedGames, RoundTripOnLevelTwelveWithAComputerPlayerToMove) {
-    window.settings[std::string(PlayerTwoSetting)] = AiMedium;
+    window.settings[std::string(PlayerTwoSetting)] = PlayerType::AiMedium;
     game.OnInitDialog();
     PlayLevel(12);
     PlayerOneMoves();
-    ASSERT_EQ(State().m_sideToMove, PlayerTwo);
+    ASSERT_EQ(State().m_sideToMove, Side::PlayerTwo);
     const Board saved = State().board;
 
     const std::string path = folder.File("twelve.tvx");
@@ -109,9 +109,9 @@ TEST_F(SavedGames, RoundTripOnLevelTwelveWithAComputerPlayerToMove) {
     EXPECT_EQ(State().m_level, 12);
     EXPECT_EQ(State().board, saved);
     ExpectButtonsShowTheBoard();
-    EXPECT_EQ(State().m_sideToMove, PlayerTwo);
-    EXPECT_EQ(State().m_playerOneType, Human);
-    EXPECT_EQ(State().m_playerTwoType, AiMedium);
+    EXPECT_EQ(State().m_sideToMove, Side::PlayerTwo);
+    EXPECT_EQ(State().m_playerOneType, PlayerType::Human);
+    EXPECT_EQ(State().m_playerTwoType, PlayerType::AiMedium);
     EXPECT_EQ(State().m_gameOver, 0);
     EXPECT_TRUE(NothingSelected());
     EXPECT_EQ(State().m_timerMode, GameMode);
@@ -122,7 +122,7 @@ TEST_F(SavedGames, RoundTripOnLevelTwelveWithAComputerPlayerToMove) {
     game.OnTimer();
     game.OnTimer();
     EXPECT_EQ(window.workersStarted, started + 1);
-    EXPECT_EQ(State().m_sideToMove, PlayerOne);
+    EXPECT_EQ(State().m_sideToMove, Side::PlayerOne);
 }
 
 TEST_F(SavedGames, SaveIsRefusedWithoutAGameInPlay) {
@@ -164,7 +164,7 @@ TEST_F(SavedGames, RefusedFilesChangeNothing) {
         {"code 28", [](SavedGameRecord& r) { r.board[20] = 28; }, CorruptGameMessage},
         {"cursor 5", [](SavedGameRecord& r) { r.cursorSide = 5; }, CorruptGameMessage},
     };
-    window.settings[std::string(PlayerTwoSetting)] = AiEasy;
+    window.settings[std::string(PlayerTwoSetting)] = PlayerType::AiEasy;
     game.OnInitDialog();
     PlayLevel(5);
     window.workers = testing::FakeWindow::Workers::Held;
@@ -197,7 +197,7 @@ TEST_F(SavedGames, RefusedFilesChangeNothing) {
 
     EXPECT_EQ(window.tileUpdates, tileUpdates);
     EXPECT_EQ(window.titles.size(), titles);
-    EXPECT_EQ(State().m_playerTwoType, AiEasy);
+    EXPECT_EQ(State().m_playerTwoType, PlayerType::AiEasy);
 }
 
 TEST_F(SavedGames, LevelsUpToTwoHundredFiftyFiveLoad) {
@@ -211,53 +211,53 @@ TEST_F(SavedGames, LevelsUpToTwoHundredFiftyFiveLoad) {
 }
 
 TEST_F(SavedGames, TypesNoPlayerCommandNamesKeepThePlayersAsTheyWere) {
-    window.settings[std::string(PlayerTwoSetting)] = AiDifficult;
+    window.settings[std::string(PlayerTwoSetting)] = PlayerType::AiDifficult;
     game.OnInitDialog();
     SavedGameRecord record = Record();
     record.playerOneType = -1;
     record.playerTwoType = 7;
     Load(record);
     EXPECT_TRUE(window.messages.empty());
-    EXPECT_EQ(State().m_playerOneType, Human);
-    EXPECT_EQ(State().m_playerTwoType, AiDifficult);
-    EXPECT_EQ(window.settings[std::string(PlayerTwoSetting)], AiDifficult);
+    EXPECT_EQ(State().m_playerOneType, PlayerType::Human);
+    EXPECT_EQ(State().m_playerTwoType, PlayerType::AiDifficult);
+    EXPECT_EQ(window.settings[std::string(PlayerTwoSetting)], PlayerType::AiDifficult);
 }
 
 TEST_F(SavedGames, PlayerTypesGoThroughThePlayerCommands) {
-    window.settings[std::string(PlayerTwoSetting)] = AiEasy;
+    window.settings[std::string(PlayerTwoSetting)] = PlayerType::AiEasy;
     game.OnInitDialog();
     // Player 1 cannot become a computer player while Player 2 still is one.
     SavedGameRecord record = Record();
-    record.playerOneType = AiMedium;
-    record.playerTwoType = Human;
+    record.playerOneType = PlayerType::AiMedium;
+    record.playerTwoType = PlayerType::Human;
     Load(record);
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{std::string(PlayerTwoMustBeHuman)});
-    EXPECT_EQ(State().m_playerOneType, Human);
-    EXPECT_EQ(State().m_playerTwoType, Human);
-    EXPECT_EQ(window.settings[std::string(PlayerOneSetting)], Human);
-    EXPECT_EQ(window.settings[std::string(PlayerTwoSetting)], Human);
+    EXPECT_EQ(State().m_playerOneType, PlayerType::Human);
+    EXPECT_EQ(State().m_playerTwoType, PlayerType::Human);
+    EXPECT_EQ(window.settings[std::string(PlayerOneSetting)], PlayerType::Human);
+    EXPECT_EQ(window.settings[std::string(PlayerTwoSetting)], PlayerType::Human);
     EXPECT_EQ(State().m_level, 30) << "the game loads all the same";
 
     // Now both sides are human, and the same file makes Player 1 the computer player.
     window.messages.clear();
     Load(record);
     EXPECT_TRUE(window.messages.empty());
-    EXPECT_EQ(State().m_playerOneType, AiMedium);
+    EXPECT_EQ(State().m_playerOneType, PlayerType::AiMedium);
     EXPECT_TRUE(window.Checked(CommandId::PlayerOneMedium));
-    EXPECT_EQ(window.settings[std::string(PlayerOneSetting)], AiMedium);
-    EXPECT_EQ(window.settings[std::string(PlayerTwoSetting)], Human);
+    EXPECT_EQ(window.settings[std::string(PlayerOneSetting)], PlayerType::AiMedium);
+    EXPECT_EQ(window.settings[std::string(PlayerTwoSetting)], PlayerType::Human);
 
     // Player 1 is applied first, so a file naming two computer players keeps only Player 1's.
-    record.playerTwoType = AiEasy;
+    record.playerTwoType = PlayerType::AiEasy;
     Load(record);
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{std::string(PlayerOneMustBeHuman)});
-    EXPECT_EQ(State().m_playerOneType, AiMedium);
-    EXPECT_EQ(State().m_playerTwoType, Human);
+    EXPECT_EQ(State().m_playerOneType, PlayerType::AiMedium);
+    EXPECT_EQ(State().m_playerTwoType, PlayerType::Human);
 }
 
 TEST_F(SavedGames, LoadingStopsAThinkingComputerPlayerAndDropsItsMove) {
-    window.settings[std::string(PlayerOneSetting)] = AiDifficult;
-    window.settings[std::string(PlayerTwoSetting)] = Human;
+    window.settings[std::string(PlayerOneSetting)] = PlayerType::AiDifficult;
+    window.settings[std::string(PlayerTwoSetting)] = PlayerType::Human;
     game.OnInitDialog();
     window.workers = testing::FakeWindow::Workers::Held;
     PlayLevel(8);
@@ -266,14 +266,14 @@ TEST_F(SavedGames, LoadingStopsAThinkingComputerPlayerAndDropsItsMove) {
     window.titles.clear();
 
     SavedGameRecord record = Record();
-    record.sideToMove = PlayerOne;
+    record.sideToMove = Side::PlayerOne;
     Load(record);
     EXPECT_EQ(window.titles, (std::vector<std::string>{"Please Wait...", "Trevallion Level 30"}));
     EXPECT_GT(window.pumps, 0);
     EXPECT_EQ(State().m_computerState, Idle);
     EXPECT_EQ(State().board, record.board) << "the abandoned move never reaches the board";
     ExpectButtonsShowTheBoard();
-    EXPECT_EQ(State().m_sideToMove, PlayerOne);
+    EXPECT_EQ(State().m_sideToMove, Side::PlayerOne);
 }
 
 TEST_F(SavedGames, CancelledDialogsChangeNothing) {

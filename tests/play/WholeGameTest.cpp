@@ -9,7 +9,7 @@ class WholeGame : public testing::GameFixture {};
 // Two humans play level 49 from the Start menu to the capture of Player 2's king, clicking
 // cells as a player would, and go on to level 50.
 TEST_F(WholeGame, TwoHumansPlayLevel49ToTheEnd) {
-    window.settings["PlayerTwo"] = Human;
+    window.settings["PlayerTwo"] = PlayerType::Human;
     game.OnInitDialog();
     game.LoadLevel(49);
     window.titles.clear();
@@ -23,7 +23,7 @@ TEST_F(WholeGame, TwoHumansPlayLevel49ToTheEnd) {
         {4, 1, 3, 0}, {2, 0, 1, 0}, {3, 0, 2, 1}, // takes Player 2's piece on the way
         {1, 0, 0, 0}, {2, 1, 1, 2},               // down-left onto Player 2's king
     };
-    int side = PlayerOne;
+    int side = Side::PlayerOne;
     for (const Move& m : moves) {
         ASSERT_EQ(State().m_sideToMove, side);
         const CellCode mover = At(m.fromX, m.fromY);
@@ -40,7 +40,7 @@ TEST_F(WholeGame, TwoHumansPlayLevel49ToTheEnd) {
     // On levels from 25 on, the capture rotation starts with its third file.
     EXPECT_EQ(window.sounds, (std::vector<std::string>{"sounds/startup.wav", "sounds/capture3.wav",
                                                        "sounds/win1.wav"}));
-    EXPECT_EQ(window.winners, std::vector<int>{PlayerOne});
+    EXPECT_EQ(window.winners, std::vector<int>{Side::PlayerOne});
     EXPECT_EQ(window.titles, (std::vector<std::string>{"Game Over", "Trevallion Level 50"}));
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(State().m_level, 50);
@@ -48,7 +48,7 @@ TEST_F(WholeGame, TwoHumansPlayLevel49ToTheEnd) {
     for (int i = 0; i < CellCount; ++i) {
         EXPECT_EQ(window.tiles[i], State().board[i]);
     }
-    EXPECT_EQ(State().m_sideToMove, PlayerOne);
+    EXPECT_EQ(State().m_sideToMove, Side::PlayerOne);
     EXPECT_EQ(State().m_gameOver, 0);
 }
 
@@ -60,7 +60,7 @@ TEST_F(WholeGame, WinningLevel50StartsAgainAtLevel1) {
     State().board.At(4, 1) = PlayerTwoKing;
     Click(5, 0);
     Click(4, 1);
-    EXPECT_EQ(window.winners, std::vector<int>{PlayerOne});
+    EXPECT_EQ(window.winners, std::vector<int>{Side::PlayerOne});
     ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_EQ(window.messages[0].text.rfind("Congratulations!", 0), 0u);
     EXPECT_EQ(window.sounds, (std::vector<std::string>{"sounds/win1.wav", "sounds/startup.wav"}));

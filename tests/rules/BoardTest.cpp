@@ -29,21 +29,21 @@ TEST(Board, CellsAreStoredColumnByColumn) {
 }
 
 TEST(Board, SidesOwnTheirCodes) {
-    EXPECT_TRUE(IsPlayerTwoCode(15));
-    EXPECT_FALSE(IsPlayerOneCode(15));
-    EXPECT_TRUE(IsPlayerOneCode(14));
-    EXPECT_FALSE(IsPlayerTwoCode(14));
+    EXPECT_TRUE(BelongsTo(15, Side::PlayerTwo));
+    EXPECT_FALSE(BelongsTo(15, Side::PlayerOne));
+    EXPECT_TRUE(BelongsTo(14, Side::PlayerOne));
+    EXPECT_FALSE(BelongsTo(14, Side::PlayerTwo));
     for (const CellCode neutral : {Empty, Wall}) {
-        EXPECT_FALSE(BelongsTo(neutral, PlayerOne));
-        EXPECT_FALSE(BelongsTo(neutral, PlayerTwo));
+        EXPECT_FALSE(BelongsTo(neutral, Side::PlayerOne));
+        EXPECT_FALSE(BelongsTo(neutral, Side::PlayerTwo));
     }
     // Player 2 takes every code above 14, with no upper bound.
-    EXPECT_TRUE(IsPlayerTwoCode(1000));
-    EXPECT_FALSE(IsMovablePieceOf(PlayerOneKing, PlayerOne));
-    EXPECT_FALSE(IsMovablePieceOf(PlayerTwoKing, PlayerTwo));
-    EXPECT_TRUE(IsMovablePieceOf(3, PlayerOne));
-    EXPECT_FALSE(IsMovablePieceOf(3, PlayerTwo));
-    EXPECT_TRUE(IsMovablePieceOf(16, PlayerTwo));
+    EXPECT_TRUE(BelongsTo(1000, Side::PlayerTwo));
+    EXPECT_FALSE(IsMovablePieceOf(PlayerOneKing, Side::PlayerOne));
+    EXPECT_FALSE(IsMovablePieceOf(PlayerTwoKing, Side::PlayerTwo));
+    EXPECT_TRUE(IsMovablePieceOf(3, Side::PlayerOne));
+    EXPECT_FALSE(IsMovablePieceOf(3, Side::PlayerTwo));
+    EXPECT_TRUE(IsMovablePieceOf(16, Side::PlayerTwo));
 }
 
 } // namespace

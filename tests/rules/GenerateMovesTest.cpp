@@ -12,19 +12,19 @@
 namespace trevallion {
 namespace {
 
-struct Move {
-    int fromX, fromY, toX, toY;
-    friend bool operator==(const Move&, const Move&) = default;
-    friend bool operator<(const Move& a, const Move& b) {
+// Sets of moves, for tests that care which moves there are and not in what order.
+struct MoveOrder {
+    bool operator()(const Move& a, const Move& b) const {
         return std::tie(a.fromX, a.fromY, a.toX, a.toY) < std::tie(b.fromX, b.fromY, b.toX, b.toY);
     }
 };
+using MoveSet = std::set<Move, MoveOrder>;
 
 std::ostream& operator<<(std::ostream& out, const Move& m) {
     return out << "(" << m.fromX << ", " << m.fromY << ") to (" << m.toX << ", " << m.toY << ")";
 }
 
-MoveList Generate(const Board& board, int side, int mode) {
+MoveList Generate(const Board& board, Side side, OrderingMode mode) {
     MoveList list;
     ClearMoveList(list);
     GenerateMoves(board, list, side, mode);
@@ -34,7 +34,7 @@ MoveList Generate(const Board& board, int side, int mode) {
 std::vector<Move> MovesOf(const MoveList& list) {
     std::vector<Move> moves;
     for (int i = 0; i < CountMoves(list); ++i) {
-        moves.push_back({list[i].fromX, list[i].fromY, list[i].toX, list[i].toY});
+        moves.push_back(list[i]);
     }
     return moves;
 }
@@ -58,13 +58,13 @@ TEST(GenerateMoves, Level2BothSidesKeepGenerationOrder) {
     const std::vector<Move> sideTwo = {{1, 0, 0, 1}, {1, 0, 2, 1}, {2, 0, 2, 1},
                                        {4, 0, 4, 1}, {5, 0, 4, 1}, {5, 0, 6, 1},
                                        {3, 2, 2, 3}, {3, 2, 4, 3}, {3, 2, 3, 1}};
-    for (const int mode : {CapturesFirst, QuietMovesFirst}) {
-        const int quietClass = mode == CapturesFirst ? 0 : 1;
-        const MoveList one = Generate(Level(2), PlayerOne, mode);
-        EXPECT_EQ(MovesOf(one), sideOne) << "mode " << mode;
+    for (const OrderingMode mode : {OrderingMode::CapturesFirst, OrderingMode::QuietMovesFirst}) {
+        const int quietClass = mode == OrderingMode::CapturesFirst ? 0 : 1;
+        const MoveList one = Generate(Level(2), Side::PlayerOne, mode);
+        EXPECT_EQ(MovesOf(one), sideOne) << "mode " << static_cast<int>(mode);
         EXPECT_EQ(ClassesOf(one), std::vector<int>(9, quietClass));
-        const MoveList two = Generate(Level(2), PlayerTwo, mode);
-        EXPECT_EQ(MovesOf(two), sideTwo) << "mode " << mode;
+        const MoveList two = Generate(Level(2), Side::PlayerTwo, mode);
+        EXPECT_EQ(MovesOf(two), sideTwo) << "mode " << static_cast<int>(mode);
         EXPECT_EQ(ClassesOf(two), std::vector<int>(9, quietClass));
         EXPECT_EQ(one[9], MoveRecord{}) << "the end mark follows the last move";
     }
@@ -78,7 +78,7 @@ const std::vector<Move> Level50SideOne = {
 };
 
 TEST(GenerateMoves, Level50QuietFirstStaysInGenerationOrder) {
-    const MoveList list = Generate(Level(50), PlayerOne, QuietMovesFirst);
+    const MoveList list = Generate(Level(50), Side::PlayerOne, OrderingMode::QuietMovesFirst);
     EXPECT_EQ(MovesOf(list), Level50SideOne);
     EXPECT_EQ(list[13].moveClass, 0); // the capture, last
 }
@@ -87,7 +87,7 @@ TEST(GenerateMoves, Level50CapturesFirstExchangesFirstAndLast) {
     // The exchange sort swaps the capture with the first record, which then ends up last.
     std::vector<Move> expected = Level50SideOne;
     std::swap(expected.front(), expected.back());
-    const MoveList list = Generate(Level(50), PlayerOne, CapturesFirst);
+    const MoveList list = Generate(Level(50), Side::PlayerOne, OrderingMode::CapturesFirst);
     EXPECT_EQ(MovesOf(list), expected);
     EXPECT_EQ(list[0].moveClass, 1);
 }
@@ -96,7 +96,7 @@ MoveList ListOfClasses(const std::vector<int>& classes) {
     MoveList list;
     ClearMoveList(list);
     for (int i = 0; i < static_cast<int>(classes.size()); ++i) {
-        list[i] = MoveRecord{i + 1, 0, i + 1, 1, classes[i]}; // fromX numbers the record
+        list[i] = MoveRecord{{i + 1, 0, i + 1, 1}, classes[i]}; // fromX numbers the record
     }
     return list;
 }
@@ -118,9 +118,9 @@ TEST(GenerateMoves, ExchangeSortIsNotStable) {
     SortMovesByClass(b);
     EXPECT_EQ(RecordOrder(b), (std::vector<int>{1, 3, 2}));
 
-    // A side other than 1 or 2 generates nothing but still sorts what the list holds.
+    // A side with no piece on the board generates nothing but still sorts what the list holds.
     MoveList c = ListOfClasses({0, 2, 1});
-    GenerateMoves(Board{}, c, 3, CapturesFirst);
+    GenerateMoves(Board{}, c, Side::PlayerTwo, OrderingMode::CapturesFirst);
     EXPECT_EQ(RecordOrder(c), (std::vector<int>{2, 3, 1}));
 }
 
@@ -133,10 +133,10 @@ TEST(GenerateMoves, NoMoveLeavesTheListAsFilled) {
                                                " 0  0 0 0 0 0 0\n"
                                                " 0  0 0 0 0 0 1\n"
                                                " 0  0 0 0 0 2 23\n");
-    for (const int side : {PlayerOne, PlayerTwo}) {
-        const MoveList list = Generate(board, side, CapturesFirst);
+    for (const Side side : {Side::PlayerOne, Side::PlayerTwo}) {
+        const MoveList list = Generate(board, side, OrderingMode::CapturesFirst);
         for (const MoveRecord& record : list) {
-            EXPECT_EQ(record, MoveRecord{}) << "side " << side;
+            EXPECT_EQ(record, MoveRecord{}) << "side " << SideNumber(side);
         }
     }
 }
@@ -151,20 +151,20 @@ TEST(GenerateMoves, KingCaptureFirstThenTheModesClassOrder) {
                                                "0 0  0  0 0 0 0\n"
                                                "0 0  0  0 0 0 0\n"
                                                "0 0  0  0 0 0 0\n");
-    for (const int mode : {CapturesFirst, QuietMovesFirst}) {
-        const MoveList one = Generate(board, PlayerOne, mode);
+    for (const OrderingMode mode : {OrderingMode::CapturesFirst, OrderingMode::QuietMovesFirst}) {
+        const MoveList one = Generate(board, Side::PlayerOne, mode);
         ASSERT_EQ(CountMoves(one), 4);
-        EXPECT_EQ(MovesOf(one)[0], (Move{3, 3, 3, 2})) << "mode " << mode;
+        EXPECT_EQ(MovesOf(one)[0], (Move{3, 3, 3, 2})) << "mode " << static_cast<int>(mode);
         EXPECT_EQ(one[0].moveClass, 2);
         const std::vector<int> classes = ClassesOf(one);
         EXPECT_TRUE(std::is_sorted(classes.rbegin(), classes.rend()));
         const Move capture{3, 3, 2, 3};
         const auto moves = MovesOf(one);
         const auto at = std::find(moves.begin(), moves.end(), capture) - moves.begin();
-        EXPECT_EQ(at, mode == CapturesFirst ? 1 : 3) << "mode " << mode;
+        EXPECT_EQ(at, mode == OrderingMode::CapturesFirst ? 1 : 3) << "mode " << static_cast<int>(mode);
 
-        const MoveList two = Generate(board, PlayerTwo, mode);
-        EXPECT_EQ(MovesOf(two)[0], (Move{3, 1, 2, 1})) << "mode " << mode;
+        const MoveList two = Generate(board, Side::PlayerTwo, mode);
+        EXPECT_EQ(MovesOf(two)[0], (Move{3, 1, 2, 1})) << "mode " << static_cast<int>(mode);
         EXPECT_EQ(two[0].moveClass, 2);
     }
 }
@@ -178,21 +178,21 @@ TEST(GenerateMoves, NeverOffTheBoardNorOntoWallsOrOwnCells) {
                                                " 0 0 15 0 1 0  0\n"
                                                " 0 0 0  0 0 0  0\n"
                                                "21 0 0  0 0 0  8\n");
-    const auto one = MovesOf(Generate(board, PlayerOne, CapturesFirst));
-    const std::set<Move> sideOne(one.begin(), one.end());
-    const std::set<Move> expectedOne = {{0, 0, 1, 1}, {6, 6, 5, 5}, {3, 3, 2, 4}};
+    const auto one = MovesOf(Generate(board, Side::PlayerOne, OrderingMode::CapturesFirst));
+    const MoveSet sideOne(one.begin(), one.end());
+    const MoveSet expectedOne = {{0, 0, 1, 1}, {6, 6, 5, 5}, {3, 3, 2, 4}};
     EXPECT_EQ(sideOne, expectedOne);
-    const auto two = MovesOf(Generate(board, PlayerTwo, CapturesFirst));
-    const std::set<Move> sideTwo(two.begin(), two.end());
-    const std::set<Move> expectedTwo = {{6, 0, 5, 1}, {0, 6, 1, 5}};
+    const auto two = MovesOf(Generate(board, Side::PlayerTwo, OrderingMode::CapturesFirst));
+    const MoveSet sideTwo(two.begin(), two.end());
+    const MoveSet expectedTwo = {{6, 0, 5, 1}, {0, 6, 1, 5}};
     EXPECT_EQ(sideTwo, expectedTwo);
 }
 
 TEST(GenerateMoves, FirstRecordBeforeSortingIsNearestTheSidesCorner) {
     const Board board = Level(1);
     // All of level 1's moves are quiet, so the sort keeps generation order.
-    EXPECT_EQ(MovesOf(Generate(board, PlayerOne, CapturesFirst))[0], (Move{6, 6, 5, 5}));
-    EXPECT_EQ(MovesOf(Generate(board, PlayerTwo, CapturesFirst))[0], (Move{0, 0, 1, 1}));
+    EXPECT_EQ(MovesOf(Generate(board, Side::PlayerOne, OrderingMode::CapturesFirst))[0], (Move{6, 6, 5, 5}));
+    EXPECT_EQ(MovesOf(Generate(board, Side::PlayerTwo, OrderingMode::CapturesFirst))[0], (Move{0, 0, 1, 1}));
 }
 
 // A board no level comes near: crosses of both sides on alternating cells, 84 captures each.
@@ -211,16 +211,16 @@ TEST(GenerateMoves, MoreThan59MovesKeepsTheFirst59AndTheEndMark) {
         MoveList list;
         MoveRecord after; // a write past the list's end would land here
     } guarded;
-    for (const int side : {PlayerOne, PlayerTwo}) {
+    for (const Side side : {Side::PlayerOne, Side::PlayerTwo}) {
         ClearMoveList(guarded.list);
-        guarded.after = MoveRecord{7, 7, 7, 7, 7};
-        GenerateMoves(CrowdedBoard(), guarded.list, side, CapturesFirst);
+        guarded.after = MoveRecord{{7, 7, 7, 7}, 7};
+        GenerateMoves(CrowdedBoard(), guarded.list, side, OrderingMode::CapturesFirst);
         EXPECT_EQ(CountMoves(guarded.list), MaxMoves);
         EXPECT_EQ(guarded.list[MaxMoves], MoveRecord{});
-        EXPECT_EQ(guarded.after, (MoveRecord{7, 7, 7, 7, 7}));
+        EXPECT_EQ(guarded.after, (MoveRecord{{7, 7, 7, 7}, 7}));
 
         const auto moves = MovesOf(guarded.list);
-        EXPECT_EQ(std::set<Move>(moves.begin(), moves.end()).size(), moves.size());
+        EXPECT_EQ(MoveSet(moves.begin(), moves.end()).size(), moves.size());
         for (const Move& m : moves) {
             const CellCode mover = CrowdedBoard().At(m.fromX, m.fromY);
             EXPECT_TRUE(BelongsTo(mover, side));
@@ -229,7 +229,7 @@ TEST(GenerateMoves, MoreThan59MovesKeepsTheFirst59AndTheEndMark) {
         }
         // The list keeps the beginning of the scan: Player 1 starts at the bottom-right
         // corner and never reaches the top row; Player 2 the other way round.
-        const int firstRow = side == PlayerOne ? 6 : 0;
+        const int firstRow = side == Side::PlayerOne ? 6 : 0;
         EXPECT_EQ(moves.front().fromY, firstRow);
         for (const Move& m : moves) {
             EXPECT_NE(m.fromY, 6 - firstRow);

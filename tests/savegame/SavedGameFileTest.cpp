@@ -16,7 +16,7 @@ using testing::ScratchFolder;
 using testing::WriteBytes;
 
 RecordBytes BytesOfLevel(int level) {
-    SavedGameRecord record{SaveFormatVersion, PlayerOne, 0, 0, PlayerOne, level, {}};
+    SavedGameRecord record{SaveFormatVersion, 1, 0, 0, 1, level, {}};
     record.board[CellIndex(3, 0)] = PlayerTwoKing;
     record.board[CellIndex(3, 6)] = PlayerOneKing;
     return EncodeRecord(record);

@@ -13,7 +13,7 @@ std::int32_t Int32At(const RecordBytes& bytes, std::size_t offset) {
 
 // A record the game accepts: level 12, Player 2 (AI Medium) to move, every code on the board.
 SavedGameRecord SoundRecord() {
-    SavedGameRecord record{SaveFormatVersion, PlayerTwo, 0, 2, PlayerTwo, 12, {}};
+    SavedGameRecord record{SaveFormatVersion, 2, 0, 2, 2, 12, {}};
     for (int i = 0; i < CellCount; ++i) {
         record.board[i] = i % (LastCode + 1);
     }
@@ -27,12 +27,12 @@ TEST(SavedGameRecord, FieldsSitAtTheirOffsetsInLittleEndianOrder) {
 
     EXPECT_EQ(bytes[0], 2);
     EXPECT_EQ(bytes[1], 0);
-    EXPECT_EQ(Int32At(bytes, 4), PlayerTwo);
+    EXPECT_EQ(Int32At(bytes, 4), 2);
     EXPECT_EQ(bytes[8], 0xFE);
     EXPECT_EQ(bytes[11], 0xFF);
     EXPECT_EQ(Int32At(bytes, 8), -2);
     EXPECT_EQ(Int32At(bytes, 12), 2);
-    EXPECT_EQ(Int32At(bytes, 16), PlayerTwo);
+    EXPECT_EQ(Int32At(bytes, 16), 2);
     EXPECT_EQ(Int32At(bytes, 20), 12);
     for (int i = 0; i < CellCount; ++i) {
         EXPECT_EQ(Int32At(bytes, 24 + 4 * static_cast<std::size_t>(i)), record.board[i])

@@ -58,7 +58,7 @@ class KeyboardTest : public QObject {
         QVERIFY(Cell(1, 4)->hasFocus());
         Press(1, 4, Qt::Key_Return);
         QCOMPARE(h.State().board.At(1, 4), 5);
-        QCOMPARE(h.State().m_sideToMove, PlayerTwo);
+        QCOMPARE(h.State().m_sideToMove, Side::PlayerTwo);
     }
 
     void escapeClosesTheWindow() {

@@ -184,12 +184,12 @@ class MainWindowTest : public QObject {
         h.Click(2, 5);
         h.Click(2, 4); // straight up: not one of its arms
         QVERIFY(state.board == before);
-        QCOMPARE(state.m_sideToMove, PlayerOne);
+        QCOMPARE(state.m_sideToMove, Side::PlayerOne);
 
         h.Click(1, 4);
         QCOMPARE(state.board.At(2, 5), Empty);
         QCOMPARE(state.board.At(1, 4), 5);
-        QCOMPARE(state.m_sideToMove, PlayerTwo);
+        QCOMPARE(state.m_sideToMove, Side::PlayerTwo);
         QCOMPARE(IconImage(h.window->CellButton(2, 5)), TileImage(Empty));
         QCOMPARE(IconImage(h.window->CellButton(1, 4)), TileImage(5));
         ExpectBoardOnScreen();
@@ -218,7 +218,7 @@ class MainWindowTest : public QObject {
 
         h.Click(3, 1);
         h.Click(3, 0);
-        QCOMPARE(h.window->winners, std::vector<int>{PlayerOne});
+        QCOMPARE(h.window->winners, std::vector<int>{Side::PlayerOne});
         // The winner goes on to the next level.
         QCOMPARE(h.window->windowTitle(), QStringLiteral("Trevallion Level 2"));
         ExpectBoardOnScreen();
@@ -253,8 +253,8 @@ class MainWindowTest : public QObject {
     void unreadableStoredValuesGiveTheDefaults() {
         h.Open({{QStringLiteral("PlayerOne"), QStringLiteral("three")},
                 {QStringLiteral("PlayerTwo"), 1}});
-        QCOMPARE(h.window->Controller().State().m_playerOneType, Human);
-        QCOMPARE(h.window->Controller().State().m_playerTwoType, AiEasy);
+        QCOMPARE(h.window->Controller().State().m_playerOneType, PlayerType::Human);
+        QCOMPARE(h.window->Controller().State().m_playerTwoType, PlayerType::AiEasy);
         QCOMPARE(h.Stored(QStringLiteral("PlayerOne")).toInt(), 0);
     }
 
@@ -264,14 +264,14 @@ class MainWindowTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
         h.Choose(QStringLiteral("Level 1"));
         QCOMPARE(h.window->cursor().pixmap().toImage(),
-                 SideCursor(PlayerOne, qApp->devicePixelRatio()).pixmap().toImage());
+                 SideCursor(Side::PlayerOne, qApp->devicePixelRatio()).pixmap().toImage());
         const GameState& state = h.window->Controller().State();
         // Two ticks at most: one starts the worker, the next plays its move.
-        QTRY_COMPARE_WITH_TIMEOUT(state.m_sideToMove, PlayerTwo, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(state.m_sideToMove, Side::PlayerTwo, 10000);
         QCOMPARE(state.board.At(5, 5), 4);
         QVERIFY(h.window->CellButton(5, 5)->hasFocus());
         QCOMPARE(h.window->cursor().pixmap().toImage(),
-                 SideCursor(PlayerTwo, qApp->devicePixelRatio()).pixmap().toImage());
+                 SideCursor(Side::PlayerTwo, qApp->devicePixelRatio()).pixmap().toImage());
         ExpectBoardOnScreen();
     }
 

@@ -63,7 +63,7 @@ class StartupTest : public QObject {
         h.Click(0, 0); // a cell brought to life: the capture effect
         h.Choose(QStringLiteral("Instructions"), QStringLiteral("Help"));
         h.Choose(QStringLiteral("About Trevallion"), QStringLiteral("Help"));
-        QCOMPARE(h.window->winners, std::vector<int>{PlayerOne});
+        QCOMPARE(h.window->winners, std::vector<int>{Side::PlayerOne});
         QVERIFY(h.window->sounds.empty());
         const SoundChooser& sounds = h.window->Controller().Sounds();
         QCOMPARE(sounds.ambientTurn + sounds.winTurn + sounds.loseTurn + sounds.captureTurn, 0);

@@ -32,12 +32,12 @@ bool IsFigureCode(CellCode code) {
 }
 
 QColor BodyOf(CellCode code) {
-    return IsPlayerOneCode(code) ? PlayerOneBody : PlayerTwoBody;
+    return BelongsTo(code, Side::PlayerOne) ? PlayerOneBody : PlayerTwoBody;
 }
 
 // The shadow colours: blue and navy for Player 1, red and black for Player 2.
 bool IsShadow(QRgb pixel, CellCode code) {
-    if (IsPlayerOneCode(code)) {
+    if (BelongsTo(code, Side::PlayerOne)) {
         return Near(pixel, QColor(0, 0, 255)) || Near(pixel, QColor(0, 0, 128));
     }
     return Near(pixel, QColor(255, 0, 0)) || Near(pixel, QColor(0, 0, 0));

@@ -24,7 +24,7 @@ std::set<std::string> AllGameFiles() {
     std::set<std::string> files;
     for (const int level : {1, 20, 30}) {
         SoundChooser chooser;
-        for (int effect = EffectAmbient; effect <= EffectInstructions; ++effect) {
+        for (const Effect effect : AllEffects) {
             for (int i = 0; i < 6; ++i) {
                 files.emplace(chooser.NextFile(effect, level));
             }

@@ -24,16 +24,21 @@ Bytes Encoded(const SavedGameRecord& record) {
 }
 
 // A game at the start of `level` with `side` to move, Player 2 set to AI Medium.
-SavedGameRecord LevelStart(int level, int side) {
-    return {
-        SaveFormatVersion, side, Human, AiMedium, side, level, LayoutToBoard(LevelLayout(level))};
+SavedGameRecord LevelStart(int level, Side side) {
+    return {SaveFormatVersion,
+            SideNumber(side),
+            PlayerTypeNumber(PlayerType::Human),
+            PlayerTypeNumber(PlayerType::AiMedium),
+            SideNumber(side),
+            level,
+            LayoutToBoard(LevelLayout(level))};
 }
 
 // Appends the clicks of `side`'s first listed move and plays it on `board`.
-void AppendFirstMove(Board& board, int side, Bytes& actions) {
+void AppendFirstMove(Board& board, Side side, Bytes& actions) {
     MoveList list;
     ClearMoveList(list);
-    GenerateMoves(board, list, side, CapturesFirst);
+    GenerateMoves(board, list, side, OrderingMode::CapturesFirst);
     const MoveRecord& move = list[0];
     actions.push_back(static_cast<std::uint8_t>(CellIndex(move.fromX, move.fromY)));
     actions.push_back(static_cast<std::uint8_t>(CellIndex(move.toX, move.toY)));
@@ -60,19 +65,19 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string folder = std::string(argv[1]) + "/";
-    const SavedGameRecord level12 = LevelStart(12, PlayerTwo);
+    const SavedGameRecord level12 = LevelStart(12, Side::PlayerTwo);
 
     // Player 1 moves, Player 2 turns AI Easy and answers on two ticks, and the game is saved.
-    const SavedGameRecord level3 = LevelStart(3, PlayerOne);
+    const SavedGameRecord level3 = LevelStart(3, Side::PlayerOne);
     Bytes played = Encoded(level3);
     Board board = level3.board;
-    AppendFirstMove(board, PlayerOne, played);
+    AppendFirstMove(board, Side::PlayerOne, played);
     played.insert(played.end(),
                   {fuzz::PlayerTwoEasy, fuzz::Tick, fuzz::Tick, fuzz::SaveAndLoadBack});
 
     // Player 1 picks the piece at (4, 5) and hands the move to AI Easy, which plays another
     // piece; Player 2 then clicks where the picked piece could step, which must not move it.
-    Bytes handover = Encoded(LevelStart(1, PlayerOne));
+    Bytes handover = Encoded(LevelStart(1, Side::PlayerOne));
     handover.insert(handover.end(), {CellIndex(4, 5), fuzz::PlayerOneEasy, fuzz::Tick, fuzz::Tick,
                                      CellIndex(5, 4)});
 

@@ -31,13 +31,13 @@ std::optional<int> ParseIntIn(std::string_view text, int low, int high) {
 
 std::optional<PlayerType> ParseStrength(std::string_view text) {
     if (text == "easy") {
-        return AiEasy;
+        return PlayerType::AiEasy;
     }
     if (text == "medium") {
-        return AiMedium;
+        return PlayerType::AiMedium;
     }
     if (text == "difficult") {
-        return AiDifficult;
+        return PlayerType::AiDifficult;
     }
     return std::nullopt;
 }
@@ -62,13 +62,13 @@ std::string ApplyOption(std::string_view name, std::string_view value, AnalysisO
         return value.empty() ? "--game takes the file name of a saved game" : "";
     }
     if (name == "--side") {
-        const auto side = ParseIntIn(value, PlayerOne, PlayerTwo);
-        options.side = side.value_or(PlayerOne);
+        const auto side = SideFromNumber(ParseIntIn(value, 1, 2).value_or(0));
+        options.side = side.value_or(Side::PlayerOne);
         return side ? "" : "--side takes 1 or 2";
     }
     if (name == "--strength") {
         const auto strength = ParseStrength(value);
-        options.strength = strength.value_or(Human);
+        options.strength = strength.value_or(PlayerType::Human);
         options.useStrength = strength.has_value();
         return strength ? "" : "--strength takes easy, medium or difficult";
     }
@@ -78,7 +78,7 @@ std::string ApplyOption(std::string_view name, std::string_view value, AnalysisO
         return depth ? "" : "--depth takes a depth from " + Range(0, MaxAnalysisDepth);
     }
     const auto mode = ParseIntIn(value, 0, 1);
-    options.orderingMode = mode.value_or(0);
+    options.orderingMode = static_cast<OrderingMode>(mode.value_or(0));
     return mode ? "" : "--mode takes 0 or 1";
 }
 

@@ -2,6 +2,7 @@
 
 #include "ai/Strength.h"
 #include "rules/Board.h"
+#include "rules/GenerateMoves.h"
 
 #include <string>
 #include <string_view>
@@ -18,11 +19,11 @@ struct AnalysisOptions {
     int level = 0;         // 1..50, or 0 when the board comes from a file
     std::string boardFile; // "-" for standard input; empty unless --board is given
     std::string gameFile;  // a saved game, which also names the side to move; empty if none
-    int side = PlayerOne;
+    Side side = Side::PlayerOne;
     bool useStrength = false;
-    PlayerType strength = Human;
+    PlayerType strength = PlayerType::Human;
     int depth = 0;
-    int orderingMode = 0;
+    OrderingMode orderingMode = OrderingMode::CapturesFirst;
 };
 
 struct ParsedArguments {

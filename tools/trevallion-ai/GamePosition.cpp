@@ -25,7 +25,8 @@ GamePosition ReadGamePosition(const std::string& path) {
         return position;
     }
     position.board = read.record.board;
-    position.side = read.record.sideToMove;
+    // A sound record names side 1 or 2.
+    position.side = SideFromNumber(read.record.sideToMove).value_or(Side::PlayerOne);
     return position;
 }
 

@@ -9,7 +9,7 @@ namespace trevallion {
 // The position of a saved game: its board and the side to move.
 struct GamePosition {
     Board board;
-    int side = PlayerOne;
+    Side side = Side::PlayerOne;
     std::string error; // not empty: the game would refuse the file, and this says why
 };
 

@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     const AnalysisOptions& options = parsed.options;
 
     Board board;
-    int side = options.side;
+    Side side = options.side;
     if (options.level != 0) {
         board = LayoutToBoard(LevelLayout(options.level));
     } else if (!options.gameFile.empty()) {
@@ -78,11 +78,10 @@ int main(int argc, char** argv) {
         board = parsedBoard.board;
     }
 
-    const std::atomic<std::uint8_t> abortSearch{0};
-    ComputerMove move;
-    int orderingMode = options.orderingMode;
+    const std::atomic<bool> abortSearch{false};
+    Move move;
     const int searchDepth = options.useStrength ? SearchDepthFor(options.strength) : options.depth;
-    SearchContext ctx{abortSearch, move, searchDepth, orderingMode};
+    SearchContext ctx{abortSearch, move, searchDepth, options.orderingMode};
 
     const auto start = std::chrono::steady_clock::now();
     const int score = options.useStrength

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ai/MoveTables.h"
-#include "ai/SearchPosition.h"
+#include "engine/MoveTables.h"
+#include "engine/SearchPosition.h"
 #include "rules/MoveList.h"
 
 #include <bit>
@@ -25,12 +25,12 @@ using CompactMoveList = CompactMove[MaxMoves + 3];
 // Calls visit(cell) for each of the side's movable pieces in generation order: Player 1 from the
 // last cell in reading order backwards, Player 2 from the first forwards. visit returns false to
 // stop the scan.
-template <int side, typename Visit>
+template <Side side, typename Visit>
 inline void ForEachMover(const SearchPosition& position, Visit visit) {
-    std::uint64_t pieces = position.movers[side];
+    std::uint64_t pieces = position.movers[SideNumber(side)];
     while (pieces != 0) {
         int from;
-        if constexpr (side == PlayerOne) {
+        if constexpr (side == Side::PlayerOne) {
             from = 63 - std::countl_zero(pieces);
             pieces ^= std::uint64_t{1} << from;
         } else {
@@ -46,11 +46,12 @@ inline void ForEachMover(const SearchPosition& position, Visit visit) {
 // Lists the moves of `side` in generation order and returns their number. Like the game's move
 // lists it keeps the first 59 moves only. Each target list is read to its padded end and every
 // candidate written; only those the side may make advance the count.
-template <int side>
-int GenerateCompactMoves(const SearchPosition& position, const MoveTables& tables, int orderingMode,
-                         CompactMove* moves) {
-    const std::int8_t* classOfTarget = TargetClass[side][orderingMode].data();
-    const auto& targetsOf = tables.targets[side];
+template <Side side>
+int GenerateCompactMoves(const SearchPosition& position, const MoveTables& tables,
+                         OrderingMode mode, CompactMove* moves) {
+    const std::int8_t* classOfTarget =
+        TargetClass[SideNumber(side)][static_cast<int>(mode)].data();
+    const auto& targetsOf = tables.targets[SideNumber(side)];
     int count = 0;
     ForEachMover<side>(position, [&](int from) {
         const TargetList& targets = targetsOf[position.cells[from]][from];

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ai/MoveTables.h"
+#include "engine/MoveTables.h"
 #include "ai/SearchContext.h"
-#include "ai/SearchPosition.h"
+#include "engine/SearchPosition.h"
 
 #include <bit>
 #include <cstdint>
@@ -16,17 +16,17 @@ namespace trevallion::engine {
 // the node's result follows from the number of moves of each kind, whatever order the sort
 // leaves inside the blocks. These counts come from the target lists without listing any move.
 
-inline int TallyCount(std::uint64_t tally, int side, TallyKind kind) {
-    return static_cast<int>((tally >> (8 * (kind + 4 * (side - 1)))) & 0xff);
+inline int TallyCount(std::uint64_t tally, Side side, TallyKind kind) {
+    return static_cast<int>((tally >> (8 * (kind + 4 * (SideNumber(side) - 1)))) & 0xff);
 }
 
 // The tally of all moves of `side`, before the cut at 59 moves (at most 4 * 49 of each kind, so
 // every count fits its byte). The other side's bytes hold nothing of use.
-template <int side>
+template <Side side>
 std::uint64_t TallyMoves(const SearchPosition& position, const MoveTables& tables) {
-    const auto& targetsOf = tables.targets[side];
+    const auto& targetsOf = tables.targets[SideNumber(side)];
     std::uint64_t tally = 0;
-    std::uint64_t pieces = position.movers[side];
+    std::uint64_t pieces = position.movers[SideNumber(side)];
     while (pieces != 0) {
         const int from = std::countr_zero(pieces);
         pieces &= pieces - 1;

@@ -1,4 +1,4 @@
-#include "ai/MoveTables.h"
+#include "engine/MoveTables.h"
 
 #include "rules/CellCode.h"
 #include "rules/Steps.h"
@@ -6,12 +6,12 @@
 namespace trevallion::engine {
 namespace {
 
-void FillTargets(MoveTables& tables, int side, CellCode code) {
+void FillTargets(MoveTables& tables, Side side, CellCode code) {
     // Player 1 looks at the row above first, Player 2 at the row below.
-    const int firstRowStep = side == PlayerOne ? 1 : -1;
+    const int firstRowStep = side == Side::PlayerOne ? 1 : -1;
     for (int y = 0; y < BoardSize; ++y) {
         for (int x = 0; x < BoardSize; ++x) {
-            TargetList& list = tables.targets[side][code][ReadingIndex(x, y)];
+            TargetList& list = tables.targets[SideNumber(side)][code][ReadingIndex(x, y)];
             int count = 0;
             for (int row = 0; row < 3; ++row) {
                 const int ty = y - firstRowStep + row * firstRowStep;
@@ -28,10 +28,8 @@ void FillTargets(MoveTables& tables, int side, CellCode code) {
 MoveTables BuildMoveTables() {
     MoveTables tables{};
     for (CellCode code = 0; code <= LastCode; ++code) {
-        if (IsMovablePieceOf(code, PlayerOne)) {
-            FillTargets(tables, PlayerOne, code);
-        } else if (IsMovablePieceOf(code, PlayerTwo)) {
-            FillTargets(tables, PlayerTwo, code);
+        if (const auto owner = OwnerOf(code); owner && IsMovablePieceOf(code, *owner)) {
+            FillTargets(tables, *owner, code);
         }
     }
     return tables;

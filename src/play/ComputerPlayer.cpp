@@ -1,0 +1,63 @@
+#include "play/ComputerPlayer.h"
+
+#include "ai/StrengthPasses.h"
+
+namespace trevallion {
+
+ComputerPlayer::ComputerPlayer(WorkerRunner& runner, SearchFunction search)
+    : m_runner(runner), m_search(search) {}
+
+ComputerPlayer::~ComputerPlayer() {
+    Stop();
+}
+
+void ComputerPlayer::Start(Side side, PlayerType type, const Board& board,
+                           std::uint64_t position) {
+    // The previous worker has published its move and is ending, if it has not ended yet.
+    m_runner.Join();
+    m_computerState.store(ComputerState::Thinking, std::memory_order_relaxed);
+    m_computerMove = Move{};
+    m_finishedSide = side;
+    m_position = position;
+    const std::int32_t depth = SearchDepthFor(type);
+    const bool started =
+        m_runner.Start([this, side, type, board, depth] { Think(side, type, board, depth); });
+    if (!started) {
+        // No thread: ready at once with no move, so that the turn goes on with the fallback
+        // move instead of waiting for a worker that never comes.
+        m_computerState.store(ComputerState::MoveReady, std::memory_order_release);
+    }
+}
+
+void ComputerPlayer::Think(Side side, PlayerType type, const Board& board,
+                           std::int32_t searchDepth) {
+    Move move;
+    SearchContext ctx{m_abortSearch, move, searchDepth};
+    try {
+        RunStrengthPasses(type, side, board, ctx, m_search);
+    } catch (...) {
+        // The engine throws nothing; should it ever, the player still leaves Thinking, and
+        // with no move of its own the turn goes on with the fallback move.
+        move = Move{};
+    }
+    m_computerMove = move;
+    m_orderingMode = ctx.orderingMode;
+    m_computerState.store(ComputerState::MoveReady, std::memory_order_release);
+}
+
+std::optional<ComputerPlayer::Result> ComputerPlayer::TakeResult() {
+    if (m_computerState.load(std::memory_order_acquire) != ComputerState::MoveReady) {
+        return std::nullopt;
+    }
+    m_computerState.store(ComputerState::Idle, std::memory_order_relaxed);
+    return Result{m_finishedSide, m_position, m_computerMove, m_orderingMode};
+}
+
+void ComputerPlayer::Stop() {
+    m_abortSearch.store(true, std::memory_order_release);
+    m_runner.Join();
+    m_abortSearch.store(false, std::memory_order_relaxed);
+    m_computerState.store(ComputerState::Idle, std::memory_order_relaxed);
+}
+
+} // namespace trevallion

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "ai/SearchContext.h"
+#include "ai/Strength.h"
+#include "play/WorkerRunner.h"
+#include "rules/Board.h"
+
+#include <atomic>
+#include <cstdint>
+#include <optional>
+
+namespace trevallion {
+
+// The stage of the hand-off between the window's thread and a computer player's worker.
+enum class ComputerState : std::int32_t { Idle = 0, Thinking = 1, MoveReady = 2 };
+
+// A computer player's thinking: one worker thread at a time, which searches its own copy of the
+// position and hands its move back to the window's thread. The window's thread never waits for
+// it except in Stop, which abandons the search and joins the thread: the engine unwinds within
+// microseconds of the flag, so nothing else needs to run meanwhile.
+class ComputerPlayer {
+  public:
+    // The move of a finished search, with what it was computed for.
+    struct Result {
+        Side side;             // the side it moves for
+        std::uint64_t position; // the number the caller gave the position in Start
+        Move move;             // no move when the search found nothing better than a loss
+        OrderingMode orderingMode; // of the last search pass run, also by earlier searches
+    };
+
+    ComputerPlayer(WorkerRunner& runner, SearchFunction search);
+    // Abandons a search under way and joins its thread.
+    ~ComputerPlayer();
+
+    ComputerPlayer(const ComputerPlayer&) = delete;
+    ComputerPlayer& operator=(const ComputerPlayer&) = delete;
+
+    ComputerState State() const { return m_computerState.load(std::memory_order_acquire); }
+
+    // From Idle: starts thinking for `side` at the strength of `type` on a copy of `board`. The
+    // result carries `position`, the caller's number for this position, so that it can tell a
+    // move worked out for an earlier position. When no thread can be started the player is at
+    // once ready with no move of its own.
+    void Start(Side side, PlayerType type, const Board& board, std::uint64_t position);
+
+    // The result, once, when a search has finished; the player is then Idle again.
+    std::optional<Result> TakeResult();
+
+    // Abandons a search under way, waits for its thread and drops any result: the player is
+    // Idle afterwards, and no move of the abandoned search can ever be taken.
+    void Stop();
+
+  private:
+    // The worker's whole job: the strength's passes, then the hand-off.
+    void Think(Side side, PlayerType type, const Board& board, std::int32_t searchDepth);
+
+    WorkerRunner& m_runner;
+    const SearchFunction m_search;
+
+    std::atomic<ComputerState> m_computerState{ComputerState::Idle};
+    // Raised by Stop to make a running search return at once.
+    std::atomic<bool> m_abortSearch{false};
+    // Written by the worker before it publishes MoveReady (a release store), read by the
+    // window's thread after it has seen MoveReady (an acquire load).
+    Move m_computerMove;
+    Side m_finishedSide = Side::PlayerOne;
+    OrderingMode m_orderingMode = OrderingMode::CapturesFirst;
+    // Written by the window's thread before the worker starts.
+    std::uint64_t m_position = 0;
+};
+
+} // namespace trevallion

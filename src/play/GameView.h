@@ -1,0 +1,73 @@
+#pragma once
+
+#include "play/CommandId.h"
+#include "rules/CellCode.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace trevallion {
+
+enum class MessageButtons { Ok, YesNo };
+enum class MessageIcon { Exclamation, Information, Stop };
+enum class MessageAnswer { Ok, Yes, No };
+enum class GameFileDialog { Open, Save };
+
+// The mouse cursor over the board: the plain arrow, or the arrow naming the side to move. The
+// numbers are the ones a saved game stores.
+enum class CursorSide : std::int32_t { Neutral = 0, PlayerOne = 1, PlayerTwo = 2 };
+
+constexpr CursorSide CursorOf(Side side) {
+    return side == Side::PlayerOne ? CursorSide::PlayerOne : CursorSide::PlayerTwo;
+}
+
+// Everything the game shows or asks through its window. The controller calls it for every
+// change, and the window keeps no copy of the game's logic: it never asks the controller what
+// happened. The desktop shell implements it; the tests use a recording fake.
+class GameView {
+  public:
+    virtual ~GameView() = default;
+
+    // Shows tile image `image` (a cell code, 0..27) on the button of cell (x, y).
+    virtual void ShowTile(int x, int y, CellCode image) = 0;
+
+    virtual void SetTitle(std::string_view title) = 0;
+
+    virtual void SetCursor(CursorSide cursor) = 0;
+
+    // Gives the keyboard focus to the button of cell (x, y).
+    virtual void SetFocus(int x, int y) = 0;
+
+    // Sets or clears the check mark of a menu item.
+    virtual void CheckMenuItem(CommandId item, bool checked) = 0;
+
+    // Starts playing a sound file in the background, replacing any sound still playing. A file
+    // that cannot be played gives the desktop's alert sound instead.
+    virtual void PlaySoundFile(std::string_view file) = 0;
+
+    // Silences whatever sound is playing.
+    virtual void StopSound() = 0;
+
+    // A modal message box captioned with the program's name; returns the button pressed.
+    virtual MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons,
+                                      MessageIcon icon) = 0;
+
+    // The modal "Level Complete" box announcing the winner.
+    virtual void ShowWinnerBox(Side winner) = 0;
+
+    // The desktop's modal file dialog for a saved game: one file type, "Trevallion Game Files
+    // (*.tvx)", the name "*.tvx" to start with, and the suffix "tvx" added to a name typed
+    // without one. The save dialog asks before it replaces a file; the open dialog accepts a
+    // name that does not exist. Returns the chosen file's full path, nothing when cancelled.
+    virtual std::optional<std::string> PickGameFile(GameFileDialog dialog) = 0;
+
+    // The modal Instructions window with the game's manual; returns when it is closed.
+    virtual void ShowInstructions() = 0;
+
+    // The modal About window; returns when it is closed.
+    virtual void ShowAbout() = 0;
+};
+
+} // namespace trevallion

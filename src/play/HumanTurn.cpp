@@ -1,0 +1,99 @@
+// The road of one click: the dispatch of a cell click, the human player's selection protocol,
+// and the moves it makes.
+
+#include "play/GameDialog.h"
+#include "rules/Steps.h"
+
+namespace trevallion {
+
+// Also the computer player's turn step, which the timer's tick and a click on its turn run
+// alike; the coordinates are then not used.
+void GameDialog::HandleCell(int x, int y) {
+    GameState& s = m_state;
+    // A decided level, or a computer player thinking: the call is dropped, not queued.
+    if (s.m_gameOver || m_computer.State() == ComputerState::Thinking) {
+        return;
+    }
+    s.m_lastClickX = x;
+    s.m_lastClickY = y;
+    if (s.m_timerMode != TimerMode::Game) {
+        DoodleClick(x, y);
+        return;
+    }
+    const Side side = s.m_sideToMove;
+    SetCursorSide(CursorOf(side));
+    if (s.TypeOf(side) == PlayerType::Human) {
+        HumanClick(side, x, y);
+    } else {
+        ComputerTurn(side);
+    }
+    CheckOutcome();
+}
+
+// Pick one of your movable pieces, then click where it goes. Clicks the rules do not accept
+// are ignored without a word or a sound.
+void GameDialog::HumanClick(Side side, int x, int y) {
+    GameState& s = m_state;
+    if (!OnBoard(x, y)) {
+        return;
+    }
+    const CellCode clicked = s.board.At(x, y);
+    if (!s.HasSelection()) {
+        if (IsMovablePieceOf(clicked, side)) {
+            s.m_selX = x;
+            s.m_selY = y;
+        }
+        return;
+    }
+    if (x == s.m_selX && y == s.m_selY) {
+        return;
+    }
+    if (clicked == Wall) {
+        s.m_selX = s.m_selY = NoCell;
+        return;
+    }
+    if (BelongsTo(clicked, side)) {
+        // Reselect, the own king included; a king can go nowhere, so the player must pick again.
+        s.m_selX = x;
+        s.m_selY = y;
+        return;
+    }
+    const Move move{s.m_selX, s.m_selY, x, y};
+    if (CanStep(s.board.At(move.fromX, move.fromY), move.fromX, move.fromY, x, y) == 0) {
+        return;
+    }
+    MovePiece(move, false);
+    s.m_selX = s.m_selY = NoCell;
+    PassTurn(OtherSide(side));
+}
+
+// Moves a piece on the board and its buttons. A computer player's move also takes the keyboard
+// focus, first to the cell it leaves and then to its target, so that the focus mark shows where
+// it moved; a human's move leaves the focus where the click put it.
+void GameDialog::MovePiece(const Move& move, bool takeFocus) {
+    Board& board = m_state.board;
+    const CellCode mover = board.At(move.fromX, move.fromY);
+    m_view.ShowTile(move.fromX, move.fromY, Empty);
+    board.At(move.fromX, move.fromY) = Empty;
+    if (takeFocus) {
+        m_view.SetFocus(move.fromX, move.fromY);
+    }
+    const CellCode target = board.At(move.toX, move.toY);
+    // Taking a king is announced by the end of the level, not by the capture sound.
+    if (target != Empty && !IsKing(target)) {
+        PlayEffect(Effect::Capture);
+    }
+    board.At(move.toX, move.toY) = mover;
+    if (takeFocus) {
+        m_view.SetFocus(move.toX, move.toY);
+    }
+    m_view.ShowTile(move.toX, move.toY, mover);
+}
+
+void GameDialog::PassTurn(Side side) {
+    m_state.m_sideToMove = side;
+    SetCursorSide(CursorOf(side));
+    ++m_state.m_position;
+}
+
+} // namespace trevallion

@@ -1,0 +1,39 @@
+// Setting up a level from its layout, and stopping a computer player before the position
+// changes under it.
+
+#include "levels/LevelLayouts.h"
+#include "play/GameDialog.h"
+#include "play/Messages.h"
+
+namespace trevallion {
+
+void GameDialog::LoadLevel(int n) {
+    GameState& s = m_state;
+    if (n > LevelCount) {
+        PlayEffect(Effect::Startup);
+        m_view.ShowMessage(PastLastLevelMessage, MessageButtons::Ok, MessageIcon::Exclamation);
+    }
+    AbortComputerSearch();
+    s.m_gameOver = false;
+    n = ClampLevel(n);
+    s.m_selX = s.m_selY = NoCell;
+    s.m_level = n;
+    s.m_timerMode = TimerMode::Game;
+    s.m_sideToMove = Side::PlayerOne;
+    ++s.m_position;
+    SetCursorSide(CursorSide::PlayerOne);
+    m_view.SetTitle(LevelTitle(n));
+    s.board = LayoutToBoard(LevelLayout(n));
+    ShowBoard();
+}
+
+// The title says why the window waits, for the moment the search takes to notice the flag.
+// A move the search leaves, or one already waiting, is dropped.
+void GameDialog::AbortComputerSearch() {
+    if (m_computer.State() == ComputerState::Thinking) {
+        m_view.SetTitle(PleaseWaitTitle);
+    }
+    m_computer.Stop();
+}
+
+} // namespace trevallion

@@ -1,0 +1,66 @@
+#include "shell/SettingsFile.h"
+
+#include "shell/QtText.h"
+
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <cstdio>
+#include <limits>
+
+namespace trevallion {
+
+SettingsFile::SettingsFile(std::unique_ptr<QSettings> settings) : m_settings(std::move(settings)) {
+    if (m_settings) {
+        m_settings->beginGroup(QStringLiteral("Trevallion"));
+    }
+}
+
+SettingsFile::~SettingsFile() = default;
+
+std::optional<std::int32_t> SettingsFile::ReadSetting(std::string_view name) {
+    if (!m_settings) {
+        const auto found = m_memory.find(name);
+        return found == m_memory.end() ? std::nullopt : std::optional(found->second);
+    }
+    const QVariant value = m_settings->value(ToQString(name));
+    bool ok = false;
+    // Read wide, so that a number past the 32-bit range is refused rather than wrapped round.
+    const qlonglong number = value.toLongLong(&ok);
+    if (!ok || number < std::numeric_limits<std::int32_t>::min() ||
+        number > std::numeric_limits<std::int32_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(number);
+}
+
+void SettingsFile::WriteSetting(std::string_view name, std::int32_t value) {
+    if (m_settings) {
+        m_settings->setValue(ToQString(name), value);
+    } else {
+        m_memory[std::string(name)] = value;
+    }
+}
+
+QString UserSettingsPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/QMV/Trevallion.conf");
+}
+
+std::unique_ptr<SettingsStore> OpenUserSettings() {
+    const QString path = UserSettingsPath();
+    const QFileInfo info(path);
+    // QFileInfo follows links: a link to a plain file is fine, a dangling one is a new file.
+    if (info.exists() && !info.isFile()) {
+        std::fprintf(stderr,
+                     "trevallion: %s is not a plain file; the settings are not read or stored.\n",
+                     qPrintable(path));
+        return std::make_unique<SettingsFile>(nullptr);
+    }
+    // Only this one file: the system-wide fallbacks QSettings would also read are no part of
+    // this game's settings.
+    return std::make_unique<SettingsFile>(std::make_unique<QSettings>(path, QSettings::IniFormat));
+}
+
+} // namespace trevallion

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "play/SettingsStore.h"
+
+#include <QString>
+
+#include <map>
+#include <memory>
+#include <string>
+
+class QSettings;
+
+namespace trevallion {
+
+// The program's settings in an INI file, in its group "Trevallion"; or, when there is no file
+// to keep them in, in memory for this run only.
+class SettingsFile final : public SettingsStore {
+  public:
+    // Keeps the settings in `settings`; with none, keeps them in memory.
+    explicit SettingsFile(std::unique_ptr<QSettings> settings);
+    ~SettingsFile() override;
+
+    std::optional<std::int32_t> ReadSetting(std::string_view name) override;
+    void WriteSetting(std::string_view name, std::int32_t value) override;
+
+  private:
+    std::unique_ptr<QSettings> m_settings;
+    std::map<std::string, std::int32_t, std::less<>> m_memory;
+};
+
+// The user's settings, ~/.config/QMV/Trevallion.conf (or under $XDG_CONFIG_HOME). A path that
+// exists but is not a plain file, once links are followed (a device, a pipe, a folder), is left
+// alone: reading a pipe would hang and writing would replace a device. The game then runs on its
+// defaults, keeps nothing, and says so once on standard error.
+std::unique_ptr<SettingsStore> OpenUserSettings();
+
+// Where OpenUserSettings keeps the settings.
+QString UserSettingsPath();
+
+} // namespace trevallion
