@@ -28,6 +28,12 @@ enum class CommandId : int {
     SoundOff = 32794,
     Instructions = 32784,
     About = 32785,
+    // The play aids.
+    ChooseLevel = 32800,
+    UndoMove = 32801,
+    RedoMove = 32802,
+    ShowMoves = 32803,
+    Hint = 32804,
 };
 
 // The Player menu item that makes `side` a player of `type`; the items of each menu are

@@ -11,8 +11,7 @@ ComputerPlayer::~ComputerPlayer() {
     Stop();
 }
 
-void ComputerPlayer::Start(Side side, PlayerType type, const Board& board,
-                           std::uint64_t position) {
+void ComputerPlayer::Start(Side side, PlayerType type, const Board& board, std::uint64_t position) {
     // The previous worker has published its move and is ending, if it has not ended yet.
     m_runner.Join();
     m_computerState.store(ComputerState::Thinking, std::memory_order_relaxed);

@@ -22,9 +22,9 @@ class ComputerPlayer {
   public:
     // The move of a finished search, with what it was computed for.
     struct Result {
-        Side side;             // the side it moves for
-        std::uint64_t position; // the number the caller gave the position in Start
-        Move move;             // no move when the search found nothing better than a loss
+        Side side;                 // the side it moves for
+        std::uint64_t position;    // the number the caller gave the position in Start
+        Move move;                 // no move when the search found nothing better than a loss
         OrderingMode orderingMode; // of the last search pass run, also by earlier searches
     };
 

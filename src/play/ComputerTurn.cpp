@@ -40,22 +40,21 @@ void GameDialog::ComputerTurn(Side side) {
 }
 
 void GameDialog::PlayComputerResult(Side side, const ComputerPlayer::Result& result) {
-    GameState& s = m_state;
     // A piece picked while this side was still human is not the next side's to move.
-    s.m_selX = s.m_selY = NoCell;
-    Move move = result.move;
-    if (move.IsNone()) {
-        // The search found nothing better than a loss: play the first move there is, if any.
-        MoveList list;
-        ClearMoveList(list);
-        GenerateMoves(s.board, list, side, result.orderingMode);
-        move = list[0];
+    m_state.m_selX = m_state.m_selY = NoCell;
+    // The move is played as the search left it: the engine lists only legal steps. With no
+    // step at all, the turn passes without a move.
+    PlayTurn(side, ComputerChoice(side, result), true);
+}
+
+Move GameDialog::ComputerChoice(Side side, const ComputerPlayer::Result& result) const {
+    if (!result.move.IsNone()) {
+        return result.move;
     }
-    // The move is played as the search left it: the engine lists only legal steps.
-    if (!move.IsNone()) {
-        MovePiece(move, true);
-    }
-    PassTurn(OtherSide(side));
+    MoveList list;
+    ClearMoveList(list);
+    GenerateMoves(m_state.board, list, side, result.orderingMode);
+    return list[0];
 }
 
 } // namespace trevallion

@@ -37,8 +37,10 @@ class GameDialog::Operation {
     GameDialog& m_game;
 };
 
-GameDialog::GameDialog(GameView& view, SettingsStore& settings, WorkerRunner& workers)
-    : m_view(view), m_settings(settings), m_computer(workers, &Search) {}
+GameDialog::GameDialog(GameView& view, SettingsStore& settings, WorkerRunner& workers,
+                       WorkerRunner& hintWorkers)
+    : m_view(view), m_settings(settings), m_computer(workers, &Search),
+      m_hinter(hintWorkers, &Search) {}
 
 GameDialog::~GameDialog() {
     Shutdown();
@@ -53,6 +55,7 @@ template <typename Work> bool GameDialog::RunAlone(Work work) {
     {
         const Operation operation(*this);
         work();
+        RefreshAids();
     }
     RunWaitingCommands();
     return true;
@@ -81,6 +84,7 @@ void GameDialog::StartUp() {
     // Anything stored but 0 means sound on, and is stored back as 1.
     SwitchSound(m_settings.ReadSetting(SoundSetting).value_or(1) != 0);
     ApplyStoredPlayers();
+    SwitchShowMoves(m_settings.ReadSetting(ShowMovesSetting).value_or(0) != 0);
     PlayEffect(Effect::Startup);
     s.m_initialising = false;
 }
@@ -93,6 +97,13 @@ void GameDialog::OnTimer() {
 // A click during another operation is dropped too: it was made on a board behind a modal box.
 void GameDialog::OnCell(int x, int y) {
     RunAlone([this, x, y] { HandleCell(x, y); });
+}
+
+// A wake during another operation comes again a little later.
+void GameDialog::OnWake() {
+    if (!RunAlone([this] { PollHint(); })) {
+        m_view.RequestWake(HintPollMilliseconds);
+    }
 }
 
 // A command during another operation waits for it to end.
@@ -109,12 +120,14 @@ void GameDialog::RunWaitingCommands() {
         m_waitingCommands.pop_front();
         const Operation operation(*this);
         RunCommand(command);
+        RefreshAids();
     }
 }
 
 void GameDialog::Shutdown() {
     m_waitingCommands.clear();
     m_computer.Stop();
+    m_hinter.Stop();
 }
 
 void GameDialog::RunCommand(CommandId command) {
@@ -145,6 +158,21 @@ void GameDialog::RunCommand(CommandId command) {
         return;
     case CommandId::SaveGame:
         OnSaveGame();
+        return;
+    case CommandId::ShowMoves:
+        SwitchShowMoves(!m_showMoves);
+        return;
+    case CommandId::UndoMove:
+        UndoMove();
+        return;
+    case CommandId::RedoMove:
+        RedoMove();
+        return;
+    case CommandId::Hint:
+        AskHint();
+        return;
+    case CommandId::ChooseLevel:
+        ChooseLevel();
         return;
     case CommandId::RestartLevel:
         // Before any level this starts level 1; during the Life Doodle, the last level again.

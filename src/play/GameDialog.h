@@ -4,11 +4,13 @@
 #include "play/ComputerPlayer.h"
 #include "play/GameState.h"
 #include "play/GameView.h"
+#include "play/MoveHistory.h"
 #include "play/SettingsStore.h"
 #include "play/WorkerRunner.h"
 #include "sound/SoundEffects.h"
 
 #include <deque>
+#include <map>
 
 namespace trevallion {
 
@@ -21,8 +23,10 @@ namespace trevallion {
 // and runs as soon as the operation has ended.
 class GameDialog {
   public:
-    // `workers` starts the threads the computer players think on.
-    GameDialog(GameView& view, SettingsStore& settings, WorkerRunner& workers);
+    // `workers` starts the threads the computer players think on, `hintWorkers` those that
+    // work out hints.
+    GameDialog(GameView& view, SettingsStore& settings, WorkerRunner& workers,
+               WorkerRunner& hintWorkers);
     // Stops a computer player's worker and joins it.
     ~GameDialog();
 
@@ -43,11 +47,17 @@ class GameDialog {
 
     void OnCommand(CommandId command);
 
+    // The call the view makes when asked by RequestWake: a hint may be ready.
+    void OnWake();
+
     // Abandons a running search and joins its worker. The window calls this before it goes away;
     // nothing is left running afterwards.
     void Shutdown();
 
   private:
+    // How often a hint being worked out is looked for.
+    static constexpr int HintPollMilliseconds = 50;
+
     // Marks the controller busy for the length of one operation.
     class Operation;
 
@@ -65,11 +75,20 @@ class GameDialog {
     // A computer player's turn step: start thinking, or play what it found.
     void ComputerTurn(Side side);
     void PlayComputerResult(Side side, const ComputerPlayer::Result& result);
-    void MovePiece(const Move& move, bool takeFocus);
+    // The move a computer player's search leaves, or the first move there is when it found
+    // nothing better than a loss; none when the side cannot move at all.
+    Move ComputerChoice(Side side, const ComputerPlayer::Result& result) const;
+    // Plays `side`'s turn, keeps it for Undo and hands the move to the other side.
+    void PlayTurn(Side side, const Move& move, bool takeFocus);
+    PlayedTurn MovePiece(Side side, const Move& move, bool takeFocus);
     // Hands the move to `side`: the side to move, its cursor and a new position.
     void PassTurn(Side side);
+    // The position has changed: a computer player's or a hint's move worked out before is
+    // stale, and a hint still showing is taken away.
+    void PositionChanged();
     void SetCursorSide(CursorSide cursor);
-    void CheckOutcome();
+    // Ends the level when a side has lost; `withSound` false keeps a redone end silent.
+    void CheckOutcome(bool withSound = true);
 
     // Sets up level n from its layout: 0 means level 1, and anything past the last level shows
     // the closing message and starts again at level 1.
@@ -100,11 +119,34 @@ class GameDialog {
     void DoodleGeneration();
     void DoodleClick(int x, int y);
 
+    // The play aids: the marks of Show Moves, taking moves back and playing them again, the
+    // hint, and any level by number.
+    void SwitchShowMoves(bool on);
+    void UndoMove();
+    void RedoMove();
+    // After Undo or Redo: the turn of `side`, reopened if the level had been decided.
+    void ResumeAt(Side side);
+    void ShowTurnTiles(const PlayedTurn& turn);
+    bool AnyHumanPlayer() const;
+    bool HumanToMove() const;
+    void AskHint();
+    void PollHint();
+    void ChooseLevel();
+    // Tells the view the marks and the menu items' states, when they have changed.
+    void RefreshAids();
+
     GameView& m_view;
     SettingsStore& m_settings;
     GameState m_state;
     SoundChooser m_sounds;
     ComputerPlayer m_computer;
+    ComputerPlayer m_hinter;
+    MoveHistory m_history;
+    bool m_showMoves = false;
+    bool m_hintMayShow = false;
+    // What the view was last told, so that only changes are sent.
+    std::optional<BoardMarks> m_shownMarks;
+    std::map<CommandId, bool> m_enabledItems;
     bool m_inOperation = false;
     std::deque<CommandId> m_waitingCommands;
 };

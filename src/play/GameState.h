@@ -51,6 +51,9 @@ struct GameState {
     PlayerType& TypeOf(Side side) {
         return side == Side::PlayerOne ? m_playerOneType : m_playerTwoType;
     }
+    PlayerType TypeOf(Side side) const {
+        return side == Side::PlayerOne ? m_playerOneType : m_playerTwoType;
+    }
     bool HasSelection() const { return m_selX != NoCell; }
 };
 

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "play/CommandId.h"
-#include "rules/CellCode.h"
+#include "rules/Board.h"
+#include "rules/MoveList.h"
 
 #include <cstdint>
 #include <optional>
@@ -23,6 +24,16 @@ constexpr CursorSide CursorOf(Side side) {
     return side == Side::PlayerOne ? CursorSide::PlayerOne : CursorSide::PlayerTwo;
 }
 
+// The play aids drawn over the tiles, which leave the tiles themselves as they are.
+struct BoardMarks {
+    bool grid = false;            // a faint grid on the empty cells
+    std::optional<Cell> selected; // the human player's selected piece
+    CellSet targets = 0;          // the cells that piece may step to
+    std::optional<Move> lastMove; // the last move of either side
+
+    friend bool operator==(const BoardMarks&, const BoardMarks&) = default;
+};
+
 // Everything the game shows or asks through its window. The controller calls it for every
 // change, and the window keeps no copy of the game's logic: it never asks the controller what
 // happened. The desktop shell implements it; the tests use a recording fake.
@@ -43,6 +54,19 @@ class GameView {
     // Sets or clears the check mark of a menu item.
     virtual void CheckMenuItem(CommandId item, bool checked) = 0;
 
+    // Makes a menu item, and its shortcut, available or not.
+    virtual void EnableMenuItem(CommandId item, bool enabled) = 0;
+
+    // Draws `marks` over the tiles, replacing the marks drawn before.
+    virtual void ShowMarks(const BoardMarks& marks) = 0;
+
+    // Marks a hint's two cells for two seconds, whether other marks show or not, and tells
+    // screen readers about it; nothing takes a hint still showing away at once.
+    virtual void ShowHint(const std::optional<Move>& hint) = 0;
+
+    // Asks for a call of the controller's OnWake after about `milliseconds`.
+    virtual void RequestWake(int milliseconds) = 0;
+
     // Starts playing a sound file in the background, replacing any sound still playing. A file
     // that cannot be played gives the desktop's alert sound instead.
     virtual void PlaySoundFile(std::string_view file) = 0;
@@ -62,6 +86,10 @@ class GameView {
     // without one. The save dialog asks before it replaces a file; the open dialog accepts a
     // name that does not exist. Returns the chosen file's full path, nothing when cancelled.
     virtual std::optional<std::string> PickGameFile(GameFileDialog dialog) = 0;
+
+    // The modal Choose Level dialog, opened at `level`; the level chosen, nothing when
+    // cancelled.
+    virtual std::optional<int> ChooseLevel(int level) = 0;
 
     // The modal Instructions window with the game's manual; returns when it is closed.
     virtual void ShowInstructions() = 0;

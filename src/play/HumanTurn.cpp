@@ -62,15 +62,19 @@ void GameDialog::HumanClick(Side side, int x, int y) {
     if (CanStep(s.board.At(move.fromX, move.fromY), move.fromX, move.fromY, x, y) == 0) {
         return;
     }
-    MovePiece(move, false);
     s.m_selX = s.m_selY = NoCell;
+    PlayTurn(side, move, false);
+}
+
+void GameDialog::PlayTurn(Side side, const Move& move, bool takeFocus) {
+    m_history.Record(move.IsNone() ? PlayedTurn{move, side} : MovePiece(side, move, takeFocus));
     PassTurn(OtherSide(side));
 }
 
 // Moves a piece on the board and its buttons. A computer player's move also takes the keyboard
 // focus, first to the cell it leaves and then to its target, so that the focus mark shows where
 // it moved; a human's move leaves the focus where the click put it.
-void GameDialog::MovePiece(const Move& move, bool takeFocus) {
+PlayedTurn GameDialog::MovePiece(Side side, const Move& move, bool takeFocus) {
     Board& board = m_state.board;
     const CellCode mover = board.At(move.fromX, move.fromY);
     m_view.ShowTile(move.fromX, move.fromY, Empty);
@@ -88,12 +92,21 @@ void GameDialog::MovePiece(const Move& move, bool takeFocus) {
         m_view.SetFocus(move.toX, move.toY);
     }
     m_view.ShowTile(move.toX, move.toY, mover);
+    return {move, side, mover, target};
 }
 
 void GameDialog::PassTurn(Side side) {
     m_state.m_sideToMove = side;
     SetCursorSide(CursorOf(side));
+    PositionChanged();
+}
+
+void GameDialog::PositionChanged() {
     ++m_state.m_position;
+    if (m_hintMayShow) {
+        m_hintMayShow = false;
+        m_view.ShowHint(std::nullopt);
+    }
 }
 
 } // namespace trevallion

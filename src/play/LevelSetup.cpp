@@ -20,7 +20,8 @@ void GameDialog::LoadLevel(int n) {
     s.m_level = n;
     s.m_timerMode = TimerMode::Game;
     s.m_sideToMove = Side::PlayerOne;
-    ++s.m_position;
+    PositionChanged();
+    m_history.Clear();
     SetCursorSide(CursorSide::PlayerOne);
     m_view.SetTitle(LevelTitle(n));
     s.board = LayoutToBoard(LevelLayout(n));

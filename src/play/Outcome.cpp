@@ -6,7 +6,7 @@
 
 namespace trevallion {
 
-void GameDialog::CheckOutcome() {
+void GameDialog::CheckOutcome(bool withSound) {
     GameState& s = m_state;
     const std::optional<Side> winner = FindWinner(s.board);
     if (!winner) {
@@ -14,10 +14,13 @@ void GameDialog::CheckOutcome() {
     }
     const Side loser = OtherSide(*winner);
     const bool humanWinner = s.TypeOf(*winner) == PlayerType::Human;
-    PlayEffect(humanWinner ? Effect::Win : Effect::Lose);
+    if (withSound) {
+        PlayEffect(humanWinner ? Effect::Win : Effect::Lose);
+    }
     SetCursorSide(CursorSide::Neutral);
     // From here every click and tick is refused, also while the boxes below are open.
     s.m_gameOver = true;
+    RefreshAids();
     m_view.ShowWinnerBox(*winner);
     m_view.SetTitle(GameOverTitle);
     if (humanWinner) {

@@ -64,7 +64,8 @@ void GameDialog::OnLoadGame() {
     SetCursorSide(static_cast<CursorSide>(record.cursorSide));
     s.m_level = record.level;
     s.board = record.board;
-    ++s.m_position;
+    PositionChanged();
+    m_history.Clear();
     ShowBoard();
     m_view.SetTitle(LevelTitle(s.m_level));
     s.m_timerMode = TimerMode::Game;

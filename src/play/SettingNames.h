@@ -9,6 +9,7 @@ inline constexpr std::string_view VersionSetting = "VersionNumber"; // always 2,
 inline constexpr std::string_view SoundSetting = "SoundFlag";       // 1 sound on, 0 off
 inline constexpr std::string_view PlayerOneSetting = "PlayerOne";   // Player 1's PlayerType
 inline constexpr std::string_view PlayerTwoSetting = "PlayerTwo";   // Player 2's PlayerType
+inline constexpr std::string_view ShowMovesSetting = "ShowMoves";   // 1 the moves are marked
 
 // The version of the stored settings this program writes.
 inline constexpr int SettingsVersion = 2;

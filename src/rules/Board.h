@@ -3,6 +3,7 @@
 #include "rules/CellCode.h"
 
 #include <array>
+#include <cstdint>
 
 namespace trevallion {
 
@@ -21,6 +22,21 @@ inline constexpr int CellIndex(int x, int y) {
 
 inline constexpr bool OnBoard(int x, int y) {
     return x >= 0 && x < BoardSize && y >= 0 && y < BoardSize;
+}
+
+// One cell of the board.
+struct Cell {
+    std::int32_t x = NoCell;
+    std::int32_t y = NoCell;
+
+    friend constexpr bool operator==(const Cell&, const Cell&) = default;
+};
+
+// A set of cells as a bit mask: bit CellIndex(x, y) stands for cell (x, y).
+using CellSet = std::uint64_t;
+
+constexpr CellSet CellBit(int x, int y) {
+    return CellSet{1} << CellIndex(x, y);
 }
 
 // A position: 49 cell codes and nothing else. Whose turn it is lives in the game state.

@@ -33,10 +33,9 @@ void AddMovesOf(const Board& board, int x, int y, Side side, OrderingMode mode, 
             const CellCode target = board.At(tx, ty);
             // Player 1 may go onto empty cells and Player 2's; Player 2 onto anything that is
             // neither a wall nor its own.
-            const bool targetOk =
-                side == Side::PlayerOne
-                    ? (target == Empty || BelongsTo(target, Side::PlayerTwo))
-                    : (target != Wall && !BelongsTo(target, Side::PlayerTwo));
+            const bool targetOk = side == Side::PlayerOne
+                                      ? (target == Empty || BelongsTo(target, Side::PlayerTwo))
+                                      : (target != Wall && !BelongsTo(target, Side::PlayerTwo));
             if (!targetOk || !CanStep(code, x, y, tx, ty)) {
                 continue;
             }

@@ -54,4 +54,25 @@ int CanStep(CellCode code, int fromX, int fromY, int toX, int toY) {
     return (StepMask(code) >> direction) & 1;
 }
 
+CellSet StepTargets(const Board& board, int x, int y) {
+    const CellCode code = board.At(x, y);
+    const std::optional<Side> side = OwnerOf(code);
+    CellSet targets = 0;
+    if (!side) {
+        return targets;
+    }
+    for (const Direction direction : Directions) {
+        const int tx = x + direction.dx;
+        const int ty = y + direction.dy;
+        if (!OnBoard(tx, ty) || CanStep(code, x, y, tx, ty) == 0) {
+            continue;
+        }
+        const CellCode target = board.At(tx, ty);
+        if (target == Empty || BelongsTo(target, OtherSide(*side))) {
+            targets |= CellBit(tx, ty);
+        }
+    }
+    return targets;
+}
+
 } // namespace trevallion

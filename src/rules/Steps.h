@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rules/Board.h"
 #include "rules/CellCode.h"
 
 #include <cstdint>
@@ -25,5 +26,9 @@ std::uint8_t StepMask(CellCode code);
 // geometry: it looks neither at the board nor at the bounds, so callers keep moves on the board
 // and check the target themselves.
 int CanStep(CellCode code, int fromX, int fromY, int toX, int toY);
+
+// The cells the piece on (x, y) may step to on `board`: along one of its arms, onto an empty
+// cell or one of the other side's. Empty for anything but a piece.
+CellSet StepTargets(const Board& board, int x, int y);
 
 } // namespace trevallion

@@ -43,7 +43,7 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 
 MainWindow::MainWindow(std::unique_ptr<SettingsStore> settings, QWidget* parent)
     : QMainWindow(parent), m_settings(std::move(settings)), m_tiles(qApp->devicePixelRatio()),
-      m_controller(*this, *m_settings, m_workers) {
+      m_controller(*this, *m_settings, m_workers, m_hintWorkers) {
     m_settings->WriteSetting(VersionSetting, SettingsVersion);
     for (const CursorSide cursor :
          {CursorSide::Neutral, CursorSide::PlayerOne, CursorSide::PlayerTwo}) {
@@ -85,7 +85,8 @@ void MainWindow::BuildBoard() {
         for (int x = 0; x < BoardSize; ++x) {
             auto* button = new TileButton(board);
             button->setObjectName(QStringLiteral("cell_%1_%2").arg(x).arg(y));
-            connect(button, &TileButton::clicked, this, [this, x, y] { m_controller.OnCell(x, y); });
+            connect(button, &TileButton::clicked, this,
+                    [this, x, y] { m_controller.OnCell(x, y); });
             connect(button, &TileButton::focusStepAsked, this,
                     [this, x, y](int dx, int dy) { StepFocus(x, y, dx, dy); });
             grid->addWidget(button, y, x);
@@ -250,6 +251,24 @@ void MainWindow::CheckMenuItem(CommandId item, bool checked) {
     if (QAction* action = CommandAction(item)) {
         action->setChecked(checked);
     }
+}
+
+void MainWindow::EnableMenuItem(CommandId item, bool enabled) {
+    if (QAction* action = CommandAction(item)) {
+        action->setEnabled(enabled);
+    }
+}
+
+void MainWindow::ShowMarks(const BoardMarks& /*marks*/) {}
+
+void MainWindow::ShowHint(const std::optional<Move>& /*hint*/) {}
+
+void MainWindow::RequestWake(int milliseconds) {
+    QTimer::singleShot(milliseconds, this, [this] { m_controller.OnWake(); });
+}
+
+std::optional<int> MainWindow::ChooseLevel(int /*level*/) {
+    return std::nullopt;
 }
 
 std::optional<std::string> MainWindow::PickGameFile(GameFileDialog dialog) {

@@ -48,12 +48,17 @@ class MainWindow : public QMainWindow, public GameView {
     void SetCursor(CursorSide cursor) override;
     void SetFocus(int x, int y) override;
     void CheckMenuItem(CommandId item, bool checked) override;
+    void EnableMenuItem(CommandId item, bool enabled) override;
+    void ShowMarks(const BoardMarks& marks) override;
+    void ShowHint(const std::optional<Move>& hint) override;
+    void RequestWake(int milliseconds) override;
     void PlaySoundFile(std::string_view file) override;
     void StopSound() override;
     MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons,
                               MessageIcon icon) override;
     void ShowWinnerBox(Side winner) override;
     std::optional<std::string> PickGameFile(GameFileDialog dialog) override;
+    std::optional<int> ChooseLevel(int level) override;
     void ShowInstructions() override;
     void ShowAbout() override;
 
@@ -75,8 +80,10 @@ class MainWindow : public QMainWindow, public GameView {
     std::unordered_map<CommandId, QAction*> m_actions;
     QTimer m_timer;
     SoundPlayer m_sound;
-    // The computer players' threads; the controller joins them before either goes.
+    // The computer players' and the hints' threads; the controller joins them before either
+    // goes.
     ThreadRunner m_workers;
+    ThreadRunner m_hintWorkers;
     GameDialog m_controller;
 };
 

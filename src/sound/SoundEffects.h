@@ -16,8 +16,8 @@ enum class Effect : std::int32_t {
     Instructions = 6, // the Instructions window
 };
 
-inline constexpr Effect AllEffects[] = {Effect::Ambient, Effect::Win,     Effect::Lose,
-                                        Effect::Capture, Effect::Jingle,  Effect::Startup,
+inline constexpr Effect AllEffects[] = {Effect::Ambient,     Effect::Win,    Effect::Lose,
+                                        Effect::Capture,     Effect::Jingle, Effect::Startup,
                                         Effect::Instructions};
 
 // Chooses the file of an effect. Repeated events rotate through their variants so that they do

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "Printers.h"
 #include "ai/ReferenceSearch.h"
 #include "ai/Search.h"
-#include "Printers.h"
 #include "ai/SearchContext.h"
 
 #include <atomic>

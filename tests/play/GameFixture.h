@@ -65,7 +65,9 @@ class GameTable {
     void Command(CommandId command) { game.OnCommand(command); }
 
     // What the button of cell (x, y) shows.
-    CellCode At(int x, int y) const { return view.tiles[static_cast<std::size_t>(CellIndex(x, y))]; }
+    CellCode At(int x, int y) const {
+        return view.tiles[static_cast<std::size_t>(CellIndex(x, y))];
+    }
 
     static Board Level(int n) { return LayoutToBoard(LevelLayout(n)); }
 
@@ -73,7 +75,8 @@ class GameTable {
     FakeView view;
     FakeSettings settings;
     FakeRunner workers;
-    GameDialog game{view, settings, workers};
+    FakeRunner hintWorkers;
+    GameDialog game{view, settings, workers, hintWorkers};
 
   private:
     bool m_started = false;

@@ -143,7 +143,8 @@ TEST(HandOffThreads, ClosingWhileAWorkerThinksStopsAndJoinsIt) {
     workers.mode = Mode::Threaded;
     {
         GameTable table;
-        auto game = std::make_unique<GameDialog>(table.view, table.settings, workers);
+        auto game =
+            std::make_unique<GameDialog>(table.view, table.settings, workers, table.hintWorkers);
         table.settings.values = {{"PlayerOne", 3}, {"PlayerTwo", 0}};
         game->OnInitDialog();
         game->OnCommand(CommandId::Level40);

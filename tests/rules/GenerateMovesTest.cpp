@@ -1,5 +1,6 @@
 #include "rules/GenerateMoves.h"
 #include "BoardText.h"
+#include "Printers.h"
 #include "levels/LevelLayouts.h"
 #include "rules/Steps.h"
 
@@ -19,10 +20,6 @@ struct MoveOrder {
     }
 };
 using MoveSet = std::set<Move, MoveOrder>;
-
-std::ostream& operator<<(std::ostream& out, const Move& m) {
-    return out << "(" << m.fromX << ", " << m.fromY << ") to (" << m.toX << ", " << m.toY << ")";
-}
 
 MoveList Generate(const Board& board, Side side, OrderingMode mode) {
     MoveList list;
@@ -161,7 +158,8 @@ TEST(GenerateMoves, KingCaptureFirstThenTheModesClassOrder) {
         const Move capture{3, 3, 2, 3};
         const auto moves = MovesOf(one);
         const auto at = std::find(moves.begin(), moves.end(), capture) - moves.begin();
-        EXPECT_EQ(at, mode == OrderingMode::CapturesFirst ? 1 : 3) << "mode " << static_cast<int>(mode);
+        EXPECT_EQ(at, mode == OrderingMode::CapturesFirst ? 1 : 3)
+            << "mode " << static_cast<int>(mode);
 
         const MoveList two = Generate(board, Side::PlayerTwo, mode);
         EXPECT_EQ(MovesOf(two)[0], (Move{3, 1, 2, 1})) << "mode " << static_cast<int>(mode);
@@ -191,8 +189,10 @@ TEST(GenerateMoves, NeverOffTheBoardNorOntoWallsOrOwnCells) {
 TEST(GenerateMoves, FirstRecordBeforeSortingIsNearestTheSidesCorner) {
     const Board board = Level(1);
     // All of level 1's moves are quiet, so the sort keeps generation order.
-    EXPECT_EQ(MovesOf(Generate(board, Side::PlayerOne, OrderingMode::CapturesFirst))[0], (Move{6, 6, 5, 5}));
-    EXPECT_EQ(MovesOf(Generate(board, Side::PlayerTwo, OrderingMode::CapturesFirst))[0], (Move{0, 0, 1, 1}));
+    EXPECT_EQ(MovesOf(Generate(board, Side::PlayerOne, OrderingMode::CapturesFirst))[0],
+              (Move{6, 6, 5, 5}));
+    EXPECT_EQ(MovesOf(Generate(board, Side::PlayerTwo, OrderingMode::CapturesFirst))[0],
+              (Move{0, 0, 1, 1}));
 }
 
 // A board no level comes near: crosses of both sides on alternating cells, 84 captures each.

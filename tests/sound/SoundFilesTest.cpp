@@ -108,12 +108,20 @@ std::pair<double, double> DurationRange(const std::string& file) {
     return {1.3, 2.1}; // the fanfares, the falling phrases, the jingle, the start-up chime
 }
 
+// A file of the game, by the name the game gives it.
+std::string GameFile(const std::string& name) {
+    std::string path = TREVALLION_GAME_DIR;
+    path += '/';
+    path += name;
+    return path;
+}
+
 TEST(SoundFiles, EveryFileTheGameNamesIsAQuietCleanMonoWave) {
     const std::set<std::string> files = AllGameFiles();
     EXPECT_EQ(files.size(), 17u);
     for (const std::string& file : files) {
         SCOPED_TRACE(file);
-        const Wave wave = ReadWave(std::string(TREVALLION_GAME_DIR) + "/" + file);
+        const Wave wave = ReadWave(GameFile(file));
         EXPECT_EQ(wave.format, 1u); // PCM
         EXPECT_EQ(wave.channels, 1u);
         EXPECT_EQ(wave.bits, 16u);
@@ -143,9 +151,8 @@ TEST(SoundFiles, EveryFileTheGameNamesIsAQuietCleanMonoWave) {
 TEST(SoundFiles, TheSixCapturesAllSoundDifferent) {
     std::vector<std::vector<std::int16_t>> captures;
     for (int i = 1; i <= 6; ++i) {
-        captures.push_back(ReadWave(std::string(TREVALLION_GAME_DIR) + "/sounds/capture" +
-                                    std::to_string(i) + ".wav")
-                               .samples);
+        captures.push_back(
+            ReadWave(GameFile("sounds/capture" + std::to_string(i) + ".wav")).samples);
     }
     for (std::size_t a = 0; a < captures.size(); ++a) {
         for (std::size_t b = a + 1; b < captures.size(); ++b) {

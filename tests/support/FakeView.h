@@ -42,6 +42,18 @@ class FakeView : public GameView {
     void CheckMenuItem(CommandId item, bool checked) override {
         checks[static_cast<int>(item)] = checked;
     }
+    void EnableMenuItem(CommandId item, bool enabled) override {
+        this->enabled[static_cast<int>(item)] = enabled;
+    }
+    void ShowMarks(const BoardMarks& shown) override {
+        marks = shown;
+        events.push_back("marks");
+    }
+    void ShowHint(const std::optional<Move>& shown) override {
+        hint = shown;
+        events.push_back(shown ? "hint" : "hint gone");
+    }
+    void RequestWake(int milliseconds) override { wakes.push_back(milliseconds); }
     void PlaySoundFile(std::string_view file) override {
         sounds.emplace_back(file);
         events.push_back("sound " + std::string(file));
@@ -77,6 +89,16 @@ class FakeView : public GameView {
         pickedFiles.pop_front();
         return answer;
     }
+    std::optional<int> ChooseLevel(int level) override {
+        events.push_back("choose level " + std::to_string(level));
+        WhileModal();
+        if (chosenLevels.empty()) {
+            return std::nullopt;
+        }
+        const std::optional<int> answer = chosenLevels.front();
+        chosenLevels.pop_front();
+        return answer;
+    }
     void ShowInstructions() override {
         events.push_back("instructions");
         WhileModal();
@@ -90,6 +112,11 @@ class FakeView : public GameView {
     bool Checked(CommandId item) const {
         const auto found = checks.find(static_cast<int>(item));
         return found != checks.end() && found->second;
+    }
+    // Whether a menu item is available; true for one never touched.
+    bool Enabled(CommandId item) const {
+        const auto found = enabled.find(static_cast<int>(item));
+        return found == enabled.end() || found->second;
     }
 
     // The board as the cell buttons show it.
@@ -120,6 +147,12 @@ class FakeView : public GameView {
     std::optional<CursorSide> cursor;
     std::pair<int, int> focus{-1, -1};
     std::map<int, bool> checks;
+    std::map<int, bool> enabled;
+    BoardMarks marks;
+    std::optional<Move> hint;
+    std::vector<int> wakes; // the delays asked for, in order
+    // What the next Choose Level dialogs return, in order; nothing (cancelled) when empty.
+    std::deque<std::optional<int>> chosenLevels;
     std::vector<std::string> sounds;
     int soundStops = 0;
     std::vector<Message> messages;

@@ -39,7 +39,8 @@ inline constexpr std::array<CodeTable, 3> IsMoverOf = [] {
 inline constexpr std::array<std::array<CodeTable, 2>, 3> TargetClass = [] {
     std::array<std::array<CodeTable, 2>, 3> classes{};
     for (const Side side : {Side::PlayerOne, Side::PlayerTwo}) {
-        for (const OrderingMode mode : {OrderingMode::CapturesFirst, OrderingMode::QuietMovesFirst}) {
+        for (const OrderingMode mode :
+             {OrderingMode::CapturesFirst, OrderingMode::QuietMovesFirst}) {
             const bool quietFirst = mode == OrderingMode::QuietMovesFirst;
             for (CellCode code = 0; code <= LastCode; ++code) {
                 int moveClass = -1;

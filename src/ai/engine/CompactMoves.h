@@ -49,8 +49,7 @@ inline void ForEachMover(const SearchPosition& position, Visit visit) {
 template <Side side>
 int GenerateCompactMoves(const SearchPosition& position, const MoveTables& tables,
                          OrderingMode mode, CompactMove* moves) {
-    const std::int8_t* classOfTarget =
-        TargetClass[SideNumber(side)][static_cast<int>(mode)].data();
+    const std::int8_t* classOfTarget = TargetClass[SideNumber(side)][static_cast<int>(mode)].data();
     const auto& targetsOf = tables.targets[SideNumber(side)];
     int count = 0;
     ForEachMover<side>(position, [&](int from) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/MoveTables.h"
 #include "ai/SearchContext.h"
+#include "engine/MoveTables.h"
 #include "engine/SearchPosition.h"
 
 #include <bit>

@@ -25,8 +25,8 @@ struct TargetList {
 };
 
 struct MoveTables {
-    // Indexed by side number (1 or 2; 0 unused), cell code (0..27) and reading-order cell. Codes without
-    // arms (empty, wall, kings) and the other side's codes have empty lists.
+    // Indexed by side number (1 or 2; 0 unused), cell code (0..27) and reading-order cell. Codes
+    // without arms (empty, wall, kings) and the other side's codes have empty lists.
     TargetList targets[3][LastCode + 1][CellCount];
 };
 

@@ -1,0 +1,54 @@
+#include "play/MoveHistory.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace trevallion {
+
+void MoveHistory::Clear() {
+    m_played.clear();
+    m_undone.clear();
+}
+
+void MoveHistory::Record(const PlayedTurn& turn) {
+    m_played.push_back(turn);
+    m_undone.clear();
+}
+
+PlayedTurn MoveHistory::Undo() {
+    assert(CanUndo());
+    const PlayedTurn turn = m_played.back();
+    m_played.pop_back();
+    m_undone.push_back(turn);
+    return turn;
+}
+
+PlayedTurn MoveHistory::Redo() {
+    assert(CanRedo());
+    const PlayedTurn turn = m_undone.back();
+    m_undone.pop_back();
+    m_played.push_back(turn);
+    return turn;
+}
+
+std::optional<Move> MoveHistory::LastMove() const {
+    const auto last = std::find_if(m_played.rbegin(), m_played.rend(),
+                                   [](const PlayedTurn& turn) { return !turn.move.IsNone(); });
+    return last == m_played.rend() ? std::nullopt : std::optional(last->move);
+}
+
+void TakeBack(Board& board, const PlayedTurn& turn) {
+    if (!turn.move.IsNone()) {
+        board.At(turn.move.fromX, turn.move.fromY) = turn.mover;
+        board.At(turn.move.toX, turn.move.toY) = turn.captured;
+    }
+}
+
+void PlayAgain(Board& board, const PlayedTurn& turn) {
+    if (!turn.move.IsNone()) {
+        board.At(turn.move.fromX, turn.move.fromY) = Empty;
+        board.At(turn.move.toX, turn.move.toY) = turn.mover;
+    }
+}
+
+} // namespace trevallion
