@@ -1,7 +1,11 @@
 #include "GameFixture.h"
 
+#include <optional>
+
 namespace trevallion {
 namespace {
+
+using testing::GameTable;
 
 // Player 1's pieces: an upright cross at (3, 4) beside its king at (3, 5), a vertical bar at
 // (1, 5); walls at (4, 4) and (2, 2); Player 2's bar at (3, 2), a piece at (2, 3) and its king.
@@ -13,120 +17,109 @@ const char* const Position = "0 0 0 15 0 0 0\n"
                              "0 10 0 2 0 0 0\n"
                              "0 0 0 0  0 0 0\n";
 
-class ClickProtocol : public testing::GameFixture {
+// The selection has no mark on screen: it shows only in what a later click moves.
+TEST(ClickProtocol, TheSelectionDecidesWhatALaterClickMoves) {
+    struct Case {
+        const char* what;
+        std::vector<std::pair<int, int>> clicks;
+        std::optional<Move> moved;
+    };
+    const Move crossLeft{3, 4, 2, 4};
+    const Case cases[] = {
+        {"an own piece, then its target", {{3, 4}, {2, 4}}, crossLeft},
+        {"the selected piece again keeps it", {{3, 4}, {3, 4}, {2, 4}}, crossLeft},
+        {"another own piece takes it", {{3, 4}, {1, 5}, {1, 4}}, Move{1, 5, 1, 4}},
+        {"a wall clears it", {{3, 4}, {4, 4}, {2, 4}}, std::nullopt},
+        // Two cells up, a diagonal without an arm, far away, off the board.
+        {"refused targets keep it",
+         {{3, 4}, {3, 2}, {2, 3}, {6, 6}, {NoCell, NoCell}, {-1, 4}, {2, 4}},
+         crossLeft},
+        {"the own king takes it and goes nowhere", {{3, 4}, {3, 5}, {3, 6}, {2, 4}}, std::nullopt},
+        {"an own piece takes it back from the king", {{3, 4}, {3, 5}, {3, 4}, {2, 4}}, crossLeft},
+        {"an enemy piece is not taken", {{3, 2}, {3, 1}}, std::nullopt},
+        {"nor an empty cell, a wall or the own king", {{0, 0}, {4, 4}, {3, 5}}, std::nullopt},
+    };
+    const Board start = testing::BoardFromRows(Position);
+    for (const Case& c : cases) {
+        GameTable table;
+        table.Play(Position);
+        for (const auto& [x, y] : c.clicks) {
+            table.Click(x, y);
+        }
+        EXPECT_EQ(table.view.Shown(), c.moved ? GameTable::Moved(start, *c.moved) : start)
+            << c.what;
+        // Selecting shows and sounds nothing; a quiet move shows its two cells and the turn.
+        const std::vector<std::string> shown = {"tile", "tile", "cursor 2"};
+        EXPECT_EQ(table.view.events, c.moved ? shown : std::vector<std::string>{}) << c.what;
+    }
+}
+
+class ClickProtocolGame : public testing::GameFixture {
   protected:
     void SetUp() override { Play(Position); }
 };
 
-TEST_F(ClickProtocol, WithoutSelectionOnlyOwnMovablePiecesAreTaken) {
-    for (const auto& [x, y] : {std::pair{0, 0}, {4, 4}, {3, 5}, {3, 2}}) {
-        Click(x, y); // empty, wall, own king, enemy piece
-        EXPECT_TRUE(NothingSelected()) << x << ", " << y;
-    }
-    Click(3, 4);
-    EXPECT_TRUE(Selected(3, 4));
-    EXPECT_EQ(State().m_lastClickX, 3);
-    EXPECT_EQ(State().m_lastClickY, 4);
-    EXPECT_EQ(window.tileUpdates, 0) << "selecting shows nothing";
-    EXPECT_TRUE(window.sounds.empty());
-}
+TEST_F(ClickProtocolGame, AMovePassesTheTurnToTheOtherSidesPieces) {
+    PlayMove({3, 4, 2, 4});
+    EXPECT_EQ(view.cursor, CursorSide::PlayerTwo);
+    EXPECT_TRUE(view.winners.empty());
+    const Board moved = view.Shown();
 
-TEST_F(ClickProtocol, ReselectKeepAndClear) {
-    Click(3, 4);
-    Click(3, 4);
-    EXPECT_TRUE(Selected(3, 4)) << "clicking the selected piece keeps it";
-    Click(1, 5);
-    EXPECT_TRUE(Selected(1, 5)) << "another own piece takes the selection";
-    Click(4, 4);
-    EXPECT_TRUE(NothingSelected()) << "a wall clears the selection";
-}
-
-TEST_F(ClickProtocol, IllegalTargetsKeepTheSelection) {
-    Click(3, 4);
-    for (const auto& [x, y] : {std::pair{3, 2}, {2, 3}, {6, 6}}) {
-        Click(x, y); // two cells up, a diagonal without an arm, far away
-        EXPECT_TRUE(Selected(3, 4)) << x << ", " << y;
-    }
-    EXPECT_EQ(State().m_sideToMove, Side::PlayerOne);
-    EXPECT_EQ(window.tileUpdates, 0);
-    EXPECT_TRUE(window.sounds.empty());
-}
-
-TEST_F(ClickProtocol, OwnKingCanBeSelectedButGoesNowhere) {
-    Click(3, 4);
-    Click(3, 5);
-    EXPECT_TRUE(Selected(3, 5));
-    Click(3, 6);
-    Click(2, 5);
-    EXPECT_TRUE(Selected(3, 5)) << "a king never steps";
-    EXPECT_EQ(At(3, 5), PlayerOneKing);
-    Click(2, 2);
-    EXPECT_TRUE(NothingSelected());
-}
-
-TEST_F(ClickProtocol, QuietMovePassesTheTurnSilently) {
-    Click(3, 4);
+    // Player 1's cross is not Player 2's to pick: the click on its target is ignored.
     Click(2, 4);
-    EXPECT_EQ(At(3, 4), Empty);
-    EXPECT_EQ(At(2, 4), 7);
-    EXPECT_EQ(window.tiles[CellIndex(3, 4)], Empty);
-    EXPECT_EQ(window.tiles[CellIndex(2, 4)], 7);
-    EXPECT_TRUE(NothingSelected());
-    EXPECT_EQ(State().m_sideToMove, Side::PlayerTwo);
-    EXPECT_EQ(State().m_cursorSide, Side::PlayerTwo);
-    EXPECT_TRUE(window.sounds.empty());
-    EXPECT_TRUE(window.winners.empty());
-
-    // Now Player 1's pieces are not Player 2's to pick.
-    Click(2, 4);
-    EXPECT_TRUE(NothingSelected());
-    Click(3, 2);
-    EXPECT_TRUE(Selected(3, 2));
+    Click(1, 4);
+    EXPECT_EQ(view.Shown(), moved);
+    PlayMove({3, 2, 3, 1});
+    EXPECT_EQ(view.Shown(), GameTable::Moved(moved, {3, 2, 3, 1}));
+    EXPECT_EQ(view.cursor, CursorSide::PlayerOne);
 }
 
-TEST_F(ClickProtocol, CaptureOfAPiecePlaysTheCaptureSoundOnce) {
-    Click(3, 4);
-    Click(3, 3); // Player 1's cross steps up under Player 2's bar
-    Click(3, 2);
-    Click(3, 3); // and the bar takes it
+TEST_F(ClickProtocolGame, CaptureOfAPiecePlaysTheCaptureSoundOnce) {
+    PlayMove({3, 4, 3, 3}); // Player 1's cross steps up under Player 2's bar
+    PlayMove({3, 2, 3, 3}); // and the bar takes it
     EXPECT_EQ(At(3, 2), Empty);
     EXPECT_EQ(At(3, 3), 23);
-    EXPECT_EQ(window.tiles[CellIndex(3, 3)], 23);
-    EXPECT_EQ(window.sounds, std::vector<std::string>{"sounds/capture1.wav"});
-    EXPECT_EQ(State().m_sideToMove, Side::PlayerOne);
+    EXPECT_EQ(view.sounds, std::vector<std::string>{"sounds/capture1.wav"});
 
-    Click(1, 5);
-    Click(1, 4); // a quiet step adds no sound
-    EXPECT_EQ(window.sounds.size(), 1u);
+    PlayMove({1, 5, 1, 4}); // a quiet step adds no sound
+    EXPECT_EQ(At(1, 4), 10);
+    EXPECT_EQ(view.sounds.size(), 1u);
 }
 
-TEST_F(ClickProtocol, RefusedCallsLeaveEvenTheLastClick) {
-    State().m_computerState = Thinking;
-    Click(3, 4);
-    EXPECT_EQ(State().m_lastClickX, NoCell);
-    EXPECT_TRUE(NothingSelected());
-    State().m_computerState = Idle;
-    State().m_gameOver = 1;
-    Click(3, 4);
-    EXPECT_EQ(State().m_lastClickX, NoCell);
-    EXPECT_TRUE(NothingSelected());
+// Once the Life Doodle is chosen, clicks are the doodle's: they bring cells to life and move no
+// piece, even before its first tick.
+TEST_F(ClickProtocolGame, AfterTheLifeDoodleCommandClicksMoveNoPiece) {
+    Command(CommandId::LifeDoodle);
+    PlayMove({3, 4, 2, 4});
+    EXPECT_EQ(At(3, 4), Wall);
+    EXPECT_EQ(At(2, 4), Wall);
 }
 
-TEST_F(ClickProtocol, BeforeAnyLevelTheBoardIsNotInPlay) {
-    State().m_timerMode = DoodleStartPending;
-    Click(3, 4);
-    Click(2, 4);
-    EXPECT_EQ(At(3, 4), 7);
-    EXPECT_EQ(State().m_lastClickX, 2) << "the last click is still kept";
-    EXPECT_TRUE(NothingSelected());
-}
-
-TEST_F(ClickProtocol, OffBoardCoordinatesOnAHumansTurnChangeNothing) {
-    Click(3, 4);
-    Click(NoCell, NoCell);
-    Click(-1, 4);
-    EXPECT_TRUE(Selected(3, 4));
-    EXPECT_EQ(State().m_sideToMove, Side::PlayerOne);
+// Guards against a refused click that was still recorded as the last click: the Life Doodle,
+// which brings the game's last click to life at its first generation, would then show it. A
+// live corner (0, 0) gives (1, 0) its third live neighbour.
+TEST(ClickProtocol, ARefusedClickIsNotRemembered) {
+    for (const bool thinking : {true, false}) {
+        GameTable table;
+        table.workers.mode = GameTable::Mode::Held;
+        if (thinking) {
+            table.Play(Position, Side::PlayerTwo, 7, PlayerType::Human, PlayerType::AiEasy);
+            table.Tick();
+            ASSERT_EQ(table.workers.started, 1);
+        } else {
+            // Player 1's king is gone: the first click decides the level for Player 2.
+            table.Play("15 16 0 0 0 0 0\n0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n"
+                       "0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n0 3 0 0 0 0 0\n",
+                       Side::PlayerOne, 7, PlayerType::Human, PlayerType::AiEasy);
+            table.Click(3, 3);
+            ASSERT_EQ(table.view.winners.size(), 1u);
+        }
+        table.Click(0, 0);
+        table.Command(CommandId::LifeDoodle);
+        table.Tick();
+        table.Tick();
+        EXPECT_EQ(table.At(1, 0), Empty) << (thinking ? "while thinking" : "after the level");
+    }
 }
 
 } // namespace

@@ -1,166 +1,119 @@
 #include "GameFixture.h"
-#include "levels/LevelLayouts.h"
-#include "rules/GenerateMoves.h"
-
-#include <algorithm>
 
 namespace trevallion {
 namespace {
 
-using Workers = testing::FakeWindow::Workers;
+using testing::GameTable;
+using testing::ThreeStrengths;
 
 class ComputerTurn : public testing::GameFixture {
   protected:
-    std::vector<std::string> EventsFrom(std::size_t first) const {
-        return {window.events.begin() + static_cast<std::ptrdiff_t>(first), window.events.end()};
-    }
-
     // Player 1, AI Easy on level 1, is made human while its worker thinks; the worker's move,
     // (6, 6) to (5, 5), then waits.
     void LeaveAWaitingMove() {
-        window.workers = Workers::Held;
-        State().m_playerOneType = PlayerType::AiEasy;
-        game.LoadLevel(1);
-        game.OnTimer();
-        game.OnCommand(CommandId::PlayerOneHuman);
-        window.JoinWorker();
-        EXPECT_EQ(State().m_computerState, MoveReady);
+        workers.mode = Mode::Held;
+        StartLevel(1, PlayerType::AiEasy);
+        Tick();
+        Command(CommandId::PlayerOneHuman);
+        workers.Join();
     }
 };
 
-TEST_F(ComputerTurn, FirstTickThinksClicksAreRefusedAndALaterTickPlaysTheMove) {
-    window.workers = Workers::Held;
-    State().m_playerOneType = PlayerType::AiEasy;
-    game.LoadLevel(1);
+TEST_F(ComputerTurn, FirstTickThinksClicksAreRefusedAndTheNextCallPlaysTheMove) {
+    workers.mode = Mode::Held;
+    StartLevel(1, PlayerType::AiEasy);
+    Tick();
+    EXPECT_EQ(workers.started, 1);
 
-    game.OnTimer();
-    EXPECT_EQ(window.workersStarted, 1);
-    EXPECT_EQ(State().m_computerState, Thinking);
-    EXPECT_EQ(State().searchDepth, 2);
-    EXPECT_EQ(State().m_computerMove, Move{});
-    EXPECT_EQ(window.cursors.back(), Side::PlayerOne);
-
-    // While it thinks, clicks and ticks change nothing, not even the last click.
-    const Board before = State().board;
+    // While it thinks, clicks and ticks change nothing.
     Click(3, 5);
-    Click(6, 6);
-    game.OnTimer();
-    EXPECT_EQ(window.workersStarted, 1);
-    EXPECT_EQ(State().m_lastClickX, NoCell);
-    EXPECT_EQ(State().board, before);
+    Click(3, 4);
+    Tick();
+    EXPECT_EQ(workers.started, 1);
+    EXPECT_TRUE(view.events.empty());
 
-    window.JoinWorker();
-    EXPECT_EQ(State().m_computerState, MoveReady);
-    EXPECT_EQ(State().m_finishedSide, Side::PlayerOne);
-    const std::size_t mark = window.events.size();
-    game.OnTimer();
-
-    // Level 1 at depth 2: Player 1 steps from the bottom-right corner up-left.
-    EXPECT_EQ(At(6, 6), Empty);
-    EXPECT_EQ(At(5, 5), 4);
-    EXPECT_EQ(State().m_computerState, Idle);
-    EXPECT_EQ(State().m_sideToMove, Side::PlayerTwo);
-    EXPECT_EQ(State().m_cursorSide, Side::PlayerTwo);
-    EXPECT_EQ(EventsFrom(mark), (std::vector<std::string>{"cursor 1", "tile", "focus 6 6",
-                                                          "focus 5 5", "tile", "cursor 2"}));
-    EXPECT_EQ(window.tiles[CellIndex(5, 5)], 4);
+    // Once it has finished, a click on its turn plays the move as a tick would. Level 1 at
+    // depth 2: Player 1 steps from the bottom-right corner up-left, and the focus marks it.
+    workers.Join();
+    Click(0, 3);
+    EXPECT_EQ(view.Shown(), Moved(Level(1), {6, 6, 5, 5}));
+    EXPECT_EQ(view.events,
+              (std::vector<std::string>{"tile", "focus 6 6", "focus 5 5", "tile", "cursor 2"}));
 
     // The human's move leaves the focus where the computer player put it.
-    Click(3, 1);
-    Click(3, 2);
+    PlayMove({3, 1, 3, 2});
     EXPECT_EQ(At(3, 2), 18);
-    EXPECT_EQ(window.focus, std::make_pair(5, 5));
+    EXPECT_EQ(view.focus, std::make_pair(5, 5));
 }
 
-TEST_F(ComputerTurn, DepthFollowsTheStrength) {
-    window.workers = Workers::Held;
-    const std::pair<PlayerType, int> strengths[] = {{PlayerType::AiEasy, 2}, {PlayerType::AiMedium, 4}, {PlayerType::AiDifficult, 6}};
-    for (const auto& [type, depth] : strengths) {
-        State().m_playerTwoType = type;
-        game.LoadLevel(3);
-        State().m_sideToMove = Side::PlayerTwo;
-        game.OnTimer();
-        EXPECT_EQ(State().searchDepth, depth);
-        EXPECT_EQ(State().m_computerState, Thinking);
-        window.JoinWorker();
+// Guards against a search at the wrong depth: each strength plays the engine's move at its own.
+TEST(ComputerStrengths, EachPlaysTheEnginesMoveAtItsDepth) {
+    const Board board = testing::BoardFromRows(ThreeStrengths);
+    std::vector<Move> played;
+    for (const PlayerType type :
+         {PlayerType::AiEasy, PlayerType::AiMedium, PlayerType::AiDifficult}) {
+        GameTable table;
+        table.Play(ThreeStrengths, Side::PlayerTwo, 7, PlayerType::Human, type);
+        table.Tick();
+        table.Tick();
+        const Move expected = GameTable::EngineMove(type, Side::PlayerTwo, board);
+        EXPECT_EQ(table.view.Shown(), GameTable::Moved(board, expected)) << PlayerTypeNumber(type);
+        played.push_back(expected);
     }
+    ASSERT_EQ(played.size(), 3u);
+    EXPECT_NE(played[0], played[1]);
+    EXPECT_NE(played[1], played[2]);
 }
 
 TEST_F(ComputerTurn, NoLegalStepPassesTheTurnWithoutAMove) {
     // Player 1's only piece faces a wall above and the board's edge below.
-    Play("15 0 0 0 0 0 23\n"
-         "0 0 0 0 0 0 0\n"
-         "0 0 0 0 0 0 0\n"
-         "0 0 0 0 0 0 0\n"
-         "0 0 0 0 0 0 0\n"
-         "1 0 0 0 0 0 0\n"
-         "3 0 2 0 0 0 0\n");
-    State().m_playerOneType = PlayerType::AiMedium;
-    const Board before = State().board;
-    game.OnTimer();
-    game.OnTimer();
-    EXPECT_EQ(State().board, before);
-    EXPECT_EQ(State().m_sideToMove, Side::PlayerTwo);
-    EXPECT_EQ(window.cursors.back(), Side::PlayerTwo);
-    EXPECT_EQ(State().m_gameOver, 0);
-    EXPECT_EQ(State().m_computerMove, Move{});
+    const char* const stuck = "15 0 0 0 0 0 23\n0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n"
+                              "0 0 0 0 0 0 0\n1 0 0 0 0 0 0\n3 0 2 0 0 0 0\n";
+    Play(stuck, Side::PlayerOne, 7, PlayerType::AiMedium);
+    Tick();
+    Tick();
+    EXPECT_EQ(view.Shown(), testing::BoardFromRows(stuck));
+    EXPECT_EQ(view.events, std::vector<std::string>{"cursor 2"});
+    EXPECT_TRUE(view.winners.empty());
 }
 
 TEST_F(ComputerTurn, AHopelessSearchFallsBackToTheFirstGeneratedMove) {
     // Whatever Player 1 does, Player 2's bar takes its king: every move scores below -1000, so
     // the search records none, and the first move of the quiet-first list is played.
-    Play("15 0 0 0 0 0 0\n"
-         "0 0 0 0 0 0 0\n"
-         "0 0 0 0 0 0 0\n"
-         "0 0 0 0 9 0 0\n"
-         "0 0 0 0 0 0 0\n"
-         "23 0 0 0 0 0 0\n"
-         "2 0 0 0 0 0 0\n");
-    State().m_playerOneType = PlayerType::AiEasy;
-    game.OnTimer();
-    game.OnTimer();
+    Play("15 0 0 0 0 0 0\n0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n0 0 0 0 9 0 0\n"
+         "0 0 0 0 0 0 0\n23 0 0 0 0 0 0\n2 0 0 0 0 0 0\n",
+         Side::PlayerOne, 7, PlayerType::AiEasy);
+    Tick();
+    Tick();
     EXPECT_EQ(At(4, 3), Empty);
     EXPECT_EQ(At(3, 3), 9);
-    EXPECT_EQ(State().m_computerMove, (Move{4, 3, 3, 3}));
-    EXPECT_EQ(window.focus, std::make_pair(3, 3));
-    EXPECT_EQ(State().m_sideToMove, Side::PlayerTwo);
+    EXPECT_EQ(view.focus, std::make_pair(3, 3));
+    EXPECT_EQ(view.cursor, CursorSide::PlayerTwo);
 }
 
-TEST_F(ComputerTurn, AWorkerThatCannotStartDoesNotFreezeTheGame) {
-    window.workers = Workers::Failing;
-    State().m_playerOneType = PlayerType::AiMedium;
-    game.LoadLevel(4);
-    MoveList expected;
-    ClearMoveList(expected);
-    GenerateMoves(State().board, expected, Side::PlayerOne, State().m_orderingMode);
-    const MoveRecord first = expected[0];
-    const CellCode mover = At(first.fromX, first.fromY);
-
-    game.OnTimer();
-    EXPECT_NE(State().m_computerState, Thinking);
-    game.OnTimer();
-    EXPECT_EQ(At(first.fromX, first.fromY), Empty);
-    EXPECT_EQ(At(first.toX, first.toY), mover);
-    EXPECT_EQ(State().m_sideToMove, Side::PlayerTwo);
-    EXPECT_EQ(State().m_computerState, Idle);
+// Guards against a game frozen for good behind a worker that never came.
+TEST_F(ComputerTurn, AWorkerThatCannotStartPlaysTheFirstGeneratedMove) {
+    workers.mode = Mode::Failing;
+    StartLevel(4, PlayerType::AiMedium);
+    Tick();
+    Tick();
+    EXPECT_EQ(view.Shown(), Moved(Level(4), FirstMove(Level(4), Side::PlayerOne)));
+    EXPECT_EQ(view.cursor, CursorSide::PlayerTwo);
 }
 
+// Guards against a move worked out for a position that no longer exists: played on the board
+// a human has changed since, or stalling a computer player of the other side behind it.
 TEST_F(ComputerTurn, AWaitingMoveIsDroppedOnceAHumanHasMoved) {
     LeaveAWaitingMove();
-
-    Click(3, 5); // the human plays a different move
-    Click(3, 4);
+    PlayMove({3, 5, 3, 4}); // the human plays a different move
     EXPECT_EQ(At(3, 4), 3);
-    EXPECT_EQ(State().m_computerState, Idle);
 
-    // Player 2 becomes a computer player: it thinks for itself instead of stalling behind the
-    // move that was worked out for a position that no longer exists.
-    game.OnCommand(CommandId::PlayerTwoEasy);
-    window.workers = Workers::Inline;
-    game.OnTimer();
-    EXPECT_EQ(window.workersStarted, 2);
-    game.OnTimer();
-    EXPECT_EQ(State().m_sideToMove, Side::PlayerOne);
+    Command(CommandId::PlayerTwoEasy);
+    workers.mode = Mode::Inline;
+    Tick();
+    EXPECT_EQ(workers.started, 2) << "Player 2 does not think for itself";
+    Tick();
+    EXPECT_EQ(view.cursor, CursorSide::PlayerOne);
     EXPECT_EQ(At(6, 6), 4) << "Player 1's stale move was played";
     EXPECT_EQ(At(5, 5), Empty);
 }
@@ -168,36 +121,40 @@ TEST_F(ComputerTurn, AWaitingMoveIsDroppedOnceAHumanHasMoved) {
 TEST_F(ComputerTurn, AWaitingMoveStillPlaysOnItsOwnPosition) {
     LeaveAWaitingMove();
     // Nothing has moved: made a computer player again, Player 1 plays the move it found.
-    game.OnCommand(CommandId::PlayerOneEasy);
-    game.OnTimer();
-    EXPECT_EQ(window.workersStarted, 1);
-    EXPECT_EQ(At(5, 5), 4);
-    EXPECT_EQ(State().m_sideToMove, Side::PlayerTwo);
+    Command(CommandId::PlayerOneEasy);
+    Tick();
+    EXPECT_EQ(workers.started, 1);
+    EXPECT_EQ(view.Shown(), Moved(Level(1), {6, 6, 5, 5}));
+    EXPECT_EQ(view.cursor, CursorSide::PlayerTwo);
 }
 
+// Guards against a piece picked while its side was human staying picked for the next side.
 TEST_F(ComputerTurn, APlayedMoveDropsTheSelectionOfTheSideItWasMadeFor) {
-    game.LoadLevel(1);
+    StartLevel(1);
     Click(4, 5); // Player 1 picks a piece, then hands the move to the computer
-    game.OnCommand(CommandId::PlayerOneEasy);
-    game.OnTimer();
-    game.OnTimer();
+    Command(CommandId::PlayerOneEasy);
+    Tick();
+    Tick();
     ASSERT_EQ(At(5, 5), 4);
-    ASSERT_EQ(State().m_sideToMove, Side::PlayerTwo);
     Click(5, 4); // where Player 1's piece could step: Player 2 must not move it
     EXPECT_EQ(At(4, 5), 5);
     EXPECT_EQ(At(5, 4), Empty);
-    EXPECT_EQ(State().m_sideToMove, Side::PlayerTwo);
+    EXPECT_EQ(view.cursor, CursorSide::PlayerTwo);
 }
 
-TEST_F(ComputerTurn, TicksOutsideAGameOrOnAHumansTurnDoNothing) {
-    State().m_playerTwoType = PlayerType::AiMedium;
-    game.OnTimer(); // before any level: the Life Doodle's tick
-    EXPECT_EQ(window.workersStarted, 0);
-    EXPECT_EQ(State().m_noGame, 1);
-    game.LoadLevel(1);
-    game.OnTimer(); // Player 1, a human, is to move
-    EXPECT_EQ(window.workersStarted, 0);
-    EXPECT_EQ(State().m_noGame, 0);
+// A tick before any level is the Life Doodle's, and a tick on a human's turn starts no search;
+// but it puts the game in play, so that it may be saved.
+TEST_F(ComputerTurn, TicksOutsideAGameOrOnAHumansTurnStartNoSearch) {
+    StartWith({{"PlayerOne", 0}, {"PlayerTwo", 2}});
+    Tick();
+    Command(CommandId::SaveGame);
+    EXPECT_EQ(view.messages.size(), 1u) << "saving is refused before a game";
+    Command(CommandId::Level1);
+    Tick();
+    EXPECT_EQ(workers.started, 0);
+    view.ClearRecords();
+    Command(CommandId::SaveGame);
+    EXPECT_EQ(view.events, std::vector<std::string>{"save dialog"});
 }
 
 } // namespace

@@ -6,15 +6,28 @@
 #include "FakeView.h"
 #include "Printers.h"
 #include "ScratchFolder.h"
+#include "ai/Search.h"
+#include "ai/StrengthPasses.h"
 #include "levels/LevelLayouts.h"
 #include "play/GameDialog.h"
+#include "rules/GenerateMoves.h"
 #include "savegame/SavedGameRecord.h"
 
+#include <atomic>
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
 
 namespace trevallion::testing {
+
+// Player 2 to move; AI Easy, AI Medium and AI Difficult each find a move of their own here.
+inline const char* const ThreeStrengths = "0 0 1 1 1 0 0\n"
+                                          "16 0 0 15 0 26 0\n"
+                                          "0 21 0 0 0 0 0\n"
+                                          "0 0 26 0 0 16 0\n"
+                                          "0 5 0 0 0 0 0\n"
+                                          "11 0 0 2 0 0 0\n"
+                                          "0 0 1 1 1 5 0\n";
 
 // A controller on the recording view, set up the way a player would: started as the window
 // starts it, and put in a position by loading a saved game. Tests check what the view was told.
@@ -61,6 +74,11 @@ class GameTable {
     }
 
     void Click(int x, int y) { game.OnCell(x, y); }
+    // A human's move: the click that picks the piece, then the click on its target.
+    void PlayMove(const Move& move) {
+        Click(move.fromX, move.fromY);
+        Click(move.toX, move.toY);
+    }
     void Tick() { game.OnTimer(); }
     void Command(CommandId command) { game.OnCommand(command); }
 
@@ -70,6 +88,31 @@ class GameTable {
     }
 
     static Board Level(int n) { return LayoutToBoard(LevelLayout(n)); }
+
+    // `board` after `move`, whatever stood on its target.
+    static Board Moved(Board board, const Move& move) {
+        board.At(move.toX, move.toY) = board.At(move.fromX, move.fromY);
+        board.At(move.fromX, move.fromY) = Empty;
+        return board;
+    }
+
+    // The first move that move generation lists for `side`, captures first.
+    static Move FirstMove(const Board& board, Side side) {
+        MoveList moves;
+        ClearMoveList(moves);
+        GenerateMoves(board, moves, side, OrderingMode::CapturesFirst);
+        return moves[0];
+    }
+
+    // The move the engine finds for `side` at the strength of `type`, as a computer player's
+    // worker runs it.
+    static Move EngineMove(PlayerType type, Side side, const Board& board) {
+        const std::atomic<bool> abort{false};
+        Move move;
+        SearchContext ctx{abort, move, SearchDepthFor(type)};
+        RunStrengthPasses(type, side, board, ctx, &Search);
+        return move;
+    }
 
     ScratchFolder folder;
     FakeView view;

@@ -3,67 +3,73 @@
 namespace trevallion {
 namespace {
 
+using testing::GameTable;
+
+// Anything stored but 0 means on, and is stored back as 1; a first start has sound on.
+TEST(SoundAtStartUp, TheStoredSoundFlagIsApplied) {
+    struct Case {
+        std::map<std::string, std::int32_t> stored;
+        bool on;
+    };
+    for (const Case& c :
+         {Case{{}, true}, Case{{{"SoundFlag", 5}}, true}, Case{{{"SoundFlag", 0}}, false}}) {
+        GameTable table;
+        table.StartWith(c.stored);
+        EXPECT_EQ(table.view.Checked(CommandId::SoundOn), c.on);
+        EXPECT_EQ(table.view.Checked(CommandId::SoundOff), !c.on);
+        EXPECT_EQ(table.settings.values["SoundFlag"], c.on ? 1 : 0);
+        EXPECT_EQ(table.view.sounds, c.on ? std::vector<std::string>{"sounds/startup.wav"}
+                                          : std::vector<std::string>{});
+    }
+}
+
 class OptionsAndHelp : public testing::GameFixture {};
-
-TEST_F(OptionsAndHelp, FirstStartSwitchesSoundOnAndPlaysTheStartupSound) {
-    StartWith({});
-    EXPECT_TRUE(window.Checked(CommandId::SoundOn));
-    EXPECT_FALSE(window.Checked(CommandId::SoundOff));
-    EXPECT_EQ(window.settings["SoundFlag"], 1);
-    EXPECT_EQ(window.sounds, std::vector<std::string>{"sounds/startup.wav"});
-}
-
-// Anything but 0 means on, and is stored back as 1.
-TEST_F(OptionsAndHelp, StoredSoundFlagIsAppliedAndCorrected) {
-    StartWith({{"SoundFlag", 5}});
-    EXPECT_EQ(window.settings["SoundFlag"], 1);
-    EXPECT_EQ(State().m_soundOn, 1);
-
-    StartWith({{"SoundFlag", 0}});
-    EXPECT_TRUE(window.Checked(CommandId::SoundOff));
-    EXPECT_FALSE(window.Checked(CommandId::SoundOn));
-    EXPECT_EQ(State().m_soundOn, 0);
-    EXPECT_EQ(window.sounds, std::vector<std::string>{"sounds/startup.wav"}); // the first start
-}
 
 // With sound off nothing plays and no rotation moves: switched on again, the ambient phrases
 // go on from the one heard last.
 TEST_F(OptionsAndHelp, SoundOffSilencesAndFreezesTheRotation) {
-    StartWith({{"PlayerTwo", PlayerType::Human}});
-    game.OnCommand(CommandId::Level1);
-    game.OnCommand(CommandId::SoundOff);
-    EXPECT_EQ(window.soundStops, 1);
-    EXPECT_EQ(window.settings["SoundFlag"], 0);
-    window.sounds.clear();
-    game.OnCommand(CommandId::Level5);
-    game.OnCommand(CommandId::About);
-    for (int effect = Effect::Ambient; effect <= Effect::Instructions; ++effect) {
-        game.PlayEffect(effect);
-    }
-    EXPECT_TRUE(window.sounds.empty());
+    StartWith({{"PlayerOne", 0}, {"PlayerTwo", 0}});
+    Command(CommandId::Level1);
+    Command(CommandId::SoundOff);
+    EXPECT_EQ(view.soundStops, 1);
+    EXPECT_EQ(settings.values["SoundFlag"], 0);
 
-    game.OnCommand(CommandId::SoundOn);
-    EXPECT_EQ(window.soundStops, 1); // switching on plays and stops nothing
-    EXPECT_TRUE(window.sounds.empty());
-    game.OnCommand(CommandId::Level10);
-    EXPECT_EQ(window.sounds, std::vector<std::string>{"sounds/ambient2.wav"});
+    // A capture, and the win on level 50 that goes past the last level; then the menus.
+    Play("0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n0 0 16 15 0 0 0\n0 0 0 7 0 0 0\n"
+         "0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n0 0 0 2 0 0 0\n",
+         Side::PlayerOne, 50);
+    PlayMove({3, 3, 2, 3});
+    PlayMove({2, 2, 1, 3});
+    PlayMove({2, 3, 1, 3});
+    ASSERT_EQ(view.winners.size(), 1u);
+    Command(CommandId::Level5);
+    Command(CommandId::About);
+    Command(CommandId::Instructions);
+    EXPECT_TRUE(view.sounds.empty());
+
+    view.ClearRecords();
+    Command(CommandId::SoundOn);
+    EXPECT_EQ(view.soundStops, 0) << "switching on plays and stops nothing";
+    EXPECT_TRUE(view.sounds.empty());
+    Command(CommandId::Level10);
+    EXPECT_EQ(view.sounds, std::vector<std::string>{"sounds/ambient2.wav"});
 }
 
 // The manual's sound plays while its window is open and stops when it closes, even with sound
 // off; the jingle of the About window is left to run on.
 TEST_F(OptionsAndHelp, HelpWindowsPlayTheirSounds) {
     StartWith({});
-    window.events.clear();
-    game.OnCommand(CommandId::Instructions);
-    game.OnCommand(CommandId::About);
-    EXPECT_EQ(window.events,
+    view.ClearRecords();
+    Command(CommandId::Instructions);
+    Command(CommandId::About);
+    EXPECT_EQ(view.events,
               (std::vector<std::string>{"sound sounds/instructions.wav", "instructions",
                                         "stop sound", "sound sounds/qmv.wav", "about"}));
 
-    game.OnCommand(CommandId::SoundOff);
-    window.events.clear();
-    game.OnCommand(CommandId::Instructions);
-    EXPECT_EQ(window.events, (std::vector<std::string>{"instructions", "stop sound"}));
+    Command(CommandId::SoundOff);
+    view.ClearRecords();
+    Command(CommandId::Instructions);
+    EXPECT_EQ(view.events, (std::vector<std::string>{"instructions", "stop sound"}));
 }
 
 } // namespace

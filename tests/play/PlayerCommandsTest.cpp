@@ -1,112 +1,105 @@
 #include "GameFixture.h"
 #include "play/Messages.h"
 
+#include <optional>
+
 namespace trevallion {
 namespace {
 
-class PlayerCommands : public testing::GameFixture {
-  protected:
-    // The one checked item of a side's menu; -1 unless exactly one is checked.
-    int CheckedType(int side) const {
-        int found = -1;
-        for (int type = PlayerType::Human; type <= PlayerType::AiDifficult; ++type) {
-            if (window.Checked(PlayerCommand(side, type))) {
-                if (found != -1) {
-                    return -1;
-                }
-                found = type;
+using testing::GameTable;
+using Settings = std::map<std::string, std::int32_t>;
+
+// The one checked item of a side's menu; nothing unless exactly one is checked.
+std::optional<PlayerType> CheckedType(const testing::FakeView& view, Side side) {
+    std::optional<PlayerType> found;
+    for (const PlayerType type : AllPlayerTypes) {
+        if (view.Checked(PlayerCommand(side, type))) {
+            if (found) {
+                return std::nullopt;
             }
+            found = type;
         }
-        return found;
     }
-};
-
-TEST_F(PlayerCommands, FirstStartMakesPlayerTwoAiMedium) {
-    StartWith({});
-    EXPECT_EQ(State().m_playerOneType, PlayerType::Human);
-    EXPECT_EQ(State().m_playerTwoType, PlayerType::AiMedium);
-    EXPECT_EQ(CheckedType(Side::PlayerOne), PlayerType::Human);
-    EXPECT_EQ(CheckedType(Side::PlayerTwo), PlayerType::AiMedium);
-    EXPECT_EQ(window.settings,
-              (std::map<std::string, int>{{"PlayerOne", 0}, {"PlayerTwo", 2}, {"SoundFlag", 1}}));
-    EXPECT_TRUE(window.messages.empty());
-    EXPECT_EQ(State().m_initialising, 0);
+    return found;
 }
 
-TEST_F(PlayerCommands, StoredValuesOutOfRangeAreCorrectedAndWrittenBack) {
-    StartWith({{"PlayerOne", 7}, {"PlayerTwo", -1}});
-    EXPECT_EQ(State().m_playerOneType, PlayerType::Human);
-    EXPECT_EQ(State().m_playerTwoType, PlayerType::AiMedium);
-    EXPECT_EQ(window.settings["PlayerOne"], 0);
-    EXPECT_EQ(window.settings["PlayerTwo"], 2);
+// A value no type has falls back to the default, which is stored in its place; two computer
+// players come back as stored.
+TEST(PlayersAtStartUp, TheStoredPlayersAreApplied) {
+    struct Case {
+        Settings stored;
+        PlayerType one;
+        PlayerType two;
+    };
+    const Case cases[] = {
+        {{}, PlayerType::Human, PlayerType::AiMedium},
+        {{{"PlayerOne", 7}, {"PlayerTwo", -1}}, PlayerType::Human, PlayerType::AiMedium},
+        {{{"PlayerOne", 3}, {"PlayerTwo", 1}}, PlayerType::AiDifficult, PlayerType::AiEasy},
+    };
+    for (const Case& c : cases) {
+        GameTable table;
+        table.StartWith(c.stored);
+        EXPECT_EQ(CheckedType(table.view, Side::PlayerOne), c.one);
+        EXPECT_EQ(CheckedType(table.view, Side::PlayerTwo), c.two);
+        EXPECT_EQ(table.settings.values, (Settings{{"PlayerOne", PlayerTypeNumber(c.one)},
+                                                   {"PlayerTwo", PlayerTypeNumber(c.two)},
+                                                   {"SoundFlag", 1}}));
+        EXPECT_TRUE(table.view.messages.empty());
+        EXPECT_EQ(table.workers.started, 0) << "no search before a level starts";
+    }
 }
 
-TEST_F(PlayerCommands, TwoStoredComputerPlayersComeBackWithoutARefusal) {
+class PlayerCommands : public testing::GameFixture {};
+
+TEST_F(PlayerCommands, AfterStartUpTwoComputerPlayersCanOnlyBeUndone) {
     StartWith({{"PlayerOne", 3}, {"PlayerTwo", 1}});
-    EXPECT_EQ(State().m_playerOneType, PlayerType::AiDifficult);
-    EXPECT_EQ(State().m_playerTwoType, PlayerType::AiEasy);
-    EXPECT_EQ(CheckedType(Side::PlayerOne), PlayerType::AiDifficult);
-    EXPECT_EQ(CheckedType(Side::PlayerTwo), PlayerType::AiEasy);
-    EXPECT_TRUE(window.messages.empty());
-    EXPECT_EQ(window.workersStarted, 0); // no search before a level starts
-
-    // Once started, the menus refuse a second computer player again, but never a human.
-    game.OnCommand(CommandId::PlayerTwoMedium);
-    ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages[0].text, PlayerOneMustBeHuman);
-    game.OnCommand(CommandId::PlayerOneHuman);
-    EXPECT_EQ(State().m_playerOneType, PlayerType::Human);
-    EXPECT_EQ(window.messages.size(), 1u);
+    Command(CommandId::PlayerTwoMedium);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].text, PlayerOneMustBeHuman);
+    EXPECT_EQ(CheckedType(view, Side::PlayerTwo), PlayerType::AiEasy);
+    Command(CommandId::PlayerOneHuman);
+    EXPECT_EQ(CheckedType(view, Side::PlayerOne), PlayerType::Human);
+    EXPECT_EQ(view.messages.size(), 1u);
 }
 
 TEST_F(PlayerCommands, AComputerPlayerRefusesASecond) {
     StartWith({});
-    game.OnCommand(CommandId::PlayerOneEasy);
-    ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages[0].text, "Player 2 must be\nset to Human first.");
-    EXPECT_EQ(window.messages[0].buttons, MessageButtons::Ok);
-    EXPECT_EQ(window.messages[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(State().m_playerOneType, PlayerType::Human);
-    EXPECT_EQ(CheckedType(Side::PlayerOne), PlayerType::Human);
-    EXPECT_EQ(window.settings["PlayerOne"], 0);
+    Command(CommandId::PlayerOneEasy);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].text, "Player 2 must be\nset to Human first.");
+    EXPECT_EQ(view.messages[0].buttons, MessageButtons::Ok);
+    EXPECT_EQ(view.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(CheckedType(view, Side::PlayerOne), PlayerType::Human);
+    EXPECT_EQ(settings.values["PlayerOne"], 0);
 
-    game.OnCommand(CommandId::PlayerTwoHuman);
-    game.OnCommand(CommandId::PlayerOneDifficult);
-    EXPECT_EQ(State().m_playerOneType, PlayerType::AiDifficult);
-    EXPECT_EQ(CheckedType(Side::PlayerOne), PlayerType::AiDifficult);
-    EXPECT_EQ(CheckedType(Side::PlayerTwo), PlayerType::Human);
-    EXPECT_EQ(window.settings,
-              (std::map<std::string, int>{{"PlayerOne", 3}, {"PlayerTwo", 0}, {"SoundFlag", 1}}));
+    Command(CommandId::PlayerTwoHuman);
+    Command(CommandId::PlayerOneDifficult);
+    EXPECT_EQ(CheckedType(view, Side::PlayerOne), PlayerType::AiDifficult);
+    EXPECT_EQ(CheckedType(view, Side::PlayerTwo), PlayerType::Human);
+    EXPECT_EQ(settings.values, (Settings{{"PlayerOne", 3}, {"PlayerTwo", 0}, {"SoundFlag", 1}}));
 
-    game.OnCommand(CommandId::PlayerTwoEasy);
-    ASSERT_EQ(window.messages.size(), 2u);
-    EXPECT_EQ(window.messages[1].text, "Player 1 must be\nset to Human first.");
-    EXPECT_EQ(State().m_playerTwoType, PlayerType::Human);
-    EXPECT_EQ(window.settings["PlayerTwo"], 0);
+    Command(CommandId::PlayerTwoEasy);
+    ASSERT_EQ(view.messages.size(), 2u);
+    EXPECT_EQ(view.messages[1].text, "Player 1 must be\nset to Human first.");
+    EXPECT_EQ(CheckedType(view, Side::PlayerTwo), PlayerType::Human);
+    EXPECT_EQ(settings.values["PlayerTwo"], 0);
 }
 
+// A thinking worker has its strength already: the move it plays is AI Easy's, not the one AI
+// Difficult would play here, and no second search starts.
 TEST_F(PlayerCommands, AChangeDuringASearchLeavesTheSearchAlone) {
-    window.workers = testing::FakeWindow::Workers::Held;
-    StartWith({{"PlayerOne", 0}, {"PlayerTwo", 1}});
-    // AI Easy steps (2, 3) down to (2, 4) here; AI Difficult would take at (0, 0).
-    Play("0 0 1 1 1 0 0\n"
-         "16 0 0 15 0 26 0\n"
-         "0 21 0 0 0 0 0\n"
-         "0 0 26 0 0 16 0\n"
-         "0 5 0 0 0 0 0\n"
-         "11 0 0 2 0 0 0\n"
-         "0 0 1 1 1 5 0\n",
-         Side::PlayerTwo);
-    game.OnTimer();
-    game.OnCommand(CommandId::PlayerTwoDifficult);
-    EXPECT_EQ(State().m_playerTwoType, PlayerType::AiDifficult);
-    EXPECT_EQ(State().m_computerState, Thinking);
-    window.JoinWorker();
-    game.OnTimer();
-    EXPECT_EQ(At(2, 3), Empty);
-    EXPECT_EQ(At(2, 4), 26);
-    EXPECT_EQ(At(0, 0), Empty);
-    EXPECT_EQ(window.workersStarted, 1);
+    workers.mode = Mode::Held;
+    const Board board = testing::BoardFromRows(testing::ThreeStrengths);
+    PlayBoard(board, Side::PlayerTwo, 7, PlayerType::Human, PlayerType::AiEasy);
+    Tick();
+    Command(CommandId::PlayerTwoDifficult);
+    EXPECT_TRUE(view.Checked(CommandId::PlayerTwoDifficult));
+    workers.Join();
+    Tick();
+    const Move easy = EngineMove(PlayerType::AiEasy, Side::PlayerTwo, board);
+    ASSERT_NE(easy, EngineMove(PlayerType::AiDifficult, Side::PlayerTwo, board));
+    EXPECT_EQ(view.Shown(), Moved(board, easy));
+    EXPECT_EQ(workers.started, 1);
 }
 
 } // namespace

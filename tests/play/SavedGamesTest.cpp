@@ -1,9 +1,5 @@
 #include "GameFixture.h"
-#include "ScratchFolder.h"
-#include "levels/LevelLayouts.h"
 #include "play/Messages.h"
-#include "play/SettingNames.h"
-#include "rules/GenerateMoves.h"
 #include "savegame/SavedGameRecord.h"
 
 #include <csignal>
@@ -14,82 +10,59 @@ namespace trevallion {
 namespace {
 
 using testing::ReadBytes;
-using testing::ScratchFolder;
 using testing::WriteBytes;
+
+// Player 1's king is gone: the first click on Player 1's turn decides the level.
+const char* const PlayerOneKingGone = "15 16 0 0 0 0 0\n0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n"
+                                      "0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n"
+                                      "0 3 0 0 0 0 0\n";
 
 class SavedGames : public testing::GameFixture {
   protected:
     // A sound record: level 30's layout with Player 2 to move, both sides human.
-    static SavedGameRecord Record() {
-        return {SaveFormatVersion,
-                Side::PlayerTwo,
-                PlayerType::Human,
-                PlayerType::Human,
-                Side::PlayerTwo,
-                30,
-                LayoutToBoard(LevelLayout(30))};
+    static SavedGameRecord Record() { return {SaveFormatVersion, 2, 0, 0, 2, 30, Level(30)}; }
+
+    // Level `level` in play after one tick, so that it may be saved.
+    void PlayLevel(int level, PlayerType one = PlayerType::Human,
+                   PlayerType two = PlayerType::Human) {
+        StartLevel(level, one, two);
+        Tick();
+        view.ClearRecords();
     }
 
-    // Puts `record` in a file and loads it through the open dialog.
-    void Load(const SavedGameRecord& record) {
-        WriteBytes(folder.File("load.tvx"), EncodeRecord(record));
-        window.pickedFiles.push_back(folder.File("load.tvx"));
-        game.OnCommand(CommandId::LoadGame);
-    }
-
-    // A level in play after one tick, so that it may be saved.
-    void PlayLevel(int level) {
-        game.OnCommand(CommandId::Level1); // any level command, for its sound
-        game.LoadLevel(level);
-        game.OnTimer();
-        window.messages.clear();
-        window.events.clear();
-    }
-
-    // Player 1 plays the first move generation lists, by two clicks.
-    void PlayerOneMoves() {
-        MoveList moves;
-        ClearMoveList(moves);
-        GenerateMoves(State().board, moves, Side::PlayerOne, 0);
-        Click(moves[0].fromX, moves[0].fromY);
-        Click(moves[0].toX, moves[0].toY);
+    // Player 2, a computer player, wins on `level` and the human declines to try again.
+    void LoseLevel(int level) {
+        Play(PlayerOneKingGone, Side::PlayerOne, level, PlayerType::Human, PlayerType::AiEasy);
+        Tick();
+        Click(3, 3);
+        ASSERT_EQ(view.winners.size(), 1u);
     }
 
     void Save(const std::string& path) {
-        window.pickedFiles.push_back(path);
-        game.OnCommand(CommandId::SaveGame);
+        view.pickedFiles.push_back(path);
+        Command(CommandId::SaveGame);
     }
 
     std::vector<std::string> MessageTexts() const {
         std::vector<std::string> texts;
-        for (const auto& message : window.messages) {
+        for (const auto& message : view.messages) {
             texts.push_back(message.text);
         }
         return texts;
     }
 
-    void ExpectButtonsShowTheBoard() {
-        for (int i = 0; i < CellCount; ++i) {
-            EXPECT_EQ(window.tiles[i], State().board[i]) << "element " << i;
-        }
-    }
-
-    ScratchFolder folder;
+    testing::ScratchFolder saves;
 };
 
 TEST_F(SavedGames, RoundTripOnLevelTwelveWithAComputerPlayerToMove) {
-    window.settings[std::string(PlayerTwoSetting)] = PlayerType::AiMedium;
-    game.OnInitDialog();
-    PlayLevel(12);
-    PlayerOneMoves();
-    ASSERT_EQ(State().m_sideToMove, Side::PlayerTwo);
-    const Board saved = State().board;
+    PlayLevel(12, PlayerType::Human, PlayerType::AiMedium);
+    PlayMove(FirstMove(Level(12), Side::PlayerOne));
+    const Board saved = view.Shown();
 
-    const std::string path = folder.File("twelve.tvx");
-    window.sounds.clear();
+    const std::string path = saves.File("twelve.tvx");
+    view.ClearRecords();
     Save(path);
-    EXPECT_TRUE(window.messages.empty()) << "a good save says nothing";
-    EXPECT_TRUE(window.sounds.empty()) << "and plays nothing";
+    EXPECT_EQ(view.events, std::vector<std::string>{"save dialog"}) << "a good save is silent";
     const std::vector<std::uint8_t> bytes = ReadBytes(path);
     ASSERT_EQ(bytes.size(), RecordSize);
     EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 4),
@@ -97,57 +70,46 @@ TEST_F(SavedGames, RoundTripOnLevelTwelveWithAComputerPlayerToMove) {
     EXPECT_EQ(bytes[20], 12);
     RecordBytes record{};
     std::copy(bytes.begin(), bytes.end(), record.begin());
-    EXPECT_EQ(DecodeRecord(record).board, saved);
+    EXPECT_EQ(DecodeRecord(record), (SavedGameRecord{SaveFormatVersion, 2, 0, 2, 2, 12, saved}));
 
-    // Something else entirely, then back to the saved game.
-    game.OnCommand(CommandId::PlayerTwoHuman);
-    game.LoadLevel(3);
-    State().m_gameOver = 1;
-    window.pickedFiles.push_back(path);
-    game.OnCommand(CommandId::LoadGame);
-
-    EXPECT_EQ(State().m_level, 12);
-    EXPECT_EQ(State().board, saved);
-    ExpectButtonsShowTheBoard();
-    EXPECT_EQ(State().m_sideToMove, Side::PlayerTwo);
-    EXPECT_EQ(State().m_playerOneType, PlayerType::Human);
-    EXPECT_EQ(State().m_playerTwoType, PlayerType::AiMedium);
-    EXPECT_EQ(State().m_gameOver, 0);
-    EXPECT_TRUE(NothingSelected());
-    EXPECT_EQ(State().m_timerMode, GameMode);
-    EXPECT_EQ(window.title, "Trevallion Level 12");
+    // Something else entirely, decided, then back to the saved game.
+    LoseLevel(3);
+    view.pickedFiles.push_back(path);
+    Command(CommandId::LoadGame);
+    EXPECT_EQ(view.title, "Trevallion Level 12");
+    EXPECT_EQ(view.Shown(), saved);
+    EXPECT_EQ(view.cursor, CursorSide::PlayerTwo);
+    EXPECT_TRUE(view.Checked(CommandId::PlayerOneHuman));
+    EXPECT_TRUE(view.Checked(CommandId::PlayerTwoMedium));
 
     // The computer player thinks again at the next tick and plays at the one after.
-    const int started = window.workersStarted;
-    game.OnTimer();
-    game.OnTimer();
-    EXPECT_EQ(window.workersStarted, started + 1);
-    EXPECT_EQ(State().m_sideToMove, Side::PlayerOne);
+    const int started = workers.started;
+    Tick();
+    Tick();
+    EXPECT_EQ(workers.started, started + 1);
+    EXPECT_EQ(view.cursor, CursorSide::PlayerOne);
 }
 
 TEST_F(SavedGames, SaveIsRefusedWithoutAGameInPlay) {
-    const auto expectRefused = [&](const char* when) {
-        window.messages.clear();
-        window.events.clear();
-        game.OnCommand(CommandId::SaveGame);
+    const auto expectRefused = [this](const char* when) {
+        view.ClearRecords();
+        Command(CommandId::SaveGame);
         EXPECT_EQ(MessageTexts(), std::vector<std::string>{std::string(SaveRefusedMessage)})
             << when;
-        EXPECT_EQ(window.events, std::vector<std::string>{"message"}) << when << ": no dialog";
+        EXPECT_EQ(view.events, std::vector<std::string>{"message"}) << when << ": no dialog";
     };
-    game.OnInitDialog();
+    StartWith({});
     expectRefused("after start-up");
-
-    PlayLevel(2);
-    State().m_gameOver = 1;
+    LoseLevel(2);
     expectRefused("after the level was decided");
-
     PlayLevel(2);
-    game.OnCommand(CommandId::LifeDoodle);
-    game.OnTimer();
+    Command(CommandId::LifeDoodle);
+    Tick();
     expectRefused("during the Life Doodle");
-    EXPECT_TRUE(folder.Names().empty());
 }
 
+// Guards against a refused file that had already stopped a thinking computer player or changed
+// the game: nothing is shown but the dialog and the message, and the search goes on.
 TEST_F(SavedGames, RefusedFilesChangeNothing) {
     struct Case {
         const char* what;
@@ -164,142 +126,132 @@ TEST_F(SavedGames, RefusedFilesChangeNothing) {
         {"code 28", [](SavedGameRecord& r) { r.board[20] = 28; }, CorruptGameMessage},
         {"cursor 5", [](SavedGameRecord& r) { r.cursorSide = 5; }, CorruptGameMessage},
     };
-    window.settings[std::string(PlayerTwoSetting)] = PlayerType::AiEasy;
-    game.OnInitDialog();
-    PlayLevel(5);
-    window.workers = testing::FakeWindow::Workers::Held;
-    PlayerOneMoves();
-    game.OnTimer(); // Player 2 starts thinking
-    ASSERT_EQ(State().m_computerState, Thinking);
-    const Board before = State().board;
-    const int tileUpdates = window.tileUpdates;
-    const std::size_t titles = window.titles.size();
+    PlayLevel(5, PlayerType::Human, PlayerType::AiEasy);
+    workers.mode = Mode::Held;
+    PlayMove(FirstMove(Level(5), Side::PlayerOne));
+    Tick(); // Player 2 starts thinking
+    ASSERT_EQ(workers.started, 1);
+    const Board before = view.Shown();
 
     for (const Case& c : cases) {
         SavedGameRecord record = Record();
         c.change(record);
-        window.messages.clear();
+        view.ClearRecords();
         Load(record);
-        ASSERT_EQ(window.messages.size(), 1u) << c.what;
-        EXPECT_EQ(window.messages[0].text, c.message) << c.what;
-        EXPECT_EQ(window.messages[0].icon, MessageIcon::Exclamation) << c.what;
-        EXPECT_EQ(State().board, before) << c.what;
-        EXPECT_EQ(State().m_level, 5) << c.what;
-        EXPECT_EQ(State().m_computerState, Thinking) << c.what << ": still thinking";
+        ASSERT_EQ(view.messages.size(), 1u) << c.what;
+        EXPECT_EQ(view.messages[0].text, c.message) << c.what;
+        EXPECT_EQ(view.messages[0].icon, MessageIcon::Exclamation) << c.what;
+        EXPECT_EQ(view.events, (std::vector<std::string>{"open dialog", "message"})) << c.what;
     }
     // A file too short to hold a whole record.
     std::vector<std::uint8_t> shortFile(40, 0);
     shortFile[0] = 2;
     WriteBytes(folder.File("short.tvx"), shortFile);
-    window.pickedFiles.push_back(folder.File("short.tvx"));
-    game.OnCommand(CommandId::LoadGame);
-    EXPECT_EQ(window.messages.back().text, CorruptGameMessage);
+    view.pickedFiles.push_back(folder.File("short.tvx"));
+    Command(CommandId::LoadGame);
+    EXPECT_EQ(view.messages.back().text, CorruptGameMessage);
 
-    EXPECT_EQ(window.tileUpdates, tileUpdates);
-    EXPECT_EQ(window.titles.size(), titles);
-    EXPECT_EQ(State().m_playerTwoType, PlayerType::AiEasy);
+    // Player 2 thought on all along, and its move is played without a second search.
+    workers.Join();
+    Tick();
+    EXPECT_EQ(workers.started, 1);
+    EXPECT_EQ(view.Shown(), Moved(before, EngineMove(PlayerType::AiEasy, Side::PlayerTwo, before)));
+    EXPECT_TRUE(view.Checked(CommandId::PlayerTwoEasy));
 }
 
 TEST_F(SavedGames, LevelsUpToTwoHundredFiftyFiveLoad) {
     SavedGameRecord record = Record();
     record.level = 255;
     Load(record);
-    EXPECT_TRUE(window.messages.empty());
-    EXPECT_EQ(State().m_level, 255);
-    EXPECT_EQ(window.title, "Trevallion Level 255");
-    EXPECT_EQ(State().board, record.board);
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_EQ(view.title, "Trevallion Level 255");
+    EXPECT_EQ(view.Shown(), record.board);
 }
 
 TEST_F(SavedGames, TypesNoPlayerCommandNamesKeepThePlayersAsTheyWere) {
-    window.settings[std::string(PlayerTwoSetting)] = PlayerType::AiDifficult;
-    game.OnInitDialog();
+    StartWith({{"PlayerOne", 0}, {"PlayerTwo", 3}});
     SavedGameRecord record = Record();
     record.playerOneType = -1;
     record.playerTwoType = 7;
     Load(record);
-    EXPECT_TRUE(window.messages.empty());
-    EXPECT_EQ(State().m_playerOneType, PlayerType::Human);
-    EXPECT_EQ(State().m_playerTwoType, PlayerType::AiDifficult);
-    EXPECT_EQ(window.settings[std::string(PlayerTwoSetting)], PlayerType::AiDifficult);
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_TRUE(view.Checked(CommandId::PlayerOneHuman));
+    EXPECT_TRUE(view.Checked(CommandId::PlayerTwoDifficult));
+    EXPECT_EQ(settings.values["PlayerTwo"], 3);
 }
 
 TEST_F(SavedGames, PlayerTypesGoThroughThePlayerCommands) {
-    window.settings[std::string(PlayerTwoSetting)] = PlayerType::AiEasy;
-    game.OnInitDialog();
+    StartWith({{"PlayerOne", 0}, {"PlayerTwo", 1}});
     // Player 1 cannot become a computer player while Player 2 still is one.
     SavedGameRecord record = Record();
-    record.playerOneType = PlayerType::AiMedium;
-    record.playerTwoType = PlayerType::Human;
+    record.playerOneType = PlayerTypeNumber(PlayerType::AiMedium);
     Load(record);
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{std::string(PlayerTwoMustBeHuman)});
-    EXPECT_EQ(State().m_playerOneType, PlayerType::Human);
-    EXPECT_EQ(State().m_playerTwoType, PlayerType::Human);
-    EXPECT_EQ(window.settings[std::string(PlayerOneSetting)], PlayerType::Human);
-    EXPECT_EQ(window.settings[std::string(PlayerTwoSetting)], PlayerType::Human);
-    EXPECT_EQ(State().m_level, 30) << "the game loads all the same";
+    EXPECT_TRUE(view.Checked(CommandId::PlayerOneHuman));
+    EXPECT_TRUE(view.Checked(CommandId::PlayerTwoHuman));
+    EXPECT_EQ(settings.values["PlayerOne"], 0);
+    EXPECT_EQ(settings.values["PlayerTwo"], 0);
+    EXPECT_EQ(view.title, "Trevallion Level 30") << "the game loads all the same";
 
     // Now both sides are human, and the same file makes Player 1 the computer player.
-    window.messages.clear();
+    view.ClearRecords();
     Load(record);
-    EXPECT_TRUE(window.messages.empty());
-    EXPECT_EQ(State().m_playerOneType, PlayerType::AiMedium);
-    EXPECT_TRUE(window.Checked(CommandId::PlayerOneMedium));
-    EXPECT_EQ(window.settings[std::string(PlayerOneSetting)], PlayerType::AiMedium);
-    EXPECT_EQ(window.settings[std::string(PlayerTwoSetting)], PlayerType::Human);
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_TRUE(view.Checked(CommandId::PlayerOneMedium));
+    EXPECT_EQ(settings.values["PlayerOne"], 2);
+    EXPECT_EQ(settings.values["PlayerTwo"], 0);
 
     // Player 1 is applied first, so a file naming two computer players keeps only Player 1's.
-    record.playerTwoType = PlayerType::AiEasy;
+    record.playerTwoType = PlayerTypeNumber(PlayerType::AiEasy);
     Load(record);
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{std::string(PlayerOneMustBeHuman)});
-    EXPECT_EQ(State().m_playerOneType, PlayerType::AiMedium);
-    EXPECT_EQ(State().m_playerTwoType, PlayerType::Human);
+    EXPECT_TRUE(view.Checked(CommandId::PlayerOneMedium));
+    EXPECT_TRUE(view.Checked(CommandId::PlayerTwoHuman));
 }
 
+// Guards against the abandoned search's move reaching the loaded board: the loaded computer
+// player thinks afresh about the loaded position.
 TEST_F(SavedGames, LoadingStopsAThinkingComputerPlayerAndDropsItsMove) {
-    window.settings[std::string(PlayerOneSetting)] = PlayerType::AiDifficult;
-    window.settings[std::string(PlayerTwoSetting)] = PlayerType::Human;
-    game.OnInitDialog();
-    window.workers = testing::FakeWindow::Workers::Held;
-    PlayLevel(8);
-    ASSERT_EQ(State().m_computerState, Thinking);
-    window.onPump = [&] { window.ReleaseWorker(); };
-    window.titles.clear();
+    workers.mode = Mode::Held;
+    PlayLevel(8, PlayerType::AiDifficult, PlayerType::Human);
+    ASSERT_EQ(workers.started, 1);
 
     SavedGameRecord record = Record();
-    record.sideToMove = Side::PlayerOne;
+    record.sideToMove = record.cursorSide = 1;
+    record.playerOneType = PlayerTypeNumber(PlayerType::AiEasy);
     Load(record);
-    EXPECT_EQ(window.titles, (std::vector<std::string>{"Please Wait...", "Trevallion Level 30"}));
-    EXPECT_GT(window.pumps, 0);
-    EXPECT_EQ(State().m_computerState, Idle);
-    EXPECT_EQ(State().board, record.board) << "the abandoned move never reaches the board";
-    ExpectButtonsShowTheBoard();
-    EXPECT_EQ(State().m_sideToMove, Side::PlayerOne);
+    EXPECT_EQ(view.titles, (std::vector<std::string>{"Please Wait...", "Trevallion Level 30"}));
+    EXPECT_EQ(view.Shown(), record.board);
+
+    workers.mode = Mode::Inline;
+    Tick();
+    Tick();
+    EXPECT_EQ(workers.started, 2);
+    EXPECT_EQ(view.Shown(),
+              Moved(record.board, EngineMove(PlayerType::AiEasy, Side::PlayerOne, record.board)));
 }
 
 TEST_F(SavedGames, CancelledDialogsChangeNothing) {
     PlayLevel(6);
-    const Board before = State().board;
-    game.OnCommand(CommandId::SaveGame);
-    game.OnCommand(CommandId::LoadGame);
-    EXPECT_EQ(window.events, (std::vector<std::string>{"save dialog", "open dialog"}));
-    EXPECT_TRUE(window.messages.empty());
-    EXPECT_TRUE(folder.Names().empty());
-    EXPECT_EQ(State().board, before);
-    EXPECT_EQ(State().m_level, 6);
+    Command(CommandId::SaveGame);
+    Command(CommandId::LoadGame);
+    EXPECT_EQ(view.events, (std::vector<std::string>{"save dialog", "open dialog"}));
+    EXPECT_TRUE(saves.Names().empty());
+    EXPECT_EQ(view.Shown(), Level(6));
 }
 
 TEST_F(SavedGames, FileErrorsNameTheFileWithTheStopIcon) {
     PlayLevel(6);
-    const std::string missing = folder.File("missing/game.tvx");
+    const std::string missing = saves.File("missing/game.tvx");
     Save(missing);
-    window.pickedFiles.push_back(missing);
-    game.OnCommand(CommandId::LoadGame);
-    ASSERT_EQ(window.messages.size(), 2u);
-    for (const auto& message : window.messages) {
+    view.pickedFiles.push_back(missing);
+    Command(CommandId::LoadGame);
+    ASSERT_EQ(view.messages.size(), 2u);
+    for (const auto& message : view.messages) {
         EXPECT_EQ(message.text, missing + " was not found.");
         EXPECT_EQ(message.icon, MessageIcon::Stop);
     }
-    EXPECT_EQ(State().m_level, 6);
+    EXPECT_EQ(view.Shown(), Level(6));
 }
 
 // Lowers the largest file this process may write, so that a save runs out of room half-way.
@@ -326,22 +278,21 @@ class FileSizeLimit {
 
 TEST_F(SavedGames, SaveFailingHalfWayLeavesTheEarlierFileAsItWas) {
     PlayLevel(6);
-    const std::string path = folder.File("kept.tvx");
+    const std::string path = saves.File("kept.tvx");
     Save(path);
     const std::vector<std::uint8_t> earlier = ReadBytes(path);
     ASSERT_EQ(earlier.size(), RecordSize);
 
-    game.LoadLevel(7);
-    game.OnTimer();
+    PlayMove(FirstMove(Level(6), Side::PlayerOne));
     {
         const FileSizeLimit limit(100);
         Save(path);
     }
-    ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages[0].text, "Disk full while accessing " + path + ".");
-    EXPECT_EQ(window.messages[0].icon, MessageIcon::Stop);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].text, "Disk full while accessing " + path + ".");
+    EXPECT_EQ(view.messages[0].icon, MessageIcon::Stop);
     EXPECT_EQ(ReadBytes(path), earlier);
-    EXPECT_EQ(folder.Names(), std::vector<std::string>{"kept.tvx"});
+    EXPECT_EQ(saves.Names(), std::vector<std::string>{"kept.tvx"});
 }
 
 } // namespace
