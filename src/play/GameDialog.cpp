@@ -84,7 +84,7 @@ void GameDialog::StartUp() {
     // Anything stored but 0 means sound on, and is stored back as 1.
     SwitchSound(m_settings.ReadSetting(SoundSetting).value_or(1) != 0);
     ApplyStoredPlayers();
-    SwitchShowMoves(m_settings.ReadSetting(ShowMovesSetting).value_or(0) != 0);
+    SwitchShowMoves(m_settings.ReadSetting(ShowMovesSetting).value_or(0) != 0, false);
     PlayEffect(Effect::Startup);
     s.m_initialising = false;
 }
@@ -160,7 +160,7 @@ void GameDialog::RunCommand(CommandId command) {
         OnSaveGame();
         return;
     case CommandId::ShowMoves:
-        SwitchShowMoves(!m_showMoves);
+        SwitchShowMoves(!m_showMoves, true);
         return;
     case CommandId::UndoMove:
         UndoMove();

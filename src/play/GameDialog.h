@@ -121,7 +121,7 @@ class GameDialog {
 
     // The play aids: the marks of Show Moves, taking moves back and playing them again, the
     // hint, and any level by number.
-    void SwitchShowMoves(bool on);
+    void SwitchShowMoves(bool on, bool store);
     void UndoMove();
     void RedoMove();
     // After Undo or Redo: the turn of `side`, reopened if the level had been decided.

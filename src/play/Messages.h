@@ -38,7 +38,10 @@ inline constexpr std::string_view CreditsMessage =
 
 // "Trevallion Level 7" for level 7.
 inline std::string LevelTitle(int level) {
-    return std::string(ProgramName) + " Level " + std::to_string(level);
+    std::string title(ProgramName);
+    title += " Level ";
+    title += std::to_string(level);
+    return title;
 }
 
 } // namespace trevallion

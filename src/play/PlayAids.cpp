@@ -8,10 +8,14 @@
 
 namespace trevallion {
 
-void GameDialog::SwitchShowMoves(bool on) {
+// Start-up applies the stored choice without storing it again: a player who never used the
+// item finds no setting for it.
+void GameDialog::SwitchShowMoves(bool on, bool store) {
     m_showMoves = on;
     m_view.CheckMenuItem(CommandId::ShowMoves, on);
-    m_settings.WriteSetting(ShowMovesSetting, on ? 1 : 0);
+    if (store) {
+        m_settings.WriteSetting(ShowMovesSetting, on ? 1 : 0);
+    }
 }
 
 bool GameDialog::AnyHumanPlayer() const {
