@@ -8,7 +8,10 @@ using namespace trevallion;
 namespace {
 
 QImage CursorImage(int side, qreal ratio) {
-    return SideCursor(side, ratio).pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+    return SideCursor(static_cast<CursorSide>(side), ratio)
+        .pixmap()
+        .toImage()
+        .convertToFormat(QImage::Format_ARGB32);
 }
 
 // Opaque pixels inside the given rectangle of device-independent pixels.
@@ -41,7 +44,7 @@ class CursorsTest : public QObject {
     void whiteArrowWithBlackOutline() {
         QFETCH(int, side);
         QFETCH(qreal, ratio);
-        const QCursor cursor = SideCursor(side, ratio);
+        const QCursor cursor = SideCursor(static_cast<CursorSide>(side), ratio);
         QCOMPARE(cursor.hotSpot(), QPoint(0, 0));
         QCOMPARE(cursor.pixmap().deviceIndependentSize().toSize(), QSize(32, 32));
         const QImage image = CursorImage(side, ratio);
@@ -65,10 +68,7 @@ class CursorsTest : public QObject {
         QCOMPARE(OpaqueIn(image, ratio, markCorner) > 0, side != 0);
     }
 
-    void marksTellTheSidesApart() {
-        QVERIFY(CursorImage(1, 1.0) != CursorImage(2, 1.0));
-        QCOMPARE(CursorImage(7, 1.0), CursorImage(0, 1.0));
-    }
+    void marksTellTheSidesApart() { QVERIFY(CursorImage(1, 1.0) != CursorImage(2, 1.0)); }
 };
 
 QTEST_MAIN(CursorsTest)

@@ -1,4 +1,5 @@
-#include "shell/MainWindow.h"
+#include "WindowHarness.h"
+#include "levels/LevelLayouts.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -7,9 +8,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSettings>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -17,6 +16,7 @@
 #include <memory>
 
 using namespace trevallion;
+using trevallion::testing::CellsNotShowing;
 
 // The window's own modal boxes and windows, each closed by the test as soon as it opens: what
 // they show, and that closing them returns control to the game.
@@ -24,7 +24,6 @@ class RealDialogsTest : public QObject {
     Q_OBJECT
 
   private:
-    QTemporaryDir m_dir;
     std::unique_ptr<MainWindow> m_window;
     QTimer m_poll;
     // The title, and for a message box the text, of each modal window closed so far.
@@ -53,8 +52,7 @@ class RealDialogsTest : public QObject {
 
   private slots:
     void init() {
-        m_window = std::make_unique<MainWindow>(std::make_unique<QSettings>(
-            m_dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat));
+        m_window = std::make_unique<MainWindow>(std::make_unique<SettingsFile>(nullptr));
         m_window->show();
     }
 
@@ -78,7 +76,7 @@ class RealDialogsTest : public QObject {
 
     void winnerBoxCloses() {
         CloseModalsAsTheyOpen(Accept);
-        m_window->ShowWinnerBox(2);
+        m_window->ShowWinnerBox(Side::PlayerTwo);
         QCOMPARE(m_seen, QStringList{QStringLiteral("Level Complete")});
     }
 
@@ -141,23 +139,24 @@ class RealDialogsTest : public QObject {
             QMetaObject::invokeMethod(static_cast<QDialog*>(dialog), &QDialog::accept,
                                       Qt::QueuedConnection);
         });
-        GameDialog& game = m_window->Controller();
-        game.LoadLevel(12);
-        game.OnTimer();
-        const Board level12 = game.State().board;
+        const auto choose = [this](CommandId command) {
+            m_window->CommandAction(command)->trigger();
+        };
+        choose(CommandId::Level10);
+        m_window->Controller().OnTimer(); // a game is under way from its first tick
         const QString saved = folder.filePath(QStringLiteral("kept.tvx"));
 
-        game.OnCommand(CommandId::SaveGame);
+        choose(CommandId::SaveGame);
         QCOMPARE(QFileInfo(saved).size(), 348);
-        game.OnCommand(CommandId::SaveGame);
+        choose(CommandId::SaveGame);
         QVERIFY(m_seen.contains(
             QStringLiteral("kept.tvx already exists.\nDo you want to replace it?")));
 
-        game.LoadLevel(3);
-        game.OnCommand(CommandId::LoadGame);
+        choose(CommandId::Level1);
+        choose(CommandId::LoadGame);
         QCOMPARE(dialogs, (QStringList{"save", "save", "open"}));
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Trevallion Level 12"));
-        QVERIFY(game.State().board == level12);
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Trevallion Level 10"));
+        QCOMPARE(CellsNotShowing(*m_window, LayoutToBoard(LevelLayout(10))), QStringList());
     }
 };
 

@@ -1,4 +1,5 @@
 #include "WindowHarness.h"
+#include "levels/LevelLayouts.h"
 
 using namespace trevallion;
 using namespace trevallion::testing;
@@ -16,7 +17,6 @@ class StartupTest : public QObject {
     void firstRun() {
         h.Open({});
         QCOMPARE(h.window->windowTitle(), QStringLiteral("Trevallion"));
-        QCOMPARE(h.State().m_level, 0);
         QCOMPARE(h.Checked(QStringLiteral("Options")), QStringList{QStringLiteral("Sound ON")});
         QCOMPARE(h.Checked(QStringLiteral("Player 1")), QStringList{QStringLiteral("Human")});
         QCOMPARE(h.Checked(QStringLiteral("Player 2")), QStringList{QStringLiteral("AI Medium")});
@@ -43,19 +43,49 @@ class StartupTest : public QObject {
         QVERIFY(h.window->sounds.empty());
     }
 
-    void outOfRangeValuesAreCorrected() {
-        h.Open(
-            {{QStringLiteral("PlayerTwo"), 9}, {QStringLiteral("SoundFlag"), QStringLiteral("x")}});
-        QCOMPARE(h.Checked(QStringLiteral("Player 2")), QStringList{QStringLiteral("AI Medium")});
-        QCOMPARE(h.Stored(QStringLiteral("PlayerTwo")).toInt(), 2);
-        QCOMPARE(h.Stored(QStringLiteral("SoundFlag")).toInt(), 1);
+    // A stored value the game cannot take gives the default, which is stored in its place. A
+    // number past the 32-bit range is refused, not wrapped round: 4294967298 would be AI Medium,
+    // 4294967296 sound off.
+    void unusableValuesGiveTheDefaults_data() {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("checked");
+        QTest::addColumn<int>("storedBack");
+        const QString one = QStringLiteral("PlayerOne");
+        const QString sound = QStringLiteral("SoundFlag");
+        const QString human = QStringLiteral("Human");
+        const QString soundOn = QStringLiteral("Sound ON");
+        QTest::newRow("player 2 out of range")
+            << QStringLiteral("PlayerTwo") << QStringLiteral("9") << QStringLiteral("Player 2")
+            << QStringLiteral("AI Medium") << 2;
+        QTest::newRow("player 1 a word")
+            << one << QStringLiteral("three") << QStringLiteral("Player 1") << human << 0;
+        QTest::newRow("player 1 past 32 bits")
+            << one << QStringLiteral("4294967298") << QStringLiteral("Player 1") << human << 0;
+        QTest::newRow("sound a word")
+            << sound << QStringLiteral("x") << QStringLiteral("Options") << soundOn << 1;
+        QTest::newRow("sound past 32 bits")
+            << sound << QStringLiteral("4294967296") << QStringLiteral("Options") << soundOn << 1;
     }
 
-    // With sound off no effect plays and no rotation moves, whatever happens.
+    void unusableValuesGiveTheDefaults() {
+        QFETCH(QString, setting);
+        QFETCH(QString, stored);
+        QFETCH(QString, menu);
+        QFETCH(QString, checked);
+        QFETCH(int, storedBack);
+        h.Open({{setting, stored}});
+        QCOMPARE(h.Checked(menu), QStringList{checked});
+        QCOMPARE(h.Stored(setting).toString(), QString::number(storedBack));
+    }
+
+    // With sound off no effect plays, whatever happens.
     void soundOffPlaysNothing() {
         h.Open({{QStringLiteral("SoundFlag"), 0}, {QStringLiteral("PlayerTwo"), 0}});
-        h.Choose(QStringLiteral("Level 1"));
-        h.State().board.At(3, 1) = 10; // a Player 1 bar under Player 2's king
+        Board kingInReach = LayoutToBoard(LevelLayout(1));
+        kingInReach.At(3, 1) = 10; // a Player 1 bar under Player 2's king
+        h.Load({SaveFormatVersion, 1, 0, 0, 1, 1, kingInReach});
         h.Click(3, 1);
         h.Click(3, 0);
         h.Choose(QStringLiteral("Life Doodle"));
@@ -63,10 +93,8 @@ class StartupTest : public QObject {
         h.Click(0, 0); // a cell brought to life: the capture effect
         h.Choose(QStringLiteral("Instructions"), QStringLiteral("Help"));
         h.Choose(QStringLiteral("About Trevallion"), QStringLiteral("Help"));
-        QCOMPARE(h.window->winners, std::vector<int>{Side::PlayerOne});
+        QCOMPARE(h.window->winners, std::vector<Side>{Side::PlayerOne});
         QVERIFY(h.window->sounds.empty());
-        const SoundChooser& sounds = h.window->Controller().Sounds();
-        QCOMPARE(sounds.ambientTurn + sounds.winTurn + sounds.loseTurn + sounds.captureTurn, 0);
 
         h.Choose(QStringLiteral("Sound ON"), QStringLiteral("Options"));
         QCOMPARE(h.Checked(QStringLiteral("Options")), QStringList{QStringLiteral("Sound ON")});

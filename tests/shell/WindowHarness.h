@@ -1,6 +1,9 @@
 #pragma once
 
+#include "savegame/SavedGameRecord.h"
+#include "shell/Cursors.h"
 #include "shell/MainWindow.h"
+#include "shell/SettingsFile.h"
 #include "shell/TileArt.h"
 
 #include <QAbstractButton>
@@ -13,47 +16,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace trevallion::testing {
-
-// The real window with its modal boxes and windows replaced by records, so that no test ever
-// waits on one. Sounds are recorded and still go to the real output.
-class RecordingWindow : public MainWindow {
-  public:
-    explicit RecordingWindow(std::unique_ptr<QSettings> settings)
-        : MainWindow(std::move(settings)) {}
-
-    MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons, MessageIcon) override {
-        messages.emplace_back(text);
-        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
-    }
-    void ShowWinnerBox(int side) override { winners.push_back(side); }
-    void PlaySoundFile(std::string_view file) override {
-        sounds.emplace_back(file);
-        MainWindow::PlaySoundFile(file);
-    }
-    void StopSound() override {
-        ++soundStops;
-        MainWindow::StopSound();
-    }
-    void ShowInstructions() override { ++instructionsShown; }
-    void ShowAbout() override { ++aboutShown; }
-    std::optional<std::string> PickGameFile(GameFileDialog) override {
-        ++fileDialogsShown;
-        return std::nullopt;
-    }
-
-    std::vector<std::string> messages;
-    std::vector<int> winners;
-    std::vector<std::string> sounds;
-    int soundStops = 0;
-    int instructionsShown = 0;
-    int aboutShown = 0;
-    int fileDialogsShown = 0;
-};
 
 inline QImage ComparableImage(const QPixmap& pixmap) {
     return pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
@@ -66,6 +34,66 @@ inline QImage IconImage(const QAbstractButton* button) {
 inline QImage TileImage(CellCode code) {
     return ComparableImage(DrawTile(code, qApp->devicePixelRatio()));
 }
+
+inline QImage CursorImage(const QCursor& cursor) {
+    return ComparableImage(cursor.pixmap());
+}
+
+inline QImage SideCursorImage(CursorSide side) {
+    return CursorImage(SideCursor(side, qApp->devicePixelRatio()));
+}
+
+// The cells whose buttons do not show the tile of `board`'s code there; empty when all do.
+inline QStringList CellsNotShowing(const MainWindow& window, const Board& board) {
+    QStringList wrong;
+    for (int x = 0; x < BoardSize; ++x) {
+        for (int y = 0; y < BoardSize; ++y) {
+            if (IconImage(window.CellButton(x, y)) != TileImage(board.At(x, y))) {
+                wrong << QStringLiteral("cell (%1, %2)").arg(x).arg(y);
+            }
+        }
+    }
+    return wrong;
+}
+
+// The real window with its modal boxes and windows replaced by records, so that no test ever
+// waits on one. Sounds are recorded and still go to the real output.
+class RecordingWindow : public MainWindow {
+  public:
+    explicit RecordingWindow(std::unique_ptr<QSettings> settings)
+        : MainWindow(std::make_unique<SettingsFile>(std::move(settings))) {}
+
+    MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons, MessageIcon) override {
+        messages.emplace_back(text);
+        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    }
+    void ShowWinnerBox(Side winner) override {
+        winners.push_back(winner);
+        cursorsAtWinnerBox.push_back(CursorImage(cursor()));
+    }
+    void PlaySoundFile(std::string_view file) override {
+        sounds.emplace_back(file);
+        MainWindow::PlaySoundFile(file);
+    }
+    void ShowInstructions() override {}
+    void ShowAbout() override {}
+    std::optional<std::string> PickGameFile(GameFileDialog) override {
+        if (pickedFiles.empty()) {
+            return std::nullopt;
+        }
+        std::string picked = pickedFiles.front();
+        pickedFiles.pop_front();
+        return picked;
+    }
+
+    std::vector<std::string> messages;
+    std::vector<Side> winners;
+    // The window's cursor at the moment each winner box opened.
+    std::vector<QImage> cursorsAtWinnerBox;
+    std::vector<std::string> sounds;
+    // What the next file dialogs return, in order; a cancelled dialog when empty.
+    std::deque<std::string> pickedFiles;
+};
 
 inline QMenu* Menu(const QMainWindow& window, const QString& title) {
     for (QAction* action : window.menuBar()->actions()) {
@@ -95,7 +123,7 @@ class WindowHarness {
     // Opens a window on the given stored settings (group "Trevallion"), replacing any earlier.
     void Open(const QList<std::pair<QString, QVariant>>& stored) {
         window.reset();
-        QFile::remove(SettingsFile());
+        QFile::remove(SettingsPath());
         {
             const std::unique_ptr<QSettings> settings = Settings();
             for (const auto& [name, value] : stored) {
@@ -130,6 +158,18 @@ class WindowHarness {
         action->trigger();
     }
 
+    // Loads `record` through Load Game, as if picked in the open dialog.
+    void Load(const SavedGameRecord& record) {
+        const QString path = m_dir.filePath(QStringLiteral("game.tvx"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        const RecordBytes bytes = EncodeRecord(record);
+        file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+        file.close();
+        window->pickedFiles.push_back(path.toStdString());
+        Choose(QStringLiteral("Load Game"));
+    }
+
     void Click(int x, int y) {
         QAbstractButton* button =
             window->findChild<QAbstractButton*>(QStringLiteral("cell_%1_%2").arg(x).arg(y));
@@ -137,14 +177,16 @@ class WindowHarness {
         QTest::mouseClick(button, Qt::LeftButton);
     }
 
-    GameState& State() { return window->Controller().State(); }
+    bool ShowsCursor(CursorSide side) const {
+        return CursorImage(window->cursor()) == SideCursorImage(side);
+    }
 
     std::unique_ptr<RecordingWindow> window;
 
   private:
-    QString SettingsFile() const { return m_dir.filePath(QStringLiteral("settings.ini")); }
+    QString SettingsPath() const { return m_dir.filePath(QStringLiteral("settings.ini")); }
     std::unique_ptr<QSettings> Settings() const {
-        return std::make_unique<QSettings>(SettingsFile(), QSettings::IniFormat);
+        return std::make_unique<QSettings>(SettingsPath(), QSettings::IniFormat);
     }
 
     QTemporaryDir m_dir;

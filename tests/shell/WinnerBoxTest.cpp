@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 
+using trevallion::Side;
 using trevallion::WinnerBox;
 
 class WinnerBoxTest : public QObject {
@@ -20,7 +21,7 @@ class WinnerBoxTest : public QObject {
     void namesTheWinner() {
         QFETCH(int, side);
         QFETCH(QString, text);
-        WinnerBox box(side);
+        WinnerBox box(trevallion::SideFromNumber(side).value());
         QCOMPARE(box.windowTitle(), QStringLiteral("Level Complete"));
         QVERIFY(box.isModal());
         const QList<QLabel*> labels = box.findChildren<QLabel*>();
@@ -29,7 +30,7 @@ class WinnerBoxTest : public QObject {
     }
 
     void okAcceptsTheBox() {
-        WinnerBox box(1);
+        WinnerBox box(Side::PlayerOne);
         const QList<QPushButton*> buttons = box.findChildren<QPushButton*>();
         QCOMPARE(buttons.size(), 1);
         QCOMPARE(buttons.front()->text(), QStringLiteral("OK"));
