@@ -259,7 +259,8 @@ class Session {
     FakeView view;
     testing::FakeSettings settings;
     testing::FakeRunner workers; // Inline: a computer player's move is ready on the next tick
-    GameDialog game{view, settings, workers};
+    testing::FakeRunner hintWorkers;
+    GameDialog game{view, settings, workers, hintWorkers};
 
   private:
     void Play(int action) {
