@@ -1,62 +1,17 @@
 #include "shell/SoundPlayer.h"
 
+#include "sound/WaveFile.h"
+
 #include <QApplication>
 #include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
-#include <QtEndian>
 
 namespace trevallion {
-namespace {
-
-// Whether the file is laid out as a WAVE file that holds samples: "RIFF", "WAVE", a format
-// chunk for integer or float samples, then a data chunk. Qt reports a file it cannot decode
-// only after loading it, and only when there is an output to load it for; this check answers
-// at once and everywhere for anything that is plainly not a sound.
-bool LooksLikeWave(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    const QByteArray riff = file.read(12);
-    if (riff.size() < 12 || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE") {
-        return false;
-    }
-    bool haveFormat = false;
-    for (int chunk = 0; chunk < 32; ++chunk) { // a damaged file cannot keep us reading
-        const QByteArray header = file.read(8);
-        if (header.size() < 8) {
-            return false;
-        }
-        const QByteArray tag = header.left(4);
-        const qint64 size = qFromLittleEndian<quint32>(header.constData() + 4);
-        if (tag == "data") {
-            return haveFormat && size > 0;
-        }
-        qint64 skip = size + (size & 1); // chunks are padded to an even length
-        if (tag == "fmt ") {
-            const QByteArray format = file.read(16);
-            if (size < 16 || format.size() < 16) {
-                return false;
-            }
-            const quint16 code = qFromLittleEndian<quint16>(format.constData());
-            const quint16 channels = qFromLittleEndian<quint16>(format.constData() + 2);
-            const quint16 bits = qFromLittleEndian<quint16>(format.constData() + 14);
-            // PCM, float, or the extensible form that wraps either.
-            haveFormat = (code == 1 || code == 3 || code == 0xFFFE) && channels > 0 && bits > 0;
-            skip -= 16;
-        }
-        if (!file.seek(file.pos() + skip)) {
-            return false;
-        }
-    }
-    return false;
-}
-
-} // namespace
 
 SoundPlayer::SoundPlayer(Beep beep) : m_beep(std::move(beep)) {
     if (!m_beep) {
@@ -68,9 +23,9 @@ SoundPlayer::~SoundPlayer() = default;
 
 void SoundPlayer::Play(const QString& file) {
     Stop();
-    const QFileInfo info(file);
-    const QString path = info.absoluteFilePath();
-    if (!info.isFile() || !LooksLikeWave(path)) {
+    const QString path = QFileInfo(file).absoluteFilePath();
+    const std::optional<DecodedSound> sound = LoadWave(QFile::encodeName(path).toStdString());
+    if (!sound) {
         m_beep();
         return;
     }
@@ -79,53 +34,39 @@ void SoundPlayer::Play(const QString& file) {
     if (device.isNull()) {
         return; // nowhere to play it
     }
-    if (!m_effect || device.id() != m_deviceId) {
-        // A new output is a fresh start: what failed on the old one may play on this one.
-        m_effect = std::make_unique<QSoundEffect>(device);
-        m_deviceId = device.id();
-        m_unplayable.clear();
-        QObject::connect(m_effect.get(), &QSoundEffect::statusChanged,
-                         [this] { OnStatusChanged(); });
-    }
-    if (m_unplayable.contains(path)) {
-        m_beep();
-        return;
-    }
+    QAudioFormat format;
+    format.setSampleFormat(QAudioFormat::Float);
+    format.setChannelCount(sound->channels);
+    format.setSampleRate(sound->sampleRate);
+    PrepareSink(device, format);
 
-    // Loading happens on Qt's own thread; the outcome comes back through statusChanged. A
-    // file already loaded (the same sound again) is ready at once and simply starts over.
-    m_awaitingLoad = true;
-    m_effect->setSource(QUrl::fromLocalFile(path));
-    if (m_effect->status() == QSoundEffect::Ready) {
-        m_awaitingLoad = false;
-    }
-    m_effect->play();
+    m_samples->setData(reinterpret_cast<const char*>(sound->samples.data()),
+                       static_cast<qsizetype>(sound->samples.size() * sizeof(float)));
+    m_samples->open(QIODevice::ReadOnly);
+    // An output that refuses the stream (its server gone, say) leaves the game silent: the file
+    // itself was fine, so there is nothing to beep about.
+    m_sink->start(m_samples);
 }
 
 void SoundPlayer::Stop() {
-    m_awaitingLoad = false;
-    if (m_effect) {
-        m_effect->stop();
+    if (m_sink) {
+        m_sink->stop();
+        m_samples->close();
     }
 }
 
-void SoundPlayer::OnStatusChanged() {
-    switch (m_effect->status()) {
-    case QSoundEffect::Ready:
-        m_awaitingLoad = false;
-        break;
-    case QSoundEffect::Error:
-        // Qt keeps its failed loads and does not report them again for the same file, so the
-        // player remembers them itself to beep on every later try.
-        m_unplayable.insert(m_effect->source().toLocalFile());
-        if (m_awaitingLoad) {
-            m_awaitingLoad = false;
-            m_beep();
-        }
-        break;
-    default:
-        break;
+void SoundPlayer::PrepareSink(const QAudioDevice& device, const QAudioFormat& format) {
+    if (m_sink && m_deviceId == device.id() && m_sink->format() == format) {
+        return;
     }
+    if (m_sink) {
+        // Destroying an output runs pending events, which must not happen in the middle of a game
+        // command; from the event loop it is harmless.
+        m_sink.release()->deleteLater();
+    }
+    m_sink = std::make_unique<QAudioSink>(device, format);
+    m_samples = new QBuffer(m_sink.get());
+    m_deviceId = device.id();
 }
 
 } // namespace trevallion

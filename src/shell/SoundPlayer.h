@@ -1,23 +1,26 @@
 #pragma once
 
 #include <QByteArray>
-#include <QSet>
 #include <QString>
 
 #include <functional>
 #include <memory>
 
-class QSoundEffect;
+class QAudioDevice;
+class QAudioFormat;
+class QAudioSink;
+class QBuffer;
 
 namespace trevallion {
 
 // The window's sound output: plays one WAVE file at a time in the background. A new sound cuts
 // off the one still playing, so the newest event is the one heard. A file that is missing or
-// cannot be played gives the platform's alert beep instead, once.
+// cannot be played gives the platform's alert beep instead, once per try.
 //
-// With no audio output (a machine without a sound server, such as a build server) a playable
-// file is silently skipped: Qt is not even asked, because it would warn on every load. Missing
-// and malformed files still beep, as they are checked before any output is needed.
+// Each file is read and decoded here, whole, before any audio output sees it: a damaged file is
+// refused at once, and the output only ever plays samples already in memory, so no file can
+// make it wait. With no audio output (a machine without a sound server, such as a build server)
+// a playable file is silently skipped; missing and damaged files still beep.
 class SoundPlayer {
   public:
     using Beep = std::function<void()>;
@@ -35,14 +38,13 @@ class SoundPlayer {
     void Stop();
 
   private:
-    void OnStatusChanged();
+    // Makes m_sink an output of `format` on `device`, keeping the one there when it is already.
+    void PrepareSink(const QAudioDevice& device, const QAudioFormat& format);
 
     Beep m_beep;
-    QSet<QString> m_unplayable;  // absolute paths Qt has failed to load on the current output
-    QByteArray m_deviceId;       // the output m_effect plays on
-    bool m_awaitingLoad = false; // whether the file last started may still turn out unplayable
-    std::unique_ptr<QSoundEffect> m_effect; // last, so it goes first and never signals into a
-                                            // half-destroyed player
+    QByteArray m_deviceId;              // the output m_sink plays on
+    std::unique_ptr<QAudioSink> m_sink; // the parent of m_samples
+    QBuffer* m_samples = nullptr;       // what m_sink plays
 };
 
 } // namespace trevallion
