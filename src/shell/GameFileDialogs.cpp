@@ -1,17 +1,27 @@
 #include "shell/GameFileDialogs.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QSettings>
 
 namespace trevallion {
+namespace {
 
-void SetUpGameFileDialog(QFileDialog& dialog, GameFileDialog kind) {
+// A folder's path, unlike the game's own settings, is text; it has a key of its own.
+const QString GameFolderSetting = QStringLiteral("GameFolder");
+
+} // namespace
+
+void SetUpGameFileDialog(QFileDialog& dialog, GameFileDialog kind, const QString& folder) {
     const bool saving = kind == GameFileDialog::Save;
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(QStringLiteral("Trevallion Game Files (*.tvx)"));
     dialog.setDefaultSuffix(QStringLiteral("tvx"));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    dialog.setDirectory(folder);
     dialog.selectFile(QStringLiteral("*.tvx"));
 }
 
@@ -21,6 +31,19 @@ std::optional<std::string> ChosenGameFile(const QFileDialog& dialog) {
         return std::nullopt;
     }
     return QFile::encodeName(files.first()).toStdString();
+}
+
+QString GameFolderToOpen(const QSettings& settings) {
+    const QString remembered = settings.value(GameFolderSetting).toString();
+    if (QDir::isAbsolutePath(remembered) && QFileInfo(remembered).isDir()) {
+        return remembered;
+    }
+    return QDir::homePath();
+}
+
+void RememberGameFolder(QSettings& settings, const std::string& file) {
+    const QFileInfo chosen(QFile::decodeName(QByteArray::fromStdString(file)));
+    settings.setValue(GameFolderSetting, chosen.absolutePath());
 }
 
 } // namespace trevallion
