@@ -2,7 +2,8 @@
 # Installs the Debian packages the build needs, when any is missing. Run as root.
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev qt6-multimedia-dev qt6-svg-dev "$@")
+packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev qt6-multimedia-dev qt6-svg-dev
+    "$@")
 
 missing=()
 for package in "${packages[@]}"; do
