@@ -18,7 +18,7 @@ enum Effect : std::int32_t {
 
 // Chooses the file of an effect. Repeated events rotate through their variants so that they do
 // not always sound the same; for captures the order of rotation depends on the level. Files
-// are named relative to the current directory.
+// are named relative to the game's data folder.
 class SoundChooser {
   public:
     // Advances the effect's counter and returns its file, or an empty view for an index

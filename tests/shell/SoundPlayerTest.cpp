@@ -18,7 +18,7 @@ class SoundPlayerTest : public QObject {
 
   private slots:
     void initTestCase() {
-        // The game names its sounds relative to its current directory, the top of the build tree.
+        // The sounds are named as the game names them, here relative to the top of the build tree.
         QVERIFY(QDir::setCurrent(QStringLiteral(TREVALLION_GAME_DIR)));
         // Qt's audio back end may complain once, as it first looks for an output (without a
         // sound server it does). After that, playing must not add warnings of its own.
