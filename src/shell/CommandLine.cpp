@@ -9,7 +9,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 
-#include <cstdio>
+#include <cstdint>
 
 namespace trevallion {
 namespace {
@@ -106,11 +106,10 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
 int AnswerRequest(const CommandLine& line) {
     switch (line.request) {
     case Request::Help:
-        std::fputs(HelpText, stdout);
+        QTextStream(stdout) << HelpText;
         return 0;
     case Request::Version:
-        std::printf("trevallion %.*s\n", static_cast<int>(ProgramVersion.size()),
-                    ProgramVersion.data());
+        QTextStream(stdout) << "trevallion " << ToQString(ProgramVersion) << '\n';
         return 0;
     case Request::CheckData:
         return CheckData();
