@@ -2,7 +2,9 @@
 # Installs the Debian packages the build needs, when any is missing. Run as root.
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev qt6-multimedia-dev "$@")
+# dpkg-dev and file: cpack -G DEB computes the package's dependencies with them.
+packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev qt6-multimedia-dev qt6-svg-dev
+    dpkg-dev file "$@")
 
 missing=()
 for package in "${packages[@]}"; do

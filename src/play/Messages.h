@@ -25,6 +25,8 @@ inline constexpr std::string_view SaveRefusedMessage = "You must start a game\nb
 inline constexpr std::string_view OtherVersionMessage =
     "This saved game was\ncreated with a different\nversion of Trevallion.";
 inline constexpr std::string_view CorruptGameMessage = "This saved game file\nis corrupt.";
+// The manual's full path cannot be formed: the game found no data folder.
+inline constexpr std::string_view CannotOpenManualMessage = "Cannot open instructions file.";
 
 inline constexpr std::string_view PastLastLevelMessage =
     "Congratulations! You've made\nit past Level 50.  Thank you\nfor playing Trevallion."

@@ -4,6 +4,7 @@
 #include "shell/AboutPicture.h"
 #include "shell/ProgramIcon.h"
 #include "shell/QtText.h"
+#include "version/Version.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -40,7 +41,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     // The name and version stand to the right of the icon, the release date under both.
     auto* nameAndVersion = new QVBoxLayout;
     nameAndVersion->addWidget(CentredText(ToQString(ProgramName), this));
-    nameAndVersion->addWidget(CentredText(QStringLiteral("Version 2.0"), this));
+    nameAndVersion->addWidget(
+        CentredText(QStringLiteral("Version ") + ToQString(ProgramVersion), this));
     auto* iconRow = new QHBoxLayout;
     iconRow->addWidget(icon, 0, Qt::AlignTop);
     iconRow->addLayout(nameAndVersion);

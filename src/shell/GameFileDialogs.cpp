@@ -1,17 +1,26 @@
 #include "shell/GameFileDialogs.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace trevallion {
+namespace {
 
-void SetUpGameFileDialog(QFileDialog& dialog, GameFileDialog kind) {
+// A folder's path, unlike the game's own settings, is text; it has a key of its own.
+constexpr std::string_view GameFolderSetting = "GameFolder";
+
+} // namespace
+
+void SetUpGameFileDialog(QFileDialog& dialog, GameFileDialog kind, const QString& folder) {
     const bool saving = kind == GameFileDialog::Save;
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(QStringLiteral("Trevallion Game Files (*.tvx)"));
     dialog.setDefaultSuffix(QStringLiteral("tvx"));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    dialog.setDirectory(folder);
     dialog.selectFile(QStringLiteral("*.tvx"));
 }
 
@@ -21,6 +30,19 @@ std::optional<std::string> ChosenGameFile(const QFileDialog& dialog) {
         return std::nullopt;
     }
     return QFile::encodeName(files.first()).toStdString();
+}
+
+QString GameFolderToOpen(const SettingsFile& settings) {
+    const QString remembered = settings.ReadText(GameFolderSetting);
+    if (QDir::isAbsolutePath(remembered) && QFileInfo(remembered).isDir()) {
+        return remembered;
+    }
+    return QDir::homePath();
+}
+
+void RememberGameFolder(SettingsFile& settings, const std::string& file) {
+    const QFileInfo chosen(QFile::decodeName(QByteArray::fromStdString(file)));
+    settings.WriteText(GameFolderSetting, chosen.absolutePath());
 }
 
 } // namespace trevallion

@@ -6,6 +6,7 @@
 #include "play/SettingNames.h"
 #include "shell/AboutDialog.h"
 #include "shell/Cursors.h"
+#include "shell/DataFolder.h"
 #include "shell/GameFileDialogs.h"
 #include "shell/ProgramIcon.h"
 #include "shell/QtText.h"
@@ -41,7 +42,7 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 
 } // namespace
 
-MainWindow::MainWindow(std::unique_ptr<SettingsStore> settings, QWidget* parent)
+MainWindow::MainWindow(std::unique_ptr<SettingsFile> settings, QWidget* parent)
     : QMainWindow(parent), m_settings(std::move(settings)), m_tiles(qApp->devicePixelRatio()),
       m_controller(*this, *m_settings, m_workers, m_hintWorkers) {
     m_settings->WriteSetting(VersionSetting, SettingsVersion);
@@ -214,19 +215,21 @@ void MainWindow::ShowWinnerBox(Side winner) {
 }
 
 void MainWindow::PlaySoundFile(std::string_view file) {
-    m_sound.Play(ToQString(file));
+    m_sound.Play(DataFilePath(ToQString(file)));
 }
 
 void MainWindow::StopSound() {
     m_sound.Stop();
 }
 
-// The manual is read afresh from the current directory each time. When it cannot be read, the
-// reason is shown and the window opens empty.
+// The manual is read afresh from the data folder each time. When it cannot be read, the reason
+// is shown and the window opens empty.
 void MainWindow::ShowInstructions() {
     InstructionsDialog window(this);
-    const QString error = window.Load(QStringLiteral("Instructions.rtf"));
-    if (!error.isEmpty()) {
+    const QString manual = DataFilePath(QStringLiteral("Instructions.rtf"));
+    if (manual.isEmpty()) {
+        ShowMessage(CannotOpenManualMessage, MessageButtons::Ok, MessageIcon::Exclamation);
+    } else if (const QString error = window.Load(manual); !error.isEmpty()) {
         ShowMessage(error.toStdString(), MessageButtons::Ok, MessageIcon::Stop);
     }
     window.exec();
@@ -273,11 +276,15 @@ std::optional<int> MainWindow::ChooseLevel(int /*level*/) {
 
 std::optional<std::string> MainWindow::PickGameFile(GameFileDialog dialog) {
     QFileDialog box(this);
-    SetUpGameFileDialog(box, dialog);
+    SetUpGameFileDialog(box, dialog, GameFolderToOpen(*m_settings));
     if (box.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return ChosenGameFile(box);
+    const std::optional<std::string> chosen = ChosenGameFile(box);
+    if (chosen) {
+        RememberGameFolder(*m_settings, *chosen);
+    }
+    return chosen;
 }
 
 } // namespace trevallion

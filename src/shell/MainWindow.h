@@ -2,9 +2,9 @@
 
 #include "play/GameDialog.h"
 #include "play/GameView.h"
-#include "play/SettingsStore.h"
 #include "play/WorkerRunner.h"
 #include "rules/Board.h"
+#include "shell/SettingsFile.h"
 #include "shell/SoundPlayer.h"
 #include "shell/TileSet.h"
 
@@ -29,7 +29,7 @@ class MainWindow : public QMainWindow, public GameView {
 
   public:
     // `settings` keeps the program's settings from one run to the next.
-    explicit MainWindow(std::unique_ptr<SettingsStore> settings, QWidget* parent = nullptr);
+    explicit MainWindow(std::unique_ptr<SettingsFile> settings, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The game's start-up: applies the stored settings and starts the clock, whose first tick
@@ -72,7 +72,7 @@ class MainWindow : public QMainWindow, public GameView {
     // An arrow key on cell (x, y): the focus moves to a neighbouring cell.
     void StepFocus(int x, int y, int dx, int dy);
 
-    std::unique_ptr<SettingsStore> m_settings;
+    std::unique_ptr<SettingsFile> m_settings;
     TileSet m_tiles;
     std::array<QCursor, 3> m_cursors;
     // Indexed like the board: cell (x, y) is element x * 7 + y.

@@ -4,6 +4,8 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QPen>
 #include <QPixmap>
 
@@ -43,13 +45,19 @@ QColor FleckAt(int gx, int gy) {
 
 // The frame takes an eighth of the icon on each side. Its flecks are single pixels up to 48
 // pixels; from 64 on they grow with the icon, so the 64- and 128-pixel sizes show the 32-pixel
-// pattern, only bigger.
-void PaintFrame(QImage& image, int size, int frame) {
+// pattern, only bigger. At every size the frame is a whole number of flecks wide.
+void PaintFrame(QPainter& painter, int size, int frame) {
     const int grain = size >= 64 ? size / 32 : 1;
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            const bool inside = x >= frame && x < size - frame && y >= frame && y < size - frame;
-            image.setPixelColor(x, y, inside ? QColor(Qt::white) : FleckAt(x / grain, y / grain));
+    const QRect inside(frame, frame, size - 2 * frame, size - 2 * frame);
+    painter.fillRect(QRect(0, 0, size, size), FrameBlack);
+    painter.fillRect(inside, Qt::white);
+    for (int gy = 0; gy * grain < size; ++gy) {
+        for (int gx = 0; gx * grain < size; ++gx) {
+            const QRect fleck(gx * grain, gy * grain, grain, grain);
+            const QColor colour = FleckAt(gx, gy);
+            if (colour != FrameBlack && !inside.contains(fleck)) {
+                painter.fillRect(fleck, colour);
+            }
         }
     }
 }
@@ -57,32 +65,33 @@ void PaintFrame(QImage& image, int size, int frame) {
 // One layer of the piece, as the game's tiles draw theirs: flat-capped arms from the centre,
 // cut to the figure's square, with a round hub. `unit` is a sixteenth of the icon; the centre
 // lies on a pixel boundary and the arms are two units wide, so the upright arm covers whole
-// pixels at every size.
+// pixels at every size that is a multiple of 16. The outline is cut as a path rather than by
+// clipping, so that a vector drawing of it comes out the same.
 void PaintPieceLayer(QPainter& painter, qreal unit, qreal offset, const QColor& colour) {
     constexpr CellCode ThreeArmedPiece = 3; // arms up, down-left and down-right
     const std::uint8_t mask = StepMask(ThreeArmedPiece);
     const QPointF centre(8 * unit + offset, 8 * unit + offset);
-    painter.save();
-    painter.setClipRect(QRectF(3 * unit + offset, 3 * unit + offset, 10 * unit, 10 * unit));
-    painter.setPen(QPen(colour, 2 * unit, Qt::SolidLine, Qt::FlatCap));
+    QPainterPathStroker arm(QPen(colour, 2 * unit, Qt::SolidLine, Qt::FlatCap));
+    QPainterPath arms;
     for (int i = 0; i < DirectionCount; ++i) {
         if ((mask >> i) & 1) {
-            const QPointF reach(Directions[i].dx * 8 * unit, Directions[i].dy * 8 * unit);
-            painter.drawLine(centre, centre + reach);
+            QPainterPath line(centre);
+            line.lineTo(centre + QPointF(Directions[i].dx * 8 * unit, Directions[i].dy * 8 * unit));
+            arms = arms.united(arm.createStroke(line));
         }
     }
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour);
-    painter.drawEllipse(centre, unit, unit);
-    painter.restore();
+    QPainterPath square;
+    square.addRect(QRectF(3 * unit + offset, 3 * unit + offset, 10 * unit, 10 * unit));
+    QPainterPath hub;
+    hub.addEllipse(centre, unit, unit);
+    painter.fillPath(arms.intersected(square).united(hub), colour);
 }
 
-QPixmap DrawIcon(int size) {
-    QImage image(size, size, QImage::Format_ARGB32);
-    const int frame = size / 8;
-    PaintFrame(image, size, frame);
+} // namespace
 
-    QPainter painter(&image);
+void PaintProgramIcon(QPainter& painter, int size) {
+    PaintFrame(painter, size, size / 8);
+    painter.save();
     // At 16 pixels smoothing would only smear the slanted arms into pink; whole pixels read
     // better there.
     painter.setRenderHint(QPainter::Antialiasing, size > 16);
@@ -91,16 +100,20 @@ QPixmap DrawIcon(int size) {
     const qreal shadow = size >= 48 ? size / 32 : 1;
     PaintPieceLayer(painter, unit, shadow, PieceShadow);
     PaintPieceLayer(painter, unit, 0, PieceRed);
-    painter.end();
-    return QPixmap::fromImage(image);
+    painter.restore();
 }
 
-} // namespace
+QImage DrawProgramIcon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32);
+    QPainter painter(&image);
+    PaintProgramIcon(painter, size);
+    return image;
+}
 
 QIcon ProgramIcon() {
     QIcon icon;
     for (const int size : IconSizes) {
-        icon.addPixmap(DrawIcon(size));
+        icon.addPixmap(QPixmap::fromImage(DrawProgramIcon(size)));
     }
     return icon;
 }

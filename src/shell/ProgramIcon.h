@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
+
+class QPainter;
 
 namespace trevallion {
 
@@ -9,5 +12,11 @@ namespace trevallion {
 // and 128 pixels) is drawn for that size, so none is a blurred copy of another, and the flecks
 // are the same on every run.
 QIcon ProgramIcon();
+
+// The icon drawn for a square of `size` pixels.
+QImage DrawProgramIcon(int size);
+
+// Paints the icon of `size` pixels on whatever `painter` paints on, such as a vector drawing.
+void PaintProgramIcon(QPainter& painter, int size);
 
 } // namespace trevallion

@@ -43,12 +43,28 @@ void SettingsFile::WriteSetting(std::string_view name, std::int32_t value) {
     }
 }
 
+QString SettingsFile::ReadText(std::string_view name) const {
+    if (!m_settings) {
+        const auto found = m_memoryTexts.find(name);
+        return found == m_memoryTexts.end() ? QString() : found->second;
+    }
+    return m_settings->value(ToQString(name)).toString();
+}
+
+void SettingsFile::WriteText(std::string_view name, const QString& text) {
+    if (m_settings) {
+        m_settings->setValue(ToQString(name), text);
+    } else {
+        m_memoryTexts[std::string(name)] = text;
+    }
+}
+
 QString UserSettingsPath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/QMV/Trevallion.conf");
 }
 
-std::unique_ptr<SettingsStore> OpenUserSettings() {
+std::unique_ptr<SettingsFile> OpenUserSettings() {
     const QString path = UserSettingsPath();
     const QFileInfo info(path);
     // QFileInfo follows links: a link to a plain file is fine, a dangling one is a new file.

@@ -23,16 +23,21 @@ class SettingsFile final : public SettingsStore {
     std::optional<std::int32_t> ReadSetting(std::string_view name) override;
     void WriteSetting(std::string_view name, std::int32_t value) override;
 
+    // The window's own settings that are text, such as a folder; empty when missing.
+    QString ReadText(std::string_view name) const;
+    void WriteText(std::string_view name, const QString& text);
+
   private:
     std::unique_ptr<QSettings> m_settings;
     std::map<std::string, std::int32_t, std::less<>> m_memory;
+    std::map<std::string, QString, std::less<>> m_memoryTexts;
 };
 
 // The user's settings, ~/.config/QMV/Trevallion.conf (or under $XDG_CONFIG_HOME). A path that
 // exists but is not a plain file, once links are followed (a device, a pipe, a folder), is left
 // alone: reading a pipe would hang and writing would replace a device. The game then runs on its
 // defaults, keeps nothing, and says so once on standard error.
-std::unique_ptr<SettingsStore> OpenUserSettings();
+std::unique_ptr<SettingsFile> OpenUserSettings();
 
 // Where OpenUserSettings keeps the settings.
 QString UserSettingsPath();

@@ -22,7 +22,7 @@ inline constexpr Effect AllEffects[] = {Effect::Ambient,     Effect::Win,    Eff
 
 // Chooses the file of an effect. Repeated events rotate through their variants so that they do
 // not always sound the same; for captures the order of rotation depends on the level. Files
-// are named relative to the current directory.
+// are named relative to the game's data folder.
 class SoundChooser {
   public:
     // Advances the effect's counter, if it has one, and returns its file.

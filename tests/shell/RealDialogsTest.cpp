@@ -1,5 +1,6 @@
 #include "WindowHarness.h"
 #include "levels/LevelLayouts.h"
+#include "shell/DataFolder.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -24,6 +25,8 @@ class RealDialogsTest : public QObject {
     Q_OBJECT
 
   private:
+    // A folder with no manual in it.
+    QTemporaryDir m_dir;
     std::unique_ptr<MainWindow> m_window;
     QTimer m_poll;
     // The title, and for a message box the text, of each modal window closed so far.
@@ -86,22 +89,41 @@ class RealDialogsTest : public QObject {
         QCOMPARE(m_seen, QStringList{QStringLiteral("About Trevallion")});
     }
 
-    // The game runs from its build folder, where the manual lies beside the sounds.
+    // The manual comes from the data folder, whatever the current directory.
     void instructionsOpenOnTheManual() {
-        QVERIFY(QDir::setCurrent(QStringLiteral(TREVALLION_GAME_DIR)));
+        QTemporaryDir elsewhere;
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+        SettleDataFolder(QStringLiteral(TREVALLION_GAME_DIR));
         CloseModalsAsTheyOpen(Accept);
         m_window->ShowInstructions();
         QCOMPARE(m_seen, QStringList{QStringLiteral("Instructions")});
     }
 
-    // Without the manual, a stop box names its full path, then the window opens empty.
+    // Without the manual a box says why, then the window opens empty: a stop box naming the full
+    // path tried, or, with no data folder to form one, an exclamation box.
+    void instructionsWithoutTheManual_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QMessageBox::Icon>("icon");
+        QTest::newRow("no manual in the folder")
+            << m_dir.path()
+            << m_dir.filePath(QStringLiteral("Instructions.rtf")) + " was not found."
+            << QMessageBox::Critical;
+        QTest::newRow("no data folder")
+            << QString() << QStringLiteral("Cannot open instructions file.")
+            << QMessageBox::Warning;
+    }
+
     void instructionsWithoutTheManual() {
-        QTemporaryDir empty;
-        QVERIFY(QDir::setCurrent(empty.path()));
+        QFETCH(QString, folder);
+        QFETCH(QString, message);
+        QFETCH(QMessageBox::Icon, icon);
+        SettleDataFolder(folder);
         QString viewText = QStringLiteral("not looked at");
-        CloseModalsAsTheyOpen([&viewText](QWidget* modal) {
+        QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
+        CloseModalsAsTheyOpen([&](QWidget* modal) {
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                QCOMPARE(box->icon(), QMessageBox::Critical);
+                shownIcon = box->icon();
                 box->accept();
                 return;
             }
@@ -109,19 +131,19 @@ class RealDialogsTest : public QObject {
             Accept(modal);
         });
         m_window->ShowInstructions();
-        const QString path =
-            QDir(empty.path()).absoluteFilePath(QStringLiteral("Instructions.rtf"));
-        QCOMPARE(m_seen, (QStringList{QStringLiteral("Trevallion"),
-                                      path + QStringLiteral(" was not found."),
+        QCOMPARE(m_seen, (QStringList{QStringLiteral("Trevallion"), message,
                                       QStringLiteral("Instructions")}));
+        QCOMPARE(shownIcon, icon);
         QCOMPARE(viewText, QString());
     }
 
     // A game saved and loaded back through the real file dialogs: a name typed without a
-    // suffix gets ".tvx", and replacing a file is asked about first.
+    // suffix gets ".tvx", and replacing a file is asked about first. The first dialog opens in
+    // the home folder, the later ones in the folder of the game last chosen.
     void savedGameThroughTheFileDialogs() {
         QTemporaryDir folder;
         QStringList dialogs;
+        QStringList startFolders;
         CloseModalsAsTheyOpen([&](QWidget* modal) {
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 box->button(QMessageBox::Yes)->click();
@@ -134,6 +156,7 @@ class RealDialogsTest : public QObject {
             QCOMPARE(dialog->fileMode(), QFileDialog::AnyFile);
             QVERIFY(!dialog->testOption(QFileDialog::DontConfirmOverwrite));
             dialogs << (dialog->acceptMode() == QFileDialog::AcceptSave ? "save" : "open");
+            startFolders << dialog->directory().canonicalPath();
             dialog->selectFile(folder.filePath(QStringLiteral("kept")));
             // Accepted from the event loop, so that a question it asks is seen here too.
             QMetaObject::invokeMethod(static_cast<QDialog*>(dialog), &QDialog::accept,
@@ -157,6 +180,9 @@ class RealDialogsTest : public QObject {
         QCOMPARE(dialogs, (QStringList{"save", "save", "open"}));
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Trevallion Level 10"));
         QCOMPARE(CellsNotShowing(*m_window, LayoutToBoard(LevelLayout(10))), QStringList());
+        const QString home = QDir::home().canonicalPath();
+        const QString chosen = QDir(folder.path()).canonicalPath();
+        QCOMPARE(startFolders, (QStringList{home, chosen, chosen}));
     }
 };
 

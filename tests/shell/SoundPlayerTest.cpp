@@ -61,7 +61,7 @@ class SoundPlayerTest : public QObject {
 
   private slots:
     void initTestCase() {
-        // The game names its sounds relative to its current directory, the top of the build tree.
+        // The sounds are named as the game names them, here relative to the top of the build tree.
         QVERIFY(QDir::setCurrent(QStringLiteral(TREVALLION_GAME_DIR)));
         if (qEnvironmentVariableIsSet("TREVALLION_TEST_NULL_SINK")) {
             const QString failure = StartNullSinkServer();

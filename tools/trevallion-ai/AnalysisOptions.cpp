@@ -117,6 +117,10 @@ ParsedArguments ParseArguments(const std::vector<std::string_view>& args) {
         parsed.help = true;
         return parsed;
     }
+    if (Contains(args, "--version")) {
+        parsed.version = true;
+        return parsed;
+    }
     AnalysisOptions& options = parsed.options;
     std::vector<std::string_view> seen;
     for (std::size_t i = 0; i < args.size(); i += 2) {
@@ -202,6 +206,7 @@ SEARCH, exactly one of:
   --depth D --mode M one pass at depth D (0 to 8) with the window -1000..1000,
                      ordering mode M: 0 captures first, 1 quiet moves first
 --help               this text
+--version            the version of the tool
 
 Malformed arguments or boards, and saved games that the game itself would refuse to load,
 print one line on standard error and exit with status 2.

@@ -29,6 +29,7 @@ struct AnalysisOptions {
 struct ParsedArguments {
     AnalysisOptions options;
     bool help = false;
+    bool version = false;
     std::string error; // not empty: the command line is malformed, and this says why
 };
 

@@ -6,6 +6,7 @@
 #include "ai/Search.h"
 #include "ai/StrengthPasses.h"
 #include "levels/LevelLayouts.h"
+#include "version/Version.h"
 
 #include <atomic>
 #include <chrono>
@@ -48,6 +49,10 @@ int main(int argc, char** argv) {
     const ParsedArguments parsed = ParseArguments(args);
     if (parsed.help) {
         std::cout << UsageText();
+        return 0;
+    }
+    if (parsed.version) {
+        std::cout << "trevallion-ai " << ProgramVersion << '\n';
         return 0;
     }
     if (!parsed.error.empty()) {
