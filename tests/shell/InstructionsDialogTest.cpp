@@ -118,6 +118,26 @@ class InstructionsDialogTest : public QObject {
                      .arg(m_dir.filePath(QStringLiteral("folder.rtf"))));
     }
 
+    // A file past the read cap, or a manual holding more than the window can show in a moment,
+    // is refused whole with the general error.
+    void overlongManualsAreRefused() {
+        Open();
+        const QByteArray atTheCap = "{\\rtf1 ok}" + QByteArray(4 * 1024 * 1024 - 10, ' ');
+        const QString refused = QStringLiteral("An unexpected error occurred while accessing %1.")
+                                    .arg(m_dir.filePath(QStringLiteral("big.rtf")));
+        const std::pair<QByteArray, QString> cases[] = {
+            {atTheCap, QString()},
+            {atTheCap + ' ', refused},
+            {"{\\rtf1 " + QByteArray("\\par ").repeated(20'001) + "}", refused}};
+        for (const auto& [manual, error] : cases) {
+            QFile file(QStringLiteral("big.rtf"));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(manual) == manual.size());
+            file.close();
+            QCOMPARE(m_dialog->Load(QStringLiteral("big.rtf")), error);
+            QCOMPARE(View(*m_dialog)->document()->isEmpty(), !error.isEmpty());
+        }
+    }
+
     void aLockedFileIsDenied() {
         if (::geteuid() == 0) {
             QSKIP("file permissions do not bind the superuser");
