@@ -9,6 +9,8 @@
 #include <QTextBlock>
 #include <QTextEdit>
 
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using trevallion::InstructionsDialog;
@@ -116,6 +118,20 @@ class InstructionsDialogTest : public QObject {
         QCOMPARE(m_dialog->Load(QStringLiteral("folder.rtf")),
                  QStringLiteral("An unexpected error occurred while accessing %1.")
                      .arg(m_dir.filePath(QStringLiteral("folder.rtf"))));
+
+        // No descriptor left to open the manual with.
+        rlimit old{};
+        QCOMPARE(::getrlimit(RLIMIT_NOFILE, &old), 0);
+        const int lowestFree = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+        ::close(lowestFree);
+        rlimit lowered = old;
+        lowered.rlim_cur = static_cast<rlim_t>(lowestFree);
+        QCOMPARE(::setrlimit(RLIMIT_NOFILE, &lowered), 0);
+        const QString error = m_dialog->Load(QStringLiteral("Instructions.rtf"));
+        ::setrlimit(RLIMIT_NOFILE, &old);
+        QCOMPARE(error, QStringLiteral("%1 could not be opened because there are too many open "
+                                       "files.")
+                            .arg(m_dir.filePath(QStringLiteral("Instructions.rtf"))));
     }
 
     // A file past the read cap, or a manual holding more than the window can show in a moment,
