@@ -28,7 +28,8 @@ enum class RtfInput {
 // most 200,000 characters of 12 points, 20,000 paragraphs and line breaks, 20,000 runs of one
 // format and 64 fonts; input that would give more leaves the document empty. A word longer than a
 // hundred characters gets invisible break opportunities, so that Qt can wrap it in time linear in
-// its length.
+// its length. Spacing and indents stop at an inch; the font table keeps its first 100 entries, the
+// colour table its first 1000.
 RtfInput ReadRtf(QByteArrayView bytes, QTextDocument& document);
 
 } // namespace trevallion
