@@ -19,6 +19,9 @@ FileError FileErrorFromErrno(int error) {
     case EDQUOT:
     case EFBIG:
         return FileError::DiskFull;
+    case EMFILE:
+    case ENFILE:
+        return FileError::TooManyOpenFiles;
     default:
         return FileError::Other;
     }
@@ -35,6 +38,8 @@ std::string FileErrorMessage(FileError error, std::string_view path) {
         return "Access to " + p + " was denied.";
     case FileError::DiskFull:
         return "Disk full while accessing " + p + ".";
+    case FileError::TooManyOpenFiles:
+        return p + " could not be opened because there are too many open files.";
     case FileError::Other:
         break;
     }

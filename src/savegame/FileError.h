@@ -6,7 +6,7 @@
 namespace trevallion {
 
 // Why reading or writing a file failed, in the terms the user is told.
-enum class FileError { None, NotFound, AccessDenied, DiskFull, Other };
+enum class FileError { None, NotFound, AccessDenied, DiskFull, TooManyOpenFiles, Other };
 
 // The kind of failure an errno value stands for.
 FileError FileErrorFromErrno(int error);

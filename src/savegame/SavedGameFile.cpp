@@ -51,20 +51,67 @@ std::string ReplacedFile(const std::string& path) {
     return path;
 }
 
-// Creates a new, empty file beside `target` with a name nobody else uses; -1 on failure. It
-// gets the permissions of a new file under the process's file mode mask.
-int CreateTemporaryBeside(const std::string& target, std::string& name) {
+std::string FolderOf(const std::string& file) {
+    const std::size_t slash = file.find_last_of('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : file.substr(0, slash);
+}
+
+// A name beside `target` that is unlikely to be in use.
+std::string TemporaryNameBeside(const std::string& target) {
     static std::atomic<unsigned> serial{0};
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        name = target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(serial++) + "-" +
-               std::to_string(stamp % 1000000);
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) {
-            return fd;
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    return target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(serial++) + "-" +
+           std::to_string(stamp % 1000000);
+}
+
+// Calls `attempt` with fresh temporary names beside `target` until one is not taken, and returns
+// its result. `name` is the name it made, or empty when it failed.
+template <typename Attempt>
+int WithFreshName(const std::string& target, std::string& name, Attempt attempt) {
+    for (int tries = 0; tries < 100; ++tries) {
+        name = TemporaryNameBeside(target);
+        const int result = attempt(name);
+        if (result >= 0) {
+            return result;
+        }
+        if (errno != EEXIST) {
+            break;
         }
     }
+    name.clear();
     return -1;
+}
+
+// Creates the new file beside `target`; -1 on failure. It gets the permissions of a new file
+// under the process's file mode mask. Where the file system allows, the file has no name until
+// LinkBeside gives it one, so that a save killed half-way leaves nothing behind; elsewhere it
+// is created under a temporary name, returned in `name`.
+int CreateFileBeside(const std::string& target, std::string& name) {
+    name.clear();
+#ifdef O_TMPFILE
+    const int fd = ::open(FolderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    // Refused where the file system or the kernel cannot make a file without a name.
+    if (fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)) {
+        return fd;
+    }
+#endif
+    return WithFreshName(target, name, [](const std::string& fresh) {
+        return ::open(fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    });
+}
+
+// Gives the nameless file `fd` a temporary name beside `target`, returned in `name`; false on
+// failure. Linking by the descriptor itself needs a privilege, the path under /proc does not.
+bool LinkBeside(int fd, const std::string& target, std::string& name) {
+    const std::string procPath = "/proc/self/fd/" + std::to_string(fd);
+    return WithFreshName(target, name, [&](const std::string& fresh) {
+               if (::linkat(fd, "", AT_FDCWD, fresh.c_str(), AT_EMPTY_PATH) == 0) {
+                   return 0;
+               }
+               return errno == EEXIST ? -1
+                                      : ::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD,
+                                                 fresh.c_str(), AT_SYMLINK_FOLLOW);
+           }) == 0;
 }
 
 FileError WriteAll(int fd, const RecordBytes& bytes) {
@@ -87,11 +134,7 @@ FileError WriteAll(int fd, const RecordBytes& bytes) {
 
 // Makes the new name of `file` in its folder survive a crash; a failure here loses nothing.
 void SyncFolderOf(const std::string& file) {
-    const std::size_t slash = file.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? "."
-                               : slash == 0               ? "/"
-                                                          : file.substr(0, slash);
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(FolderOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
@@ -148,8 +191,8 @@ FileError WriteSavedGameFile(const std::string& path, const RecordBytes& bytes) 
         return FileError::Other;
     }
 
-    std::string temporary;
-    Descriptor file(CreateTemporaryBeside(target, temporary));
+    std::string temporary; // the new file's name, once it has one
+    Descriptor file(CreateFileBeside(target, temporary));
     if (file.Get() < 0) {
         return LastError();
     }
@@ -163,6 +206,10 @@ FileError WriteSavedGameFile(const std::string& path, const RecordBytes& bytes) 
     if (error == FileError::None && ::fsync(file.Get()) != 0) {
         error = LastError();
     }
+    if (error == FileError::None && temporary.empty() &&
+        !LinkBeside(file.Get(), target, temporary)) {
+        error = LastError();
+    }
     if (file.Close() != 0 && error == FileError::None) {
         error = LastError();
     }
@@ -170,7 +217,9 @@ FileError WriteSavedGameFile(const std::string& path, const RecordBytes& bytes) 
         error = LastError();
     }
     if (error != FileError::None) {
-        ::unlink(temporary.c_str());
+        if (!temporary.empty()) {
+            ::unlink(temporary.c_str());
+        }
         return error;
     }
     SyncFolderOf(target);

@@ -58,6 +58,8 @@ TEST(AnalysisOptions, RefusesMalformedCommandLines) {
         {"--level", "1", "--depth", "2", "--mode", "2"},
         {"--level", "1", "--depth", "2x", "--mode", "0"},
         {"--level", "1", "--level", "2", "--strength", "easy"},
+        {"--board", "--help", "--strength", "easy"}, // an option is never a value
+        {"--board", "-x", "--strength", "easy"},
     };
     for (const auto& args : malformed) {
         const auto parsed = Parse(args);
@@ -86,6 +88,20 @@ TEST(AnalysisOptions, ReadsBoardsInScreenOrder) {
                                    Codes(48) + "-1", Codes(48) + "3.5"}) {
         EXPECT_FALSE(ParseBoardText(bad).error.empty()) << bad;
     }
+}
+
+TEST(AnalysisOptions, QuotesAShortEscapedPrefixOfABadToken) {
+    const std::pair<std::string, std::string> tokens[] = {
+        {std::string("a\0b\x7f", 4), R"("a\x00b\x7f")"},
+        {"\"q\"\\", R"("\"q\"\\")"},
+        {std::string(21, 'x'), '"' + std::string(20, 'x') + "...\""},
+        {std::string(19, 'x') + "\xC3\xA9", '"' + std::string(19, 'x') + "...\""}, // not half an é
+    };
+    for (const auto& [token, quoted] : tokens) {
+        EXPECT_EQ(ParseBoardText(Codes(48) + token).error,
+                  "the board holds something that is not a number: " + quoted);
+    }
+    EXPECT_EQ(ParseArguments({"--level\n"}).error, R"(unknown argument "--level\n")");
 }
 
 // Writes `record` to a file of its own and returns the path.

@@ -4,9 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
+#include <cstdlib>
 #include <filesystem>
 
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace trevallion {
 namespace {
@@ -102,6 +108,49 @@ TEST(SavedGameFile, MissingFilesAndFoldersAreNotFound) {
               FileError::NotFound);
 }
 
+// A save killed half-way, here by the signal of the file size limit, leaves the earlier file as
+// it was and nothing beside it.
+TEST(SavedGameFile, ASaveKilledHalfWayLeavesNothingBehind) {
+    ScratchFolder folder;
+    const std::string path = folder.File("game.tvx");
+    ASSERT_EQ(WriteSavedGameFile(path, BytesOfLevel(3)), FileError::None);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const rlimit noCore{0, 0};
+        const rlimit tiny{100, 100};
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        ::setrlimit(RLIMIT_FSIZE, &tiny);
+        std::signal(SIGXFSZ, SIG_DFL);
+        WriteSavedGameFile(path, BytesOfLevel(4));
+        std::_Exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
+    EXPECT_EQ(ReadBytes(path), AsVector(BytesOfLevel(3)));
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"game.tvx"});
+}
+
+TEST(SavedGameFile, TooManyOpenFilesChangesNothing) {
+    ScratchFolder folder;
+    const std::string path = folder.File("game.tvx");
+    ASSERT_EQ(WriteSavedGameFile(path, BytesOfLevel(3)), FileError::None);
+    rlimit old{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &old), 0);
+    const int lowestFree = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    ::close(lowestFree);
+    rlimit lowered = old;
+    lowered.rlim_cur = static_cast<rlim_t>(lowestFree); // no descriptor left to open
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &lowered), 0);
+    const FileError read = ReadSavedGameFile(path).error;
+    const FileError written = WriteSavedGameFile(path, BytesOfLevel(4));
+    ::setrlimit(RLIMIT_NOFILE, &old);
+    EXPECT_EQ(read, FileError::TooManyOpenFiles);
+    EXPECT_EQ(written, FileError::TooManyOpenFiles);
+    EXPECT_EQ(ReadBytes(path), AsVector(BytesOfLevel(3)));
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"game.tvx"});
+}
+
 TEST(FileError, MessagesNameTheFullPath) {
     const std::string path = "/home/ann/My Games/a.tvx";
     EXPECT_EQ(FileErrorMessage(FileErrorFromErrno(ENOENT), path),
@@ -110,6 +159,11 @@ TEST(FileError, MessagesNameTheFullPath) {
               "Access to /home/ann/My Games/a.tvx was denied.");
     EXPECT_EQ(FileErrorMessage(FileErrorFromErrno(ENOSPC), path),
               "Disk full while accessing /home/ann/My Games/a.tvx.");
+    for (const int tooMany : {EMFILE, ENFILE}) {
+        EXPECT_EQ(FileErrorMessage(FileErrorFromErrno(tooMany), path),
+                  "/home/ann/My Games/a.tvx could not be opened because there are too many open "
+                  "files.");
+    }
     EXPECT_EQ(FileErrorMessage(FileErrorFromErrno(EIO), path),
               "An unexpected error occurred while accessing /home/ann/My Games/a.tvx.");
 }

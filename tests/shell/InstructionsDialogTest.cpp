@@ -9,6 +9,8 @@
 #include <QTextBlock>
 #include <QTextEdit>
 
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using trevallion::InstructionsDialog;
@@ -116,6 +118,40 @@ class InstructionsDialogTest : public QObject {
         QCOMPARE(m_dialog->Load(QStringLiteral("folder.rtf")),
                  QStringLiteral("An unexpected error occurred while accessing %1.")
                      .arg(m_dir.filePath(QStringLiteral("folder.rtf"))));
+
+        // No descriptor left to open the manual with.
+        rlimit old{};
+        QCOMPARE(::getrlimit(RLIMIT_NOFILE, &old), 0);
+        const int lowestFree = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+        ::close(lowestFree);
+        rlimit lowered = old;
+        lowered.rlim_cur = static_cast<rlim_t>(lowestFree);
+        QCOMPARE(::setrlimit(RLIMIT_NOFILE, &lowered), 0);
+        const QString error = m_dialog->Load(QStringLiteral("Instructions.rtf"));
+        ::setrlimit(RLIMIT_NOFILE, &old);
+        QCOMPARE(error, QStringLiteral("%1 could not be opened because there are too many open "
+                                       "files.")
+                            .arg(m_dir.filePath(QStringLiteral("Instructions.rtf"))));
+    }
+
+    // A file past the read cap, or a manual holding more than the window can show in a moment,
+    // is refused whole with the general error.
+    void overlongManualsAreRefused() {
+        Open();
+        const QByteArray atTheCap = "{\\rtf1 ok}" + QByteArray(4 * 1024 * 1024 - 10, ' ');
+        const QString refused = QStringLiteral("An unexpected error occurred while accessing %1.")
+                                    .arg(m_dir.filePath(QStringLiteral("big.rtf")));
+        const std::pair<QByteArray, QString> cases[] = {
+            {atTheCap, QString()},
+            {atTheCap + ' ', refused},
+            {"{\\rtf1 " + QByteArray("\\par ").repeated(20'001) + "}", refused}};
+        for (const auto& [manual, error] : cases) {
+            QFile file(QStringLiteral("big.rtf"));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(manual) == manual.size());
+            file.close();
+            QCOMPARE(m_dialog->Load(QStringLiteral("big.rtf")), error);
+            QCOMPARE(View(*m_dialog)->document()->isEmpty(), !error.isEmpty());
+        }
     }
 
     void aLockedFileIsDenied() {

@@ -192,7 +192,59 @@ class RtfReaderTest : public QObject {
         QCOMPARE(FormatOf(document, QStringLiteral("big")).fontPointSize(), 500.0);
         QCOMPARE(FormatOf(document, QStringLiteral("small")).fontPointSize(), 1.0);
         QCOMPARE(document.firstBlock().blockFormat().leftMargin(), 0.0);
-        QCOMPARE(document.firstBlock().blockFormat().topMargin(), 960.0); // ten inches
+        QCOMPARE(document.firstBlock().blockFormat().topMargin(), 96.0); // one inch
+    }
+
+    // Each input repeats a unit just up to a limit of what a manual may hold, or once past it:
+    // the first is shown, the second refused whole.
+    void holdsNoMoreThanAManual_data() {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<QByteArray>("unit");
+        QTest::addColumn<int>("limit");
+        QTest::newRow("characters") << QByteArray() << QByteArray("a ") << 100'000;
+        QTest::newRow("big characters") << QByteArray("\\fs1000 ") << QByteArray("a ") << 2380;
+        QTest::newRow("paragraphs") << QByteArray() << QByteArray("\\par ") << 20'000;
+        QTest::newRow("line breaks") << QByteArray() << QByteArray("\\line ") << 20'000;
+        QTest::newRow("runs") << QByteArray() << QByteArray("{\\b a}{\\i b}") << 10'000;
+        QTest::newRow("fonts") << QByteArray() << QByteArray("\\fs%1 a") << 64;
+    }
+
+    void holdsNoMoreThanAManual() {
+        QFETCH(QByteArray, head);
+        QFETCH(QByteArray, unit);
+        QFETCH(int, limit);
+        for (const int count : {limit, limit + 1}) {
+            QByteArray rtf = "{\\rtf1" + head;
+            for (int i = 0; i < count; ++i) {
+                rtf += unit.contains('%') ? QString::fromLatin1(unit).arg(i + 2).toLatin1() : unit;
+            }
+            QTextDocument document;
+            const RtfInput input = ReadRtf(rtf + "}", document);
+            QCOMPARE(input, count == limit ? RtfInput::Rtf : RtfInput::TooLong);
+            QCOMPARE(document.isEmpty(), count > limit);
+        }
+        QTextDocument document;
+        QCOMPARE(ReadRtf(QByteArray(200'001, 'a'), document), RtfInput::TooLong); // plain text too
+    }
+
+    void breaksLongWordsAndCapsTheTables() {
+        const QString text =
+            Text("{\\rtf1 " + QByteArray(250, 'x') + " " + QByteArray(99, 'y') + "}");
+        const QString zeroWidthSpace(QChar(0x200B));
+        QCOMPARE(text, QString(100, 'x') + zeroWidthSpace + QString(100, 'x') + zeroWidthSpace +
+                           QString(50, 'x') + ' ' + QString(99, 'y'));
+
+        QByteArray tables =
+            "{\\rtf1{\\colortbl;" + QByteArray("\\red255;").repeated(1100) + "}{\\fonttbl";
+        for (int font = 0; font < 110; ++font) {
+            tables += "{\\f" + QByteArray::number(font) + " Font" + QByteArray::number(font) + ";}";
+        }
+        QTextDocument document;
+        ReadRtf(tables + "}\\cf999 red\\cf1000 auto\\cf0\\f99 named\\f100 unnamed}", document);
+        QVERIFY(FormatOf(document, "red").hasProperty(QTextFormat::ForegroundBrush));
+        QVERIFY(!FormatOf(document, "auto").hasProperty(QTextFormat::ForegroundBrush));
+        QCOMPARE(FormatOf(document, "named").fontFamilies(), QVariant(QStringList{"Font99"}));
+        QVERIFY(!FormatOf(document, "unnamed").hasProperty(QTextFormat::FontFamilies));
     }
 };
 

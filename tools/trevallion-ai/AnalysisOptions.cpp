@@ -1,5 +1,7 @@
 #include "AnalysisOptions.h"
 
+#include "MessageText.h"
+
 #include "levels/LevelLayouts.h"
 
 #include <algorithm>
@@ -86,9 +88,20 @@ bool Contains(const std::vector<std::string_view>& names, std::string_view name)
     return std::ranges::find(names, name) != names.end();
 }
 
+// The options that take a value; ApplyOption reads each.
 bool IsOption(std::string_view name) {
     return Contains({"--level", "--board", "--game", "--side", "--strength", "--depth", "--mode"},
                     name);
+}
+
+bool IsHelp(std::string_view arg) {
+    return arg == "--help" || arg == "-h";
+}
+
+// An argument that stands where a value belongs but reads as an option, such as "--help" or
+// "-x", is never taken as the value. A lone "-" is a value: standard input.
+bool LooksLikeOption(std::string_view arg) {
+    return arg.size() > 1 && arg.front() == '-';
 }
 
 // The checks that look at the options together.
@@ -111,39 +124,39 @@ std::string CheckCombination(const std::vector<std::string_view>& seen) {
 
 } // namespace
 
+// The arguments are read in order. An unknown argument or a missing value ends the reading with
+// its error; --help or --version before either asks for that alone, even after a bad value.
 ParsedArguments ParseArguments(const std::vector<std::string_view>& args) {
     ParsedArguments parsed;
-    if (Contains(args, "--help") || Contains(args, "-h")) {
-        parsed.help = true;
-        return parsed;
-    }
-    if (Contains(args, "--version")) {
-        parsed.version = true;
-        return parsed;
-    }
-    AnalysisOptions& options = parsed.options;
     std::vector<std::string_view> seen;
-    for (std::size_t i = 0; i < args.size(); i += 2) {
+    std::string firstError; // of the values and repeats, told when no --help follows
+    for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view name = args[i];
+        if (IsHelp(name)) {
+            parsed.help = true;
+            return parsed;
+        }
+        if (name == "--version") {
+            parsed.version = true;
+            return parsed;
+        }
         if (!IsOption(name)) {
-            parsed.error = "unknown argument " + std::string(name);
+            parsed.error = "unknown argument " + QuotedPrefix(name);
             return parsed;
         }
-        if (Contains(seen, name)) {
-            parsed.error = std::string(name) + " is given twice";
-            return parsed;
-        }
-        if (i + 1 == args.size()) {
+        if (i + 1 == args.size() || LooksLikeOption(args[i + 1])) {
             parsed.error = std::string(name) + " needs a value";
             return parsed;
         }
-        seen.push_back(name);
-        parsed.error = ApplyOption(name, args[i + 1], options);
-        if (!parsed.error.empty()) {
-            return parsed;
+        std::string error = Contains(seen, name) ? std::string(name) + " is given twice"
+                                                 : ApplyOption(name, args[i + 1], parsed.options);
+        if (firstError.empty()) {
+            firstError = std::move(error);
         }
+        seen.push_back(name);
+        ++i;
     }
-    parsed.error = CheckCombination(seen);
+    parsed.error = firstError.empty() ? CheckCombination(seen) : firstError;
     return parsed;
 }
 
@@ -166,11 +179,11 @@ ParsedBoard ParseBoardText(std::string_view text) {
         i = end;
         const auto code = ParseInt(token);
         if (!code) {
-            parsed.error = "the board holds something that is not a number: " + std::string(token);
+            parsed.error = "the board holds something that is not a number: " + QuotedPrefix(token);
             return parsed;
         }
         if (*code < Empty || *code > LastCode) {
-            parsed.error = "the board holds a code outside 0..27: " + std::string(token);
+            parsed.error = "the board holds a code outside 0..27: " + QuotedPrefix(token);
             return parsed;
         }
         if (count == CellCount) {
@@ -197,7 +210,8 @@ chose none), N counts the search's calls over all passes and T is the time in mi
 POSITION, exactly one of:
   --level N          the starting layout of level N, 1 to 50
   --board FILE       49 codes 0 to 27, whitespace-separated, in screen order (row y = 0
-                     first, each row x = 0 to 6); FILE - reads standard input
+                     first, each row x = 0 to 6), in a plain file of at most 4096 bytes;
+                     FILE - reads standard input
   --game FILE.tvx    the board of a game saved by Trevallion, with its side to move
 --side 1|2           the side to move with --level or --board (default 1)
 SEARCH, exactly one of:
@@ -208,8 +222,10 @@ SEARCH, exactly one of:
 --help               this text
 --version            the version of the tool
 
-Malformed arguments or boards, and saved games that the game itself would refuse to load,
-print one line on standard error and exit with status 2.
+Malformed arguments or boards, board files that cannot be read, and saved games that the game
+itself would refuse to load, print one line on standard error and exit with status 2. When the
+result cannot be written to standard output, a line on standard error says so and the exit
+status is 1.
 )";
 }
 

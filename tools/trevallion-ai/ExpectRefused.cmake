@@ -1,12 +1,26 @@
 # Runs the tool with the arguments ARGS (a CMake list) and checks that it refuses them: exit
-# status 2, nothing on standard output, and, when ERROR is given, exactly that one line on
-# standard error.
-execute_process(COMMAND "${TOOL}" ${ARGS}
-                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
-if(NOT status EQUAL 2)
-    message(FATAL_ERROR "expected exit status 2, got ${status} (stderr: ${err})")
+# status STATUS (2 unless given), nothing on standard output, and, when ERROR is given, exactly
+# that one line on standard error. INPUT names a file to read as standard input; OUTPUT a file
+# that takes standard output, unchecked; FIFO a named pipe to create before the run.
+if(NOT DEFINED STATUS)
+    set(STATUS 2)
 endif()
-if(NOT out STREQUAL "")
+if(DEFINED FIFO)
+    file(REMOVE "${FIFO}")
+    execute_process(COMMAND mkfifo "${FIFO}" COMMAND_ERROR_IS_FATAL ANY)
+endif()
+set(streams OUTPUT_VARIABLE out)
+if(DEFINED OUTPUT)
+    set(streams OUTPUT_FILE "${OUTPUT}")
+endif()
+if(DEFINED INPUT)
+    list(APPEND streams INPUT_FILE "${INPUT}")
+endif()
+execute_process(COMMAND "${TOOL}" ${ARGS} ${streams} RESULT_VARIABLE status ERROR_VARIABLE err)
+if(NOT status EQUAL STATUS)
+    message(FATAL_ERROR "expected exit status ${STATUS}, got ${status} (stderr: ${err})")
+endif()
+if(NOT "${out}" STREQUAL "")
     message(FATAL_ERROR "expected nothing on standard output, got: ${out}")
 endif()
 if(DEFINED ERROR AND NOT err STREQUAL "${ERROR}\n")

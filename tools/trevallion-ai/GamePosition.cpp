@@ -1,5 +1,7 @@
 #include "GamePosition.h"
 
+#include "MessageText.h"
+
 #include "play/Messages.h"
 #include "savegame/SavedGameFile.h"
 
@@ -11,9 +13,10 @@ GamePosition ReadGamePosition(const std::string& path) {
     GamePosition position;
     const SavedGameRead read = ReadSavedGame(path, SaveFormatVersion);
     // A file error names the file itself; the record's refusals are told after its name.
+    const std::string name = Escaped(path);
     std::string message;
     if (read.error != FileError::None) {
-        message = FileErrorMessage(read.error, path);
+        message = FileErrorMessage(read.error, name);
     } else if (read.verdict == RecordVerdict::OtherVersion) {
         message = OtherVersionMessage;
     } else if (read.verdict == RecordVerdict::Corrupt) {
@@ -21,7 +24,7 @@ GamePosition ReadGamePosition(const std::string& path) {
     }
     if (!message.empty()) {
         std::ranges::replace(message, '\n', ' ');
-        position.error = read.error != FileError::None ? message : path + ": " + message;
+        position.error = read.error != FileError::None ? message : name + ": " + message;
         return position;
     }
     position.board = read.record.board;

@@ -14,7 +14,7 @@ struct GamePosition {
 };
 
 // Reads the saved game at `path` as the game's Load Game does. A file the game would refuse
-// gives the path and the game's own message, its line breaks turned into spaces.
+// gives the path, escaped, and the game's own message, its line breaks turned into spaces.
 GamePosition ReadGamePosition(const std::string& path);
 
 } // namespace trevallion

@@ -1,6 +1,7 @@
 // trevallion-ai: searches one position with the game's engine and prints what it found.
 
 #include "AnalysisOptions.h"
+#include "BoardFile.h"
 #include "GamePosition.h"
 
 #include "ai/Search.h"
@@ -9,37 +10,37 @@
 #include "version/Version.h"
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
-#include <fstream>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
-#include <iterator>
-#include <sstream>
+#include <string>
 
 namespace {
 
 using namespace trevallion;
 
+constexpr int ExitUnwritten = 1;
 constexpr int ExitMalformed = 2;
 
-int Fail(const std::string& message) {
+int Fail(const std::string& message, int status = ExitMalformed) {
     std::cerr << "trevallion-ai: " << message << '\n';
-    return ExitMalformed;
+    return status;
 }
 
-// The text of the board file, or of standard input for "-"; false when it cannot be read.
-bool ReadBoardText(const std::string& file, std::string& text) {
-    std::ostringstream contents;
-    if (file == "-") {
-        contents << std::cin.rdbuf();
-    } else {
-        std::ifstream in(file);
-        if (!in) {
-            return false;
-        }
-        contents << in.rdbuf();
+// Writes `text` to standard output and closes it, so that a write that fails, even one that only
+// the closing shows (a full disk, a closed output), ends the run with a message and status 1.
+int WriteOutput(std::string_view text) {
+    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+    const int writeError = errno;
+    const bool closed = std::fclose(stdout) == 0;
+    if (written && closed) {
+        return 0;
     }
-    text = contents.str();
-    return true;
+    return Fail(std::string("cannot write to standard output: ") +
+                    std::strerror(written ? errno : writeError),
+                ExitUnwritten);
 }
 
 } // namespace
@@ -48,12 +49,10 @@ int main(int argc, char** argv) {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     const ParsedArguments parsed = ParseArguments(args);
     if (parsed.help) {
-        std::cout << UsageText();
-        return 0;
+        return WriteOutput(UsageText());
     }
     if (parsed.version) {
-        std::cout << "trevallion-ai " << ProgramVersion << '\n';
-        return 0;
+        return WriteOutput(std::string("trevallion-ai ") + std::string(ProgramVersion) + "\n");
     }
     if (!parsed.error.empty()) {
         return Fail(parsed.error);
@@ -72,11 +71,11 @@ int main(int argc, char** argv) {
         board = game.board;
         side = game.side;
     } else {
-        std::string text;
-        if (!ReadBoardText(options.boardFile, text)) {
-            return Fail("cannot read the board file " + options.boardFile);
+        const BoardFileText file = ReadBoardFile(options.boardFile);
+        if (!file.error.empty()) {
+            return Fail(file.error);
         }
-        const ParsedBoard parsedBoard = ParseBoardText(text);
+        const ParsedBoard parsedBoard = ParseBoardText(file.text);
         if (!parsedBoard.error.empty()) {
             return Fail(parsedBoard.error);
         }
@@ -94,8 +93,9 @@ int main(int argc, char** argv) {
                           : Search(ctx, side, board, searchDepth, LosingScore, WinningScore);
     const auto elapsed = std::chrono::steady_clock::now() - start;
 
-    std::cout << "score " << score << " move " << move.fromX << ' ' << move.fromY << ' ' << move.toX
-              << ' ' << move.toY << " nodes " << ctx.nodes << " ms "
-              << std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count() << '\n';
-    return 0;
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count();
+    return WriteOutput("score " + std::to_string(score) + " move " + std::to_string(move.fromX) +
+                       ' ' + std::to_string(move.fromY) + ' ' + std::to_string(move.toX) + ' ' +
+                       std::to_string(move.toY) + " nodes " + std::to_string(ctx.nodes) + " ms " +
+                       std::to_string(ms) + '\n');
 }

@@ -28,11 +28,15 @@ namespace {
 // The view's background once the manual is in it: a pale aqua.
 const QColor ManualBackground(128, 246, 234);
 
-// A manual is a few dozen kilobytes; a file past this size is read only this far.
-constexpr qint64 MaxManualBytes = 16 * 1024 * 1024;
+// A manual is a few dozen kilobytes; a larger file than this is refused, not read in part.
+constexpr qint64 MaxManualBytes = 4 * 1024 * 1024;
+
+QString ErrorText(FileError error, const QString& path) {
+    return QString::fromStdString(FileErrorMessage(error, path.toStdString()));
+}
 
 QString OpenErrorText(int error, const QString& path) {
-    return QString::fromStdString(FileErrorMessage(FileErrorFromErrno(error), path.toStdString()));
+    return ErrorText(FileErrorFromErrno(error), path);
 }
 
 } // namespace
@@ -128,11 +132,12 @@ QString InstructionsDialog::Load(const QString& fileName) {
     QByteArray bytes;
     char chunk[4096];
     qint64 count = 0;
-    while (bytes.size() < MaxManualBytes && (count = file.read(chunk, sizeof chunk)) > 0) {
+    while (bytes.size() <= MaxManualBytes && (count = file.read(chunk, sizeof chunk)) > 0) {
         bytes.append(chunk, static_cast<qsizetype>(count));
     }
-
-    ReadRtf(bytes, *m_view->document());
+    if (bytes.size() > MaxManualBytes || ReadRtf(bytes, *m_view->document()) == RtfInput::TooLong) {
+        return ErrorText(FileError::Other, path); // more than a manual holds
+    }
     m_view->setTextCursor(QTextCursor(m_view->document()));
     QPalette palette = m_view->palette();
     palette.setColor(QPalette::Base, ManualBackground);

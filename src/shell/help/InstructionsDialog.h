@@ -19,7 +19,8 @@ class InstructionsDialog : public QDialog {
     // Reads the RTF manual `fileName`, taken against the current directory, into the view and
     // tints the view pale aqua. Returns an empty string on success. Otherwise the view stays
     // empty on its usual background and the result is the message for the user, naming the full
-    // path: "... was not found.", "Access to ... was denied." or a general one.
+    // path: "... was not found.", "Access to ... was denied." or a general one, which is also the
+    // answer to a file over 4 MB or a manual holding more than the reader takes (see ReadRtf).
     QString Load(const QString& fileName);
 
     // Scrolls the view so that the line holding the first case-sensitive occurrence of `heading`

@@ -114,11 +114,9 @@ const Parser::Keyword* Parser::FindKeyword(std::string_view name) {
                : nullptr;
 }
 
-void Parser::Run() {
-    // One edit for the whole document: it is laid out once, not after every paragraph.
-    m_cursor.beginEditBlock();
+bool Parser::Run() {
     m_pos = m_bytes.indexOf('{'); // ReadRtf has seen the document start there
-    while (m_pos >= 0 && m_pos < m_bytes.size() && !m_done) {
+    while (m_pos >= 0 && m_pos < m_bytes.size() && !m_done && !m_writer.Overflowed()) {
         const char c = m_bytes[m_pos++];
         if (c == '{' || c == '}') {
             m_fallbackLeft = 0; // a brace ends the characters standing in for a \u
@@ -137,13 +135,12 @@ void Parser::Run() {
     if (!m_done) {
         Finish(); // the document was cut short
     }
-    m_cursor.endEditBlock();
+    return !m_writer.Overflowed();
 }
 
 // Puts out the text still pending and gives the last paragraph its format.
 void Parser::Finish() {
-    Flush();
-    m_cursor.setBlockFormat(BlockFormat());
+    m_writer.Finish(BlockFormat());
 }
 
 void Parser::OpenGroup() {
@@ -278,27 +275,31 @@ void Parser::Put(char16_t ch) {
     }
     switch (State().destination) {
     case Destination::Text:
-        if (!m_pending.isEmpty() && !(m_pendingState == Chars())) {
-            Flush();
-        }
-        m_pendingState = Chars();
-        m_pending.append(QChar(ch));
+        UpdateCharFormat();
+        m_writer.Put(ch);
         break;
     case Destination::FontTable:
-        if (ch == u';') {
-            m_fonts.insert(m_fontNumber, m_fontName.trimmed());
-            m_fontName.clear();
-        } else if (m_fontName.size() < MaxFontName) {
-            m_fontName.append(QChar(ch));
+        if (ch != u';') {
+            if (m_fontName.size() < MaxFontName) {
+                m_fontName.append(QChar(ch));
+            }
+            break;
         }
+        if (m_fonts.size() < MaxFontEntries || m_fonts.contains(m_fontNumber)) {
+            m_fonts.insert(m_fontNumber, m_fontName.trimmed());
+        }
+        m_fontName.clear();
         break;
     case Destination::ColorTable:
-        if (ch == u';') {
+        if (ch != u';') {
+            break;
+        }
+        if (m_colors.size() < MaxColorEntries) {
             m_colors.push_back(m_colorGiven ? std::optional(QColor(m_red, m_green, m_blue))
                                             : std::nullopt);
-            m_red = m_green = m_blue = 0;
-            m_colorGiven = false;
         }
+        m_red = m_green = m_blue = 0;
+        m_colorGiven = false;
         break;
     case Destination::Skip:
         break;
@@ -309,17 +310,16 @@ void Parser::NewParagraph() {
     if (m_overflow > 0 || State().destination != Destination::Text) {
         return;
     }
-    Flush();
-    m_cursor.setBlockFormat(BlockFormat());
-    m_cursor.insertBlock(BlockFormat(), CharFormat(Chars()));
+    UpdateCharFormat();
+    m_writer.NewParagraph(BlockFormat());
 }
 
-void Parser::Flush() {
-    if (m_pending.isEmpty()) {
-        return;
+// Hands the writer the format of the current character state, when that has changed.
+void Parser::UpdateCharFormat() {
+    if (m_written != Chars()) {
+        m_writer.SetCharFormat(CharFormat(Chars()));
+        m_written = Chars();
     }
-    m_cursor.insertText(m_pending, CharFormat(m_pendingState));
-    m_pending.clear();
 }
 
 QTextCharFormat Parser::CharFormat(const CharState& chars) const {

@@ -6,7 +6,8 @@
 #include <QColor>
 #include <QHash>
 #include <QString>
-#include <QTextCursor>
+
+#include "shell/help/DocumentWriter.h"
 
 #include <algorithm>
 #include <optional>
@@ -24,7 +25,13 @@ constexpr std::size_t MaxDepth = 100;
 // Every number of a control word is clamped to this magnitude.
 constexpr long long MaxParam = 1'000'000'000;
 constexpr int DefaultHalfPoints = 24;
+// Spacing and indents, in twips: one inch. More would leave the Instructions window's narrow
+// view a character to the line, and many paragraphs taller than Qt can lay out.
+constexpr int MaxSpacing = 1440;
 constexpr qsizetype MaxFontName = 200;
+// A manual needs a handful of fonts and colours; table entries past these are left out.
+constexpr qsizetype MaxFontEntries = 100;
+constexpr std::size_t MaxColorEntries = 1000;
 
 // What a group's text is for.
 enum class Destination { Text, FontTable, ColorTable, Skip };
@@ -71,9 +78,10 @@ struct Word {
 class Parser {
   public:
     Parser(QByteArrayView bytes, QTextDocument& document)
-        : m_bytes(bytes), m_cursor(&document), m_groups(1) {}
+        : m_bytes(bytes), m_writer(document), m_groups(1) {}
 
-    void Run();
+    // Returns false when the document holds more than a manual may (see DocumentWriter.h).
+    bool Run();
 
     using Handler = void (Parser::*)(const Word&);
     struct Keyword {
@@ -99,7 +107,7 @@ class Parser {
     void ControlWord();
     void Put(char16_t ch);
     void NewParagraph();
-    void Flush();
+    void UpdateCharFormat();
     QTextCharFormat CharFormat(const CharState& chars) const;
     QTextBlockFormat BlockFormat() const;
 
@@ -123,10 +131,10 @@ class Parser {
     void Left(const Word&) { Para().alignment = Qt::AlignLeft; }
     void Right(const Word&) { Para().alignment = Qt::AlignRight; }
     void Justify(const Word&) { Para().alignment = Qt::AlignJustify; }
-    void SpaceBefore(const Word& w) { Para().spaceBefore = w.Clamped(0, 14400); }
-    void SpaceAfter(const Word& w) { Para().spaceAfter = w.Clamped(0, 14400); }
-    void LeftIndent(const Word& w) { Para().leftIndent = w.Clamped(0, 14400); }
-    void FirstIndent(const Word& w) { Para().firstIndent = w.Clamped(-14400, 14400); }
+    void SpaceBefore(const Word& w) { Para().spaceBefore = w.Clamped(0, MaxSpacing); }
+    void SpaceAfter(const Word& w) { Para().spaceAfter = w.Clamped(0, MaxSpacing); }
+    void LeftIndent(const Word& w) { Para().leftIndent = w.Clamped(0, MaxSpacing); }
+    void FirstIndent(const Word& w) { Para().firstIndent = w.Clamped(-MaxSpacing, MaxSpacing); }
     void Symbol(const Word& w) { Put(w.symbol); }
     void Unicode(const Word& w);
     void FallbackCount(const Word& w) { State().fallbackCount = w.Clamped(0, 255); }
@@ -149,14 +157,13 @@ class Parser {
 
     QByteArrayView m_bytes;
     qsizetype m_pos = 0;
-    QTextCursor m_cursor;
+    DocumentWriter m_writer;
     std::vector<GroupState> m_groups; // front: outside every group; back: the current group
     int m_overflow = 0;               // groups opened beyond MaxDepth and not yet closed
     bool m_done = false;
     int m_fallbackLeft = 0; // characters after a \u that still stand in for it
 
-    QString m_pending; // text not yet inserted, all of it in m_pendingState
-    CharState m_pendingState;
+    std::optional<CharState> m_written; // the character state the writer's format shows
 
     QHash<int, QString> m_fonts;
     int m_fontNumber = 0;
