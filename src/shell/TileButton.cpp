@@ -20,6 +20,9 @@ void TileButton::paintEvent(QPaintEvent* /*event*/) {
     if (hasFocus()) {
         QStyleOptionFocusRect option;
         option.initFrom(this);
+        // The style would draw the frame only once the keyboard has been used; here it always
+        // shows, for the game moves the focus to show the computer player's move.
+        option.state |= QStyle::State_KeyboardFocusChange;
         option.rect = rect().adjusted(2, 2, -2, -2);
         option.backgroundColor = Qt::white;
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
