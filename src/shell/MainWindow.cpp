@@ -5,6 +5,7 @@
 #include "play/Messages.h"
 #include "play/SettingNames.h"
 #include "shell/AboutDialog.h"
+#include "shell/BoardAids.h"
 #include "shell/Cursors.h"
 #include "shell/GameFileDialogs.h"
 #include "shell/ProgramIcon.h"
@@ -94,6 +95,7 @@ void MainWindow::BuildBoard() {
         }
     }
     setCentralWidget(board);
+    m_aids = new BoardAids(m_cells, this);
 }
 
 QAction* MainWindow::AddCommand(QMenu* menu, const QString& text, CommandId command,
@@ -186,6 +188,7 @@ void MainWindow::ShowTile(int x, int y, CellCode image) {
     if (QAbstractButton* button = CellButton(x, y)) {
         button->setIcon(QIcon(m_tiles.Tile(image)));
         button->setAccessibleName(ToQString(DescribeCell(x, y, image)));
+        m_aids->TileShown(x, y, image);
     }
 }
 
@@ -259,9 +262,13 @@ void MainWindow::EnableMenuItem(CommandId item, bool enabled) {
     }
 }
 
-void MainWindow::ShowMarks(const BoardMarks& /*marks*/) {}
+void MainWindow::ShowMarks(const BoardMarks& marks) {
+    m_aids->ShowMarks(marks);
+}
 
-void MainWindow::ShowHint(const std::optional<Move>& /*hint*/) {}
+void MainWindow::ShowHint(const std::optional<Move>& hint) {
+    m_aids->ShowHint(hint);
+}
 
 void MainWindow::RequestWake(int milliseconds) {
     QTimer::singleShot(milliseconds, this, [this] { m_controller.OnWake(); });

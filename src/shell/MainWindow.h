@@ -22,6 +22,9 @@ class QMenu;
 
 namespace trevallion {
 
+class BoardAids;
+class TileButton;
+
 // The game's window: the 7 x 7 board of cell buttons and the menu bar. It owns the controller,
 // forwards clicks, ticks and menu commands to it, and shows what the controller tells it.
 class MainWindow : public QMainWindow, public GameView {
@@ -76,7 +79,8 @@ class MainWindow : public QMainWindow, public GameView {
     TileSet m_tiles;
     std::array<QCursor, 3> m_cursors;
     // Indexed like the board: cell (x, y) is element x * 7 + y.
-    std::array<QAbstractButton*, CellCount> m_cells{};
+    std::array<TileButton*, CellCount> m_cells{};
+    BoardAids* m_aids = nullptr;
     std::unordered_map<CommandId, QAction*> m_actions;
     QTimer m_timer;
     SoundPlayer m_sound;

@@ -1,5 +1,6 @@
 #include "shell/TileButton.h"
 
+#include "shell/CellMarksArt.h"
 #include "shell/TileArt.h"
 
 #include <QKeyEvent>
@@ -14,9 +15,18 @@ TileButton::TileButton(QWidget* parent) : QToolButton(parent) {
     setIconSize(QSize(TileSize, TileSize));
 }
 
+void TileButton::SetMarks(const CellMarks& marks, bool grid) {
+    if (marks != m_marks || grid != m_grid) {
+        m_marks = marks;
+        m_grid = grid;
+        update();
+    }
+}
+
 void TileButton::paintEvent(QPaintEvent* /*event*/) {
     QStylePainter painter(this);
     icon().paint(&painter, rect());
+    PaintCellMarks(painter, rect(), m_marks, m_grid);
     if (hasFocus()) {
         QStyleOptionFocusRect option;
         option.initFrom(this);
