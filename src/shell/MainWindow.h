@@ -9,6 +9,7 @@
 #include "shell/TileSet.h"
 
 #include <QCursor>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QTimer>
 
@@ -71,7 +72,8 @@ class MainWindow : public QMainWindow, public GameView {
   private:
     void BuildBoard();
     void BuildMenus();
-    QAction* AddCommand(QMenu* menu, const QString& text, CommandId command, bool checkable);
+    QAction* AddCommand(QMenu* menu, const QString& text, CommandId command, bool checkable,
+                        const QList<QKeySequence>& keys = {});
     // An arrow key on cell (x, y): the focus moves to a neighbouring cell.
     void StepFocus(int x, int y, int dx, int dy);
 
