@@ -6,6 +6,7 @@
 #include "play/SettingNames.h"
 #include "shell/AboutDialog.h"
 #include "shell/BoardAids.h"
+#include "shell/ChooseLevelDialog.h"
 #include "shell/Cursors.h"
 #include "shell/GameFileDialogs.h"
 #include "shell/ProgramIcon.h"
@@ -291,8 +292,12 @@ void MainWindow::RequestWake(int milliseconds) {
     QTimer::singleShot(milliseconds, this, [this] { m_controller.OnWake(); });
 }
 
-std::optional<int> MainWindow::ChooseLevel(int /*level*/) {
-    return std::nullopt;
+std::optional<int> MainWindow::ChooseLevel(int level) {
+    ChooseLevelDialog box(level, m_tiles, this);
+    if (box.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return box.Level();
 }
 
 std::optional<std::string> MainWindow::PickGameFile(GameFileDialog dialog) {
