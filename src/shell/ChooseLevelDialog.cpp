@@ -1,6 +1,7 @@
 #include "shell/ChooseLevelDialog.h"
 
 #include "levels/LevelLayouts.h"
+#include "shell/TitleWidth.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -37,7 +38,6 @@ ChooseLevelDialog::ChooseLevelDialog(int level, const TileSet& tiles, QWidget* p
 
     m_number->setRange(1, LevelCount);
     m_number->setValue(ClampLevel(level));
-    m_number->setAccessibleName(QStringLiteral("Level"));
     connect(m_number, &QSpinBox::valueChanged, this, &ChooseLevelDialog::ShowPreview);
     m_preview->setObjectName(QStringLiteral("preview"));
     m_preview->setFrameShape(QFrame::Box);
@@ -55,6 +55,7 @@ ChooseLevelDialog::ChooseLevelDialog(int level, const TileSet& tiles, QWidget* p
     layout->addWidget(m_preview, 0, Qt::AlignHCenter);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    KeepTitleInFull(*this, *buttons);
 }
 
 int ChooseLevelDialog::Level() const {
