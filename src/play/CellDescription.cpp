@@ -30,6 +30,15 @@ std::string ArmsOf(CellCode code) {
     return arms.empty() ? "no arms" : arms;
 }
 
+// "column 3, row 6", counting from 1.
+std::string PlaceOf(int x, int y) {
+    return "column " + std::to_string(x + 1) + ", row " + std::to_string(y + 1);
+}
+
+bool IsEnd(const Move& move, int x, int y) {
+    return (move.fromX == x && move.fromY == y) || (move.toX == x && move.toY == y);
+}
+
 std::string WhatStands(CellCode code) {
     if (code == Empty) {
         return "empty";
@@ -51,8 +60,35 @@ std::string WhatStands(CellCode code) {
 } // namespace
 
 std::string DescribeCell(int x, int y, CellCode code) {
-    return "column " + std::to_string(x + 1) + ", row " + std::to_string(y + 1) + ": " +
-           WhatStands(code);
+    return PlaceOf(x, y) + ": " + WhatStands(code);
+}
+
+CellMarks MarksOfCell(const BoardMarks& marks, const std::optional<Move>& hint, int x, int y) {
+    CellMarks cell;
+    cell.selected = marks.selected == Cell{x, y};
+    cell.target = OnBoard(x, y) && (marks.targets & CellBit(x, y)) != 0;
+    cell.lastMove = marks.lastMove && IsEnd(*marks.lastMove, x, y);
+    cell.hint = hint && IsEnd(*hint, x, y);
+    return cell;
+}
+
+std::string DescribeMarks(const CellMarks& marks) {
+    const std::pair<bool, const char*> words[] = {{marks.selected, "selected"},
+                                                  {marks.target, "can move here"},
+                                                  {marks.lastMove, "last move"},
+                                                  {marks.hint, "hint"}};
+    std::string description;
+    for (const auto& [applies, word] : words) {
+        if (applies) {
+            description += description.empty() ? "" : ", ";
+            description += word;
+        }
+    }
+    return description;
+}
+
+std::string DescribeHint(const Move& hint) {
+    return "hint: " + PlaceOf(hint.fromX, hint.fromY) + " to " + PlaceOf(hint.toX, hint.toY);
 }
 
 } // namespace trevallion

@@ -17,12 +17,6 @@ namespace {
 
 constexpr int IconSide = 32;
 
-QLabel* CentredText(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
-
 } // namespace
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
@@ -38,18 +32,17 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     icon->setObjectName(QStringLiteral("icon"));
     icon->setPixmap(ProgramIcon().pixmap(QSize(IconSide, IconSide), ratio));
 
-    // The name and version stand to the right of the icon, the release date under both.
-    auto* nameAndVersion = new QVBoxLayout;
-    nameAndVersion->addWidget(CentredText(ToQString(ProgramName), this));
-    nameAndVersion->addWidget(
-        CentredText(QStringLiteral("Version ") + ToQString(ProgramVersion), this));
-    auto* iconRow = new QHBoxLayout;
-    iconRow->addWidget(icon, 0, Qt::AlignTop);
-    iconRow->addLayout(nameAndVersion);
-    auto* beside = new QVBoxLayout;
-    beside->addLayout(iconRow);
-    beside->addWidget(CentredText(QStringLiteral("Released August 7, 1998"), this));
-    beside->addStretch();
+    // The name, version and release date stand in one column to the right of the icon, all three
+    // starting at the same left edge.
+    auto* lines = new QVBoxLayout;
+    for (const QString& text : {ToQString(ProgramName), QStringLiteral("Version ") + ToQString(ProgramVersion),
+                                QStringLiteral("Released August 7, 1998")}) {
+        lines->addWidget(new QLabel(text, this), 0, Qt::AlignLeft);
+    }
+    lines->addStretch();
+    auto* beside = new QHBoxLayout;
+    beside->addWidget(icon, 0, Qt::AlignTop);
+    beside->addLayout(lines);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setDefault(true);
@@ -58,8 +51,9 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     auto* layout = new QGridLayout(this);
     layout->addWidget(picture, 0, 0, Qt::AlignTop | Qt::AlignLeft);
     layout->addLayout(beside, 0, 1);
-    layout->addWidget(CentredText(QStringLiteral("Thank you for playing intelligent games!"), this),
-                      1, 0, 1, 2);
+    auto* thanks = new QLabel(QStringLiteral("Thank you for playing intelligent games!"), this);
+    thanks->setAlignment(Qt::AlignCenter);
+    layout->addWidget(thanks, 1, 0, 1, 2);
     layout->addWidget(ok, 2, 0, 1, 2, Qt::AlignHCenter);
     // The window keeps the size its contents ask for and cannot be resized.
     layout->setSizeConstraint(QLayout::SetFixedSize);

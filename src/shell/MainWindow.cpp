@@ -5,6 +5,8 @@
 #include "play/Messages.h"
 #include "play/SettingNames.h"
 #include "shell/AboutDialog.h"
+#include "shell/BoardAids.h"
+#include "shell/ChooseLevelDialog.h"
 #include "shell/Cursors.h"
 #include "shell/DataFolder.h"
 #include "shell/GameFileDialogs.h"
@@ -95,12 +97,14 @@ void MainWindow::BuildBoard() {
         }
     }
     setCentralWidget(board);
+    m_aids = new BoardAids(m_cells, this);
 }
 
-QAction* MainWindow::AddCommand(QMenu* menu, const QString& text, CommandId command,
-                                bool checkable) {
+QAction* MainWindow::AddCommand(QMenu* menu, const QString& text, CommandId command, bool checkable,
+                                const QList<QKeySequence>& keys) {
     QAction* action = menu->addAction(text);
     action->setCheckable(checkable);
+    action->setShortcuts(keys);
     m_actions[command] = action;
     connect(action, &QAction::triggered, this, [this, action, command](bool checked) {
         // The controller alone sets check marks, and a refused command sets none: undo the
@@ -113,28 +117,39 @@ QAction* MainWindow::AddCommand(QMenu* menu, const QString& text, CommandId comm
     return action;
 }
 
+// Every title of the bar and every item of a menu has a mnemonic of its own.
 void MainWindow::BuildMenus() {
-    QMenu* start = menuBar()->addMenu(QStringLiteral("Start"));
-    AddCommand(start, QStringLiteral("Load Game"), CommandId::LoadGame, false);
-    AddCommand(start, QStringLiteral("Save Game"), CommandId::SaveGame, false);
+    QMenu* start = menuBar()->addMenu(QStringLiteral("&Start"));
+    AddCommand(start, QStringLiteral("&Load Game"), CommandId::LoadGame, false,
+               {QKeySequence(Qt::CTRL | Qt::Key_O)});
+    AddCommand(start, QStringLiteral("&Save Game"), CommandId::SaveGame, false,
+               {QKeySequence(Qt::CTRL | Qt::Key_S)});
     start->addSeparator();
-    AddCommand(start, QStringLiteral("Level 1"), CommandId::Level1, false);
-    AddCommand(start, QStringLiteral("Level 5"), CommandId::Level5, false);
-    AddCommand(start, QStringLiteral("Level 10"), CommandId::Level10, false);
-    AddCommand(start, QStringLiteral("Level 20"), CommandId::Level20, false);
-    AddCommand(start, QStringLiteral("Level 40"), CommandId::Level40, false);
+    AddCommand(start, QStringLiteral("&Undo Move"), CommandId::UndoMove, false,
+               {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    AddCommand(start, QStringLiteral("&Redo Move"), CommandId::RedoMove, false,
+               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     start->addSeparator();
-    AddCommand(start, QStringLiteral("Restart Level"), CommandId::RestartLevel, false);
+    AddCommand(start, QStringLiteral("Level &1"), CommandId::Level1, false);
+    AddCommand(start, QStringLiteral("Level &5"), CommandId::Level5, false);
+    AddCommand(start, QStringLiteral("Level 1&0"), CommandId::Level10, false);
+    AddCommand(start, QStringLiteral("Level &20"), CommandId::Level20, false);
+    AddCommand(start, QStringLiteral("Level &40"), CommandId::Level40, false);
+    AddCommand(start, QStringLiteral("&Choose Level\u2026"), CommandId::ChooseLevel, false);
     start->addSeparator();
-    AddCommand(start, QStringLiteral("Life Doodle"), CommandId::LifeDoodle, false);
+    AddCommand(start, QStringLiteral("Res&tart Level"), CommandId::RestartLevel, false,
+               {QKeySequence(Qt::CTRL | Qt::Key_R), QKeySequence(Qt::Key_F5)});
     start->addSeparator();
-    QAction* exit = start->addAction(QStringLiteral("Exit"));
+    AddCommand(start, QStringLiteral("Life &Doodle"), CommandId::LifeDoodle, false);
+    start->addSeparator();
+    QAction* exit = start->addAction(QStringLiteral("E&xit"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
     for (const Side side : {Side::PlayerOne, Side::PlayerTwo}) {
-        QMenu* player = menuBar()->addMenu(QStringLiteral("Player %1").arg(SideNumber(side)));
-        const QString items[] = {QStringLiteral("Human"), QStringLiteral("AI Easy"),
-                                 QStringLiteral("AI Medium"), QStringLiteral("AI Difficult")};
+        QMenu* player = menuBar()->addMenu(QStringLiteral("Player &%1").arg(SideNumber(side)));
+        const QString items[] = {QStringLiteral("&Human"), QStringLiteral("AI &Easy"),
+                                 QStringLiteral("AI &Medium"), QStringLiteral("AI &Difficult")};
         for (const PlayerType type : AllPlayerTypes) {
             AddCommand(player, items[PlayerTypeNumber(type)], PlayerCommand(side, type), true);
             if (type == PlayerType::Human) {
@@ -143,13 +158,18 @@ void MainWindow::BuildMenus() {
         }
     }
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
-    AddCommand(options, QStringLiteral("Sound ON"), CommandId::SoundOn, true);
-    AddCommand(options, QStringLiteral("Sound OFF"), CommandId::SoundOff, true);
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    AddCommand(options, QStringLiteral("Sound O&N"), CommandId::SoundOn, true);
+    AddCommand(options, QStringLiteral("Sound O&FF"), CommandId::SoundOff, true);
+    options->addSeparator();
+    AddCommand(options, QStringLiteral("Show &Moves"), CommandId::ShowMoves, true);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
-    AddCommand(help, QStringLiteral("Instructions"), CommandId::Instructions, false);
-    AddCommand(help, QStringLiteral("About Trevallion"), CommandId::About, false);
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    AddCommand(help, QStringLiteral("&Hint"), CommandId::Hint, false, {QKeySequence(Qt::Key_H)});
+    help->addSeparator();
+    AddCommand(help, QStringLiteral("&Instructions"), CommandId::Instructions, false,
+               {QKeySequence(Qt::Key_F1)});
+    AddCommand(help, QStringLiteral("&About Trevallion"), CommandId::About, false);
 
     // Escape leaves the game like Exit, as it closes a dialog.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -187,6 +207,7 @@ void MainWindow::ShowTile(int x, int y, CellCode image) {
     if (QAbstractButton* button = CellButton(x, y)) {
         button->setIcon(QIcon(m_tiles.Tile(image)));
         button->setAccessibleName(ToQString(DescribeCell(x, y, image)));
+        m_aids->TileShown(x, y, image);
     }
 }
 
@@ -262,16 +283,24 @@ void MainWindow::EnableMenuItem(CommandId item, bool enabled) {
     }
 }
 
-void MainWindow::ShowMarks(const BoardMarks& /*marks*/) {}
+void MainWindow::ShowMarks(const BoardMarks& marks) {
+    m_aids->ShowMarks(marks);
+}
 
-void MainWindow::ShowHint(const std::optional<Move>& /*hint*/) {}
+void MainWindow::ShowHint(const std::optional<Move>& hint) {
+    m_aids->ShowHint(hint);
+}
 
 void MainWindow::RequestWake(int milliseconds) {
     QTimer::singleShot(milliseconds, this, [this] { m_controller.OnWake(); });
 }
 
-std::optional<int> MainWindow::ChooseLevel(int /*level*/) {
-    return std::nullopt;
+std::optional<int> MainWindow::ChooseLevel(int level) {
+    ChooseLevelDialog box(level, m_tiles, this);
+    if (box.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return box.Level();
 }
 
 std::optional<std::string> MainWindow::PickGameFile(GameFileDialog dialog) {

@@ -9,6 +9,7 @@
 #include "shell/TileSet.h"
 
 #include <QCursor>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QTimer>
 
@@ -21,6 +22,9 @@ class QAction;
 class QMenu;
 
 namespace trevallion {
+
+class BoardAids;
+class TileButton;
 
 // The game's window: the 7 x 7 board of cell buttons and the menu bar. It owns the controller,
 // forwards clicks, ticks and menu commands to it, and shows what the controller tells it.
@@ -68,7 +72,8 @@ class MainWindow : public QMainWindow, public GameView {
   private:
     void BuildBoard();
     void BuildMenus();
-    QAction* AddCommand(QMenu* menu, const QString& text, CommandId command, bool checkable);
+    QAction* AddCommand(QMenu* menu, const QString& text, CommandId command, bool checkable,
+                        const QList<QKeySequence>& keys = {});
     // An arrow key on cell (x, y): the focus moves to a neighbouring cell.
     void StepFocus(int x, int y, int dx, int dy);
 
@@ -76,7 +81,8 @@ class MainWindow : public QMainWindow, public GameView {
     TileSet m_tiles;
     std::array<QCursor, 3> m_cursors;
     // Indexed like the board: cell (x, y) is element x * 7 + y.
-    std::array<QAbstractButton*, CellCount> m_cells{};
+    std::array<TileButton*, CellCount> m_cells{};
+    BoardAids* m_aids = nullptr;
     std::unordered_map<CommandId, QAction*> m_actions;
     QTimer m_timer;
     SoundPlayer m_sound;

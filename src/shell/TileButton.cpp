@@ -1,5 +1,6 @@
 #include "shell/TileButton.h"
 
+#include "shell/CellMarksArt.h"
 #include "shell/TileArt.h"
 
 #include <QKeyEvent>
@@ -14,12 +15,24 @@ TileButton::TileButton(QWidget* parent) : QToolButton(parent) {
     setIconSize(QSize(TileSize, TileSize));
 }
 
+void TileButton::SetMarks(const CellMarks& marks, bool grid) {
+    if (marks != m_marks || grid != m_grid) {
+        m_marks = marks;
+        m_grid = grid;
+        update();
+    }
+}
+
 void TileButton::paintEvent(QPaintEvent* /*event*/) {
     QStylePainter painter(this);
     icon().paint(&painter, rect());
+    PaintCellMarks(painter, rect(), m_marks, m_grid);
     if (hasFocus()) {
         QStyleOptionFocusRect option;
         option.initFrom(this);
+        // The style would draw the frame only once the keyboard has been used; here it always
+        // shows, for the game moves the focus to show the computer player's move.
+        option.state |= QStyle::State_KeyboardFocusChange;
         option.rect = rect().adjusted(2, 2, -2, -2);
         option.backgroundColor = Qt::white;
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);

@@ -2,6 +2,7 @@
 
 #include "play/Messages.h"
 #include "shell/QtText.h"
+#include "shell/TitleWidth.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -25,6 +26,7 @@ WinnerBox::WinnerBox(Side winner, QWidget* parent) : QDialog(parent) {
     layout->addWidget(label);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    KeepTitleInFull(*this, *label);
 }
 
 } // namespace trevallion

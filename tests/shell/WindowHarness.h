@@ -95,9 +95,14 @@ class RecordingWindow : public MainWindow {
     std::deque<std::string> pickedFiles;
 };
 
+// A menu title's or item's text as shown, without the '&' that marks its mnemonic.
+inline QString PlainText(const QAction* action) {
+    return QString(action->text()).remove(QLatin1Char('&'));
+}
+
 inline QMenu* Menu(const QMainWindow& window, const QString& title) {
     for (QAction* action : window.menuBar()->actions()) {
-        if (action->menu() != nullptr && action->text() == title) {
+        if (action->menu() != nullptr && PlainText(action) == title) {
             return action->menu();
         }
     }
@@ -110,7 +115,7 @@ inline QAction* MenuAction(const QMainWindow& window, const QString& title, cons
         return nullptr;
     }
     for (QAction* action : menu->actions()) {
-        if (action->text() == text) {
+        if (PlainText(action) == text) {
             return action;
         }
     }
@@ -146,7 +151,7 @@ class WindowHarness {
         QStringList checked;
         for (QAction* action : Menu(*window, title)->actions()) {
             if (action->isChecked()) {
-                checked << action->text();
+                checked << PlainText(action);
             }
         }
         return checked;
