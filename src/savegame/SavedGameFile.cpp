@@ -1,5 +1,8 @@
 #include "savegame/SavedGameFile.h"
 
+#include "fileio/PlainFile.h"
+
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -145,37 +148,10 @@ void SyncFolderOf(const std::string& file) {
 
 SavedGameBytes ReadSavedGameFile(const std::string& path) {
     SavedGameBytes result;
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (file.Get() < 0) {
-        result.error = LastError();
-        return result;
-    }
-    struct stat info {};
-    if (::fstat(file.Get(), &info) != 0) {
-        result.error = LastError();
-        return result;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        result.error = FileError::Other;
-        return result;
-    }
-    while (result.length < result.bytes.size()) {
-        const ssize_t n = ::read(file.Get(), result.bytes.data() + result.length,
-                                 result.bytes.size() - result.length);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            result.error = LastError();
-            result.bytes.fill(0);
-            result.length = 0;
-            return result;
-        }
-        if (n == 0) {
-            break;
-        }
-        result.length += static_cast<std::size_t>(n);
-    }
+    const PlainFileRead read = ReadPlainFile(path, result.bytes.size());
+    result.error = read.error;
+    std::copy(read.bytes.begin(), read.bytes.end(), result.bytes.begin());
+    result.length = read.bytes.size();
     return result;
 }
 
@@ -188,7 +164,7 @@ FileError WriteSavedGameFile(const std::string& path, const RecordBytes& bytes) 
     }
     // Only a plain file is replaced; a folder, device or pipe of that name is left alone.
     if (replacing && !S_ISREG(info.st_mode)) {
-        return FileError::Other;
+        return FileError::NotPlainFile;
     }
 
     std::string temporary; // the new file's name, once it has one

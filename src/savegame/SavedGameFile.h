@@ -1,6 +1,6 @@
 #pragma once
 
-#include "savegame/FileError.h"
+#include "fileio/FileError.h"
 #include "savegame/SavedGameRecord.h"
 
 #include <cstddef>

@@ -1,12 +1,9 @@
 #include "sound/WaveFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "fileio/PlainFile.h"
 
 #include <algorithm>
 #include <bit>
-#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -160,34 +157,6 @@ SampleReader ReaderFor(const Format& format) {
     return nullptr;
 }
 
-// Reads the whole of a regular file, up to MaxWaveFileBytes. It is opened without waiting, so
-// that a pipe cannot hold the caller, and only then checked to be a plain file.
-std::optional<std::vector<std::byte>> ReadSmallFile(const std::string& path) {
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (descriptor < 0) {
-        return std::nullopt;
-    }
-    struct stat info {};
-    std::optional<std::vector<std::byte>> bytes;
-    if (::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= 0 &&
-        static_cast<std::uint64_t>(info.st_size) <= MaxWaveFileBytes) {
-        bytes.emplace(static_cast<std::size_t>(info.st_size));
-        std::size_t done = 0;
-        while (bytes && done < bytes->size()) {
-            const ssize_t count = ::read(descriptor, bytes->data() + done, bytes->size() - done);
-            if (count > 0) {
-                done += static_cast<std::size_t>(count);
-            } else if (count == 0) {
-                bytes->resize(done); // the file shrank while being read
-            } else if (errno != EINTR) {
-                bytes.reset();
-            }
-        }
-    }
-    ::close(descriptor);
-    return bytes;
-}
-
 } // namespace
 
 std::optional<DecodedSound> DecodeWave(Bytes file) {
@@ -215,11 +184,11 @@ std::optional<DecodedSound> DecodeWave(Bytes file) {
 }
 
 std::optional<DecodedSound> LoadWave(const std::string& path) {
-    const std::optional<std::vector<std::byte>> bytes = ReadSmallFile(path);
-    if (!bytes) {
+    const PlainFileRead read = ReadPlainFile(path, MaxWaveFileBytes);
+    if (read.error != FileError::None || read.longer) {
         return std::nullopt;
     }
-    return DecodeWave(*bytes);
+    return DecodeWave(std::as_bytes(std::span(read.bytes)));
 }
 
 } // namespace trevallion

@@ -90,13 +90,13 @@ TEST(SavedGameFile, OnlyPlainFilesAreReadOrReplaced) {
     const std::string pipe = folder.File("pipe.tvx");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     // A pipe nobody writes to would block a plain read for ever.
-    EXPECT_EQ(ReadSavedGameFile(pipe).error, FileError::Other);
-    EXPECT_EQ(WriteSavedGameFile(pipe, BytesOfLevel(1)), FileError::Other);
+    EXPECT_EQ(ReadSavedGameFile(pipe).error, FileError::NotPlainFile);
+    EXPECT_EQ(WriteSavedGameFile(pipe, BytesOfLevel(1)), FileError::NotPlainFile);
 
     const std::string subfolder = folder.File("folder.tvx");
     std::filesystem::create_directory(subfolder);
-    EXPECT_EQ(ReadSavedGameFile(subfolder).error, FileError::Other);
-    EXPECT_EQ(WriteSavedGameFile(subfolder, BytesOfLevel(1)), FileError::Other);
+    EXPECT_EQ(ReadSavedGameFile(subfolder).error, FileError::NotPlainFile);
+    EXPECT_EQ(WriteSavedGameFile(subfolder, BytesOfLevel(1)), FileError::NotPlainFile);
     EXPECT_TRUE(std::filesystem::is_directory(subfolder));
 }
 
@@ -149,23 +149,6 @@ TEST(SavedGameFile, TooManyOpenFilesChangesNothing) {
     EXPECT_EQ(written, FileError::TooManyOpenFiles);
     EXPECT_EQ(ReadBytes(path), AsVector(BytesOfLevel(3)));
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"game.tvx"});
-}
-
-TEST(FileError, MessagesNameTheFullPath) {
-    const std::string path = "/home/ann/My Games/a.tvx";
-    EXPECT_EQ(FileErrorMessage(FileErrorFromErrno(ENOENT), path),
-              "/home/ann/My Games/a.tvx was not found.");
-    EXPECT_EQ(FileErrorMessage(FileErrorFromErrno(EACCES), path),
-              "Access to /home/ann/My Games/a.tvx was denied.");
-    EXPECT_EQ(FileErrorMessage(FileErrorFromErrno(ENOSPC), path),
-              "Disk full while accessing /home/ann/My Games/a.tvx.");
-    for (const int tooMany : {EMFILE, ENFILE}) {
-        EXPECT_EQ(FileErrorMessage(FileErrorFromErrno(tooMany), path),
-                  "/home/ann/My Games/a.tvx could not be opened because there are too many open "
-                  "files.");
-    }
-    EXPECT_EQ(FileErrorMessage(FileErrorFromErrno(EIO), path),
-              "An unexpected error occurred while accessing /home/ann/My Games/a.tvx.");
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "shell/help/InstructionsDialog.h"
 
-#include "savegame/FileError.h"
+#include "fileio/PlainFile.h"
 #include "shell/help/RtfReader.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -16,11 +16,6 @@
 #include <QTextLayout>
 
 #include <algorithm>
-#include <cerrno>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace trevallion {
 namespace {
@@ -29,14 +24,10 @@ namespace {
 const QColor ManualBackground(128, 246, 234);
 
 // A manual is a few dozen kilobytes; a larger file than this is refused, not read in part.
-constexpr qint64 MaxManualBytes = 4 * 1024 * 1024;
+constexpr std::size_t MaxManualBytes = 4 * 1024 * 1024;
 
 QString ErrorText(FileError error, const QString& path) {
     return QString::fromStdString(FileErrorMessage(error, path.toStdString()));
-}
-
-QString OpenErrorText(int error, const QString& path) {
-    return ErrorText(FileErrorFromErrno(error), path);
 }
 
 } // namespace
@@ -111,31 +102,13 @@ QString InstructionsDialog::Load(const QString& fileName) {
     m_view->clear();
     m_view->setPalette(QPalette()); // the background the view had before any manual
 
-    // Opened without waiting, so that a pipe in the manual's place cannot stall the window; only
-    // a plain file is read.
-    const int descriptor =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (descriptor < 0) {
-        return OpenErrorText(errno, path);
+    // Only a plain file is read, so a pipe in the manual's place cannot stall the window.
+    const PlainFileRead read = ReadPlainFile(QFile::encodeName(path).toStdString(), MaxManualBytes);
+    if (read.error != FileError::None) {
+        return ErrorText(read.error, path);
     }
-    struct stat status {};
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(descriptor);
-        return OpenErrorText(EINVAL, path);
-    }
-    QFile file;
-    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(descriptor);
-        return OpenErrorText(EIO, path);
-    }
-    // Read to the end; a read that fails ends the manual where it stands, without a message.
-    QByteArray bytes;
-    char chunk[4096];
-    qint64 count = 0;
-    while (bytes.size() <= MaxManualBytes && (count = file.read(chunk, sizeof chunk)) > 0) {
-        bytes.append(chunk, static_cast<qsizetype>(count));
-    }
-    if (bytes.size() > MaxManualBytes || ReadRtf(bytes, *m_view->document()) == RtfInput::TooLong) {
+    const QByteArrayView bytes(read.bytes.data(), static_cast<qsizetype>(read.bytes.size()));
+    if (read.longer || ReadRtf(bytes, *m_view->document()) == RtfInput::TooLong) {
         return ErrorText(FileError::Other, path); // more than a manual holds
     }
     m_view->setTextCursor(QTextCursor(m_view->document()));

@@ -1,7 +1,7 @@
 #include "shell/help/RtfReader.h"
 
-#include "shell/help/DocumentWriter.h"
-#include "shell/help/RtfParser.h"
+#include "rtf/DocumentWriter.h"
+#include "rtf/RtfParser.h"
 
 #include <QString>
 #include <QTextBlockFormat>

@@ -7,7 +7,7 @@
 #include <QHash>
 #include <QString>
 
-#include "shell/help/DocumentWriter.h"
+#include "rtf/DocumentWriter.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "shell/help/RtfParser.h"
+#include "rtf/RtfParser.h"
 
 #include <QTextBlockFormat>
 #include <QTextCharFormat>

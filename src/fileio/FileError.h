@@ -5,8 +5,17 @@
 
 namespace trevallion {
 
-// Why reading or writing a file failed, in the terms the user is told.
-enum class FileError { None, NotFound, AccessDenied, DiskFull, TooManyOpenFiles, Other };
+// Why reading or writing a file failed, in the terms the user is told. A path that names no
+// plain file (a folder, a device, a pipe) is told as an unexpected error.
+enum class FileError {
+    None,
+    NotFound,
+    AccessDenied,
+    DiskFull,
+    TooManyOpenFiles,
+    NotPlainFile,
+    Other
+};
 
 // The kind of failure an errno value stands for.
 FileError FileErrorFromErrno(int error);

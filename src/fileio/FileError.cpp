@@ -1,4 +1,4 @@
-#include "savegame/FileError.h"
+#include "fileio/FileError.h"
 
 #include <cerrno>
 
@@ -40,6 +40,7 @@ std::string FileErrorMessage(FileError error, std::string_view path) {
         return "Disk full while accessing " + p + ".";
     case FileError::TooManyOpenFiles:
         return p + " could not be opened because there are too many open files.";
+    case FileError::NotPlainFile:
     case FileError::Other:
         break;
     }

@@ -1,4 +1,4 @@
-#include "shell/help/DocumentWriter.h"
+#include "rtf/DocumentWriter.h"
 
 #include <QTextBlockFormat>
 #include <QTextDocument>
