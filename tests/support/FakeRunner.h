@@ -22,6 +22,10 @@ class FakeRunner : public WorkerRunner {
 
     bool Start(std::function<void()> work) override {
         ++started;
+        if (m_thread.joinable()) {
+            ++overlapping; // a second worker while the first is still there
+            return false;
+        }
         switch (mode) {
         case Mode::Inline:
             work();
@@ -65,6 +69,7 @@ class FakeRunner : public WorkerRunner {
 
     Mode mode = Mode::Inline;
     int started = 0;
+    int overlapping = 0;
     // Runs at the start of a wait for a worker, as an event arriving meanwhile would.
     std::function<void()> whileJoining;
 
