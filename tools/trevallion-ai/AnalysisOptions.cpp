@@ -130,7 +130,8 @@ ParsedArguments ParseArguments(const std::vector<std::string_view>& args) {
     ParsedArguments parsed;
     std::vector<std::string_view> seen;
     std::string firstError; // of the values and repeats, told when no --help follows
-    for (std::size_t i = 0; i < args.size(); ++i) {
+    // Each option takes its value with it: the reading goes on two arguments at a time.
+    for (std::size_t i = 0; i < args.size(); i += 2) {
         const std::string_view name = args[i];
         if (IsHelp(name)) {
             parsed.help = true;
@@ -154,7 +155,6 @@ ParsedArguments ParseArguments(const std::vector<std::string_view>& args) {
             firstError = std::move(error);
         }
         seen.push_back(name);
-        ++i;
     }
     parsed.error = firstError.empty() ? CheckCombination(seen) : firstError;
     return parsed;
