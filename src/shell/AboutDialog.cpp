@@ -35,8 +35,9 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     // The name, version and release date stand in one column to the right of the icon, all three
     // starting at the same left edge.
     auto* lines = new QVBoxLayout;
-    for (const QString& text : {ToQString(ProgramName), QStringLiteral("Version ") + ToQString(ProgramVersion),
-                                QStringLiteral("Released August 7, 1998")}) {
+    for (const QString& text :
+         {ToQString(ProgramName), QStringLiteral("Version ") + ToQString(ProgramVersion),
+          QStringLiteral("Released August 7, 1998")}) {
         lines->addWidget(new QLabel(text, this), 0, Qt::AlignLeft);
     }
     lines->addStretch();
