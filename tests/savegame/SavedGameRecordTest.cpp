@@ -60,6 +60,9 @@ struct RecordCase {
     RecordVerdict verdict;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const RecordCase& c, std::ostream* out) { *out << c.what; }
+
 class CheckRecordCases : public ::testing::TestWithParam<RecordCase> {};
 
 TEST_P(CheckRecordCases, GivesTheVerdictLoadingActsOn) {
