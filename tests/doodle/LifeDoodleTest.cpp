@@ -45,6 +45,36 @@ TEST(LifeDoodle, GenerationReadsOnlyTheOldGrid) {
     EXPECT_EQ(next, GridOf({{0, 0}, {1, 0}, {0, 1}, {1, 1}}));
 }
 
+// A grid drawn as the window shows it, a string a row from the top; '#' is a live cell.
+DoodleGrid Picture(const std::array<const char*, BoardSize>& rows) {
+    DoodleGrid grid{};
+    for (int y = 0; y < BoardSize; ++y) {
+        for (int x = 0; x < BoardSize; ++x) {
+            grid[static_cast<std::size_t>(CellIndex(x, y))] = rows[y][x] == '#';
+        }
+    }
+    return grid;
+}
+
+// The doodle's opening: the 5 x 5 block turns into a ring, and from its fifth generation on it
+// is a still life of four cells round the centre.
+TEST(LifeDoodle, TheStartingBlockBecomesARingThenAStillLife) {
+    DoodleGrid grid =
+        Picture({".......", ".#####.", ".#####.", ".#####.", ".#####.", ".#####.", "......."});
+    DoodleGrid next{};
+    ComputeNextGeneration(grid, next);
+    EXPECT_EQ(next, Picture({"..###..", ".#...#.", "#.....#", "#.....#", "#.....#", ".#...#.",
+                             "..###.."}));
+    for (int generation = 3; generation <= 9; ++generation) {
+        grid = next;
+        ComputeNextGeneration(grid, next);
+    }
+    const DoodleGrid still =
+        Picture({".......", ".......", "...#...", "..#.#..", "...#...", ".......", "......."});
+    EXPECT_EQ(grid, still) << "the eighth generation";
+    EXPECT_EQ(next, still) << "the ninth";
+}
+
 TEST(LifeDoodle, CreditsNeedAllFourCornersAndTheCentre) {
     const DoodleGrid all = GridOf({{0, 0}, {6, 0}, {0, 6}, {6, 6}, {3, 3}});
     EXPECT_TRUE(CreditsPatternLives(all));

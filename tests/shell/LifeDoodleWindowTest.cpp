@@ -21,7 +21,7 @@ Cells Block() {
     return cells;
 }
 
-// The block's still life from its fifth generation on.
+// The block's still life from its fifth generation on, when clicks are easy to follow.
 Cells Still() {
     return {{3, 2}, {2, 3}, {4, 3}, {3, 4}};
 }
@@ -64,34 +64,6 @@ class LifeDoodleWindowTest : public QObject {
         QCOMPARE(WrongCells(Block()), QStringList());
     }
 
-    void blockBecomesARingThenAStillLife() {
-        OpenAtTheFirstTick();
-        Tick();
-        QCOMPARE(WrongCells({{2, 0},
-                             {3, 0},
-                             {4, 0},
-                             {2, 6},
-                             {3, 6},
-                             {4, 6},
-                             {0, 2},
-                             {0, 3},
-                             {0, 4},
-                             {6, 2},
-                             {6, 3},
-                             {6, 4},
-                             {1, 1},
-                             {5, 1},
-                             {1, 5},
-                             {5, 5}}),
-                 QStringList());
-        Tick();
-        Tick();
-        for (int generation = 5; generation <= 9; ++generation) {
-            Tick();
-            QCOMPARE(WrongCells(Still()), QStringList());
-        }
-    }
-
     // Every button reports its own cell: once the doodle has settled, a click on a dead cell
     // brings that cell to life and no other.
     void eachButtonReportsItsOwnCell() {
@@ -100,6 +72,7 @@ class LifeDoodleWindowTest : public QObject {
             Tick();
         }
         Cells live = Still();
+        QCOMPARE(WrongCells(live), QStringList());
         for (int x = 0; x < BoardSize; ++x) {
             for (int y = 0; y < BoardSize; ++y) {
                 if (live.insert({x, y}).second) {
@@ -108,21 +81,6 @@ class LifeDoodleWindowTest : public QObject {
                 }
             }
         }
-    }
-
-    // A click brings a dead cell to life at once with the capture sound; a live cell stays
-    // alive, silently.
-    void clicksBringCellsToLife() {
-        OpenAtTheFirstTick();
-        h.window->sounds.clear();
-        h.Click(0, 0);
-        QCOMPARE(IconImage(h.window->CellButton(0, 0)), TileImage(Wall));
-        QCOMPARE(h.window->sounds, std::vector<std::string>{"sounds/capture1.wav"});
-        h.Click(2, 2);
-        QCOMPARE(h.window->sounds.size(), std::size_t{1});
-        Cells live = Block();
-        live.insert({0, 0});
-        QCOMPARE(WrongCells(live), QStringList());
     }
 
     void lifeDoodleCommandStartsAfresh() {
