@@ -309,11 +309,11 @@ std::optional<std::string> MainWindow::PickGameFile(GameFileDialog dialog) {
     if (box.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    const std::optional<std::string> chosen = ChosenGameFile(box);
-    if (chosen) {
-        RememberGameFolder(*m_settings, *chosen);
-    }
-    return chosen;
+    return ChosenGameFile(box);
+}
+
+void MainWindow::GameFileUsed(std::string_view file) {
+    RememberGameFolder(*m_settings, std::string(file));
 }
 
 } // namespace trevallion
