@@ -304,8 +304,7 @@ std::optional<int> MainWindow::ChooseLevel(int level) {
 }
 
 std::optional<std::string> MainWindow::PickGameFile(GameFileDialog dialog) {
-    QFileDialog box(this);
-    SetUpGameFileDialog(box, dialog, GameFolderToOpen(*m_settings));
+    GameFileDialogBox box(this, dialog, GameFolderToOpen(*m_settings));
     if (box.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
