@@ -27,6 +27,12 @@ bool InKernelFolders(const QString& path) {
     return false;
 }
 
+// Whether `name` holds a wildcard of a file-name pattern, which makes it a filter.
+bool IsNamePattern(const QString& name) {
+    return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?')) ||
+           name.contains(QLatin1Char('['));
+}
+
 } // namespace
 
 GameFileDialogBox::GameFileDialogBox(QWidget* parent, GameFileDialog kind, const QString& folder)
@@ -45,17 +51,14 @@ GameFileDialogBox::GameFileDialogBox(QWidget* parent, GameFileDialog kind, const
 
 void GameFileDialogBox::accept() {
     // The name as typed, before the dialog adds the suffix: "*" lists every file, not "*.tvx".
-    const auto* nameEdit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    const QFileInfo typed(directory(), nameEdit != nullptr ? nameEdit->text() : QString());
-    if (IsNamePattern(typed.fileName())) {
-        ShowOnlyFilesMatching(typed);
-        return;
-    }
-    // Whatever else gave a pattern as the file name, it names no file.
-    const QStringList files = selectedFiles();
-    if (!files.isEmpty() && IsNamePattern(QFileInfo(files.first()).fileName())) {
-        ShowOnlyFilesMatching(QFileInfo(files.first()));
-        return;
+    // A desktop's own dialog has no such field and filters by itself; ChosenGameFile still
+    // refuses a pattern from it.
+    if (const auto* nameEdit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+        const QFileInfo typed(directory(), nameEdit->text());
+        if (IsNamePattern(typed.fileName())) {
+            ShowOnlyFilesMatching(typed);
+            return;
+        }
     }
     QFileDialog::accept();
 }
@@ -73,11 +76,6 @@ void GameFileDialogBox::ShowOnlyFilesMatching(const QFileInfo& typed) {
     }
     setNameFilters({GameFilesFilter, filter});
     selectNameFilter(filter);
-}
-
-bool IsNamePattern(const QString& name) {
-    return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?')) ||
-           name.contains(QLatin1Char('['));
 }
 
 std::optional<std::string> ChosenGameFile(const QFileDialog& dialog) {

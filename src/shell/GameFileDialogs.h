@@ -36,9 +36,6 @@ class GameFileDialogBox : private IconProviderHolder, public QFileDialog {
     void ShowOnlyFilesMatching(const QFileInfo& typed);
 };
 
-// Whether `name` holds a wildcard of a file-name pattern: '*', '?' or '['.
-bool IsNamePattern(const QString& name);
-
 // The full path of the file the user chose, in the file system's encoding; nothing for a
 // pattern, which names no file.
 std::optional<std::string> ChosenGameFile(const QFileDialog& dialog);
