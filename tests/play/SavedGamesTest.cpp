@@ -257,8 +257,7 @@ TEST_F(SavedGames, FileErrorsNameTheFileWithTheStopIcon) {
 // Only a game really saved or loaded names the folder for the next file dialog.
 TEST_F(SavedGames, OnlyFilesSavedOrLoadedAreToldAsUsed) {
     PlayLevel(6);
-    const std::string missing = saves.File("missing/game.tvx");
-    const std::string good = saves.File("good.tvx");
+    const std::string missing = saves.File("missing/game.tvx"), good = saves.File("good.tvx");
     for (const std::string& path : {missing, good}) {
         Save(path);
         view.pickedFiles.push_back(path);

@@ -152,11 +152,13 @@ class RealDialogsTest : public QObject {
 
     // A game saved and loaded back through the real file dialogs: a name typed without a
     // suffix gets ".tvx", and replacing a file is asked about first. The first dialog opens in
-    // the home folder, the later ones in the folder of the game last chosen.
+    // the home folder, the later ones in the folder of the game last saved or loaded. Enter on a
+    // name with a wildcard, one typed or the offered "*.tvx", only filters the list.
     void savedGameThroughTheFileDialogs() {
         QTemporaryDir folder;
         QStringList dialogs;
         QStringList startFolders;
+        QStringList filters; // after Enter on a name with a wildcard
         CloseModalsAsTheyOpen([&](QWidget* modal) {
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 box->button(QMessageBox::Yes)->click();
@@ -170,6 +172,10 @@ class RealDialogsTest : public QObject {
             QVERIFY(!dialog->testOption(QFileDialog::DontConfirmOverwrite));
             dialogs << (dialog->acceptMode() == QFileDialog::AcceptSave ? "save" : "open");
             startFolders << dialog->directory().canonicalPath();
+            for (const QString& name : {folder.filePath("[ab]*"), QStringLiteral("*.tvx")}) {
+                EnterName(dialog, name);
+                filters << (dialog->isVisible() ? dialog->selectedNameFilter() : "closed");
+            }
             // Entered from the event loop, so that a question it asks is seen here too.
             QTimer::singleShot(0, dialog, [dialog, name = folder.filePath(QStringLiteral("kept"))] {
                 EnterName(dialog, name);
@@ -196,41 +202,21 @@ class RealDialogsTest : public QObject {
         const QString home = QDir::home().canonicalPath();
         const QString chosen = QDir(folder.path()).canonicalPath();
         QCOMPARE(startFolders, (QStringList{home, chosen, chosen}));
-    }
-
-    // Enter on a name with a wildcard, one typed or the offered "*.tvx", lists the files it
-    // matches; the dialog stays open, and nothing is saved under that name.
-    void wildcardNamesFilterTheList() {
-        QTemporaryDir folder;
-        QStringList filters;
-        CloseModalsAsTheyOpen([&](QWidget* modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(modal);
-            for (const QString& name : {folder.filePath("[ab]*"), QStringLiteral("*.tvx")}) {
-                EnterName(dialog, name);
-                filters << (dialog->isVisible() ? dialog->selectedNameFilter() : "closed");
-            }
-            QCOMPARE(dialog->directory().canonicalPath(), QDir(folder.path()).canonicalPath());
-            dialog->reject();
-        });
-        m_window->CommandAction(CommandId::Level10)->trigger();
-        m_window->Controller().OnTimer();
-        m_window->CommandAction(CommandId::SaveGame)->trigger();
+        filters.removeDuplicates();
         QCOMPARE(filters, (QStringList{"[ab]*", "Trevallion Game Files (*.tvx)"}));
-        QCOMPARE(m_seen.size(), 1); // the dialog, and no message after it
-        QVERIFY(QDir(folder.path()).isEmpty());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"kept.tvx"});
     }
 
-    // The kernel's folders: a remembered one, even behind a link, gives way to the home folder,
+    // The kernel's folders: a remembered one, here behind a link, gives way to the home folder,
     // and one browsed to lists at once, as no file in it is opened to tell its type (a read of
     // /proc/kmsg, as root, waits for the next kernel message).
     void kernelFolders() {
-        QFile::link(QStringLiteral("/dev"), m_dir.filePath("dev"));
-        for (const QString& folder : {QStringLiteral("/proc"), m_dir.filePath("dev")}) {
-            SettingsFile settings(nullptr);
-            RememberGameFolder(settings, QFile::encodeName(folder + "/game.tvx").toStdString());
-            QCOMPARE(GameFolderToOpen(settings), QDir::homePath());
-        }
         for (const QString& folder : {QStringLiteral("/proc"), QStringLiteral("/dev")}) {
+            const QString link = m_dir.filePath(QFileInfo(folder).fileName());
+            QFile::link(folder, link);
+            SettingsFile settings(nullptr);
+            RememberGameFolder(settings, QFile::encodeName(link + "/game.tvx").toStdString());
+            QCOMPARE(GameFolderToOpen(settings), QDir::homePath());
             GameFileDialogBox dialog(m_window.get(), GameFileDialog::Open, QDir::homePath());
             QSignalSpy loaded(dialog.findChild<QFileSystemModel*>(),
                               &QFileSystemModel::directoryLoaded);
