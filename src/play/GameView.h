@@ -87,6 +87,10 @@ class GameView {
     // name that does not exist. Returns the chosen file's full path, nothing when cancelled.
     virtual std::optional<std::string> PickGameFile(GameFileDialog dialog) = 0;
 
+    // A game was just saved to, or loaded from, `file`: the next file dialog opens in its
+    // folder. A failed save or load is not told, so a folder that failed stays forgotten.
+    virtual void GameFileUsed(std::string_view file) = 0;
+
     // The modal Choose Level dialog, opened at `level`; the level chosen, nothing when
     // cancelled.
     virtual std::optional<int> ChooseLevel(int level) = 0;

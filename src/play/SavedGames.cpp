@@ -28,7 +28,9 @@ void GameDialog::OnSaveGame() {
     const FileError error = WriteSavedGameFile(*path, EncodeRecord(record));
     if (error != FileError::None) {
         m_view.ShowMessage(FileErrorMessage(error, *path), MessageButtons::Ok, MessageIcon::Stop);
+        return;
     }
+    m_view.GameFileUsed(*path);
 }
 
 void GameDialog::OnLoadGame() {
@@ -69,6 +71,7 @@ void GameDialog::OnLoadGame() {
     ShowBoard();
     m_view.SetTitle(LevelTitle(s.m_level));
     s.m_timerMode = TimerMode::Game;
+    m_view.GameFileUsed(*path);
 }
 
 void GameDialog::ApplySavedPlayer(Side side, std::int32_t type) {

@@ -5,12 +5,17 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <climits>
 #include <cstdlib>
+#include <optional>
 #include <string>
+#include <string_view>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -67,6 +72,55 @@ std::string TemporaryNameBeside(const std::string& target) {
            std::to_string(stamp % 1000000);
 }
 
+// The process that made `name`, when it is one of the temporary names above; nothing otherwise.
+std::optional<pid_t> MakerOfTemporary(std::string_view name) {
+    const std::size_t mark = name.rfind(".tmp");
+    if (mark == 0 || mark == std::string_view::npos) {
+        return std::nullopt;
+    }
+    std::string_view rest = name.substr(mark + 4);
+    long long pid = -1;
+    for (int part = 0; part < 3; ++part) {
+        long long number = 0;
+        const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), number);
+        if (error != std::errc{} || end == rest.data() || *rest.data() == '-') {
+            return std::nullopt;
+        }
+        pid = part == 0 ? number : pid;
+        rest.remove_prefix(static_cast<std::size_t>(end - rest.data()));
+        if (part < 2 && (rest.empty() || rest.front() != '-')) {
+            return std::nullopt;
+        }
+        rest.remove_prefix(part < 2 ? 1 : 0);
+    }
+    if (!rest.empty() || pid <= 0 || pid > INT_MAX) {
+        return std::nullopt;
+    }
+    return static_cast<pid_t>(pid);
+}
+
+// A save killed between naming its new file and renaming it leaves the new file under its
+// temporary name. Such files of this user's whose maker is gone are removed from `folder` before
+// it is written again; a save still running in another game keeps its file.
+void RemoveStaleTemporaries(const std::string& folder) {
+    DIR* listing = ::opendir(folder.c_str());
+    if (listing == nullptr) {
+        return;
+    }
+    const int folderFd = ::dirfd(listing);
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::optional<pid_t> maker = MakerOfTemporary(entry->d_name);
+        struct stat info {};
+        if (!maker || ::kill(*maker, 0) == 0 || errno != ESRCH ||
+            ::fstatat(folderFd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISREG(info.st_mode) || info.st_uid != ::geteuid()) {
+            continue;
+        }
+        ::unlinkat(folderFd, entry->d_name, 0);
+    }
+    ::closedir(listing);
+}
+
 // Calls `attempt` with fresh temporary names beside `target` until one is not taken, and returns
 // its result. `name` is the name it made, or empty when it failed.
 template <typename Attempt>
@@ -103,18 +157,24 @@ int CreateFileBeside(const std::string& target, std::string& name) {
     });
 }
 
-// Gives the nameless file `fd` a temporary name beside `target`, returned in `name`; false on
-// failure. Linking by the descriptor itself needs a privilege, the path under /proc does not.
-bool LinkBeside(int fd, const std::string& target, std::string& name) {
+// Gives the nameless file `fd` the name `name`, which must be free; 0, or -1 with errno set.
+// Linking by the descriptor itself needs a privilege, the path under /proc does not.
+int LinkAs(int fd, const std::string& name) {
+    if (::linkat(fd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0) {
+        return 0;
+    }
+    if (errno == EEXIST) {
+        return -1;
+    }
     const std::string procPath = "/proc/self/fd/" + std::to_string(fd);
-    return WithFreshName(target, name, [&](const std::string& fresh) {
-               if (::linkat(fd, "", AT_FDCWD, fresh.c_str(), AT_EMPTY_PATH) == 0) {
-                   return 0;
-               }
-               return errno == EEXIST ? -1
-                                      : ::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD,
-                                                 fresh.c_str(), AT_SYMLINK_FOLLOW);
-           }) == 0;
+    return ::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW);
+}
+
+// Gives the nameless file `fd` a temporary name beside `target`, returned in `name`; false on
+// failure.
+bool LinkBeside(int fd, const std::string& target, std::string& name) {
+    return WithFreshName(target, name,
+                         [fd](const std::string& fresh) { return LinkAs(fd, fresh); }) == 0;
 }
 
 FileError WriteAll(int fd, const RecordBytes& bytes) {
@@ -167,6 +227,7 @@ FileError WriteSavedGameFile(const std::string& path, const RecordBytes& bytes) 
         return FileError::NotPlainFile;
     }
 
+    RemoveStaleTemporaries(FolderOf(target));
     std::string temporary; // the new file's name, once it has one
     Descriptor file(CreateFileBeside(target, temporary));
     if (file.Get() < 0) {
@@ -182,14 +243,19 @@ FileError WriteSavedGameFile(const std::string& path, const RecordBytes& bytes) 
     if (error == FileError::None && ::fsync(file.Get()) != 0) {
         error = LastError();
     }
-    if (error == FileError::None && temporary.empty() &&
+    // A new game file gets its own name at once, so no temporary name is ever left behind;
+    // only a file that must replace another passes through one.
+    const bool linkedInPlace = error == FileError::None && !replacing && temporary.empty() &&
+                               LinkAs(file.Get(), target) == 0;
+    if (error == FileError::None && !linkedInPlace && temporary.empty() &&
         !LinkBeside(file.Get(), target, temporary)) {
         error = LastError();
     }
     if (file.Close() != 0 && error == FileError::None) {
         error = LastError();
     }
-    if (error == FileError::None && ::rename(temporary.c_str(), target.c_str()) != 0) {
+    if (error == FileError::None && !linkedInPlace &&
+        ::rename(temporary.c_str(), target.c_str()) != 0) {
         error = LastError();
     }
     if (error != FileError::None) {

@@ -2,8 +2,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
+
+#include <array>
 
 namespace trevallion {
 namespace {
@@ -11,22 +13,75 @@ namespace {
 // A folder's path, unlike the game's own settings, is text; it has a key of its own.
 constexpr std::string_view GameFolderSetting = "GameFolder";
 
+const QString GameFilesFilter = QStringLiteral("Trevallion Game Files (*.tvx)");
+
+// Whether `path`, with its links resolved, lies in one of the kernel's own file systems.
+bool InKernelFolders(const QString& path) {
+    const std::array<QString, 3> kernelFolders{QStringLiteral("/proc"), QStringLiteral("/sys"),
+                                               QStringLiteral("/dev")};
+    for (const QString& kernel : kernelFolders) {
+        if (path == kernel || path.startsWith(kernel + QLatin1Char('/'))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Whether `name` holds a wildcard of a file-name pattern, which makes it a filter.
+bool IsNamePattern(const QString& name) {
+    return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?')) ||
+           name.contains(QLatin1Char('['));
+}
+
 } // namespace
 
-void SetUpGameFileDialog(QFileDialog& dialog, GameFileDialog kind, const QString& folder) {
+GameFileDialogBox::GameFileDialogBox(QWidget* parent, GameFileDialog kind, const QString& folder)
+    : QFileDialog(parent) {
+    // Before anything lists a folder, so that no file is ever opened to tell its type.
+    setIconProvider(&m_nameOnlyIcons);
     const bool saving = kind == GameFileDialog::Save;
-    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("Trevallion Game Files (*.tvx)"));
-    dialog.setDefaultSuffix(QStringLiteral("tvx"));
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-    dialog.setDirectory(folder);
-    dialog.selectFile(QStringLiteral("*.tvx"));
+    setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    setFileMode(QFileDialog::AnyFile);
+    setNameFilter(GameFilesFilter);
+    setDefaultSuffix(QStringLiteral("tvx"));
+    setOption(QFileDialog::DontConfirmOverwrite, false);
+    setDirectory(folder);
+    selectFile(QStringLiteral("*.tvx"));
+}
+
+void GameFileDialogBox::accept() {
+    // The name as typed, before the dialog adds the suffix: "*" lists every file, not "*.tvx".
+    // A desktop's own dialog has no such field and filters by itself; ChosenGameFile still
+    // refuses a pattern from it.
+    if (const auto* nameEdit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+        const QFileInfo typed(directory(), nameEdit->text());
+        if (IsNamePattern(typed.fileName())) {
+            ShowOnlyFilesMatching(typed);
+            return;
+        }
+    }
+    QFileDialog::accept();
+}
+
+// Goes to the pattern's folder, if it names one, and lists the files it matches there. The
+// pattern joins the file types, as one of them, until another is chosen.
+void GameFileDialogBox::ShowOnlyFilesMatching(const QFileInfo& typed) {
+    if (typed.absolutePath() != directory().absolutePath()) {
+        setDirectory(typed.absolutePath());
+    }
+    const QString filter = typed.fileName();
+    if (filter == QStringLiteral("*.tvx")) {
+        selectNameFilter(GameFilesFilter);
+        return;
+    }
+    setNameFilters({GameFilesFilter, filter});
+    selectNameFilter(filter);
 }
 
 std::optional<std::string> ChosenGameFile(const QFileDialog& dialog) {
     const QStringList files = dialog.selectedFiles();
-    if (files.isEmpty() || files.first().isEmpty()) {
+    if (files.isEmpty() || files.first().isEmpty() ||
+        IsNamePattern(QFileInfo(files.first()).fileName())) {
         return std::nullopt;
     }
     return QFile::encodeName(files.first()).toStdString();
@@ -34,7 +89,11 @@ std::optional<std::string> ChosenGameFile(const QFileDialog& dialog) {
 
 QString GameFolderToOpen(const SettingsFile& settings) {
     const QString remembered = settings.ReadText(GameFolderSetting);
-    if (QDir::isAbsolutePath(remembered) && QFileInfo(remembered).isDir()) {
+    const QFileInfo folder(remembered);
+    // A link is judged by the folder it leads to; a missing one has no canonical path.
+    const QString real = folder.canonicalFilePath();
+    if (QDir::isAbsolutePath(remembered) && folder.isDir() && folder.isReadable() &&
+        folder.isExecutable() && !real.isEmpty() && !InKernelFolders(real)) {
         return remembered;
     }
     return QDir::homePath();

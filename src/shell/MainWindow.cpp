@@ -304,16 +304,15 @@ std::optional<int> MainWindow::ChooseLevel(int level) {
 }
 
 std::optional<std::string> MainWindow::PickGameFile(GameFileDialog dialog) {
-    QFileDialog box(this);
-    SetUpGameFileDialog(box, dialog, GameFolderToOpen(*m_settings));
+    GameFileDialogBox box(this, dialog, GameFolderToOpen(*m_settings));
     if (box.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    const std::optional<std::string> chosen = ChosenGameFile(box);
-    if (chosen) {
-        RememberGameFolder(*m_settings, *chosen);
-    }
-    return chosen;
+    return ChosenGameFile(box);
+}
+
+void MainWindow::GameFileUsed(std::string_view file) {
+    RememberGameFolder(*m_settings, std::string(file));
 }
 
 } // namespace trevallion

@@ -62,6 +62,7 @@ class MainWindow : public QMainWindow, public GameView {
                               MessageIcon icon) override;
     void ShowWinnerBox(Side winner) override;
     std::optional<std::string> PickGameFile(GameFileDialog dialog) override;
+    void GameFileUsed(std::string_view file) override;
     std::optional<int> ChooseLevel(int level) override;
     void ShowInstructions() override;
     void ShowAbout() override;

@@ -254,6 +254,18 @@ TEST_F(SavedGames, FileErrorsNameTheFileWithTheStopIcon) {
     EXPECT_EQ(view.Shown(), Level(6));
 }
 
+// Only a game really saved or loaded names the folder for the next file dialog.
+TEST_F(SavedGames, OnlyFilesSavedOrLoadedAreToldAsUsed) {
+    PlayLevel(6);
+    const std::string missing = saves.File("missing/game.tvx"), good = saves.File("good.tvx");
+    for (const std::string& path : {missing, good}) {
+        Save(path);
+        view.pickedFiles.push_back(path);
+        Command(CommandId::LoadGame);
+    }
+    EXPECT_EQ(view.usedGameFiles, (std::vector<std::string>{good, good}));
+}
+
 // Lowers the largest file this process may write, so that a save runs out of room half-way.
 class FileSizeLimit {
   public:

@@ -7,6 +7,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -129,6 +130,21 @@ TEST(SavedGameFile, ASaveKilledHalfWayLeavesNothingBehind) {
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
     EXPECT_EQ(ReadBytes(path), AsVector(BytesOfLevel(3)));
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"game.tvx"});
+}
+
+// What a save killed before its rename left under a temporary name goes with the next save to
+// that folder, unless the game that made it still runs.
+TEST(SavedGameFile, TheNextSaveRemovesTheTemporariesOfKilledSaves) {
+    ScratchFolder folder;
+    // No process has a number above Linux's largest, 4194304.
+    const std::string running = "a.tvx.tmp" + std::to_string(::getpid()) + "-0-1";
+    for (const std::string name : {"a.tvx.tmp4194305-0-1", "b.tmp12", running.c_str()}) {
+        WriteBytes(folder.File(name), BytesOfLevel(1));
+    }
+    ASSERT_EQ(WriteSavedGameFile(folder.File("new.tvx"), BytesOfLevel(1)), FileError::None);
+    const std::vector<std::string> names = folder.Names();
+    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()),
+              (std::set<std::string>{running, "b.tmp12", "new.tvx"}));
 }
 
 TEST(SavedGameFile, TooManyOpenFilesChangesNothing) {

@@ -1,14 +1,18 @@
 #include "WindowHarness.h"
 #include "levels/LevelLayouts.h"
 #include "shell/DataFolder.h"
+#include "shell/GameFileDialogs.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
@@ -52,6 +56,15 @@ class RealDialogsTest : public QObject {
     }
 
     static void Accept(QWidget* modal) { qobject_cast<QDialog*>(modal)->accept(); }
+
+    // Puts `name` in the dialog's file-name field and presses Enter there, as a user does. Set
+    // directly, not by selectFile(), which leaves the field alone once it has the focus.
+    static void EnterName(QFileDialog* dialog, const QString& name) {
+        auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(field != nullptr);
+        field->setText(name);
+        QTest::keyClick(field, Qt::Key_Return);
+    }
 
   private slots:
     void init() {
@@ -139,11 +152,13 @@ class RealDialogsTest : public QObject {
 
     // A game saved and loaded back through the real file dialogs: a name typed without a
     // suffix gets ".tvx", and replacing a file is asked about first. The first dialog opens in
-    // the home folder, the later ones in the folder of the game last chosen.
+    // the home folder, the later ones in the folder of the game last saved or loaded. Enter on a
+    // name with a wildcard, one typed or the offered "*.tvx", only filters the list.
     void savedGameThroughTheFileDialogs() {
         QTemporaryDir folder;
         QStringList dialogs;
         QStringList startFolders;
+        QStringList filters; // after Enter on a name with a wildcard
         CloseModalsAsTheyOpen([&](QWidget* modal) {
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 box->button(QMessageBox::Yes)->click();
@@ -157,10 +172,14 @@ class RealDialogsTest : public QObject {
             QVERIFY(!dialog->testOption(QFileDialog::DontConfirmOverwrite));
             dialogs << (dialog->acceptMode() == QFileDialog::AcceptSave ? "save" : "open");
             startFolders << dialog->directory().canonicalPath();
-            dialog->selectFile(folder.filePath(QStringLiteral("kept")));
-            // Accepted from the event loop, so that a question it asks is seen here too.
-            QMetaObject::invokeMethod(static_cast<QDialog*>(dialog), &QDialog::accept,
-                                      Qt::QueuedConnection);
+            for (const QString& name : {folder.filePath("[ab]*"), QStringLiteral("*.tvx")}) {
+                EnterName(dialog, name);
+                filters << (dialog->isVisible() ? dialog->selectedNameFilter() : "closed");
+            }
+            // Entered from the event loop, so that a question it asks is seen here too.
+            QTimer::singleShot(0, dialog, [dialog, name = folder.filePath(QStringLiteral("kept"))] {
+                EnterName(dialog, name);
+            });
         });
         const auto choose = [this](CommandId command) {
             m_window->CommandAction(command)->trigger();
@@ -183,6 +202,27 @@ class RealDialogsTest : public QObject {
         const QString home = QDir::home().canonicalPath();
         const QString chosen = QDir(folder.path()).canonicalPath();
         QCOMPARE(startFolders, (QStringList{home, chosen, chosen}));
+        filters.removeDuplicates();
+        QCOMPARE(filters, (QStringList{"[ab]*", "Trevallion Game Files (*.tvx)"}));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"kept.tvx"});
+    }
+
+    // The kernel's folders: a remembered one, here behind a link, gives way to the home folder,
+    // and one browsed to lists at once, as no file in it is opened to tell its type (a read of
+    // /proc/kmsg, as root, waits for the next kernel message).
+    void kernelFolders() {
+        for (const QString& folder : {QStringLiteral("/proc"), QStringLiteral("/dev")}) {
+            const QString link = m_dir.filePath(QFileInfo(folder).fileName());
+            QFile::link(folder, link);
+            SettingsFile settings(nullptr);
+            RememberGameFolder(settings, QFile::encodeName(link + "/game.tvx").toStdString());
+            QCOMPARE(GameFolderToOpen(settings), QDir::homePath());
+            GameFileDialogBox dialog(m_window.get(), GameFileDialog::Open, QDir::homePath());
+            QSignalSpy loaded(dialog.findChild<QFileSystemModel*>(),
+                              &QFileSystemModel::directoryLoaded);
+            dialog.setDirectory(folder);
+            QTRY_VERIFY_WITH_TIMEOUT(loaded.contains(QVariantList{folder}), 30000);
+        }
     }
 };
 

@@ -89,6 +89,7 @@ class FakeView : public GameView {
         pickedFiles.pop_front();
         return answer;
     }
+    void GameFileUsed(std::string_view file) override { usedGameFiles.emplace_back(file); }
     std::optional<int> ChooseLevel(int level) override {
         events.push_back("choose level " + std::to_string(level));
         WhileModal();
@@ -134,6 +135,7 @@ class FakeView : public GameView {
         sounds.clear();
         soundStops = 0;
         events.clear();
+        usedGameFiles.clear();
     }
 
     // What each cell button shows; -1 until the game first shows something there.
@@ -159,6 +161,7 @@ class FakeView : public GameView {
     std::deque<MessageAnswer> answers; // for the next message boxes, in order
     // What the next file dialogs return, in order; nothing (a cancelled dialog) when empty.
     std::deque<std::optional<std::string>> pickedFiles;
+    std::vector<std::string> usedGameFiles; // saved or loaded, in order
     std::vector<Side> winners;
     std::vector<std::string> events; // every call above, in order
     // Runs inside every modal box, as the toolkit's nested event loop would run a timer tick
