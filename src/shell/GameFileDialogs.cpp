@@ -1,5 +1,7 @@
 #include "shell/GameFileDialogs.h"
 
+#include "shell/ConfigFolder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -37,7 +39,9 @@ QString GameFolderToOpen(const SettingsFile& settings) {
     if (QDir::isAbsolutePath(remembered) && QFileInfo(remembered).isDir()) {
         return remembered;
     }
-    return QDir::homePath();
+    // With no usable home folder the dialog opens where the game was started, a real folder.
+    const QString home = UsableHomeFolder();
+    return home.isEmpty() ? QDir::currentPath() : home;
 }
 
 void RememberGameFolder(SettingsFile& settings, const std::string& file) {

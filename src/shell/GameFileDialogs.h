@@ -22,8 +22,9 @@ void SetUpGameFileDialog(QFileDialog& dialog, GameFileDialog kind, const QString
 std::optional<std::string> ChosenGameFile(const QFileDialog& dialog);
 
 // The folder a saved-game dialog opens in: the folder of the game last chosen in one, as the
-// settings remember it, while it is still there; else the user's home folder. Never the game's
-// own folders: a user keeps games among their own files.
+// settings remember it, while it is still there; else the user's home folder, or the current
+// one when HOME names none. Never the game's own folders: a user keeps games among their own
+// files.
 QString GameFolderToOpen(const SettingsFile& settings);
 
 // Remembers the folder of `file`, a game just chosen in a dialog, for the next dialog and the

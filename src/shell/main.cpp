@@ -1,4 +1,5 @@
 #include "shell/CommandLine.h"
+#include "shell/ConfigFolder.h"
 #include "shell/MainWindow.h"
 #include "shell/QtText.h"
 #include "shell/SettingsFile.h"
@@ -10,6 +11,9 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> status = trevallion::AnswerWithoutWindow(argc, argv)) {
         return *status;
     }
+    trevallion::IgnoreRelativeBaseFolders();
+    const trevallion::ConfigFolder config = trevallion::UserConfigFolder();
+    trevallion::KeepQtSettingsIn(config.path);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trevallion"));
     QApplication::setOrganizationName(QStringLiteral("QMV"));
@@ -20,7 +24,7 @@ int main(int argc, char* argv[]) {
         return trevallion::AnswerRequest(line);
     }
 
-    trevallion::MainWindow window(trevallion::OpenUserSettings());
+    trevallion::MainWindow window(trevallion::OpenUserSettings(config));
     window.Start();
     window.show();
     return app.exec();
