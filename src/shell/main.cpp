@@ -8,6 +8,7 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    // Before the application object, which needs a display: the options need none.
     if (const std::optional<int> status = trevallion::AnswerWithoutWindow(argc, argv)) {
         return *status;
     }
@@ -18,11 +19,6 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Trevallion"));
     QApplication::setOrganizationName(QStringLiteral("QMV"));
     QApplication::setDesktopFileName(trevallion::ToQString(trevallion::ApplicationId));
-    // Qt has taken its own options out by now.
-    const trevallion::CommandLine line = trevallion::ReadCommandLine(QApplication::arguments());
-    if (line.request != trevallion::Request::Play) {
-        return trevallion::AnswerRequest(line);
-    }
 
     trevallion::MainWindow window(trevallion::OpenUserSettings(config));
     window.Start();
