@@ -6,6 +6,7 @@
 #include "version/Version.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -23,7 +24,7 @@ const char* const HelpText = R"(Usage: trevallion [OPTION]
 Starts Trevallion, a two-player strategy game on a 7 x 7 board, in a window of its own.
 
   --check-data  print the full paths of the manual and the sound files the game reads, one a
-                line, and exit with status 1 if any of them is missing
+                line, and exit with status 1 if any of them is missing or cannot be read
   --version     print the version and exit
   -h, --help    print this text and exit
 
@@ -104,6 +105,28 @@ QStringList SoundNames() {
     return names;
 }
 
+// Why the game could not read the file at `path`, if it could not: the file must be there, be a
+// plain file (a pipe would hold the reader up, and a folder is no sound) and give a byte.
+std::optional<QString> UnreadableBecause(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        return QStringLiteral("it is missing");
+    }
+    if (!info.isFile()) {
+        return QStringLiteral("it is not a plain file");
+    }
+    QFile file(path);
+    char byte = 0;
+    const qint64 read = file.open(QIODevice::ReadOnly) ? file.read(&byte, 1) : -1;
+    if (read < 0) {
+        return file.errorString();
+    }
+    if (read == 0) {
+        return QStringLiteral("it is empty");
+    }
+    return std::nullopt;
+}
+
 int CheckData() {
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -115,9 +138,9 @@ int CheckData() {
     for (const QString& name : QStringList{QStringLiteral("Instructions.rtf")} + SoundNames()) {
         const QString path = DataFilePath(name);
         out << path << '\n';
-        if (!QFileInfo(path).isFile()) {
+        if (const std::optional<QString> problem = UnreadableBecause(path)) {
             out.flush();
-            err << "trevallion: missing " << path << '\n';
+            err << "trevallion: cannot read " << path << ": " << *problem << '\n';
             err.flush();
             status = ExitMissingData;
         }
