@@ -96,18 +96,6 @@ class SettingsFileTest : public QObject {
         QCOMPARE(read.value_or(0), value);
     }
 
-    // With no folder to keep them in, the settings last for the run; one line says why.
-    void noFolderKeepsTheSettingsInMemory() {
-        std::unique_ptr<SettingsStore> store;
-        const QString error = StandardErrorOf([&] {
-            store = OpenUserSettings({{}, QStringLiteral("HOME is not set")});
-        });
-        QCOMPARE(error, QStringLiteral(
-                            "trevallion: HOME is not set; the settings are not read or stored.\n"));
-        store->WriteSetting("PlayerOne", 3);
-        QCOMPARE(store->ReadSetting("PlayerOne").value_or(-1), 3);
-    }
-
     void pathsThatAreNoPlainFileAreLeftAlone_data() {
         QTest::addColumn<QString>("kind");
         QTest::newRow("pipe") << QStringLiteral("pipe");
