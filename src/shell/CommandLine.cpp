@@ -6,9 +6,11 @@
 #include "version/Version.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace trevallion {
@@ -22,12 +24,55 @@ const char* const HelpText = R"(Usage: trevallion [OPTION]
 Starts Trevallion, a two-player strategy game on a 7 x 7 board, in a window of its own.
 
   --check-data  print the full paths of the manual and the sound files the game reads, one a
-                line, and exit with status 1 if any of them is missing
+                line, and exit with status 1 if any of them is missing or cannot be read
   --version     print the version and exit
   -h, --help    print this text and exit
 
 Qt's own options, such as -platform NAME or -style NAME, are taken as well.
 )";
+
+// The game's own options.
+std::optional<Request> OwnOption(const QString& argument) {
+    if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h")) {
+        return Request::Help;
+    }
+    if (argument == QStringLiteral("--version")) {
+        return Request::Version;
+    }
+    if (argument == QStringLiteral("--check-data")) {
+        return Request::CheckData;
+    }
+    return std::nullopt;
+}
+
+enum class QtOption { Alone, WithValue };
+
+// Qt's own options, which QApplication takes out of the command line as it starts (those of
+// the X11 platform among them); the game leaves them be. Qt reads "--platform" as "-platform",
+// and the style options also as "-style=NAME".
+std::optional<QtOption> QtOptionNamed(QString argument) {
+    static const QStringList withValue =
+        QStringLiteral("-platform -platformpluginpath -platformtheme -plugin -qwindowgeometry "
+                       "-geometry -qwindowtitle -title -qwindowicon -icon -session -display "
+                       "-name -style -stylesheet")
+            .split(QLatin1Char(' '));
+    static const QStringList alone =
+        QStringLiteral("-reverse -testability -nograb -dograb -widgetcount")
+            .split(QLatin1Char(' '));
+    static const QStringList joined =
+        QStringLiteral("-style= -stylesheet= -qmljsdebugger=").split(QLatin1Char(' '));
+    if (argument.startsWith(QStringLiteral("--"))) {
+        argument.remove(0, 1);
+    }
+    if (withValue.contains(argument)) {
+        return QtOption::WithValue;
+    }
+    const auto startsIt = [&argument](const QString& start) { return argument.startsWith(start); };
+    if (alone.contains(argument) || std::any_of(joined.begin(), joined.end(), startsIt)) {
+        return QtOption::Alone;
+    }
+    return std::nullopt;
+}
 
 // An argument as a message may quote it: on one line, and not much of it.
 QString Quoted(QString argument) {
@@ -60,6 +105,28 @@ QStringList SoundNames() {
     return names;
 }
 
+// Why the game could not read the file at `path`, if it could not: the file must be there, be a
+// plain file (a pipe would hold the reader up, and a folder is no sound) and give a byte.
+std::optional<QString> UnreadableBecause(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        return QStringLiteral("it is missing");
+    }
+    if (!info.isFile()) {
+        return QStringLiteral("it is not a plain file");
+    }
+    QFile file(path);
+    char byte = 0;
+    const qint64 read = file.open(QIODevice::ReadOnly) ? file.read(&byte, 1) : -1;
+    if (read < 0) {
+        return file.errorString();
+    }
+    if (read == 0) {
+        return QStringLiteral("it is empty");
+    }
+    return std::nullopt;
+}
+
 int CheckData() {
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -71,9 +138,9 @@ int CheckData() {
     for (const QString& name : QStringList{QStringLiteral("Instructions.rtf")} + SoundNames()) {
         const QString path = DataFilePath(name);
         out << path << '\n';
-        if (!QFileInfo(path).isFile()) {
+        if (const std::optional<QString> problem = UnreadableBecause(path)) {
             out.flush();
-            err << "trevallion: missing " << path << '\n';
+            err << "trevallion: cannot read " << path << ": " << *problem << '\n';
             err.flush();
             status = ExitMissingData;
         }
@@ -84,23 +151,34 @@ int CheckData() {
 } // namespace
 
 CommandLine ReadCommandLine(const QStringList& arguments) {
-    if (arguments.size() <= 1) {
-        return {};
+    CommandLine line;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        const std::optional<Request> own = OwnOption(argument);
+        if (own && line.request == Request::Play) {
+            line.request = *own;
+            continue;
+        }
+        if (own) {
+            return {Request::Refused,
+                    QStringLiteral("one option at a time, not ") + Quoted(argument)};
+        }
+        const std::optional<QtOption> qt = QtOptionNamed(argument);
+        if (qt == QtOption::Alone) {
+            continue;
+        }
+        if (qt == QtOption::WithValue) {
+            if (++i == arguments.size()) {
+                return {Request::Refused, Quoted(argument) + QStringLiteral(" needs a value")};
+            }
+            continue;
+        }
+        const QString what = argument.startsWith(QLatin1Char('-'))
+                                 ? QStringLiteral("unknown option ")
+                                 : QStringLiteral("unexpected argument ");
+        return {Request::Refused, what + Quoted(argument)};
     }
-    const QString& first = arguments.at(1);
-    if (arguments.size() > 2) {
-        return {Request::Refused, arguments.at(2)};
-    }
-    if (first == QStringLiteral("--help") || first == QStringLiteral("-h")) {
-        return {Request::Help, {}};
-    }
-    if (first == QStringLiteral("--version")) {
-        return {Request::Version, {}};
-    }
-    if (first == QStringLiteral("--check-data")) {
-        return {Request::CheckData, {}};
-    }
-    return {Request::Refused, first};
+    return line;
 }
 
 int AnswerRequest(const CommandLine& line) {
@@ -117,7 +195,8 @@ int AnswerRequest(const CommandLine& line) {
     case Request::Refused:
         break;
     }
-    QTextStream(stderr) << "trevallion: unknown option " << Quoted(line.refused)
+    QTextStream(stderr) << "trevallion: " << line.refused << '\n'
+                        << QString::fromLatin1(HelpText).section(QLatin1Char('\n'), 0, 0)
                         << "\nTry 'trevallion --help' for the options.\n";
     return ExitRefused;
 }
@@ -128,7 +207,7 @@ std::optional<int> AnswerWithoutWindow(int& argc, char** argv) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
     const CommandLine line = ReadCommandLine(arguments);
-    if (line.request == Request::Play || line.request == Request::Refused) {
+    if (line.request == Request::Play) {
         return std::nullopt;
     }
     const QCoreApplication application(argc, argv);

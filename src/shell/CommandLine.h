@@ -7,11 +7,11 @@
 
 namespace trevallion {
 
-// What the game's command line asks for. Qt takes its own options (such as -platform) before the
-// game looks; of the rest, the game knows three, each of which answers on standard output and
-// ends the program without opening a window.
+// What the game's command line asks for. The game knows three options, each of which answers on
+// standard output and ends the program without opening a window; Qt's own options (such as
+// -platform NAME) are left for Qt, which takes them when the window system starts.
 enum class Request {
-    Play,      // no option: the game
+    Play,      // no option of the game's: the game
     Help,      // --help or -h: the options
     Version,   // --version: "trevallion 2.0"
     CheckData, // --check-data: the manual and sound files, as the game will look for them
@@ -20,19 +20,20 @@ enum class Request {
 
 struct CommandLine {
     Request request = Request::Play;
-    QString refused; // for Refused, the first argument not understood
+    QString refused; // for Refused, what is wrong, such as "unknown option '--bogus'"
 };
 
 // Reads the arguments, the program's own name first.
 CommandLine ReadCommandLine(const QStringList& arguments);
 
 // Answers any request but Play and returns the program's exit status: 0, 1 when --check-data
-// found a file missing, 2 for a refused command line (with a message on standard error).
+// found a file missing or unreadable, 2 for a refused command line (with the usage on standard
+// error). --check-data needs the application object.
 int AnswerRequest(const CommandLine& line);
 
-// Answers the requests that need no window before any window system is asked for, so that they
-// work without a display; needs no application object and makes its own. Returns nothing when
-// the game is to be started, or when arguments remain that may be Qt's own.
+// Reads the command line before anything asks for a window system, so that every answer works
+// without a display, and answers it; makes its own application object when it needs one.
+// Returns nothing when the game is to be started.
 std::optional<int> AnswerWithoutWindow(int& argc, char** argv);
 
 } // namespace trevallion

@@ -1,5 +1,7 @@
 #include "shell/GameFileDialogs.h"
 
+#include "shell/ConfigFolder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -96,7 +98,9 @@ QString GameFolderToOpen(const SettingsFile& settings) {
         folder.isExecutable() && !real.isEmpty() && !InKernelFolders(real)) {
         return remembered;
     }
-    return QDir::homePath();
+    // With no usable home folder the dialog opens where the game was started, a real folder.
+    const QString home = UsableHomeFolder();
+    return home.isEmpty() ? QDir::currentPath() : home;
 }
 
 void RememberGameFolder(SettingsFile& settings, const std::string& file) {

@@ -42,8 +42,9 @@ std::optional<std::string> ChosenGameFile(const QFileDialog& dialog);
 
 // The folder a saved-game dialog opens in: the folder of the game last saved or loaded, as the
 // settings remember it, while it is still a folder the user can read; else the user's home
-// folder. Never the game's own folders, a user keeps games among their own files, and never the
-// kernel's /proc, /sys or /dev, where reading a file may wait for ever.
+// folder, or the current one when HOME names none. Never the game's own folders, a user keeps
+// games among their own files, and never the kernel's /proc, /sys or /dev, where reading a file
+// may wait for ever.
 QString GameFolderToOpen(const SettingsFile& settings);
 
 // Remembers the folder of `file`, a game just saved or loaded, for the next dialog and the

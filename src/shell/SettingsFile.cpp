@@ -4,7 +4,6 @@
 
 #include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 
 #include <cstdio>
 #include <limits>
@@ -59,13 +58,13 @@ void SettingsFile::WriteText(std::string_view name, const QString& text) {
     }
 }
 
-QString UserSettingsPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/QMV/Trevallion.conf");
-}
-
-std::unique_ptr<SettingsFile> OpenUserSettings() {
-    const QString path = UserSettingsPath();
+std::unique_ptr<SettingsFile> OpenUserSettings(const ConfigFolder& folder) {
+    if (folder.path.isEmpty()) {
+        std::fprintf(stderr, "trevallion: %s; the settings are not read or stored.\n",
+                     qPrintable(folder.problem));
+        return std::make_unique<SettingsFile>(nullptr);
+    }
+    const QString path = folder.path + QStringLiteral("/QMV/Trevallion.conf");
     const QFileInfo info(path);
     // QFileInfo follows links: a link to a plain file is fine, a dangling one is a new file.
     if (info.exists() && !info.isFile()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "play/SettingsStore.h"
+#include "shell/ConfigFolder.h"
 
 #include <QString>
 
@@ -33,13 +34,10 @@ class SettingsFile final : public SettingsStore {
     std::map<std::string, QString, std::less<>> m_memoryTexts;
 };
 
-// The user's settings, ~/.config/QMV/Trevallion.conf (or under $XDG_CONFIG_HOME). A path that
-// exists but is not a plain file, once links are followed (a device, a pipe, a folder), is left
-// alone: reading a pipe would hang and writing would replace a device. The game then runs on its
-// defaults, keeps nothing, and says so once on standard error.
-std::unique_ptr<SettingsFile> OpenUserSettings();
-
-// Where OpenUserSettings keeps the settings.
-QString UserSettingsPath();
+// The user's settings, QMV/Trevallion.conf in the configuration folder (~/.config). With no
+// folder, or when the path exists but is not a plain file once links are followed (a device, a
+// pipe, a folder), the game runs on its defaults, keeps nothing, and says so once on standard
+// error: reading a pipe would hang and writing would replace a device.
+std::unique_ptr<SettingsFile> OpenUserSettings(const ConfigFolder& folder);
 
 } // namespace trevallion

@@ -108,10 +108,8 @@ class SettingsFileTest : public QObject {
     void pathsThatAreNoPlainFileAreLeftAlone() {
         QFETCH(QString, kind);
         QTemporaryDir config;
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
         QVERIFY(QDir(config.path()).mkdir(QStringLiteral("QMV")));
         const QString path = config.filePath(QStringLiteral("QMV/Trevallion.conf"));
-        QCOMPARE(UserSettingsPath(), path);
         const QString pipe =
             kind == QStringLiteral("link") ? config.filePath(QStringLiteral("pipe")) : path;
         if (kind == QStringLiteral("folder")) {
@@ -125,7 +123,9 @@ class SettingsFileTest : public QObject {
         const QStringList before = Tree(config.path());
 
         std::unique_ptr<SettingsStore> store;
-        const QString error = StandardErrorOf([&store] { store = OpenUserSettings(); });
+        const QString error = StandardErrorOf([&] {
+            store = OpenUserSettings({config.path(), {}});
+        });
         store->WriteSetting("PlayerOne", 3);
         QCOMPARE(store->ReadSetting("PlayerOne").value_or(-1), 3);
         store.reset();

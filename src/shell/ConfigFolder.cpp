@@ -1,0 +1,70 @@
+#include "shell/ConfigFolder.h"
+
+#include <QDir>
+#include <QSettings>
+
+#include <cstdlib>
+
+namespace trevallion {
+namespace {
+
+// A value Qt would read back as the same bytes: valid UTF-8, with no byte replaced.
+bool SpelledAlike(const QByteArray& bytes) {
+    return QString::fromUtf8(bytes).toUtf8() == bytes;
+}
+
+// The folder that the environment variable `name`, of value `value`, names; or why it names none.
+ConfigFolder FolderNamedBy(const char* name, const QByteArray& value) {
+    const QString variable = QString::fromLatin1(name);
+    if (value.isEmpty()) {
+        return {{}, variable + QStringLiteral(" is not set")};
+    }
+    if (!value.startsWith('/')) {
+        return {{}, variable + QStringLiteral(" is not a full path")};
+    }
+    if (!SpelledAlike(value)) {
+        return {{}, variable + QStringLiteral(" is not valid UTF-8")};
+    }
+    return {QDir::cleanPath(QString::fromUtf8(value)), {}};
+}
+
+} // namespace
+
+ConfigFolder ConfigFolderFrom(const char* home, const char* xdgConfigHome) {
+    const QByteArray xdg(xdgConfigHome);
+    if (xdg.startsWith('/')) {
+        return FolderNamedBy("XDG_CONFIG_HOME", xdg);
+    }
+    ConfigFolder folder = FolderNamedBy("HOME", home);
+    if (!folder.path.isEmpty()) {
+        folder.path = QDir::cleanPath(folder.path + QStringLiteral("/.config"));
+    }
+    return folder;
+}
+
+void IgnoreRelativeBaseFolders() {
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME",
+                             "XDG_RUNTIME_DIR"}) {
+        if (qEnvironmentVariableIsSet(name) && !qgetenv(name).startsWith('/')) {
+            qunsetenv(name);
+        }
+    }
+}
+
+ConfigFolder UserConfigFolder() {
+    return ConfigFolderFrom(std::getenv("HOME"), std::getenv("XDG_CONFIG_HOME"));
+}
+
+QString UsableHomeFolder() {
+    return FolderNamedBy("HOME", std::getenv("HOME")).path;
+}
+
+void KeepQtSettingsIn(const QString& folder) {
+    // A device is no folder: not even root can make a file beneath it.
+    const QString place = folder.isEmpty() ? QStringLiteral("/dev/null") : folder;
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        QSettings::setPath(format, QSettings::UserScope, place);
+    }
+}
+
+} // namespace trevallion
