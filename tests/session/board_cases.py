@@ -2,6 +2,7 @@
 and answers wherever the remembered folder points."""
 
 import os
+import time
 
 import session
 from session import fail, wait_for
@@ -35,9 +36,10 @@ def save_and_load(build):
         game.click_cell(cells[end])
         wait_for("Player 1's move", lambda: "Player 1" in game.cells()[end].name, 5)
         saved = game.board_names()
+        time.sleep(1.5)  # a tick of the game's clock: only then has a game begun to be saved
 
         game.key("ctrl+s")
-        wait_for("the Save Game dialog", lambda: game.title() == "Save As", 10)
+        game.wait_title("Save As")
         game.key("ctrl+a")
         game.type_text("my game")
         game.key("Return")

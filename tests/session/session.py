@@ -171,8 +171,8 @@ class Session:
     # --- Start-up -------------------------------------------------------------------------
 
     def __enter__(self):
-        missing = [tool for tool in ("Xvfb", "openbox", "xdotool", "pulseaudio", "parec",
-                                     "dbus-daemon") if not shutil.which(tool)]
+        missing = [tool for tool in ("Xvfb", "openbox", "xdotool", "xprop", "pulseaudio",
+                                     "parec", "dbus-daemon") if not shutil.which(tool)]
         if not os.path.exists("/usr/libexec/at-spi-bus-launcher"):
             missing.append("at-spi-bus-launcher")
         if not importlib.util.find_spec("pyatspi"):
@@ -208,7 +208,7 @@ class Session:
             ["dbus-daemon", "--session", "--nofork", "--print-address={fd}",
              "--address=unix:path=" + os.path.join(runtime, "bus")])
         self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
-        self._spawn(["openbox", "--sm-disable"])
+        self._start_window_manager()
         socket = os.path.join(runtime, "pulse-native")
         self._spawn(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
                      "--disable-shm=yes", "-L", f"module-null-sink sink_name=session "
@@ -223,6 +223,24 @@ class Session:
         except AssertionError as error:
             raise Skip(str(error))
         os.environ.update(self.env)  # for the accessibility bindings, which read it on import
+
+    def _root_property(self, name):
+        return subprocess.run(["xprop", "-root", name], env=self.env, capture_output=True,
+                              text=True).stdout
+
+    def _start_window_manager(self):
+        """Starts openbox, again if it could not open the display at first, as happens now and
+        then right after the X server has said it is ready."""
+        for _ in range(5):
+            manager = self._spawn(["openbox", "--sm-disable"])
+            def state():
+                if "window id" in self._root_property("_NET_SUPPORTING_WM_CHECK"):
+                    return "ready"
+                return "gone" if manager.poll() is not None else None
+            if wait_for("openbox", state, 10) == "ready":
+                return
+            time.sleep(0.2)
+        raise Skip("openbox cannot open the display")
 
     def _spawn(self, command, **options):
         log = open(os.path.join(self.folder, os.path.basename(command[0]) + ".log"), "ab")
