@@ -187,6 +187,10 @@ class Session:
         return self
 
     def _start(self):
+        # Kills whatever carries this case's marker once the case is gone, even killed outright:
+        # the servers' own children (the accessibility bus) outlive a direct kill of the servers.
+        self.watchdog = subprocess.Popen([sys.executable, __file__, "--watch", self.folder],
+                                         stdin=subprocess.PIPE, start_new_session=True)
         home = os.path.join(self.folder, "home")
         runtime = os.path.join(self.folder, "runtime")
         for path in (home, runtime):
@@ -369,6 +373,9 @@ class Session:
             except subprocess.TimeoutExpired:
                 process.kill()
                 process.wait()
+        if getattr(self, "watchdog", None):
+            self.watchdog.stdin.close()
+            self.watchdog.wait(10)
         kill_marked(self.folder)
         shutil.rmtree(self.folder, ignore_errors=True)
         return False
@@ -437,8 +444,9 @@ def run(cases, timeout):
     except PermissionError:
         pass  # already leading a group of its own
 
-    def expire(*_):
-        raise Timeout(f"the case took longer than {timeout} s")
+    def expire(number, _):
+        raise Timeout(f"the case took longer than {timeout} s" if number == signal.SIGALRM
+                      else f"the case was stopped by signal {number}")
     signal.signal(signal.SIGALRM, expire)
     signal.signal(signal.SIGTERM, expire)
     signal.alarm(timeout)
@@ -451,3 +459,9 @@ def run(cases, timeout):
         print(f"FAILED: {failure}")
         sys.exit(1)
     print("PASSED")
+
+
+if __name__ == "__main__" and sys.argv[1:2] == ["--watch"]:
+    sys.stdin.read()  # the end comes when the case closes the pipe or dies
+    kill_marked(sys.argv[2])
+    shutil.rmtree(sys.argv[2], ignore_errors=True)
