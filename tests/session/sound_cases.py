@@ -37,7 +37,8 @@ def listen(game, sent, candidates):
     if onset is None:
         return None, None
     heard, clipped = session.which_sound(game.build, game.recorder.heard(sent, 0.1), candidates)
-    print(f"heard {heard or 'an unknown sound'}, its first {clipped} ms missing", flush=True)
+    print(f"heard {heard}, its first {clipped} ms missing" if heard else
+          f"heard none of {', '.join(candidates)}", flush=True)
     return onset, heard
 
 
