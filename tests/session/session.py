@@ -164,7 +164,6 @@ class Session:
     def __init__(self, build, settings=None):
         self.build = build
         self.settings = settings
-        self.folder = tempfile.mkdtemp(prefix="trevallion-session-")
         self.processes = []
         self.game = None
 
@@ -179,6 +178,7 @@ class Session:
             missing.append("pyatspi")
         if missing:
             raise Skip("missing: " + " ".join(missing))
+        self.folder = tempfile.mkdtemp(prefix="trevallion-session-")
         try:
             self._start()
         except BaseException:
