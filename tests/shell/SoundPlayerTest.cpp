@@ -68,7 +68,7 @@ class SoundPlayerTest : public QObject {
                 QSKIP(qPrintable(failure));
             }
         }
-        // Qt's audio back end may complain once, as it first looks for an output (without a
+        // The audio library may complain once, as it first looks for an output (without a
         // sound server it does). After that, playing must not add warnings of its own.
         SoundPlayer([] {}).Play(QStringLiteral("sounds/startup.wav"));
     }
