@@ -1,11 +1,13 @@
 // measure-sound: plays the game's sounds through SoundPlayer on a private PulseAudio server with
 // a null sink, records the sink's monitor and reports, for every Play, whether its sound was heard
-// and how long after the call it began (the file's own quiet lead-in not counted). Run it from
-// the top of a build tree, which holds "sounds/*.wav":
+// and how long after the call it began. Run it from the top of a build tree, which holds
+// "sounds/*.wav":
 //     tools/measure-sound/measure-sound levels|game|restart
 // "levels" is ten level commands 4 s apart; "game" a game's mix of sounds, some cut off early;
-// "restart" kills the sound server between sounds and starts it again. It needs pulseaudio and
-// parec, and exits with 1 when a sound went unheard or began later than 150 ms.
+// "restart" stops the sound server for 5 s, later for 0.3 s, and leaves the output idle for 12 s.
+// Onsets are dated by when the recording arrives, and the null sink renders up to its latency
+// (some 10 ms) ahead, so a sound that starts at once can show a small negative onset. Needs
+// pulseaudio and parec; exits with 1 when a sound went unheard or began later than 150 ms.
 #include "shell/SoundPlayer.h"
 #include "sound/SoundEffects.h"
 #include "sound/WaveFile.h"
@@ -60,7 +62,7 @@ std::vector<Step> Scenario(const QString& name) {
     }
     if (name == "restart") {
         return {{"ambient1", 3000}, {"capture1", 1000}, {"", 5000},         {"capture2", 1000},
-                {"win1", 2500},     {"ambient2", 3000}, {"capture3", 4000}, {"capture4", 1000},
+                {"win1", 2500},     {"ambient2", 3000}, {"capture3", 4000}, {"capture4", 12000},
                 {"", 300},          {"capture5", 1500}, {"lose1", 2000}};
     }
     return {};
