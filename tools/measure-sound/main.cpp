@@ -3,8 +3,9 @@
 // and how long after the call it began. Run it from the top of a build tree, which holds
 // "sounds/*.wav":
 //     tools/measure-sound/measure-sound levels|game|restart
-// "levels" is ten level commands 4 s apart; "game" a game's mix of sounds, some cut off early;
-// "restart" stops the sound server for 5 s, later for 0.3 s, and leaves the output idle for 12 s.
+// "levels" is ten level commands 4 s apart; "game" a game's mix of sounds, some cut off early,
+// the last by Stop; "restart" stops the sound server for 5 s, later for 0.3 s, and leaves the
+// output idle for 12 s.
 // Onsets are dated by when the recording arrives, and the null sink renders up to its latency
 // (some 10 ms) ahead, so a sound that starts at once can show a small negative onset. Needs
 // pulseaudio and parec; exits with 1 when a sound went unheard or began later than 150 ms.
@@ -58,7 +59,7 @@ std::vector<Step> Scenario(const QString& name) {
         return {{"startup", 1200},  {"ambient1", 3000}, {"capture1", 900}, {"capture2", 150},
                 {"capture3", 700},  {"win1", 2500},     {"ambient2", 400}, {"capture5", 600},
                 {"capture6", 1000}, {"lose1", 2000},    {"qmv", 800},      {"instructions", 600},
-                {"ambient3", 3000}, {"capture4", 500},  {"win2", 2000}};
+                {"ambient3", 3000}, {"capture4", 500},  {"win2", 2000},    {"ambient1", 800}};
     }
     if (name == "restart") {
         return {{"ambient1", 3000}, {"capture1", 1000}, {"", 5000},         {"capture2", 1000},
@@ -245,7 +246,9 @@ int main(int argc, char** argv) {
         Wait(step.gapMs);
     }
     played.back().untilMs = Now(clock);
+    const double stoppedMs = Now(clock);
     player.Stop();
+    Wait(500);
     server.Kill();
 
     std::vector<double> onsets;
@@ -270,6 +273,16 @@ int main(int argc, char** argv) {
     std::sort(onsets.begin(), onsets.end());
     const double median = onsets.empty() ? 0 : onsets[onsets.size() / 2];
     const double worst = onsets.empty() ? 0 : onsets.back();
+    const Recording& last = server.Recordings().back();
+    const auto loud = std::find_if(last.samples.rbegin(), last.samples.rend(),
+                                   [](float sample) { return std::abs(sample) > Loud; });
+    if (loud != last.samples.rend()) {
+        const double lastLoudMs =
+            last.startMs + 1000.0 * static_cast<double>(last.samples.rend() - loud) / Rate;
+        if (lastLoudMs > stoppedMs) {
+            std::printf("last sound heard until %.1f ms after Stop\n", lastLoudMs - stoppedMs);
+        }
+    }
     std::printf("heard %zu of %zu; onset median %.1f ms, max %.1f ms; longest Play %.1f ms; "
                 "beeps %d\n",
                 onsets.size(), played.size(), median, worst, longestCall, beeps);
