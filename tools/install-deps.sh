@@ -2,9 +2,10 @@
 # Installs the Debian packages the build needs, when any is missing. Run as root.
 set -euo pipefail
 
-# dpkg-dev and file: cpack -G DEB computes the package's dependencies with them.
-packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev qt6-multimedia-dev qt6-svg-dev
-    dpkg-dev file "$@")
+# dpkg-dev and file: cpack -G DEB computes the package's dependencies with them. The game plays
+# its sounds through the PulseAudio client library, found with pkg-config.
+packages=(cmake g++ make pkg-config libgtest-dev libbenchmark-dev qt6-base-dev qt6-multimedia-dev
+    qt6-svg-dev libpulse-dev dpkg-dev file "$@")
 
 missing=()
 for package in "${packages[@]}"; do

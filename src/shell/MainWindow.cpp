@@ -16,6 +16,7 @@
 #include "shell/TileButton.h"
 #include "shell/WinnerBox.h"
 #include "shell/help/InstructionsDialog.h"
+#include "sound/SoundEffects.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,6 +59,10 @@ MainWindow::MainWindow(std::unique_ptr<SettingsFile> settings, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
+    // Every sound is read in the background from now on, so that each plays at once when due.
+    for (const std::string_view file : AllSoundFiles()) {
+        m_sound.Preload(DataFilePath(ToQString(file)));
+    }
     BuildBoard();
     BuildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -1,19 +1,29 @@
 #include "shell/SoundPlayer.h"
 
-#include "sound/WaveFile.h"
+#include "shell/PulseOutput.h"
+#include "sound/SoundStore.h"
 
 #include <QApplication>
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QMediaDevices>
 
 namespace trevallion {
+namespace {
 
-SoundPlayer::SoundPlayer(Beep beep) : m_beep(std::move(beep)) {
+std::string StorePath(const QString& file) {
+    return QFile::encodeName(QFileInfo(file).absoluteFilePath()).toStdString();
+}
+
+} // namespace
+
+SoundPlayer::SoundPlayer(Beep beep)
+    : m_beep(std::move(beep)), m_events(std::make_unique<QObject>()),
+      m_store(
+          std::make_unique<SoundStore>([events = m_events.get(), this](const std::string& path) {
+              QMetaObject::invokeMethod(
+                  events, [this, path] { Loaded(path); }, Qt::QueuedConnection);
+          })),
+      m_output(std::make_unique<PulseOutput>()) {
     if (!m_beep) {
         m_beep = [] { QApplication::beep(); };
     }
@@ -21,52 +31,48 @@ SoundPlayer::SoundPlayer(Beep beep) : m_beep(std::move(beep)) {
 
 SoundPlayer::~SoundPlayer() = default;
 
+void SoundPlayer::Preload(const QString& file) {
+    m_store->Request(StorePath(file));
+}
+
 void SoundPlayer::Play(const QString& file) {
     Stop();
-    const QString path = QFileInfo(file).absoluteFilePath();
-    const std::optional<DecodedSound> sound = LoadWave(QFile::encodeName(path).toStdString());
-    if (!sound) {
-        m_beep();
+    const std::string path = StorePath(file);
+    if (const std::optional<SoundStore::Sound> sound = m_store->Find(path)) {
+        Start(*sound);
         return;
     }
-
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull()) {
-        return; // nowhere to play it
-    }
-    QAudioFormat format;
-    format.setSampleFormat(QAudioFormat::Float);
-    format.setChannelCount(sound->channels);
-    format.setSampleRate(sound->sampleRate);
-    PrepareSink(device, format);
-
-    m_samples->setData(reinterpret_cast<const char*>(sound->samples.data()),
-                       static_cast<qsizetype>(sound->samples.size() * sizeof(float)));
-    m_samples->open(QIODevice::ReadOnly);
-    // An output that refuses the stream (its server gone, say) leaves the game silent: the file
-    // itself was fine, so there is nothing to beep about.
-    m_sink->start(m_samples);
+    ++m_triesWaiting[path];
+    m_wanted = path;
+    m_store->Request(path);
 }
 
 void SoundPlayer::Stop() {
-    if (m_sink) {
-        m_sink->stop();
-        m_samples->close();
+    m_wanted.clear();
+    m_output->Stop();
+}
+
+void SoundPlayer::Loaded(const std::string& path) {
+    const int tries = std::exchange(m_triesWaiting[path], 0);
+    const SoundStore::Sound sound = m_store->Find(path).value_or(nullptr);
+    if (!sound) {
+        for (int i = 0; i < tries; ++i) {
+            m_beep();
+        }
+    } else if (path == m_wanted) {
+        Start(sound);
+    }
+    if (path == m_wanted) {
+        m_wanted.clear();
     }
 }
 
-void SoundPlayer::PrepareSink(const QAudioDevice& device, const QAudioFormat& format) {
-    if (m_sink && m_deviceId == device.id() && m_sink->format() == format) {
-        return;
+void SoundPlayer::Start(const std::shared_ptr<const DecodedSound>& sound) {
+    if (sound) {
+        m_output->Play(sound);
+    } else {
+        m_beep();
     }
-    if (m_sink) {
-        // Destroying an output runs pending events, which must not happen in the middle of a game
-        // command; from the event loop it is harmless.
-        m_sink.release()->deleteLater();
-    }
-    m_sink = std::make_unique<QAudioSink>(device, format);
-    m_samples = new QBuffer(m_sink.get());
-    m_deviceId = device.id();
 }
 
 } // namespace trevallion

@@ -1,26 +1,29 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 #include <functional>
+#include <map>
 #include <memory>
+#include <string>
 
-class QAudioDevice;
-class QAudioFormat;
-class QAudioSink;
-class QBuffer;
+class QObject;
 
 namespace trevallion {
+
+struct DecodedSound;
+class PulseOutput;
+class SoundStore;
 
 // The window's sound output: plays one WAVE file at a time in the background. A new sound cuts
 // off the one still playing, so the newest event is the one heard. A file that is missing or
 // cannot be played gives the platform's alert beep instead, once per try.
 //
-// Each file is read and decoded here, whole, before any audio output sees it: a damaged file is
-// refused at once, and the output only ever plays samples already in memory, so no file can
-// make it wait. With no audio output (a machine without a sound server, such as a build server)
-// a playable file is silently skipped; missing and damaged files still beep.
+// Files are read and decoded once, on a thread of their own, and kept: the window's thread only
+// hands samples already in memory to the output, so no file can make it wait. A file not loaded
+// yet starts as soon as it is (a few milliseconds), unless another sound came first. With no
+// sound server (a build server, say) a playable file is silently skipped; missing and damaged
+// files still beep.
 class SoundPlayer {
   public:
     using Beep = std::function<void()>;
@@ -31,6 +34,10 @@ class SoundPlayer {
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
 
+    // Starts loading the file (a path as for Play) in the background, so that its first Play
+    // finds it ready.
+    void Preload(const QString& file);
+
     // Starts file (a path relative to the current directory, or absolute) and returns at once.
     void Play(const QString& file);
 
@@ -38,13 +45,16 @@ class SoundPlayer {
     void Stop();
 
   private:
-    // Makes m_sink an output of `format` on `device`, keeping the one there when it is already.
-    void PrepareSink(const QAudioDevice& device, const QAudioFormat& format);
+    // The store has finished with `path`: sounds it now, or beeps for every try it failed.
+    void Loaded(const std::string& path);
+    void Start(const std::shared_ptr<const DecodedSound>& sound);
 
     Beep m_beep;
-    QByteArray m_deviceId;              // the output m_sink plays on
-    std::unique_ptr<QAudioSink> m_sink; // the parent of m_samples
-    QBuffer* m_samples = nullptr;       // what m_sink plays
+    std::unique_ptr<QObject> m_events;   // receives the store's news on this thread
+    std::unique_ptr<SoundStore> m_store; // after m_events, which its thread posts to
+    std::unique_ptr<PulseOutput> m_output;
+    std::map<std::string, int> m_triesWaiting; // Play calls per file still loading
+    std::string m_wanted;                      // the file the latest Play asked for, if loading
 };
 
 } // namespace trevallion

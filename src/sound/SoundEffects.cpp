@@ -1,5 +1,7 @@
 #include "sound/SoundEffects.h"
 
+#include <span>
+
 namespace trevallion {
 namespace {
 
@@ -10,6 +12,9 @@ constexpr std::string_view Lose[] = {"sounds/lose1.wav", "sounds/lose2.wav"};
 constexpr std::string_view Capture[] = {"sounds/capture1.wav", "sounds/capture2.wav",
                                         "sounds/capture3.wav", "sounds/capture4.wav",
                                         "sounds/capture5.wav", "sounds/capture6.wav"};
+
+constexpr std::string_view Single[] = {"sounds/qmv.wav", "sounds/startup.wav",
+                                       "sounds/instructions.wav"};
 
 // Which capture file each turn of the rotation plays, in three bands of levels.
 constexpr int CaptureOrder[3][6] = {
@@ -29,6 +34,16 @@ std::int32_t Advance(std::int32_t& turn, std::int32_t variants) {
 
 } // namespace
 
+std::vector<std::string_view> AllSoundFiles() {
+    using Group = std::span<const std::string_view>;
+    std::vector<std::string_view> files;
+    for (const Group group :
+         {Group(Ambient), Group(Win), Group(Lose), Group(Capture), Group(Single)}) {
+        files.insert(files.end(), group.begin(), group.end());
+    }
+    return files;
+}
+
 std::string_view SoundChooser::NextFile(Effect effect, std::int32_t level) {
     switch (effect) {
     case Effect::Ambient:
@@ -42,11 +57,11 @@ std::string_view SoundChooser::NextFile(Effect effect, std::int32_t level) {
         return Capture[CaptureOrder[band][Advance(captureTurn, 6) - 1] - 1];
     }
     case Effect::Jingle:
-        return "sounds/qmv.wav";
+        return Single[0];
     case Effect::Startup:
-        return "sounds/startup.wav";
+        return Single[1];
     case Effect::Instructions:
-        return "sounds/instructions.wav";
+        return Single[2];
     }
     return {};
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace trevallion {
 
@@ -19,6 +20,9 @@ enum class Effect : std::int32_t {
 inline constexpr Effect AllEffects[] = {Effect::Ambient,     Effect::Win,    Effect::Lose,
                                         Effect::Capture,     Effect::Jingle, Effect::Startup,
                                         Effect::Instructions};
+
+// Every file the effects play, each once, named relative to the game's data folder.
+std::vector<std::string_view> AllSoundFiles();
 
 // Chooses the file of an effect. Repeated events rotate through their variants so that they do
 // not always sound the same; for captures the order of rotation depends on the level. Files
