@@ -6,6 +6,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
 #include <utility>
 
 namespace trevallion {
@@ -19,54 +22,68 @@ constexpr int PieceMilliseconds = 10;
 // How long the connection outlives the last sound, ready for the next.
 constexpr std::chrono::seconds IdleConnection{10};
 
+// How long closing the game waits for the thread before leaving it to end with the process.
+constexpr std::chrono::seconds LongestGoodbye{1};
+
 } // namespace
 
-PulseOutput::PulseOutput() : m_thread([this] { Run(); }) {}
+struct OutputCommands {
+    std::mutex mutex; // guards everything below
+    std::condition_variable wake;
+    std::shared_ptr<const DecodedSound> next; // to play; empty to be silent
+    std::uint64_t command = 0;                // counts Play and Stop calls
+    bool quit = false;
+    bool finished = false; // set by the thread as it ends
 
-PulseOutput::~PulseOutput() {
-    {
-        const std::lock_guard lock(m_mutex);
-        m_quit = true;
-        ++m_command;
+    bool Superseded(std::uint64_t since) {
+        const std::lock_guard lock(mutex);
+        return command != since;
     }
-    m_wake.notify_one();
-    m_thread.join();
-}
+};
 
-void PulseOutput::Play(std::shared_ptr<const DecodedSound> sound) {
-    {
-        const std::lock_guard lock(m_mutex);
-        m_next = std::move(sound);
-        ++m_command;
-    }
-    m_wake.notify_one();
-}
+namespace {
 
-void PulseOutput::Stop() {
-    Play(nullptr);
-}
+// The thread's side: the connection to the server and the writing of samples.
+class Writer {
+  public:
+    explicit Writer(std::shared_ptr<OutputCommands> commands) : m_commands(std::move(commands)) {}
 
-void PulseOutput::Run() {
+    void Run();
+
+  private:
+    // Plays `sound` until it ends or the next command comes; false when the server failed.
+    bool WriteOut(const DecodedSound& sound, std::uint64_t command);
+    bool Connect(const DecodedSound& sound);
+    void Disconnect();
+
+    std::shared_ptr<OutputCommands> m_commands;
+    pa_simple* m_stream = nullptr;
+    int m_channels = 0;
+    int m_rate = 0;
+};
+
+void Writer::Run() {
+    OutputCommands& shared = *m_commands;
     std::uint64_t done = 0;
     for (;;) {
         std::shared_ptr<const DecodedSound> sound;
         std::uint64_t command = 0;
         {
-            std::unique_lock lock(m_mutex);
-            const auto commanded = [&] { return m_command != done; };
+            std::unique_lock lock(shared.mutex);
+            const auto commanded = [&] { return shared.command != done; };
             if (m_stream == nullptr) {
-                m_wake.wait(lock, commanded);
-            } else if (!m_wake.wait_for(lock, IdleConnection, commanded)) {
+                shared.wake.wait(lock, commanded);
+            } else if (!shared.wake.wait_for(lock, IdleConnection, commanded)) {
                 // An open stream keeps the sound card awake; a quiet game lets it sleep.
                 lock.unlock();
                 Disconnect();
                 continue;
             }
-            if (m_quit) {
+            if (shared.quit) {
                 break;
             }
-            sound = std::exchange(m_next, nullptr);
-            command = done = m_command;
+            sound = std::exchange(shared.next, nullptr);
+            command = done = shared.command;
         }
         if (m_stream != nullptr) {
             pa_simple_flush(m_stream, nullptr); // what is left of the last sound goes at once
@@ -78,15 +95,21 @@ void PulseOutput::Run() {
         }
     }
     Disconnect();
+    {
+        const std::lock_guard lock(shared.mutex);
+        shared.finished = true;
+    }
+    shared.wake.notify_all();
 }
 
-bool PulseOutput::WriteOut(const DecodedSound& sound, std::uint64_t command) {
+bool Writer::WriteOut(const DecodedSound& sound, std::uint64_t command) {
     if (!Connect(sound)) {
         return true; // no server to try again
     }
     const std::size_t piece =
         static_cast<std::size_t>(sound.sampleRate * PieceMilliseconds / 1000 * sound.channels);
-    for (std::size_t at = 0; at < sound.samples.size() && !Superseded(command); at += piece) {
+    for (std::size_t at = 0; at < sound.samples.size() && !m_commands->Superseded(command);
+         at += piece) {
         const std::size_t count = std::min(piece, sound.samples.size() - at);
         if (pa_simple_write(m_stream, sound.samples.data() + at, count * sizeof(float), nullptr) <
             0) {
@@ -97,7 +120,7 @@ bool PulseOutput::WriteOut(const DecodedSound& sound, std::uint64_t command) {
     return true;
 }
 
-bool PulseOutput::Connect(const DecodedSound& sound) {
+bool Writer::Connect(const DecodedSound& sound) {
     if (m_stream != nullptr && m_channels == sound.channels && m_rate == sound.sampleRate) {
         return true;
     }
@@ -115,16 +138,43 @@ bool PulseOutput::Connect(const DecodedSound& sound) {
     return m_stream != nullptr;
 }
 
-void PulseOutput::Disconnect() {
+void Writer::Disconnect() {
     if (m_stream != nullptr) {
         pa_simple_free(m_stream);
         m_stream = nullptr;
     }
 }
 
-bool PulseOutput::Superseded(std::uint64_t command) {
-    const std::lock_guard lock(m_mutex);
-    return m_command != command;
+} // namespace
+
+PulseOutput::PulseOutput()
+    : m_commands(std::make_shared<OutputCommands>()),
+      m_thread([commands = m_commands] { Writer(commands).Run(); }) {}
+
+PulseOutput::~PulseOutput() {
+    std::unique_lock lock(m_commands->mutex);
+    m_commands->quit = true;
+    ++m_commands->command;
+    m_commands->wake.notify_all();
+    if (m_commands->wake.wait_for(lock, LongestGoodbye, [this] { return m_commands->finished; })) {
+        lock.unlock();
+        m_thread.join();
+    } else {
+        m_thread.detach();
+    }
+}
+
+void PulseOutput::Play(std::shared_ptr<const DecodedSound> sound) {
+    {
+        const std::lock_guard lock(m_commands->mutex);
+        m_commands->next = std::move(sound);
+        ++m_commands->command;
+    }
+    m_commands->wake.notify_all();
+}
+
+void PulseOutput::Stop() {
+    Play(nullptr);
 }
 
 } // namespace trevallion

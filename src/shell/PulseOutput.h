@@ -1,16 +1,13 @@
 #pragma once
 
-#include <condition_variable>
-#include <cstdint>
 #include <memory>
-#include <mutex>
 #include <thread>
-
-struct pa_simple;
 
 namespace trevallion {
 
 struct DecodedSound;
+// What the caller of PulseOutput tells its thread.
+struct OutputCommands;
 
 // One sound at a time on the PulseAudio server's default output (PipeWire serves the same
 // protocol), written by a thread of its own so that the caller never waits for the server.
@@ -21,7 +18,9 @@ struct DecodedSound;
 class PulseOutput {
   public:
     PulseOutput();
-    // Silences the output and waits for its thread.
+    // Silences the output and lets its thread end. A sound server that hangs can hold the thread
+    // in a call for ever; after a short wait it is left to end with the process, so closing the
+    // game never waits on the server.
     ~PulseOutput();
     PulseOutput(const PulseOutput&) = delete;
     PulseOutput& operator=(const PulseOutput&) = delete;
@@ -33,24 +32,9 @@ class PulseOutput {
     void Stop();
 
   private:
-    void Run();
-    // Plays `sound` until it ends or the next command comes; false when the server failed.
-    bool WriteOut(const DecodedSound& sound, std::uint64_t command);
-    bool Connect(const DecodedSound& sound);
-    void Disconnect();
-    bool Superseded(std::uint64_t command);
-
-    // Shared with the thread, under m_mutex.
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    std::shared_ptr<const DecodedSound> m_next; // to play; empty to be silent
-    std::uint64_t m_command = 0;                // counts Play and Stop calls
-    bool m_quit = false;
-
-    // The thread's own.
-    pa_simple* m_stream = nullptr;
-    int m_channels = 0;
-    int m_rate = 0;
+    // Shared with the thread, which holds it too, so that it stays valid for a thread left
+    // running past the object.
+    std::shared_ptr<OutputCommands> m_commands;
     std::thread m_thread; // last, so that it starts when the rest is ready
 };
 
