@@ -24,8 +24,7 @@ inline constexpr Direction Directions[DirectionCount] = {
 std::uint8_t StepMask(CellCode code);
 
 // 1 when a piece of this code may step from (fromX, fromY) to (toX, toY), 0 otherwise. Pure
-// geometry: it looks neither at the board nor at the bounds, so callers keep moves on the board
-// and check the target themselves.
+// geometry: it looks neither at the board nor at the bounds; MayStep adds those and the target.
 int CanStep(CellCode code, int fromX, int fromY, int toX, int toY);
 
 // The movement rule whole, the one place every player and the search ask it: whether `side` may
