@@ -1,6 +1,7 @@
 #include "ai/ReferenceSearch.h"
 
 #include "ai/Evaluate.h"
+#include "rules/ApplyMove.h"
 #include "rules/GenerateMoves.h"
 
 namespace trevallion {
@@ -49,8 +50,7 @@ int ReferenceSearch(SearchContext& ctx, Side side, const Board& board, int depth
             return best;
         }
         Board child = board;
-        child.At(move.toX, move.toY) = child.At(move.fromX, move.fromY);
-        child.At(move.fromX, move.fromY) = Empty;
+        ApplyMove(child, move);
         if (best > alpha) {
             alpha = best;
         }

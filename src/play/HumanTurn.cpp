@@ -2,6 +2,7 @@
 // and the moves it makes.
 
 #include "play/GameDialog.h"
+#include "rules/ApplyMove.h"
 #include "rules/Steps.h"
 
 namespace trevallion {
@@ -59,7 +60,7 @@ void GameDialog::HumanClick(Side side, int x, int y) {
         return;
     }
     const Move move{s.m_selX, s.m_selY, x, y};
-    if (CanStep(s.board.At(move.fromX, move.fromY), move.fromX, move.fromY, x, y) == 0) {
+    if (!MayStep(s.board, side, {move.fromX, move.fromY}, {x, y})) {
         return;
     }
     s.m_selX = s.m_selY = NoCell;
@@ -75,24 +76,21 @@ void GameDialog::PlayTurn(Side side, const Move& move, bool takeFocus) {
 // focus, first to the cell it leaves and then to its target, so that the focus mark shows where
 // it moved; a human's move leaves the focus where the click put it.
 PlayedTurn GameDialog::MovePiece(Side side, const Move& move, bool takeFocus) {
-    Board& board = m_state.board;
-    const CellCode mover = board.At(move.fromX, move.fromY);
+    const CellCode mover = m_state.board.At(move.fromX, move.fromY);
+    const CellCode captured = ApplyMove(m_state.board, move);
     m_view.ShowTile(move.fromX, move.fromY, Empty);
-    board.At(move.fromX, move.fromY) = Empty;
     if (takeFocus) {
         m_view.SetFocus(move.fromX, move.fromY);
     }
-    const CellCode target = board.At(move.toX, move.toY);
     // Taking a king is announced by the end of the level, not by the capture sound.
-    if (target != Empty && !IsKing(target)) {
+    if (captured != Empty && !IsKing(captured)) {
         PlayEffect(Effect::Capture);
     }
-    board.At(move.toX, move.toY) = mover;
     if (takeFocus) {
         m_view.SetFocus(move.toX, move.toY);
     }
     m_view.ShowTile(move.toX, move.toY, mover);
-    return {move, side, mover, target};
+    return {move, side, captured};
 }
 
 void GameDialog::PassTurn(Side side) {

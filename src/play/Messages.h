@@ -1,5 +1,7 @@
 #pragma once
 
+#include "savegame/RefusalMessages.h"
+
 #include <string>
 #include <string_view>
 
@@ -22,9 +24,8 @@ inline constexpr std::string_view PlayerTwoMustBeHuman = "Player 2 must be\nset 
 inline constexpr std::string_view PlayerOneMustBeHuman = "Player 1 must be\nset to Human first.";
 // Saved games.
 inline constexpr std::string_view SaveRefusedMessage = "You must start a game\nbefore saving.";
-inline constexpr std::string_view OtherVersionMessage =
-    "This saved game was\ncreated with a different\nversion of Trevallion.";
-inline constexpr std::string_view CorruptGameMessage = "This saved game file\nis corrupt.";
+// Load Game's refusals, OtherVersionMessage and CorruptGameMessage, live with the saved-game
+// record (savegame/RefusalMessages.h).
 // The manual's full path cannot be formed: the game found no data folder.
 inline constexpr std::string_view CannotOpenManualMessage = "Cannot open instructions file.";
 

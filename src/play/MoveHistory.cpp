@@ -1,5 +1,7 @@
 #include "play/MoveHistory.h"
 
+#include "rules/ApplyMove.h"
+
 #include <algorithm>
 #include <cassert>
 
@@ -39,15 +41,13 @@ std::optional<Move> MoveHistory::LastMove() const {
 
 void TakeBack(Board& board, const PlayedTurn& turn) {
     if (!turn.move.IsNone()) {
-        board.At(turn.move.fromX, turn.move.fromY) = turn.mover;
-        board.At(turn.move.toX, turn.move.toY) = turn.captured;
+        TakeBackMove(board, turn.move, turn.captured);
     }
 }
 
 void PlayAgain(Board& board, const PlayedTurn& turn) {
     if (!turn.move.IsNone()) {
-        board.At(turn.move.fromX, turn.move.fromY) = Empty;
-        board.At(turn.move.toX, turn.move.toY) = turn.mover;
+        ApplyMove(board, turn.move);
     }
 }
 

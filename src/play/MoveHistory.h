@@ -9,11 +9,10 @@
 namespace trevallion {
 
 // One turn as it was played: the move (none when the side had no step and its turn passed),
-// the side that made it, and what stood on both cells before.
+// the side that made it, and what its target held before, which taking it back restores.
 struct PlayedTurn {
     Move move;
     Side side = Side::PlayerOne;
-    CellCode mover = Empty;
     CellCode captured = Empty;
 };
 

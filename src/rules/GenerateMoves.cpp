@@ -23,26 +23,16 @@ int MoveClass(CellCode target, Side side, OrderingMode mode) {
 // then the list keeps the first 59 moves in generation order and its end mark.
 void AddMovesOf(const Board& board, int x, int y, Side side, OrderingMode mode, int firstRowStep,
                 MoveList& list, int& count) {
-    const CellCode code = board.At(x, y);
     for (int row = 0; row < 3; ++row) {
         const int ty = y - firstRowStep + row * firstRowStep;
         for (int tx = x - 1; tx <= x + 1; ++tx) {
-            if (!OnBoard(tx, ty)) {
-                continue;
-            }
-            const CellCode target = board.At(tx, ty);
-            // Player 1 may go onto empty cells and Player 2's; Player 2 onto anything that is
-            // neither a wall nor its own.
-            const bool targetOk = side == Side::PlayerOne
-                                      ? (target == Empty || BelongsTo(target, Side::PlayerTwo))
-                                      : (target != Wall && !BelongsTo(target, Side::PlayerTwo));
-            if (!targetOk || !CanStep(code, x, y, tx, ty)) {
+            if (!MayStep(board, side, {x, y}, {tx, ty})) {
                 continue;
             }
             if (count == MaxMoves) {
                 return;
             }
-            list[count++] = MoveRecord{{x, y, tx, ty}, MoveClass(target, side, mode)};
+            list[count++] = MoveRecord{{x, y, tx, ty}, MoveClass(board.At(tx, ty), side, mode)};
         }
     }
 }

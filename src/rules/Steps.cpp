@@ -37,6 +37,13 @@ int DirectionIndex(long long dx, long long dy) {
     return -1;
 }
 
+// Where a side's piece may go, arms aside. Deliberately not mirror images of each other: Player
+// 1 names what it may enter, Player 2 what it may not.
+bool MayEnter(CellCode target, Side side) {
+    return side == Side::PlayerOne ? target == Empty || BelongsTo(target, Side::PlayerTwo)
+                                   : target != Wall && !BelongsTo(target, Side::PlayerTwo);
+}
+
 } // namespace
 
 std::uint8_t StepMask(CellCode code) {
@@ -54,22 +61,25 @@ int CanStep(CellCode code, int fromX, int fromY, int toX, int toY) {
     return (StepMask(code) >> direction) & 1;
 }
 
+bool MayStep(const Board& board, Side side, Cell from, Cell to) {
+    if (!OnBoard(from.x, from.y) || !OnBoard(to.x, to.y)) {
+        return false;
+    }
+    const CellCode piece = board.At(from.x, from.y);
+    return BelongsTo(piece, side) && CanStep(piece, from.x, from.y, to.x, to.y) == 1 &&
+           MayEnter(board.At(to.x, to.y), side);
+}
+
 CellSet StepTargets(const Board& board, int x, int y) {
-    const CellCode code = board.At(x, y);
-    const std::optional<Side> side = OwnerOf(code);
+    const std::optional<Side> side = OwnerOf(board.At(x, y));
     CellSet targets = 0;
     if (!side) {
         return targets;
     }
     for (const Direction direction : Directions) {
-        const int tx = x + direction.dx;
-        const int ty = y + direction.dy;
-        if (!OnBoard(tx, ty) || CanStep(code, x, y, tx, ty) == 0) {
-            continue;
-        }
-        const CellCode target = board.At(tx, ty);
-        if (target == Empty || BelongsTo(target, OtherSide(*side))) {
-            targets |= CellBit(tx, ty);
+        const Cell to{x + direction.dx, y + direction.dy};
+        if (MayStep(board, *side, {x, y}, to)) {
+            targets |= CellBit(to.x, to.y);
         }
     }
     return targets;

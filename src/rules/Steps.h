@@ -2,6 +2,7 @@
 
 #include "rules/Board.h"
 #include "rules/CellCode.h"
+#include "rules/Side.h"
 
 #include <cstdint>
 
@@ -23,12 +24,19 @@ inline constexpr Direction Directions[DirectionCount] = {
 std::uint8_t StepMask(CellCode code);
 
 // 1 when a piece of this code may step from (fromX, fromY) to (toX, toY), 0 otherwise. Pure
-// geometry: it looks neither at the board nor at the bounds, so callers keep moves on the board
-// and check the target themselves.
+// geometry: it looks neither at the board nor at the bounds; MayStep adds those and the target.
 int CanStep(CellCode code, int fromX, int fromY, int toX, int toY);
 
-// The cells the piece on (x, y) may step to on `board`: along one of its arms, onto an empty
-// cell or one of the other side's. Empty for anything but a piece.
+// The movement rule whole, the one place every player and the search ask it: whether `side` may
+// step the piece on `from` to `to` on `board`. Both cells lie on the board, the piece is one of
+// the side's own, the step follows one of its arms, and the side may enter the target: Player 1
+// an empty cell or one of Player 2's codes, Player 2 any cell that is neither a wall nor its
+// own. On the codes a board can hold (0..27) both say "empty or the other side's"; they part
+// only on codes outside that range, and there they stay exactly as the game always had them.
+bool MayStep(const Board& board, Side side, Cell from, Cell to);
+
+// The cells the piece on (x, y) may step to on `board`, by the rule above for the side that owns
+// it. Empty for anything but a piece.
 CellSet StepTargets(const Board& board, int x, int y);
 
 } // namespace trevallion

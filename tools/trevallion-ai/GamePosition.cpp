@@ -2,7 +2,7 @@
 
 #include "MessageText.h"
 
-#include "play/Messages.h"
+#include "savegame/RefusalMessages.h"
 #include "savegame/SavedGameFile.h"
 
 #include <algorithm>
