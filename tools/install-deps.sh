@@ -4,8 +4,8 @@ set -euo pipefail
 
 # dpkg-dev and file: cpack -G DEB computes the package's dependencies with them. The game plays
 # its sounds through the PulseAudio client library, found with pkg-config.
-packages=(cmake g++ make pkg-config libgtest-dev libbenchmark-dev qt6-base-dev qt6-multimedia-dev
-    qt6-svg-dev libpulse-dev dpkg-dev file "$@")
+packages=(cmake g++ make pkg-config libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev
+    libpulse-dev dpkg-dev file "$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,8 +1,6 @@
 #include "shell/SoundPlayer.h"
 
-#include <QAudioDevice>
 #include <QDir>
-#include <QMediaDevices>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -54,8 +52,7 @@ class SoundPlayerTest : public QObject {
                    m_server.readAll();
         }
         qputenv("PULSE_SERVER", QFile::encodeName(QStringLiteral("unix:") + socket));
-        return QMediaDevices::defaultAudioOutput().isNull() ? QStringLiteral("no output in Qt")
-                                                            : QString();
+        return {};
     }
 
   private slots:
