@@ -276,6 +276,7 @@ class Session:
         if wait_window:
             self.window = wait_for("the game's window", lambda: self.find_window("^Trevallion"),
                                    10, step=0.01)
+            self.shown = time.monotonic()
             wait_for("the game's window active", self._activate, 20, step=0.2)
 
     def _activate(self):
