@@ -1,11 +1,11 @@
 #include "play/ComputerPlayer.h"
 
+#include "ai/Search.h"
 #include "ai/StrengthPasses.h"
 
 namespace trevallion {
 
-ComputerPlayer::ComputerPlayer(WorkerRunner& runner, SearchFunction search)
-    : m_runner(runner), m_search(search) {}
+ComputerPlayer::ComputerPlayer(WorkerRunner& runner) : m_runner(runner) {}
 
 ComputerPlayer::~ComputerPlayer() {
     Stop();
@@ -33,7 +33,7 @@ void ComputerPlayer::Think(Side side, PlayerType type, const Board& board,
     Move move;
     SearchContext ctx{m_abortSearch, move, searchDepth};
     try {
-        RunStrengthPasses(type, side, board, ctx, m_search);
+        RunStrengthPasses(type, side, board, ctx, &Search);
     } catch (...) {
         // The engine throws nothing; should it ever, the player still leaves Thinking, and
         // with no move of its own the turn goes on with the fallback move.

@@ -28,7 +28,7 @@ class ComputerPlayer {
         OrderingMode orderingMode; // of the last search pass run, also by earlier searches
     };
 
-    ComputerPlayer(WorkerRunner& runner, SearchFunction search);
+    explicit ComputerPlayer(WorkerRunner& runner);
     // Abandons a search under way and joins its thread.
     ~ComputerPlayer();
 
@@ -55,7 +55,6 @@ class ComputerPlayer {
     void Think(Side side, PlayerType type, const Board& board, std::int32_t searchDepth);
 
     WorkerRunner& m_runner;
-    const SearchFunction m_search;
 
     std::atomic<ComputerState> m_computerState{ComputerState::Idle};
     // Raised by Stop to make a running search return at once.

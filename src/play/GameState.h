@@ -4,7 +4,6 @@
 #include "doodle/LifeDoodle.h"
 #include "play/GameView.h"
 #include "rules/Board.h"
-#include "savegame/SavedGameRecord.h"
 
 #include <cstdint>
 
@@ -17,7 +16,6 @@ enum class TimerMode : std::int32_t { DoodleStartPending = 0, DoodleRunning = 1,
 // controller reads and writes it, on the window's thread; a computer player's worker searches a
 // copy of the board of its own.
 struct GameState {
-    std::int32_t m_saveVersion = SaveFormatVersion;
     // The side to move during a game; neutral once a level is decided and in the Life Doodle.
     CursorSide m_cursorSide = CursorSide::Neutral;
     TimerMode m_timerMode = TimerMode::DoodleStartPending;

@@ -1,18 +1,20 @@
 // The road of one click: the dispatch of a cell click, the human player's selection protocol,
 // and the moves it makes.
 
-#include "play/GameDialog.h"
+#include "play/GameController.h"
 #include "rules/ApplyMove.h"
 #include "rules/Steps.h"
 
 namespace trevallion {
 
-// Also the computer player's turn step, which the timer's tick and a click on its turn run
-// alike; the coordinates are then not used.
-void GameDialog::HandleCell(int x, int y) {
+// A decided level, or a computer player thinking, refuses clicks and turn steps alike.
+bool GameController::TurnRefused() const {
+    return m_state.m_gameOver || m_computer.State() == ComputerState::Thinking;
+}
+
+void GameController::HandleCell(int x, int y) {
     GameState& s = m_state;
-    // A decided level, or a computer player thinking: the call is dropped, not queued.
-    if (s.m_gameOver || m_computer.State() == ComputerState::Thinking) {
+    if (TurnRefused()) {
         return;
     }
     s.m_lastClickX = x;
@@ -22,18 +24,19 @@ void GameDialog::HandleCell(int x, int y) {
         return;
     }
     const Side side = s.m_sideToMove;
-    SetCursorSide(CursorOf(side));
-    if (s.TypeOf(side) == PlayerType::Human) {
-        HumanClick(side, x, y);
-    } else {
-        ComputerTurn(side);
+    if (s.TypeOf(side) != PlayerType::Human) {
+        // A click on a computer player's turn does what the tick would do.
+        ComputerStep();
+        return;
     }
+    SetCursorSide(CursorOf(side));
+    HumanClick(side, x, y);
     CheckOutcome();
 }
 
 // Pick one of your movable pieces, then click where it goes. Clicks the rules do not accept
 // are ignored without a word or a sound.
-void GameDialog::HumanClick(Side side, int x, int y) {
+void GameController::HumanClick(Side side, int x, int y) {
     GameState& s = m_state;
     if (!OnBoard(x, y)) {
         return;
@@ -67,7 +70,7 @@ void GameDialog::HumanClick(Side side, int x, int y) {
     PlayTurn(side, move, false);
 }
 
-void GameDialog::PlayTurn(Side side, const Move& move, bool takeFocus) {
+void GameController::PlayTurn(Side side, const Move& move, bool takeFocus) {
     m_history.Record(move.IsNone() ? PlayedTurn{move, side} : MovePiece(side, move, takeFocus));
     PassTurn(OtherSide(side));
 }
@@ -75,7 +78,7 @@ void GameDialog::PlayTurn(Side side, const Move& move, bool takeFocus) {
 // Moves a piece on the board and its buttons. A computer player's move also takes the keyboard
 // focus, first to the cell it leaves and then to its target, so that the focus mark shows where
 // it moved; a human's move leaves the focus where the click put it.
-PlayedTurn GameDialog::MovePiece(Side side, const Move& move, bool takeFocus) {
+PlayedTurn GameController::MovePiece(Side side, const Move& move, bool takeFocus) {
     const CellCode mover = m_state.board.At(move.fromX, move.fromY);
     const CellCode captured = ApplyMove(m_state.board, move);
     m_view.ShowTile(move.fromX, move.fromY, Empty);
@@ -93,13 +96,13 @@ PlayedTurn GameDialog::MovePiece(Side side, const Move& move, bool takeFocus) {
     return {move, side, captured};
 }
 
-void GameDialog::PassTurn(Side side) {
+void GameController::PassTurn(Side side) {
     m_state.m_sideToMove = side;
     SetCursorSide(CursorOf(side));
     PositionChanged();
 }
 
-void GameDialog::PositionChanged() {
+void GameController::PositionChanged() {
     ++m_state.m_position;
     if (m_hintMayShow) {
         m_hintMayShow = false;

@@ -2,17 +2,23 @@
 // changes under it.
 
 #include "levels/LevelLayouts.h"
-#include "play/GameDialog.h"
+#include "play/GameController.h"
 #include "play/Messages.h"
 
 namespace trevallion {
 
-void GameDialog::LoadLevel(int n) {
-    GameState& s = m_state;
+void GameController::LoadLevel(int n) {
     if (n > LevelCount) {
         PlayEffect(Effect::Startup);
-        m_view.ShowMessage(PastLastLevelMessage, MessageButtons::Ok, MessageIcon::Exclamation);
+        OpenBox(BoxStep::PastLastLevel, PastLastLevelMessage, MessageButtons::Ok,
+                MessageIcon::Exclamation);
+        return;
     }
+    SetUpLevel(n);
+}
+
+void GameController::SetUpLevel(int n) {
+    GameState& s = m_state;
     AbortComputerSearch();
     s.m_gameOver = false;
     n = ClampLevel(n);
@@ -30,7 +36,7 @@ void GameDialog::LoadLevel(int n) {
 
 // The title says why the window waits, for the moment the search takes to notice the flag.
 // A move the search leaves, or one already waiting, is dropped.
-void GameDialog::AbortComputerSearch() {
+void GameController::AbortComputerSearch() {
     if (m_computer.State() == ComputerState::Thinking) {
         m_view.SetTitle(PleaseWaitTitle);
     }

@@ -2,7 +2,7 @@
 // after the Life Doodle command, one generation a tick, and clicks that bring cells to life.
 // It has grids of its own and leaves the game's board, level and players untouched.
 
-#include "play/GameDialog.h"
+#include "play/GameController.h"
 #include "play/Messages.h"
 
 namespace trevallion {
@@ -14,7 +14,7 @@ CellCode DoodleTile(bool alive) {
 
 } // namespace
 
-void GameDialog::StartDoodle() {
+void GameController::StartDoodle() {
     GameState& s = m_state;
     s.m_noGame = true;
     s.m_gameOver = false;
@@ -31,15 +31,16 @@ void GameDialog::StartDoodle() {
     s.m_timerMode = TimerMode::DoodleRunning;
 }
 
-void GameDialog::DoodleGeneration() {
+void GameController::DoodleGeneration() {
     GameState& s = m_state;
     // The last click's cell is alive for this generation even if it was clicked during a game.
     if (OnBoard(s.m_lastClickX, s.m_lastClickY)) {
         s.m_doodleCells[static_cast<std::size_t>(CellIndex(s.m_lastClickX, s.m_lastClickY))] = 1;
         if (CreditsPatternLives(s.m_doodleCells)) {
-            // The first tick after the box has closed starts the doodle afresh.
+            // The next tick, which may come while the box is still open, starts the doodle
+            // afresh.
             s.m_timerMode = TimerMode::DoodleStartPending;
-            m_view.ShowMessage(CreditsMessage, MessageButtons::Ok, MessageIcon::Information);
+            OpenBox(BoxStep::Credits, CreditsMessage, MessageButtons::Ok, MessageIcon::Information);
         }
     }
     ComputeNextGeneration(s.m_doodleCells, s.m_doodleNext);
@@ -59,7 +60,7 @@ void GameDialog::DoodleGeneration() {
 }
 
 // A click never kills a cell: a live one stays as it is, silently.
-void GameDialog::DoodleClick(int x, int y) {
+void GameController::DoodleClick(int x, int y) {
     if (!OnBoard(x, y)) {
         return;
     }

@@ -1,13 +1,13 @@
 // The Options and Help menus: sound on and off, the manual and the About window.
 
-#include "play/GameDialog.h"
+#include "play/GameController.h"
 #include "play/SettingNames.h"
 
 namespace trevallion {
 
 // Switching on plays nothing; switching off silences what still plays. Choosing the item
 // already checked does it all again.
-void GameDialog::SwitchSound(bool on) {
+void GameController::SwitchSound(bool on) {
     if (!on) {
         m_view.StopSound();
     }
@@ -17,18 +17,18 @@ void GameDialog::SwitchSound(bool on) {
     m_settings.WriteSetting(SoundSetting, on ? 1 : 0);
 }
 
-// The manual's sound plays while the window is open and is cut off when it closes, even if
-// sound was switched off meanwhile.
-void GameDialog::ShowInstructions() {
+// The manual's sound plays while the window is open (OnWindowClosed cuts it off).
+void GameController::ShowInstructions() {
     PlayEffect(Effect::Instructions);
-    m_view.ShowInstructions();
-    m_view.StopSound();
+    m_awaiting.window = Window::Instructions;
+    m_view.OpenInstructions();
 }
 
 // The jingle starts with the window and runs on to its end after the window closes.
-void GameDialog::ShowAbout() {
+void GameController::ShowAbout() {
     PlayEffect(Effect::Jingle);
-    m_view.ShowAbout();
+    m_awaiting.window = Window::About;
+    m_view.OpenAbout();
 }
 
 } // namespace trevallion

@@ -1,7 +1,7 @@
 // The play aids: Show Moves, Undo Move and Redo Move, the hint and Choose Level.
 
 #include "levels/LevelLayouts.h"
-#include "play/GameDialog.h"
+#include "play/GameController.h"
 #include "play/Messages.h"
 #include "play/SettingNames.h"
 #include "rules/Steps.h"
@@ -10,7 +10,7 @@ namespace trevallion {
 
 // Start-up applies the stored choice without storing it again: a player who never used the
 // item finds no setting for it.
-void GameDialog::SwitchShowMoves(bool on, bool store) {
+void GameController::SwitchShowMoves(bool on, bool store) {
     m_showMoves = on;
     m_view.CheckMenuItem(CommandId::ShowMoves, on);
     if (store) {
@@ -18,12 +18,12 @@ void GameDialog::SwitchShowMoves(bool on, bool store) {
     }
 }
 
-bool GameDialog::AnyHumanPlayer() const {
+bool GameController::AnyHumanPlayer() const {
     return m_state.m_playerOneType == PlayerType::Human ||
            m_state.m_playerTwoType == PlayerType::Human;
 }
 
-bool GameDialog::HumanToMove() const {
+bool GameController::HumanToMove() const {
     const GameState& s = m_state;
     return s.m_timerMode == TimerMode::Game && !s.m_gameOver &&
            s.TypeOf(s.m_sideToMove) == PlayerType::Human;
@@ -32,7 +32,7 @@ bool GameDialog::HumanToMove() const {
 // Takes back the last turn, and the computer player's turns before it, so that a human is to
 // move again. A level lost to the computer player opens again, so the losing move can be taken
 // back too.
-void GameDialog::UndoMove() {
+void GameController::UndoMove() {
     if (m_state.m_timerMode != TimerMode::Game || !m_history.CanUndo()) {
         return;
     }
@@ -48,7 +48,7 @@ void GameDialog::UndoMove() {
 }
 
 // Plays again what Undo took back, the computer player's turns with the human's.
-void GameDialog::RedoMove() {
+void GameController::RedoMove() {
     if (m_state.m_timerMode != TimerMode::Game || !m_history.CanRedo()) {
         return;
     }
@@ -64,7 +64,7 @@ void GameDialog::RedoMove() {
     CheckOutcome(false);
 }
 
-void GameDialog::ShowTurnTiles(const PlayedTurn& turn) {
+void GameController::ShowTurnTiles(const PlayedTurn& turn) {
     const Move& move = turn.move;
     if (!move.IsNone()) {
         m_view.ShowTile(move.fromX, move.fromY, m_state.board.At(move.fromX, move.fromY));
@@ -72,7 +72,7 @@ void GameDialog::ShowTurnTiles(const PlayedTurn& turn) {
     }
 }
 
-void GameDialog::ResumeAt(Side side) {
+void GameController::ResumeAt(Side side) {
     GameState& s = m_state;
     s.m_selX = s.m_selY = NoCell;
     s.m_gameOver = false;
@@ -84,7 +84,7 @@ void GameDialog::ResumeAt(Side side) {
 }
 
 // The move AI Difficult would play for the human to move, worked out on a thread of its own.
-void GameDialog::AskHint() {
+void GameController::AskHint() {
     if (!HumanToMove()) {
         return;
     }
@@ -94,7 +94,7 @@ void GameDialog::AskHint() {
     m_view.RequestWake(HintPollMilliseconds);
 }
 
-void GameDialog::PollHint() {
+void GameController::PollHint() {
     if (m_hinter.State() == ComputerState::Thinking) {
         m_view.RequestWake(HintPollMilliseconds);
         return;
@@ -111,16 +111,13 @@ void GameDialog::PollHint() {
     }
 }
 
-void GameDialog::ChooseLevel() {
+void GameController::ChooseLevel() {
     const int current = m_state.m_level >= 1 && m_state.m_level <= LevelCount ? m_state.m_level : 1;
-    const std::optional<int> level = m_view.ChooseLevel(current);
-    if (level && *level >= 1 && *level <= LevelCount) {
-        PlayEffect(Effect::Ambient);
-        LoadLevel(*level);
-    }
+    m_awaiting.window = Window::ChooseLevel;
+    m_view.OpenChooseLevel(current);
 }
 
-void GameDialog::RefreshAids() {
+void GameController::RefreshAids() {
     const GameState& s = m_state;
     const bool inGame = s.m_timerMode == TimerMode::Game;
     BoardMarks marks;

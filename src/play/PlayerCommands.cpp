@@ -1,6 +1,6 @@
 // The Player 1 and Player 2 menus: what plays each side, and the settings that remember it.
 
-#include "play/GameDialog.h"
+#include "play/GameController.h"
 #include "play/Messages.h"
 #include "play/SettingNames.h"
 
@@ -15,25 +15,24 @@ constexpr std::string_view SettingOf(Side side) {
 
 // A command changes no search under way: a thinking worker has its strength already, and the
 // side's next turn thinks at the new one.
-void GameDialog::ChoosePlayer(Side side, PlayerType type) {
+std::optional<std::string_view> GameController::ChoosePlayer(Side side, PlayerType type) {
     GameState& s = m_state;
     // At most one computer player, unless both come back from the stored settings.
     if (type != PlayerType::Human && s.TypeOf(OtherSide(side)) != PlayerType::Human &&
         !s.m_initialising) {
-        m_view.ShowMessage(side == Side::PlayerOne ? PlayerTwoMustBeHuman : PlayerOneMustBeHuman,
-                           MessageButtons::Ok, MessageIcon::Exclamation);
-        return;
+        return side == Side::PlayerOne ? PlayerTwoMustBeHuman : PlayerOneMustBeHuman;
     }
     for (const PlayerType item : AllPlayerTypes) {
         m_view.CheckMenuItem(PlayerCommand(side, item), item == type);
     }
     s.TypeOf(side) = type;
     m_settings.WriteSetting(SettingOf(side), PlayerTypeNumber(type));
+    return std::nullopt;
 }
 
 // Start-up runs the commands the stored values name; a value out of range names the default
 // (Player 1 human, Player 2 AI Medium), which is then stored in its place.
-void GameDialog::ApplyStoredPlayers() {
+void GameController::ApplyStoredPlayers() {
     const auto stored = [this](Side side, PlayerType fallback) {
         const std::optional<std::int32_t> value = m_settings.ReadSetting(SettingOf(side));
         return PlayerTypeFromNumber(value.value_or(-1)).value_or(fallback);

@@ -1,56 +1,64 @@
 // The Start menu's Save Game and Load Game: a game kept in a file and brought back to play.
 
-#include "play/GameDialog.h"
+#include "play/GameController.h"
 #include "play/Messages.h"
 #include "savegame/SavedGameFile.h"
 
 namespace trevallion {
 
-void GameDialog::OnSaveGame() {
+void GameController::OnSaveGame() {
     const GameState& s = m_state;
     if (s.m_noGame || s.m_gameOver) {
-        m_view.ShowMessage(SaveRefusedMessage, MessageButtons::Ok, MessageIcon::Exclamation);
+        OpenNotice(SaveRefusedMessage, MessageIcon::Exclamation);
         return;
     }
-    const auto path = m_view.PickGameFile(GameFileDialog::Save);
-    if (!path) {
+    m_awaiting.window = Window::SaveDialog;
+    m_view.OpenGameFileDialog(GameFileDialog::Save);
+}
+
+// The clock runs on behind the file dialog: the game saved is the one in play when the name is
+// chosen, and a level decided meanwhile has nothing left to save.
+void GameController::SaveTo(const std::string& path) {
+    const GameState& s = m_state;
+    if (s.m_noGame || s.m_gameOver) {
+        OpenNotice(SaveRefusedMessage, MessageIcon::Exclamation);
         return;
     }
     // A thinking computer player searches a copy of the board, so this is the position before
     // its move, with its side to move: after loading it thinks again.
-    const SavedGameRecord record{s.m_saveVersion,
+    const SavedGameRecord record{SaveFormatVersion,
                                  SideNumber(s.m_sideToMove),
                                  PlayerTypeNumber(s.m_playerOneType),
                                  PlayerTypeNumber(s.m_playerTwoType),
                                  static_cast<std::int32_t>(s.m_cursorSide),
                                  s.m_level,
                                  s.board};
-    const FileError error = WriteSavedGameFile(*path, EncodeRecord(record));
+    const FileError error = WriteSavedGameFile(path, EncodeRecord(record));
     if (error != FileError::None) {
-        m_view.ShowMessage(FileErrorMessage(error, *path), MessageButtons::Ok, MessageIcon::Stop);
+        OpenNotice(FileErrorMessage(error, path), MessageIcon::Stop);
         return;
     }
-    m_view.GameFileUsed(*path);
+    m_view.GameFileUsed(path);
 }
 
-void GameDialog::OnLoadGame() {
+void GameController::OnLoadGame() {
+    m_awaiting.window = Window::LoadDialog;
+    m_view.OpenGameFileDialog(GameFileDialog::Open);
+}
+
+void GameController::LoadFrom(const std::string& path) {
     GameState& s = m_state;
-    const auto path = m_view.PickGameFile(GameFileDialog::Open);
-    if (!path) {
-        return;
-    }
     // Everything is read and checked before the game changes: a refused file leaves the game,
     // and a computer player thinking in it, as they were.
-    const SavedGameRead read = ReadSavedGame(*path, s.m_saveVersion);
+    const SavedGameRead read = ReadSavedGame(path, SaveFormatVersion);
     if (read.error != FileError::None) {
-        m_view.ShowMessage(FileErrorMessage(read.error, *path), MessageButtons::Ok,
-                           MessageIcon::Stop);
+        OpenNotice(FileErrorMessage(read.error, path), MessageIcon::Stop);
         return;
     }
     if (read.verdict != RecordVerdict::Sound) {
-        m_view.ShowMessage(read.verdict == RecordVerdict::OtherVersion ? OtherVersionMessage
-                                                                       : CorruptGameMessage,
-                           MessageButtons::Ok, MessageIcon::Exclamation);
+        OpenNotice(read.verdict == RecordVerdict::OtherVersion ? OtherVersionMessage
+                                                               : CorruptGameMessage,
+                   MessageIcon::Exclamation);
         return;
     }
     const SavedGameRecord& record = read.record;
@@ -59,10 +67,32 @@ void GameDialog::OnLoadGame() {
     s.m_selX = s.m_selY = NoCell;
     s.m_gameOver = false;
     s.m_sideToMove = SideFromNumber(record.sideToMove).value_or(Side::PlayerOne);
-    // The Player commands run with their refusals: the file cannot bring in a second computer
-    // player while the other side still is one.
-    ApplySavedPlayer(Side::PlayerOne, record.playerOneType);
-    ApplySavedPlayer(Side::PlayerTwo, record.playerTwoType);
+    LoadPlayers({record, path}, Side::PlayerOne);
+}
+
+// The Player commands run with their refusals: the file cannot bring in a second computer
+// player while the other side still is one. A refusal's box holds the rest of the load until
+// it is answered, and no tick reaches the half-loaded game meanwhile.
+void GameController::LoadPlayers(PendingLoad load, Side side) {
+    const SavedGameRecord& record = load.record;
+    const std::int32_t type = side == Side::PlayerOne ? record.playerOneType : record.playerTwoType;
+    if (const auto refusal = ApplySavedPlayer(side, type)) {
+        m_awaiting.load = std::move(load);
+        OpenBox(side == Side::PlayerOne ? BoxStep::LoadPlayerOneRefused
+                                        : BoxStep::LoadPlayerTwoRefused,
+                *refusal, MessageButtons::Ok, MessageIcon::Exclamation);
+        return;
+    }
+    if (side == Side::PlayerOne) {
+        LoadPlayers(std::move(load), Side::PlayerTwo);
+    } else {
+        FinishLoad(load);
+    }
+}
+
+void GameController::FinishLoad(const PendingLoad& load) {
+    GameState& s = m_state;
+    const SavedGameRecord& record = load.record;
     SetCursorSide(static_cast<CursorSide>(record.cursorSide));
     s.m_level = record.level;
     s.board = record.board;
@@ -71,13 +101,14 @@ void GameDialog::OnLoadGame() {
     ShowBoard();
     m_view.SetTitle(LevelTitle(s.m_level));
     s.m_timerMode = TimerMode::Game;
-    m_view.GameFileUsed(*path);
+    m_view.GameFileUsed(load.path);
 }
 
-void GameDialog::ApplySavedPlayer(Side side, std::int32_t type) {
+std::optional<std::string_view> GameController::ApplySavedPlayer(Side side, std::int32_t type) {
     if (const std::optional<PlayerType> known = PlayerTypeFromNumber(type)) {
-        ChoosePlayer(side, *known);
+        return ChoosePlayer(side, *known);
     }
+    return std::nullopt;
 }
 
 } // namespace trevallion

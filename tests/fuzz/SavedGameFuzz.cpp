@@ -10,7 +10,7 @@
 #include "ai/ReferenceSearch.h"
 #include "ai/Search.h"
 #include "levels/LevelLayouts.h"
-#include "play/GameDialog.h"
+#include "play/GameController.h"
 #include "play/Messages.h"
 #include "play/SettingNames.h"
 #include "rules/Steps.h"
@@ -182,8 +182,10 @@ class Session {
   public:
     Session(const Scratch& scratch, const Expected& input) : m_scratch(scratch), m_input(input) {
         settings.values = {{std::string(PlayerOneSetting), 0}, {std::string(PlayerTwoSetting), 0}};
-        game.OnInitDialog();
+        game.Start();
+        view.AnswerBoxes(game);
         game.OnCommand(CommandId::Level1);
+        view.AnswerBoxes(game);
     }
 
     // Load Game from `path`: a refused file shows its message and nothing else, a sound one
@@ -196,6 +198,7 @@ class Session {
         const PlayerType two = CheckedPlayer(view, Side::PlayerTwo);
         view.pickedFiles.assign({path});
         game.OnCommand(CommandId::LoadGame);
+        view.AnswerBoxes(game);
         Require(view.pickedFiles.empty(), "Load Game asks for a file");
         if (expected.verdict != RecordVerdict::Sound) {
             Require(NewEvents(seen) == std::vector<std::string>{"open dialog", "message"} &&
@@ -210,7 +213,9 @@ class Session {
             m_fromLayout = false;
         }
         game.OnCommand(PlayerCommand(Side::PlayerOne, PlayerType::Human));
+        view.AnswerBoxes(game);
         game.OnCommand(PlayerCommand(Side::PlayerTwo, PlayerType::Human));
+        view.AnswerBoxes(game);
     }
 
     // Save Game, refused before a game's first tick and once its level is decided; otherwise
@@ -220,6 +225,7 @@ class Session {
         const std::size_t seen = view.events.size();
         view.pickedFiles.assign({m_scratch.saved});
         game.OnCommand(CommandId::SaveGame);
+        view.AnswerBoxes(game);
         if (!m_ticked || view.title == GameOverTitle) {
             Require(NewEvents(seen) == std::vector<std::string>{"message"} &&
                         view.messages.back().text == SaveRefusedMessage &&
@@ -260,7 +266,7 @@ class Session {
     testing::FakeSettings settings;
     testing::FakeRunner workers; // Inline: a computer player's move is ready on the next tick
     testing::FakeRunner hintWorkers;
-    GameDialog game{view, settings, workers, hintWorkers};
+    GameController game{view, settings, workers, hintWorkers};
 
   private:
     void Play(int action) {
@@ -272,16 +278,20 @@ class Session {
             const Side side = action < PlayerTwoHuman ? Side::PlayerOne : Side::PlayerTwo;
             const bool easy = action == PlayerOneEasy || action == PlayerTwoEasy;
             game.OnCommand(PlayerCommand(side, easy ? PlayerType::AiEasy : PlayerType::Human));
+            view.AnswerBoxes(game);
             break;
         }
         case Restart:
             game.OnCommand(CommandId::RestartLevel);
+            view.AnswerBoxes(game);
             break;
         default:
             if (action < CellCount) {
                 game.OnCell(action / BoardSize, action % BoardSize);
+                view.AnswerBoxes(game);
             } else {
                 game.OnTimer();
+                view.AnswerBoxes(game);
                 m_ticked = true;
             }
         }

@@ -9,7 +9,7 @@
 #include "ai/Search.h"
 #include "ai/StrengthPasses.h"
 #include "levels/LevelLayouts.h"
-#include "play/GameDialog.h"
+#include "play/GameController.h"
 #include "rules/GenerateMoves.h"
 #include "savegame/SavedGameRecord.h"
 
@@ -38,8 +38,9 @@ class GameTable {
     // The window's start-up on these stored settings.
     void StartWith(std::map<std::string, std::int32_t> stored) {
         settings.values = std::move(stored);
-        game.OnInitDialog();
+        game.Start();
         m_started = true;
+        Settle();
     }
 
     // Loads `record` through the Start menu, as if picked in the open dialog.
@@ -73,14 +74,32 @@ class GameTable {
         view.ClearRecords();
     }
 
-    void Click(int x, int y) { game.OnCell(x, y); }
+    void Click(int x, int y) {
+        game.OnCell(x, y);
+        Settle();
+    }
     // A human's move: the click that picks the piece, then the click on its target.
     void PlayMove(const Move& move) {
         Click(move.fromX, move.fromY);
         Click(move.toX, move.toY);
     }
-    void Tick() { game.OnTimer(); }
-    void Command(CommandId command) { game.OnCommand(command); }
+    void Tick() {
+        game.OnTimer();
+        Settle();
+    }
+    void Command(CommandId command) {
+        game.OnCommand(command);
+        Settle();
+    }
+
+    // After each input the boxes it opened are answered from the view's script, unless a test
+    // keeps them open to send inputs while they are.
+    void Settle() {
+        if (!keepBoxesOpen) {
+            view.AnswerBoxes(game);
+        }
+    }
+    bool keepBoxesOpen = false;
 
     // What the button of cell (x, y) shows.
     CellCode At(int x, int y) const {
@@ -119,7 +138,7 @@ class GameTable {
     FakeSettings settings;
     FakeRunner workers;
     FakeRunner hintWorkers;
-    GameDialog game{view, settings, workers, hintWorkers};
+    GameController game{view, settings, workers, hintWorkers};
 
   private:
     bool m_started = false;

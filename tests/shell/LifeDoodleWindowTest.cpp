@@ -44,7 +44,7 @@ class LifeDoodleWindowTest : public QObject {
         h.window->findChild<QTimer*>(QStringLiteral("clock"))->stop();
     }
 
-    void Tick() { h.window->Controller().OnTimer(); }
+    void Tick() { h.Tick(); }
 
     // The cells that do not show whether they are in `live`.
     QStringList WrongCells(const Cells& live) const {

@@ -142,7 +142,7 @@ class PlayAidsWindowTest : public QObject {
             box->accept();
         });
         Run(CommandId::ChooseLevel);
-        QCOMPARE(window->windowTitle(), QStringLiteral("Trevallion Level 23"));
+        QTRY_COMPARE(window->windowTitle(), QStringLiteral("Trevallion Level 23"));
     }
 };
 

@@ -84,7 +84,7 @@ class StartupTest : public QObject {
         h.Click(3, 1);
         h.Click(3, 0);
         h.Choose(QStringLiteral("Life Doodle"));
-        h.window->Controller().OnTimer();
+        h.Tick();
         h.Click(0, 0); // a cell brought to life: the capture effect
         h.Choose(QStringLiteral("Instructions"), QStringLiteral("Help"));
         h.Choose(QStringLiteral("About Trevallion"), QStringLiteral("Help"));

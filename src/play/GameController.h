@@ -7,48 +7,59 @@
 #include "play/MoveHistory.h"
 #include "play/SettingsStore.h"
 #include "play/WorkerRunner.h"
+#include "savegame/SavedGameRecord.h"
 #include "sound/SoundEffects.h"
 
-#include <deque>
 #include <map>
+#include <optional>
+#include <string>
 
 namespace trevallion {
 
-// The controller: it holds the game state, takes every cell click, timer tick and menu command,
-// and tells the view what to show. It never touches the toolkit itself.
+// The controller: it holds the game state, takes every cell click, timer tick, menu command and
+// box answer, and tells the view what to show. It never touches the toolkit itself.
 //
-// It runs one operation at a time. A modal box that an operation opens lets the toolkit deliver
-// more events before the operation has finished; such a tick or click is dropped (the timer
-// fires again, and a click on a board behind a box was never meant), and such a command waits
-// and runs as soon as the operation has ended.
-class GameDialog {
+// Every input is one short call that never waits: a box is opened through the view, the call
+// returns, and the box's answer comes back later as an input of its own. So no call can run
+// inside another. What the controller was doing when it opened a box is kept in m_awaiting.
+class GameController {
   public:
     // `workers` starts the threads the computer players think on, `hintWorkers` those that
     // work out hints.
-    GameDialog(GameView& view, SettingsStore& settings, WorkerRunner& workers,
-               WorkerRunner& hintWorkers);
+    GameController(GameView& view, SettingsStore& settings, WorkerRunner& workers,
+                   WorkerRunner& hintWorkers);
     // Stops a computer player's worker and joins it.
-    ~GameDialog();
+    ~GameController();
 
-    GameDialog(const GameDialog&) = delete;
-    GameDialog& operator=(const GameDialog&) = delete;
+    GameController(const GameController&) = delete;
+    GameController& operator=(const GameController&) = delete;
 
     // The game's part of the window's start-up: every cell shows the wall until the first
     // level or pastime paints it, the stored sound and player settings are applied as if chosen
     // from the menus, and the start-up sound plays.
-    void OnInitDialog();
+    void Start();
 
     // The window timer's tick, once a second: the Life Doodle, or during a game a computer
-    // player's turn step.
+    // player's turn step. It runs on behind the windows a command opens; only a box opened in
+    // the middle of changing the game keeps it from the board.
     void OnTimer();
 
-    // A click on the cell button (x, y), both 0..6.
+    // A click on the cell button (x, y), both 0..6. The board behind an open box takes none.
     void OnCell(int x, int y);
 
+    // A menu command; the menus take none while a box is open.
     void OnCommand(CommandId command);
 
     // The call the view makes when asked by RequestWake: a hint may be ready.
     void OnWake();
+
+    // The answers of the boxes and windows opened through the view, one call each.
+    void OnMessageAnswered(MessageAnswer answer);
+    void OnWinnerBoxClosed();
+    void OnGameFileChosen(const std::optional<std::string>& path);
+    void OnLevelChosen(std::optional<int> level);
+    // The Instructions or the About window has closed.
+    void OnWindowClosed();
 
     // Abandons a running search and joins its worker. The window calls this before it goes away;
     // nothing is left running afterwards.
@@ -58,21 +69,56 @@ class GameDialog {
     // How often a hint being worked out is looked for.
     static constexpr int HintPollMilliseconds = 50;
 
-    // Marks the controller busy for the length of one operation.
-    class Operation;
+    // A window a command opens. The clock runs on behind it, and a box of the game may open
+    // over it (a computer player's move can decide the level meanwhile).
+    enum class Window { None, Notice, About, Instructions, LoadDialog, SaveDialog, ChooseLevel };
+    // A box opened in the middle of changing the game: its answer goes on with the change, and
+    // until then no tick reaches the board, except behind the Life Doodle's credits, where the
+    // doodle starts afresh.
+    enum class BoxStep {
+        None,
+        Winner,
+        Retry,
+        PastLastLevel,
+        LoadPlayerOneRefused,
+        LoadPlayerTwoRefused,
+        Credits,
+    };
+    // A saved game being loaded while a Player menu's refusal box is open.
+    struct PendingLoad {
+        SavedGameRecord record;
+        std::string path;
+    };
+    // What the open boxes wait for. A box of the game opens above a command's window and is
+    // answered first, so each answer finds its box here.
+    struct Awaiting {
+        Window window = Window::None;
+        BoxStep box = BoxStep::None;
+        Side winner = Side::PlayerOne;
+        std::optional<PendingLoad> load;
+    };
 
-    template <typename Work> bool RunAlone(Work work);
+    bool AnythingOpen() const {
+        return m_awaiting.window != Window::None || m_awaiting.box != BoxStep::None;
+    }
+    bool TicksKeptAway() const {
+        return m_awaiting.box != BoxStep::None && m_awaiting.box != BoxStep::Credits;
+    }
+    void OpenNotice(std::string_view text, MessageIcon icon);
+    void OpenBox(BoxStep step, std::string_view text, MessageButtons buttons, MessageIcon icon);
 
     // The operations, each run by the public entries above.
     void StartUp();
     void HandleCell(int x, int y);
     void TimerTick();
     void RunCommand(CommandId command);
-    void RunWaitingCommands();
 
     // A human's click: the selection protocol and the move it may make.
     void HumanClick(Side side, int x, int y);
-    // A computer player's turn step: start thinking, or play what it found.
+    // A computer player's turn step, run by a tick or a click on its turn: start thinking, or
+    // play what it found.
+    void ComputerStep();
+    bool TurnRefused() const;
     void ComputerTurn(Side side);
     void PlayComputerResult(Side side, const ComputerPlayer::Result& result);
     // The move a computer player's search leaves, or the first move there is when it found
@@ -91,20 +137,27 @@ class GameDialog {
     void CheckOutcome(bool withSound = true);
 
     // Sets up level n from its layout: 0 means level 1, and anything past the last level shows
-    // the closing message and starts again at level 1.
+    // the closing message and starts again at level 1 once it is answered.
     void LoadLevel(int n);
+    void SetUpLevel(int n);
+    void AfterWinnerBox();
     // Stops a thinking computer player before the position changes under it.
     void AbortComputerSearch();
     void ShowBoard();
 
     void OnSaveGame();
     void OnLoadGame();
+    void SaveTo(const std::string& path);
+    void LoadFrom(const std::string& path);
+    // The load of a checked record from the first Player menu command on: `side`'s first.
+    void LoadPlayers(PendingLoad load, Side side);
+    void FinishLoad(const PendingLoad& load);
     // Load Game's use of a Player menu command; a type no command names changes nothing.
-    void ApplySavedPlayer(Side side, std::int32_t type);
+    std::optional<std::string_view> ApplySavedPlayer(Side side, std::int32_t type);
 
     // A Player menu item: makes `side` a player of `type` unless the other side is already a
-    // computer player.
-    void ChoosePlayer(Side side, PlayerType type);
+    // computer player. Returns the refusal's text in that case, for the caller's box.
+    std::optional<std::string_view> ChoosePlayer(Side side, PlayerType type);
     void ApplyStoredPlayers();
 
     // The Options menu: sound on or off, checked in the menu and stored.
@@ -147,8 +200,7 @@ class GameDialog {
     // What the view was last told, so that only changes are sent.
     std::optional<BoardMarks> m_shownMarks;
     std::map<CommandId, bool> m_enabledItems;
-    bool m_inOperation = false;
-    std::deque<CommandId> m_waitingCommands;
+    Awaiting m_awaiting;
 };
 
 } // namespace trevallion
