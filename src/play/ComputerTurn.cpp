@@ -7,30 +7,31 @@
 namespace trevallion {
 
 void GameController::TimerTick() {
-    GameState& s = m_state;
-    switch (s.m_timerMode) {
-    case TimerMode::DoodleStartPending:
+    switch (m_match.CurrentPhase()) {
+    case Phase::DoodleStarting:
+    case Phase::DoodleAskedDecided:
         StartDoodle();
         return;
-    case TimerMode::DoodleRunning:
+    case Phase::Doodle:
         DoodleGeneration();
         return;
-    case TimerMode::Game:
+    case Phase::LevelReady:
+    case Phase::Playing:
+    case Phase::Decided:
         break;
     }
-    s.m_noGame = false;
+    m_match.GameTick();
     // A human's turn does nothing on a tick; a computer player's turn is one step further.
-    if (s.TypeOf(s.m_sideToMove) == PlayerType::Human || TurnRefused()) {
+    if (m_match.Player(m_match.SideToMove()) == PlayerType::Human || TurnRefused()) {
         return;
     }
     // A turn step forgets the last click, so the Life Doodle after this game starts without it.
-    s.m_lastClickX = s.m_lastClickY = NoCell;
+    m_match.RememberClick(std::nullopt);
     ComputerStep();
 }
 
 void GameController::ComputerStep() {
-    GameState& s = m_state;
-    const Side side = s.m_sideToMove;
+    const Side side = m_match.SideToMove();
     SetCursorSide(CursorOf(side));
     ComputerTurn(side);
     CheckOutcome();
@@ -42,20 +43,14 @@ void GameController::ComputerTurn(Side side) {
     if (const auto result = m_computer.TakeResult()) {
         // A move worked out for an earlier position (a human has moved since its side was made
         // human during the search) is dropped, and this side thinks afresh.
-        if (result->position == m_state.m_position && result->side == side) {
-            PlayComputerResult(side, *result);
+        if (result->position == m_match.Position() && result->side == side) {
+            // The move is played as the search left it: the engine lists only legal steps.
+            // With no step at all, the turn passes without a move.
+            ShowTurn(m_match.PlayTurn(ComputerChoice(side, *result)), true);
             return;
         }
     }
-    m_computer.Start(side, m_state.TypeOf(side), m_state.board, m_state.m_position);
-}
-
-void GameController::PlayComputerResult(Side side, const ComputerPlayer::Result& result) {
-    // A piece picked while this side was still human is not the next side's to move.
-    m_state.m_selX = m_state.m_selY = NoCell;
-    // The move is played as the search left it: the engine lists only legal steps. With no
-    // step at all, the turn passes without a move.
-    PlayTurn(side, ComputerChoice(side, result), true);
+    m_computer.Start(side, m_match.Player(side), m_match.CurrentBoard(), m_match.Position());
 }
 
 Move GameController::ComputerChoice(Side side, const ComputerPlayer::Result& result) const {
@@ -64,7 +59,7 @@ Move GameController::ComputerChoice(Side side, const ComputerPlayer::Result& res
     }
     MoveList list;
     ClearMoveList(list);
-    GenerateMoves(m_state.board, list, side, result.orderingMode);
+    GenerateMoves(m_match.CurrentBoard(), list, side, result.orderingMode);
     return list[0];
 }
 

@@ -3,6 +3,7 @@
 #include "levels/LevelLayouts.h"
 #include "play/SettingNames.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace trevallion {
@@ -42,27 +43,17 @@ void GameController::Start() {
 }
 
 void GameController::StartUp() {
-    GameState& s = m_state;
-    s.m_initialising = true;
-    s.m_noGame = true;
     for (int x = 0; x < BoardSize; ++x) {
         for (int y = 0; y < BoardSize; ++y) {
             m_view.ShowTile(x, y, Wall);
         }
     }
-    s.m_timerMode = TimerMode::DoodleStartPending;
-    s.m_lastClickX = s.m_lastClickY = NoCell;
-    s.m_playerOneType = PlayerType::Human;
-    s.m_cursorSide = CursorSide::Neutral;
     m_view.SetCursor(CursorSide::Neutral);
-    s.m_gameOver = false;
-    s.m_level = 0;
     // Anything stored but 0 means sound on, and is stored back as 1.
     SwitchSound(m_settings.ReadSetting(SoundSetting).value_or(1) != 0);
     ApplyStoredPlayers();
     SwitchShowMoves(m_settings.ReadSetting(ShowMovesSetting).value_or(0) != 0, false);
     PlayEffect(Effect::Startup);
-    s.m_initialising = false;
 }
 
 void GameController::OnTimer() {
@@ -107,7 +98,7 @@ void GameController::OnMessageAnswered(MessageAnswer answer) {
     switch (step) {
     case BoxStep::Retry:
         if (answer == MessageAnswer::Yes) {
-            LoadLevel(m_state.m_level);
+            LoadLevel(m_match.Level());
         }
         break;
     case BoxStep::PastLastLevel:
@@ -205,7 +196,7 @@ void GameController::RunCommand(CommandId command) {
     }
     switch (command) {
     case CommandId::LifeDoodle:
-        m_state.m_timerMode = TimerMode::DoodleStartPending; // the next tick starts it
+        m_match.AskDoodle(); // the next tick starts it
         return;
     case CommandId::SoundOn:
     case CommandId::SoundOff:
@@ -240,10 +231,7 @@ void GameController::RunCommand(CommandId command) {
         return;
     case CommandId::RestartLevel:
         // Before any level this starts level 1; during the Life Doodle, the last level again.
-        if (m_state.m_level == 0) {
-            m_state.m_level = 1;
-        }
-        LoadLevel(m_state.m_level);
+        LoadLevel(std::max(m_match.Level(), 1));
         return;
     default:
         break;
@@ -255,15 +243,15 @@ void GameController::RunCommand(CommandId command) {
 }
 
 void GameController::PlayEffect(Effect effect) {
-    if (!m_state.m_soundOn) {
+    if (!m_soundOn) {
         return;
     }
-    m_view.PlaySoundFile(m_sounds.NextFile(effect, m_state.m_level));
+    m_view.PlaySoundFile(m_sounds.NextFile(effect, m_match.Level()));
 }
 
 void GameController::SetCursorSide(CursorSide cursor) {
-    if (cursor != m_state.m_cursorSide) {
-        m_state.m_cursorSide = cursor;
+    if (cursor != m_shownCursor) {
+        m_shownCursor = cursor;
         m_view.SetCursor(cursor);
     }
 }
@@ -271,7 +259,7 @@ void GameController::SetCursorSide(CursorSide cursor) {
 void GameController::ShowBoard() {
     for (int x = 0; x < BoardSize; ++x) {
         for (int y = 0; y < BoardSize; ++y) {
-            m_view.ShowTile(x, y, m_state.board.At(x, y));
+            m_view.ShowTile(x, y, m_match.CurrentBoard().At(x, y));
         }
     }
 }

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "match/Match.h"
 #include "play/CommandId.h"
 #include "play/ComputerPlayer.h"
-#include "play/GameState.h"
 #include "play/GameView.h"
-#include "play/MoveHistory.h"
 #include "play/SettingsStore.h"
 #include "play/WorkerRunner.h"
 #include "savegame/SavedGameRecord.h"
@@ -113,22 +112,16 @@ class GameController {
     void TimerTick();
     void RunCommand(CommandId command);
 
-    // A human's click: the selection protocol and the move it may make.
-    void HumanClick(Side side, int x, int y);
     // A computer player's turn step, run by a tick or a click on its turn: start thinking, or
     // play what it found.
     void ComputerStep();
     bool TurnRefused() const;
     void ComputerTurn(Side side);
-    void PlayComputerResult(Side side, const ComputerPlayer::Result& result);
     // The move a computer player's search leaves, or the first move there is when it found
     // nothing better than a loss; none when the side cannot move at all.
     Move ComputerChoice(Side side, const ComputerPlayer::Result& result) const;
-    // Plays `side`'s turn, keeps it for Undo and hands the move to the other side.
-    void PlayTurn(Side side, const Move& move, bool takeFocus);
-    PlayedTurn MovePiece(Side side, const Move& move, bool takeFocus);
-    // Hands the move to `side`: the side to move, its cursor and a new position.
-    void PassTurn(Side side);
+    // Shows a turn the match has played and the hand-off to the other side.
+    void ShowTurn(const PlayedTurn& turn, bool takeFocus);
     // The position has changed: a computer player's or a hint's move worked out before is
     // stale, and a hint still showing is taken away.
     void PositionChanged();
@@ -157,7 +150,9 @@ class GameController {
 
     // A Player menu item: makes `side` a player of `type` unless the other side is already a
     // computer player. Returns the refusal's text in that case, for the caller's box.
-    std::optional<std::string_view> ChoosePlayer(Side side, PlayerType type);
+    // The stored settings may bring back two computer players.
+    std::optional<std::string_view> ChoosePlayer(Side side, PlayerType type,
+                                                 bool fromSettings = false);
     void ApplyStoredPlayers();
 
     // The Options menu: sound on or off, checked in the menu and stored.
@@ -177,11 +172,8 @@ class GameController {
     void SwitchShowMoves(bool on, bool store);
     void UndoMove();
     void RedoMove();
-    // After Undo or Redo: the turn of `side`, reopened if the level had been decided.
-    void ResumeAt(Side side);
-    void ShowTurnTiles(const PlayedTurn& turn);
-    bool AnyHumanPlayer() const;
-    bool HumanToMove() const;
+    // After Undo or Redo: the tiles of the turns, and the turn of the side now to move.
+    void ShowTakenTurns(const std::vector<ShownTurn>& turns);
     void AskHint();
     void PollHint();
     void ChooseLevel();
@@ -190,17 +182,18 @@ class GameController {
 
     GameView& m_view;
     SettingsStore& m_settings;
-    GameState m_state;
+    Match m_match;
     SoundChooser m_sounds;
     ComputerPlayer m_computer;
     ComputerPlayer m_hinter;
-    MoveHistory m_history;
+    Awaiting m_awaiting;
+    bool m_soundOn = true;
     bool m_showMoves = false;
     bool m_hintMayShow = false;
     // What the view was last told, so that only changes are sent.
+    CursorSide m_shownCursor = CursorSide::Neutral;
     std::optional<BoardMarks> m_shownMarks;
     std::map<CommandId, bool> m_enabledItems;
-    Awaiting m_awaiting;
 };
 
 } // namespace trevallion

@@ -18,19 +18,11 @@ void GameController::LoadLevel(int n) {
 }
 
 void GameController::SetUpLevel(int n) {
-    GameState& s = m_state;
     AbortComputerSearch();
-    s.m_gameOver = false;
-    n = ClampLevel(n);
-    s.m_selX = s.m_selY = NoCell;
-    s.m_level = n;
-    s.m_timerMode = TimerMode::Game;
-    s.m_sideToMove = Side::PlayerOne;
+    m_match.SetUpLevel(n);
     PositionChanged();
-    m_history.Clear();
     SetCursorSide(CursorSide::PlayerOne);
-    m_view.SetTitle(LevelTitle(n));
-    s.board = LayoutToBoard(LevelLayout(n));
+    m_view.SetTitle(LevelTitle(m_match.Level()));
     ShowBoard();
 }
 

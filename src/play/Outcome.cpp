@@ -2,23 +2,19 @@
 
 #include "play/GameController.h"
 #include "play/Messages.h"
-#include "rules/Winner.h"
 
 namespace trevallion {
 
 void GameController::CheckOutcome(bool withSound) {
-    GameState& s = m_state;
-    const std::optional<Side> winner = FindWinner(s.board);
+    // From here every click and tick is refused, also while the boxes that follow are open.
+    const std::optional<Side> winner = m_match.Decide();
     if (!winner) {
         return;
     }
-    const bool humanWinner = s.TypeOf(*winner) == PlayerType::Human;
     if (withSound) {
-        PlayEffect(humanWinner ? Effect::Win : Effect::Lose);
+        PlayEffect(m_match.Player(*winner) == PlayerType::Human ? Effect::Win : Effect::Lose);
     }
     SetCursorSide(CursorSide::Neutral);
-    // From here every click and tick is refused, also while the boxes that follow are open.
-    s.m_gameOver = true;
     RefreshAids();
     m_awaiting.box = BoxStep::Winner;
     m_awaiting.winner = *winner;
@@ -28,13 +24,12 @@ void GameController::CheckOutcome(bool withSound) {
 // The winner goes on to the next level; a human beaten by a computer player is offered the
 // level again.
 void GameController::AfterWinnerBox() {
-    GameState& s = m_state;
     const Side winner = m_awaiting.winner;
     const Side loser = OtherSide(winner);
     m_view.SetTitle(GameOverTitle);
-    if (s.TypeOf(winner) == PlayerType::Human) {
-        LoadLevel(s.m_level + 1);
-    } else if (s.TypeOf(loser) == PlayerType::Human) {
+    if (m_match.Player(winner) == PlayerType::Human) {
+        LoadLevel(m_match.Level() + 1);
+    } else if (m_match.Player(loser) == PlayerType::Human) {
         OpenBox(BoxStep::Retry, loser == Side::PlayerOne ? TryAgainPlayerOne : TryAgainPlayerTwo,
                 MessageButtons::YesNo, MessageIcon::Exclamation);
     }

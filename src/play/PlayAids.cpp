@@ -18,79 +18,49 @@ void GameController::SwitchShowMoves(bool on, bool store) {
     }
 }
 
-bool GameController::AnyHumanPlayer() const {
-    return m_state.m_playerOneType == PlayerType::Human ||
-           m_state.m_playerTwoType == PlayerType::Human;
-}
-
-bool GameController::HumanToMove() const {
-    const GameState& s = m_state;
-    return s.m_timerMode == TimerMode::Game && !s.m_gameOver &&
-           s.TypeOf(s.m_sideToMove) == PlayerType::Human;
-}
-
 // Takes back the last turn, and the computer player's turns before it, so that a human is to
 // move again. A level lost to the computer player opens again, so the losing move can be taken
 // back too.
 void GameController::UndoMove() {
-    if (m_state.m_timerMode != TimerMode::Game || !m_history.CanUndo()) {
+    if (!m_match.InGame() || !m_match.History().CanUndo()) {
         return;
     }
     AbortComputerSearch();
-    Side side;
-    do {
-        const PlayedTurn turn = m_history.Undo();
-        TakeBack(m_state.board, turn);
-        ShowTurnTiles(turn);
-        side = turn.side;
-    } while (m_history.CanUndo() && AnyHumanPlayer() && m_state.TypeOf(side) != PlayerType::Human);
-    ResumeAt(side);
+    ShowTakenTurns(m_match.Undo());
 }
 
 // Plays again what Undo took back, the computer player's turns with the human's.
 void GameController::RedoMove() {
-    if (m_state.m_timerMode != TimerMode::Game || !m_history.CanRedo()) {
+    if (!m_match.InGame() || !m_match.History().CanRedo()) {
         return;
     }
     AbortComputerSearch();
-    Side side;
-    do {
-        const PlayedTurn turn = m_history.Redo();
-        PlayAgain(m_state.board, turn);
-        ShowTurnTiles(turn);
-        side = OtherSide(turn.side);
-    } while (m_history.CanRedo() && AnyHumanPlayer() && m_state.TypeOf(side) != PlayerType::Human);
-    ResumeAt(side);
+    ShowTakenTurns(m_match.Redo());
     CheckOutcome(false);
 }
 
-void GameController::ShowTurnTiles(const PlayedTurn& turn) {
-    const Move& move = turn.move;
-    if (!move.IsNone()) {
-        m_view.ShowTile(move.fromX, move.fromY, m_state.board.At(move.fromX, move.fromY));
-        m_view.ShowTile(move.toX, move.toY, m_state.board.At(move.toX, move.toY));
+void GameController::ShowTakenTurns(const std::vector<ShownTurn>& turns) {
+    for (const ShownTurn& shown : turns) {
+        const Move& move = shown.turn.move;
+        if (!move.IsNone()) {
+            m_view.ShowTile(move.fromX, move.fromY, shown.atFrom);
+            m_view.ShowTile(move.toX, move.toY, shown.atTo);
+        }
     }
-}
-
-void GameController::ResumeAt(Side side) {
-    GameState& s = m_state;
-    s.m_selX = s.m_selY = NoCell;
-    s.m_gameOver = false;
-    s.m_sideToMove = side;
-    SetCursorSide(CursorOf(side));
+    SetCursorSide(CursorOf(m_match.SideToMove()));
     PositionChanged();
     // In place of "Please Wait..." or "Game Over".
-    m_view.SetTitle(LevelTitle(s.m_level));
+    m_view.SetTitle(LevelTitle(m_match.Level()));
 }
 
 // The move AI Difficult would play for the human to move, worked out on a thread of its own.
 void GameController::AskHint() {
-    if (!HumanToMove()) {
+    if (!m_match.HumanToMove()) {
         return;
     }
     m_hinter.Stop();
-    m_hinter.Start(m_state.m_sideToMove, PlayerType::AiDifficult, m_state.board,
-                   m_state.m_position);
+    m_hinter.Start(m_match.SideToMove(), PlayerType::AiDifficult, m_match.CurrentBoard(),
+                   m_match.Position());
     m_view.RequestWake(HintPollMilliseconds);
 }
 
@@ -101,7 +71,7 @@ void GameController::PollHint() {
     }
     const std::optional<ComputerPlayer::Result> result = m_hinter.TakeResult();
     // A hint for a position that has changed meanwhile is no hint any more.
-    if (!result || result->position != m_state.m_position || !HumanToMove()) {
+    if (!result || result->position != m_match.Position() || !m_match.HumanToMove()) {
         return;
     }
     const Move move = ComputerChoice(result->side, *result);
@@ -112,23 +82,24 @@ void GameController::PollHint() {
 }
 
 void GameController::ChooseLevel() {
-    const int current = m_state.m_level >= 1 && m_state.m_level <= LevelCount ? m_state.m_level : 1;
+    const int level = m_match.Level();
+    const int current = level >= 1 && level <= LevelCount ? level : 1;
     m_awaiting.window = Window::ChooseLevel;
     m_view.OpenChooseLevel(current);
 }
 
 void GameController::RefreshAids() {
-    const GameState& s = m_state;
-    const bool inGame = s.m_timerMode == TimerMode::Game;
+    const bool inGame = m_match.InGame();
+    const std::optional<Cell> selection = m_match.Selection();
     BoardMarks marks;
     if (m_showMoves) {
         marks.grid = true;
-        if (inGame && s.HasSelection()) {
-            marks.selected = Cell{s.m_selX, s.m_selY};
-            marks.targets = StepTargets(s.board, s.m_selX, s.m_selY);
+        if (inGame && selection) {
+            marks.selected = selection;
+            marks.targets = StepTargets(m_match.CurrentBoard(), selection->x, selection->y);
         }
         if (inGame) {
-            marks.lastMove = m_history.LastMove();
+            marks.lastMove = m_match.History().LastMove();
         }
     }
     if (marks != m_shownMarks) {
@@ -136,9 +107,9 @@ void GameController::RefreshAids() {
         m_view.ShowMarks(marks);
     }
     const std::pair<CommandId, bool> items[] = {
-        {CommandId::UndoMove, inGame && m_history.CanUndo()},
-        {CommandId::RedoMove, inGame && m_history.CanRedo()},
-        {CommandId::Hint, HumanToMove()},
+        {CommandId::UndoMove, inGame && m_match.History().CanUndo()},
+        {CommandId::RedoMove, inGame && m_match.History().CanRedo()},
+        {CommandId::Hint, m_match.HumanToMove()},
     };
     for (const auto& [item, enabled] : items) {
         const auto known = m_enabledItems.find(item);

@@ -15,17 +15,17 @@ constexpr std::string_view SettingOf(Side side) {
 
 // A command changes no search under way: a thinking worker has its strength already, and the
 // side's next turn thinks at the new one.
-std::optional<std::string_view> GameController::ChoosePlayer(Side side, PlayerType type) {
-    GameState& s = m_state;
+std::optional<std::string_view> GameController::ChoosePlayer(Side side, PlayerType type,
+                                                             bool fromSettings) {
     // At most one computer player, unless both come back from the stored settings.
-    if (type != PlayerType::Human && s.TypeOf(OtherSide(side)) != PlayerType::Human &&
-        !s.m_initialising) {
+    if (type != PlayerType::Human && m_match.Player(OtherSide(side)) != PlayerType::Human &&
+        !fromSettings) {
         return side == Side::PlayerOne ? PlayerTwoMustBeHuman : PlayerOneMustBeHuman;
     }
     for (const PlayerType item : AllPlayerTypes) {
         m_view.CheckMenuItem(PlayerCommand(side, item), item == type);
     }
-    s.TypeOf(side) = type;
+    m_match.SetPlayer(side, type);
     m_settings.WriteSetting(SettingOf(side), PlayerTypeNumber(type));
     return std::nullopt;
 }
@@ -37,8 +37,8 @@ void GameController::ApplyStoredPlayers() {
         const std::optional<std::int32_t> value = m_settings.ReadSetting(SettingOf(side));
         return PlayerTypeFromNumber(value.value_or(-1)).value_or(fallback);
     };
-    ChoosePlayer(Side::PlayerOne, stored(Side::PlayerOne, PlayerType::Human));
-    ChoosePlayer(Side::PlayerTwo, stored(Side::PlayerTwo, PlayerType::AiMedium));
+    ChoosePlayer(Side::PlayerOne, stored(Side::PlayerOne, PlayerType::Human), true);
+    ChoosePlayer(Side::PlayerTwo, stored(Side::PlayerTwo, PlayerType::AiMedium), true);
 }
 
 } // namespace trevallion

@@ -7,8 +7,7 @@
 namespace trevallion {
 
 void GameController::OnSaveGame() {
-    const GameState& s = m_state;
-    if (s.m_noGame || s.m_gameOver) {
+    if (!m_match.Saveable()) {
         OpenNotice(SaveRefusedMessage, MessageIcon::Exclamation);
         return;
     }
@@ -19,20 +18,21 @@ void GameController::OnSaveGame() {
 // The clock runs on behind the file dialog: the game saved is the one in play when the name is
 // chosen, and a level decided meanwhile has nothing left to save.
 void GameController::SaveTo(const std::string& path) {
-    const GameState& s = m_state;
-    if (s.m_noGame || s.m_gameOver) {
+    const Match& m = m_match;
+    if (!m.Saveable()) {
         OpenNotice(SaveRefusedMessage, MessageIcon::Exclamation);
         return;
     }
     // A thinking computer player searches a copy of the board, so this is the position before
     // its move, with its side to move: after loading it thinks again.
+    // The cursor is kept as it shows.
     const SavedGameRecord record{SaveFormatVersion,
-                                 SideNumber(s.m_sideToMove),
-                                 PlayerTypeNumber(s.m_playerOneType),
-                                 PlayerTypeNumber(s.m_playerTwoType),
-                                 static_cast<std::int32_t>(s.m_cursorSide),
-                                 s.m_level,
-                                 s.board};
+                                 SideNumber(m.SideToMove()),
+                                 PlayerTypeNumber(m.Player(Side::PlayerOne)),
+                                 PlayerTypeNumber(m.Player(Side::PlayerTwo)),
+                                 static_cast<std::int32_t>(m_shownCursor),
+                                 m.Level(),
+                                 m.CurrentBoard()};
     const FileError error = WriteSavedGameFile(path, EncodeRecord(record));
     if (error != FileError::None) {
         OpenNotice(FileErrorMessage(error, path), MessageIcon::Stop);
@@ -47,7 +47,6 @@ void GameController::OnLoadGame() {
 }
 
 void GameController::LoadFrom(const std::string& path) {
-    GameState& s = m_state;
     // Everything is read and checked before the game changes: a refused file leaves the game,
     // and a computer player thinking in it, as they were.
     const SavedGameRead read = ReadSavedGame(path, SaveFormatVersion);
@@ -62,11 +61,7 @@ void GameController::LoadFrom(const std::string& path) {
         return;
     }
     const SavedGameRecord& record = read.record;
-    // The check has made sure of the side and the cursor.
     AbortComputerSearch();
-    s.m_selX = s.m_selY = NoCell;
-    s.m_gameOver = false;
-    s.m_sideToMove = SideFromNumber(record.sideToMove).value_or(Side::PlayerOne);
     LoadPlayers({record, path}, Side::PlayerOne);
 }
 
@@ -91,16 +86,14 @@ void GameController::LoadPlayers(PendingLoad load, Side side) {
 }
 
 void GameController::FinishLoad(const PendingLoad& load) {
-    GameState& s = m_state;
     const SavedGameRecord& record = load.record;
+    // The check has made sure of the side and the cursor.
+    const Side side = SideFromNumber(record.sideToMove).value_or(Side::PlayerOne);
+    m_match.Load(record.board, side, record.level);
     SetCursorSide(static_cast<CursorSide>(record.cursorSide));
-    s.m_level = record.level;
-    s.board = record.board;
     PositionChanged();
-    m_history.Clear();
     ShowBoard();
-    m_view.SetTitle(LevelTitle(s.m_level));
-    s.m_timerMode = TimerMode::Game;
+    m_view.SetTitle(LevelTitle(m_match.Level()));
     m_view.GameFileUsed(load.path);
 }
 

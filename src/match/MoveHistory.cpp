@@ -1,4 +1,4 @@
-#include "play/MoveHistory.h"
+#include "match/MoveHistory.h"
 
 #include "rules/ApplyMove.h"
 
