@@ -42,7 +42,7 @@ std::uint64_t RunSuite(SearchFunction search, long long& checksum) {
             const int score = RunStrengthPasses(PlayerType::AiDifficult, side, board, ctx, search);
             checksum = checksum * 31 + score;
             checksum =
-                checksum * 31 + move.fromX * 1000 + move.fromY * 100 + move.toX * 10 + move.toY;
+                checksum * 31 + move.from.x * 1000 + move.from.y * 100 + move.to.x * 10 + move.to.y;
             nodes += ctx.nodes;
         }
     }

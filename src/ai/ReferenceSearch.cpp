@@ -32,7 +32,7 @@ int ReferenceSearch(SearchContext& ctx, Side side, const Board& board, int depth
             if (move.IsNone()) {
                 break;
             }
-            if (board.At(move.toX, move.toY) == enemyKing) {
+            if (board.At(move.to) == enemyKing) {
                 ctx.computerMove = move;
                 return KingCaptureScore;
             }

@@ -94,7 +94,7 @@ std::optional<PlayedTurn> Match::HumanClick(Cell cell) {
     if (!MayStep(m_board, side, from, cell)) {
         return std::nullopt;
     }
-    return PlayTurn({from.x, from.y, cell.x, cell.y});
+    return PlayTurn({from, cell});
 }
 
 PlayedTurn Match::PlayTurn(const Move& move) {
@@ -149,7 +149,7 @@ ShownTurn Match::Shown(const PlayedTurn& turn) const {
         return {turn};
     }
     const Move& move = turn.move;
-    return {turn, m_board.At(move.fromX, move.fromY), m_board.At(move.toX, move.toY)};
+    return {turn, m_board.At(move.from), m_board.At(move.to)};
 }
 
 void Match::Resume(Side side) {

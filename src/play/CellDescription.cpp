@@ -36,7 +36,7 @@ std::string PlaceOf(int x, int y) {
 }
 
 bool IsEnd(const Move& move, int x, int y) {
-    return (move.fromX == x && move.fromY == y) || (move.toX == x && move.toY == y);
+    return (move.from.x == x && move.from.y == y) || (move.to.x == x && move.to.y == y);
 }
 
 std::string WhatStands(CellCode code) {
@@ -88,7 +88,7 @@ std::string DescribeMarks(const CellMarks& marks) {
 }
 
 std::string DescribeHint(const Move& hint) {
-    return "hint: " + PlaceOf(hint.fromX, hint.fromY) + " to " + PlaceOf(hint.toX, hint.toY);
+    return "hint: " + PlaceOf(hint.from.x, hint.from.y) + " to " + PlaceOf(hint.to.x, hint.to.y);
 }
 
 } // namespace trevallion

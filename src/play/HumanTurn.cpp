@@ -41,18 +41,18 @@ void GameController::HandleCell(int x, int y) {
 void GameController::ShowTurn(const PlayedTurn& turn, bool takeFocus) {
     const Move& move = turn.move;
     if (!move.IsNone()) {
-        m_view.ShowTile(move.fromX, move.fromY, Empty);
+        m_view.ShowTile(move.from.x, move.from.y, Empty);
         if (takeFocus) {
-            m_view.SetFocus(move.fromX, move.fromY);
+            m_view.SetFocus(move.from.x, move.from.y);
         }
         // Taking a king is announced by the end of the level, not by the capture sound.
         if (turn.captured != Empty && !IsKing(turn.captured)) {
             PlayEffect(Effect::Capture);
         }
         if (takeFocus) {
-            m_view.SetFocus(move.toX, move.toY);
+            m_view.SetFocus(move.to.x, move.to.y);
         }
-        m_view.ShowTile(move.toX, move.toY, m_match.CurrentBoard().At(move.toX, move.toY));
+        m_view.ShowTile(move.to.x, move.to.y, m_match.CurrentBoard().At(move.to));
     }
     SetCursorSide(CursorOf(m_match.SideToMove()));
     PositionChanged();

@@ -43,8 +43,8 @@ void GameController::ShowTakenTurns(const std::vector<ShownTurn>& turns) {
     for (const ShownTurn& shown : turns) {
         const Move& move = shown.turn.move;
         if (!move.IsNone()) {
-            m_view.ShowTile(move.fromX, move.fromY, shown.atFrom);
-            m_view.ShowTile(move.toX, move.toY, shown.atTo);
+            m_view.ShowTile(move.from.x, move.from.y, shown.atFrom);
+            m_view.ShowTile(move.to.x, move.to.y, shown.atTo);
         }
     }
     SetCursorSide(CursorOf(m_match.SideToMove()));

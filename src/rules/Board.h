@@ -47,6 +47,8 @@ struct Board {
     constexpr CellCode operator[](int index) const { return cells[index]; }
     constexpr CellCode& At(int x, int y) { return cells[CellIndex(x, y)]; }
     constexpr CellCode At(int x, int y) const { return cells[CellIndex(x, y)]; }
+    constexpr CellCode& At(Cell cell) { return At(cell.x, cell.y); }
+    constexpr CellCode At(Cell cell) const { return At(cell.x, cell.y); }
 
     friend constexpr bool operator==(const Board&, const Board&) = default;
 };

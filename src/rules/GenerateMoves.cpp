@@ -32,7 +32,7 @@ void AddMovesOf(const Board& board, int x, int y, Side side, OrderingMode mode, 
             if (count == MaxMoves) {
                 return;
             }
-            list[count++] = MoveRecord{{x, y, tx, ty}, MoveClass(board.At(tx, ty), side, mode)};
+            list[count++] = MoveRecord{{{x, y}, {tx, ty}}, MoveClass(board.At(tx, ty), side, mode)};
         }
     }
 }

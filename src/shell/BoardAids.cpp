@@ -41,8 +41,8 @@ TileButton* BoardAids::HintSpeaker(const Move& hint) const {
             return cell;
         }
     }
-    return OnBoard(hint.fromX, hint.fromY)
-               ? m_cells[static_cast<std::size_t>(CellIndex(hint.fromX, hint.fromY))]
+    return OnBoard(hint.from.x, hint.from.y)
+               ? m_cells[static_cast<std::size_t>(CellIndex(hint.from.x, hint.from.y))]
                : nullptr;
 }
 

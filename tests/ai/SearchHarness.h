@@ -47,8 +47,8 @@ struct SearchOutcome {
 
 inline std::ostream& operator<<(std::ostream& out, const SearchOutcome& outcome) {
     const Move& m = outcome.move;
-    return out << "score " << outcome.score << " move (" << m.fromX << ", " << m.fromY << ") to ("
-               << m.toX << ", " << m.toY << ") nodes " << outcome.nodes;
+    return out << "score " << outcome.score << " move (" << m.from.x << ", " << m.from.y << ") to ("
+               << m.to.x << ", " << m.to.y << ") nodes " << outcome.nodes;
 }
 
 inline SearchOutcome RunSearch(SearchFunction search, const Board& board, const SearchCall& call) {

@@ -128,13 +128,14 @@ Expected Judge(const std::uint8_t* data, std::size_t size) {
 // Whether `side` may make `m` on `board`: one of its movable pieces steps onto an empty cell or
 // an enemy.
 bool LegalMove(const Board& board, Side side, const Move& m) {
-    if (!OnBoard(m.fromX, m.fromY) || !OnBoard(m.toX, m.toY)) {
+    if (!OnBoard(m.from.x, m.from.y) || !OnBoard(m.to.x, m.to.y)) {
         return false;
     }
-    const CellCode mover = board.At(m.fromX, m.fromY);
-    const CellCode target = board.At(m.toX, m.toY);
-    return IsMovablePieceOf(mover, side) && CanStep(mover, m.fromX, m.fromY, m.toX, m.toY) == 1 &&
-           target != Wall && !BelongsTo(target, side);
+    const CellCode mover = board.At(m.from.x, m.from.y);
+    const CellCode target = board.At(m.to.x, m.to.y);
+    return IsMovablePieceOf(mover, side) &&
+           CanStep(mover, m.from.x, m.from.y, m.to.x, m.to.y) == 1 && target != Wall &&
+           !BelongsTo(target, side);
 }
 
 // The engine and the reference, two plies deep, must agree in everything they report.
@@ -360,15 +361,15 @@ class Session {
                     continue;
                 }
                 ++changed;
-                (now == Empty ? move.fromX : move.toX) = x;
-                (now == Empty ? move.fromY : move.toY) = y;
+                (now == Empty ? move.from.x : move.to.x) = x;
+                (now == Empty ? move.from.y : move.to.y) = y;
             }
         }
         const CursorSide moverShown = moverCursor.value_or(CursorSide::Neutral);
         Require(moverShown != CursorSide::Neutral, "a move is made under its side's cursor");
         const Side mover = moverShown == CursorSide::PlayerOne ? Side::PlayerOne : Side::PlayerTwo;
         Require(changed == 2 && LegalMove(before, mover, move) &&
-                    view.Shown().At(move.toX, move.toY) == before.At(move.fromX, move.fromY),
+                    view.Shown().At(move.to.x, move.to.y) == before.At(move.from.x, move.from.y),
                 "a move is one legal step of the side whose cursor shows");
         Require(view.cursor == (decided ? CursorSide::Neutral : CursorOf(OtherSide(mover))),
                 "a move passes the turn");

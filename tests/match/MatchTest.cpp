@@ -1,5 +1,5 @@
-#include "levels/LevelLayouts.h"
 #include "match/Match.h"
+#include "levels/LevelLayouts.h"
 
 #include <gtest/gtest.h>
 
@@ -77,7 +77,7 @@ TEST(Match, AMoveIsPlayedKeptAndTakenBack) {
     EXPECT_EQ(match.Selection(), (Cell{2, 5}));
     const std::optional<PlayedTurn> turn = match.HumanClick({1, 4});
     ASSERT_TRUE(turn);
-    EXPECT_EQ(turn->move, (Move{2, 5, 1, 4}));
+    EXPECT_EQ(turn->move, (Move{{2, 5}, {1, 4}}));
     EXPECT_EQ(match.SideToMove(), Side::PlayerTwo);
     EXPECT_FALSE(match.Selection());
 

@@ -24,11 +24,11 @@ TEST(ClickProtocol, TheSelectionDecidesWhatALaterClickMoves) {
         std::vector<std::pair<int, int>> clicks;
         std::optional<Move> moved;
     };
-    const Move crossLeft{3, 4, 2, 4};
+    const Move crossLeft{{3, 4}, {2, 4}};
     const Case cases[] = {
         {"an own piece, then its target", {{3, 4}, {2, 4}}, crossLeft},
         {"the selected piece again keeps it", {{3, 4}, {3, 4}, {2, 4}}, crossLeft},
-        {"another own piece takes it", {{3, 4}, {1, 5}, {1, 4}}, Move{1, 5, 1, 4}},
+        {"another own piece takes it", {{3, 4}, {1, 5}, {1, 4}}, Move{{1, 5}, {1, 4}}},
         {"a wall clears it", {{3, 4}, {4, 4}, {2, 4}}, std::nullopt},
         // Two cells up, a diagonal without an arm, far away, off the board.
         {"refused targets keep it",
@@ -60,7 +60,7 @@ class ClickProtocolGame : public testing::GameFixture {
 };
 
 TEST_F(ClickProtocolGame, AMovePassesTheTurnToTheOtherSidesPieces) {
-    PlayMove({3, 4, 2, 4});
+    PlayMove({{3, 4}, {2, 4}});
     EXPECT_EQ(view.cursor, CursorSide::PlayerTwo);
     EXPECT_TRUE(view.winners.empty());
     const Board moved = view.Shown();
@@ -69,19 +69,19 @@ TEST_F(ClickProtocolGame, AMovePassesTheTurnToTheOtherSidesPieces) {
     Click(2, 4);
     Click(1, 4);
     EXPECT_EQ(view.Shown(), moved);
-    PlayMove({3, 2, 3, 1});
-    EXPECT_EQ(view.Shown(), GameTable::Moved(moved, {3, 2, 3, 1}));
+    PlayMove({{3, 2}, {3, 1}});
+    EXPECT_EQ(view.Shown(), GameTable::Moved(moved, {{3, 2}, {3, 1}}));
     EXPECT_EQ(view.cursor, CursorSide::PlayerOne);
 }
 
 TEST_F(ClickProtocolGame, CaptureOfAPiecePlaysTheCaptureSoundOnce) {
-    PlayMove({3, 4, 3, 3}); // Player 1's cross steps up under Player 2's bar
-    PlayMove({3, 2, 3, 3}); // and the bar takes it
+    PlayMove({{3, 4}, {3, 3}}); // Player 1's cross steps up under Player 2's bar
+    PlayMove({{3, 2}, {3, 3}}); // and the bar takes it
     EXPECT_EQ(At(3, 2), Empty);
     EXPECT_EQ(At(3, 3), 23);
     EXPECT_EQ(view.sounds, std::vector<std::string>{"sounds/capture1.wav"});
 
-    PlayMove({1, 5, 1, 4}); // a quiet step adds no sound
+    PlayMove({{1, 5}, {1, 4}}); // a quiet step adds no sound
     EXPECT_EQ(At(1, 4), 10);
     EXPECT_EQ(view.sounds.size(), 1u);
 }
@@ -90,7 +90,7 @@ TEST_F(ClickProtocolGame, CaptureOfAPiecePlaysTheCaptureSoundOnce) {
 // piece, even before its first tick.
 TEST_F(ClickProtocolGame, AfterTheLifeDoodleCommandClicksMoveNoPiece) {
     Command(CommandId::LifeDoodle);
-    PlayMove({3, 4, 2, 4});
+    PlayMove({{3, 4}, {2, 4}});
     EXPECT_EQ(At(3, 4), Wall);
     EXPECT_EQ(At(2, 4), Wall);
 }

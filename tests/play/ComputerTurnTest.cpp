@@ -36,12 +36,12 @@ TEST_F(ComputerTurn, FirstTickThinksClicksAreRefusedAndTheNextCallPlaysTheMove) 
     // depth 2: Player 1 steps from the bottom-right corner up-left, and the focus marks it.
     workers.Join();
     Click(0, 3);
-    EXPECT_EQ(view.Shown(), Moved(Level(1), {6, 6, 5, 5}));
+    EXPECT_EQ(view.Shown(), Moved(Level(1), {{6, 6}, {5, 5}}));
     EXPECT_EQ(view.events,
               (std::vector<std::string>{"tile", "focus 6 6", "focus 5 5", "tile", "cursor 2"}));
 
     // The human's move leaves the focus where the computer player put it.
-    PlayMove({3, 1, 3, 2});
+    PlayMove({{3, 1}, {3, 2}});
     EXPECT_EQ(At(3, 2), 18);
     EXPECT_EQ(view.focus, std::make_pair(5, 5));
 }
@@ -105,7 +105,7 @@ TEST_F(ComputerTurn, AWorkerThatCannotStartPlaysTheFirstGeneratedMove) {
 // a human has changed since, or stalling a computer player of the other side behind it.
 TEST_F(ComputerTurn, AWaitingMoveIsDroppedOnceAHumanHasMoved) {
     LeaveAWaitingMove();
-    PlayMove({3, 5, 3, 4}); // the human plays a different move
+    PlayMove({{3, 5}, {3, 4}}); // the human plays a different move
     EXPECT_EQ(At(3, 4), 3);
 
     Command(CommandId::PlayerTwoEasy);
@@ -124,7 +124,7 @@ TEST_F(ComputerTurn, AWaitingMoveStillPlaysOnItsOwnPosition) {
     Command(CommandId::PlayerOneEasy);
     Tick();
     EXPECT_EQ(workers.started, 1);
-    EXPECT_EQ(view.Shown(), Moved(Level(1), {6, 6, 5, 5}));
+    EXPECT_EQ(view.Shown(), Moved(Level(1), {{6, 6}, {5, 5}}));
     EXPECT_EQ(view.cursor, CursorSide::PlayerTwo);
 }
 

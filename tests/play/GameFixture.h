@@ -80,8 +80,8 @@ class GameTable {
     }
     // A human's move: the click that picks the piece, then the click on its target.
     void PlayMove(const Move& move) {
-        Click(move.fromX, move.fromY);
-        Click(move.toX, move.toY);
+        Click(move.from.x, move.from.y);
+        Click(move.to.x, move.to.y);
     }
     void Tick() {
         game.OnTimer();
@@ -110,8 +110,8 @@ class GameTable {
 
     // `board` after `move`, whatever stood on its target.
     static Board Moved(Board board, const Move& move) {
-        board.At(move.toX, move.toY) = board.At(move.fromX, move.fromY);
-        board.At(move.fromX, move.fromY) = Empty;
+        board.At(move.to.x, move.to.y) = board.At(move.from.x, move.from.y);
+        board.At(move.from.x, move.from.y) = Empty;
         return board;
     }
 

@@ -122,8 +122,8 @@ TEST_F(HandOff, ALoadedBoardStaysTheFilesWhileItsBoxesAreOpen) {
     Move expected;
     SearchContext ctx{abort, expected, SearchDepthFor(PlayerType::AiDifficult)};
     RunStrengthPasses(PlayerType::AiDifficult, Side::PlayerTwo, loaded, ctx, &Search);
-    loaded.At(expected.toX, expected.toY) = loaded.At(expected.fromX, expected.fromY);
-    loaded.At(expected.fromX, expected.fromY) = Empty;
+    loaded.At(expected.to.x, expected.to.y) = loaded.At(expected.from.x, expected.from.y);
+    loaded.At(expected.from.x, expected.from.y) = Empty;
     EXPECT_EQ(view.Shown(), loaded);
 }
 

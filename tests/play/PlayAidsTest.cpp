@@ -38,7 +38,7 @@ TEST_F(PlayAids, ShowMovesMarksFollowTheSelection) {
         {{3, 6}, Marks(Cell{3, 6}, {})},                       // the king goes nowhere
         {{1, 3}, Marks(std::nullopt, {})},                     // a wall clears it
         {{3, 4}, Marks(Cell{3, 4}, {{2, 3}, {4, 3}, {3, 5}})},
-        {{4, 3}, Marks(std::nullopt, {}, Move{3, 4, 4, 3})}, // moved: the last move shows
+        {{4, 3}, Marks(std::nullopt, {}, Move{{3, 4}, {4, 3}})}, // moved: the last move shows
     };
     for (const Step& step : steps) {
         Click(step.click.x, step.click.y);
@@ -133,7 +133,7 @@ TEST_F(PlayAids, HintShowsWhatAiDifficultWouldPlay) {
     Command(CommandId::Hint);
     ASSERT_FALSE(view.wakes.empty());
     game.OnWake();
-    EXPECT_EQ(view.hint, (Move{6, 6, 5, 5}));
+    EXPECT_EQ(view.hint, (Move{{6, 6}, {5, 5}}));
     Click(6, 6), Click(5, 5); // taking the hint moves on: the hint goes
     EXPECT_EQ(view.hint, std::nullopt);
     EXPECT_FALSE(view.Enabled(CommandId::Hint)) << "hints are for a human to move";

@@ -98,8 +98,8 @@ class PlayAidsWindowTest : public QObject {
         QVERIFY(Description(0, 0).startsWith(QStringLiteral("hint: column ")));
         QTRY_VERIFY_WITH_TIMEOUT(MarkedCells().isEmpty(), 5000);
 
-        window->ShowHint(Move{2, 5, 1, 4});
-        window->ShowHint(Move{4, 5, 5, 4}); // replaces the first
+        window->ShowHint(Move{{2, 5}, {1, 4}});
+        window->ShowHint(Move{{4, 5}, {5, 4}}); // replaces the first
         QCOMPARE(MarkedCells(), (QList<QPoint>{{4, 5}, {5, 4}}));
         window->ShowHint(std::nullopt);
         QCOMPARE(MarkedCells(), QList<QPoint>());

@@ -40,10 +40,10 @@ void AppendFirstMove(Board& board, Side side, Bytes& actions) {
     ClearMoveList(list);
     GenerateMoves(board, list, side, OrderingMode::CapturesFirst);
     const MoveRecord& move = list[0];
-    actions.push_back(static_cast<std::uint8_t>(CellIndex(move.fromX, move.fromY)));
-    actions.push_back(static_cast<std::uint8_t>(CellIndex(move.toX, move.toY)));
-    board.At(move.toX, move.toY) = board.At(move.fromX, move.fromY);
-    board.At(move.fromX, move.fromY) = Empty;
+    actions.push_back(static_cast<std::uint8_t>(CellIndex(move.from.x, move.from.y)));
+    actions.push_back(static_cast<std::uint8_t>(CellIndex(move.to.x, move.to.y)));
+    board.At(move.to.x, move.to.y) = board.At(move.from.x, move.from.y);
+    board.At(move.from.x, move.from.y) = Empty;
 }
 
 bool Write(const std::string& path, const Bytes& bytes) {

@@ -94,8 +94,8 @@ int main(int argc, char** argv) {
     const auto elapsed = std::chrono::steady_clock::now() - start;
 
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count();
-    return WriteOutput("score " + std::to_string(score) + " move " + std::to_string(move.fromX) +
-                       ' ' + std::to_string(move.fromY) + ' ' + std::to_string(move.toX) + ' ' +
-                       std::to_string(move.toY) + " nodes " + std::to_string(ctx.nodes) + " ms " +
+    return WriteOutput("score " + std::to_string(score) + " move " + std::to_string(move.from.x) +
+                       ' ' + std::to_string(move.from.y) + ' ' + std::to_string(move.to.x) + ' ' +
+                       std::to_string(move.to.y) + " nodes " + std::to_string(ctx.nodes) + " ms " +
                        std::to_string(ms) + '\n');
 }
