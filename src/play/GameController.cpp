@@ -68,7 +68,7 @@ void GameController::OnCell(int x, int y) {
     if (AnythingOpen()) {
         return;
     }
-    HandleCell(x, y);
+    HandleCell({x, y});
     RefreshAids();
 }
 

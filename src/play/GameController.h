@@ -108,7 +108,7 @@ class GameController {
 
     // The operations, each run by the public entries above.
     void StartUp();
-    void HandleCell(int x, int y);
+    void HandleCell(Cell cell);
     void TimerTick();
     void RunCommand(CommandId command);
 
@@ -165,7 +165,7 @@ class GameController {
     // a cell to life.
     void StartDoodle();
     void DoodleGeneration();
-    void DoodleClick(int x, int y);
+    void DoodleClick(Cell cell);
 
     // The play aids: the marks of Show Moves, taking moves back and playing them again, the
     // hint, and any level by number.

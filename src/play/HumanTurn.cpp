@@ -10,14 +10,13 @@ bool GameController::TurnRefused() const {
     return m_match.TurnsRefused() || m_computer.State() == ComputerState::Thinking;
 }
 
-void GameController::HandleCell(int x, int y) {
+void GameController::HandleCell(Cell cell) {
     if (TurnRefused()) {
         return;
     }
-    const Cell cell{x, y};
     m_match.RememberClick(cell);
     if (!m_match.InGame()) {
-        DoodleClick(x, y);
+        DoodleClick(cell);
         return;
     }
     const Side side = m_match.SideToMove();

@@ -33,12 +33,12 @@ void GameController::DoodleGeneration() {
 }
 
 // A click never kills a cell: a live one stays as it is, silently.
-void GameController::DoodleClick(int x, int y) {
-    if (!OnBoard(x, y)) {
+void GameController::DoodleClick(Cell cell) {
+    if (!OnBoard(cell.x, cell.y)) {
         return;
     }
-    m_view.ShowTile(x, y, Wall);
-    if (m_match.DoodleClick({x, y})) {
+    m_view.ShowTile(cell.x, cell.y, Wall);
+    if (m_match.DoodleClick(cell)) {
         PlayEffect(Effect::Capture);
     }
 }
