@@ -31,7 +31,8 @@ int CommandLevel(CommandId command) {
 
 GameController::GameController(GameView& view, SettingsStore& settings, WorkerRunner& workers,
                                WorkerRunner& hintWorkers)
-    : m_view(view), m_settings(settings), m_computer(workers), m_hinter(hintWorkers) {}
+    : m_view(view), m_settings(settings), m_effects(view), m_aids(view), m_computer(workers),
+      m_hinter(hintWorkers) {}
 
 GameController::~GameController() {
     Shutdown();
@@ -215,7 +216,7 @@ void GameController::RunCommand(CommandId command) {
         OnSaveGame();
         return;
     case CommandId::ShowMoves:
-        SwitchShowMoves(!m_showMoves, true);
+        SwitchShowMoves(!m_aids.ShowMoves(), true);
         return;
     case CommandId::UndoMove:
         UndoMove();
@@ -243,10 +244,7 @@ void GameController::RunCommand(CommandId command) {
 }
 
 void GameController::PlayEffect(Effect effect) {
-    if (!m_soundOn) {
-        return;
-    }
-    m_view.PlaySoundFile(m_sounds.NextFile(effect, m_match.Level()));
+    m_effects.Play(effect, m_match.Level());
 }
 
 void GameController::SetCursorSide(CursorSide cursor) {

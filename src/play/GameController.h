@@ -1,15 +1,15 @@
 #pragma once
 
 #include "match/Match.h"
+#include "play/AidsOnView.h"
 #include "play/CommandId.h"
 #include "play/ComputerPlayer.h"
+#include "play/EffectPlayer.h"
 #include "play/GameView.h"
 #include "play/SettingsStore.h"
 #include "play/WorkerRunner.h"
 #include "savegame/SavedGameRecord.h"
-#include "sound/SoundEffects.h"
 
-#include <map>
 #include <optional>
 #include <string>
 
@@ -122,9 +122,6 @@ class GameController {
     Move ComputerChoice(Side side, const ComputerPlayer::Result& result) const;
     // Shows a turn the match has played and the hand-off to the other side.
     void ShowTurn(const PlayedTurn& turn, bool takeFocus);
-    // The position has changed: a computer player's or a hint's move worked out before is
-    // stale, and a hint still showing is taken away.
-    void PositionChanged();
     void SetCursorSide(CursorSide cursor);
     // Ends the level when a side has lost; `withSound` false keeps a redone end silent.
     void CheckOutcome(bool withSound = true);
@@ -183,17 +180,13 @@ class GameController {
     GameView& m_view;
     SettingsStore& m_settings;
     Match m_match;
-    SoundChooser m_sounds;
+    EffectPlayer m_effects;
+    AidsOnView m_aids;
     ComputerPlayer m_computer;
     ComputerPlayer m_hinter;
     Awaiting m_awaiting;
-    bool m_soundOn = true;
-    bool m_showMoves = false;
-    bool m_hintMayShow = false;
-    // What the view was last told, so that only changes are sent.
+    // The cursor the view was last told, so that only changes are sent.
     CursorSide m_shownCursor = CursorSide::Neutral;
-    std::optional<BoardMarks> m_shownMarks;
-    std::map<CommandId, bool> m_enabledItems;
 };
 
 } // namespace trevallion

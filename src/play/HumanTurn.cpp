@@ -54,14 +54,7 @@ void GameController::ShowTurn(const PlayedTurn& turn, bool takeFocus) {
         m_view.ShowTile(move.to.x, move.to.y, m_match.CurrentBoard().At(move.to));
     }
     SetCursorSide(CursorOf(m_match.SideToMove()));
-    PositionChanged();
-}
-
-void GameController::PositionChanged() {
-    if (m_hintMayShow) {
-        m_hintMayShow = false;
-        m_view.ShowHint(std::nullopt);
-    }
+    m_aids.PositionChanged();
 }
 
 } // namespace trevallion

@@ -20,7 +20,7 @@ void GameController::LoadLevel(int n) {
 void GameController::SetUpLevel(int n) {
     AbortComputerSearch();
     m_match.SetUpLevel(n);
-    PositionChanged();
+    m_aids.PositionChanged();
     SetCursorSide(CursorSide::PlayerOne);
     m_view.SetTitle(LevelTitle(m_match.Level()));
     ShowBoard();

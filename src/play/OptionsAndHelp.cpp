@@ -13,7 +13,7 @@ void GameController::SwitchSound(bool on) {
     }
     m_view.CheckMenuItem(CommandId::SoundOn, on);
     m_view.CheckMenuItem(CommandId::SoundOff, !on);
-    m_soundOn = on;
+    m_effects.SetOn(on);
     m_settings.WriteSetting(SoundSetting, on ? 1 : 0);
 }
 

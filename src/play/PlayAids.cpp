@@ -4,14 +4,13 @@
 #include "play/GameController.h"
 #include "play/Messages.h"
 #include "play/SettingNames.h"
-#include "rules/Steps.h"
 
 namespace trevallion {
 
 // Start-up applies the stored choice without storing it again: a player who never used the
 // item finds no setting for it.
 void GameController::SwitchShowMoves(bool on, bool store) {
-    m_showMoves = on;
+    m_aids.SetShowMoves(on);
     m_view.CheckMenuItem(CommandId::ShowMoves, on);
     if (store) {
         m_settings.WriteSetting(ShowMovesSetting, on ? 1 : 0);
@@ -48,7 +47,7 @@ void GameController::ShowTakenTurns(const std::vector<ShownTurn>& turns) {
         }
     }
     SetCursorSide(CursorOf(m_match.SideToMove()));
-    PositionChanged();
+    m_aids.PositionChanged();
     // In place of "Please Wait..." or "Game Over".
     m_view.SetTitle(LevelTitle(m_match.Level()));
 }
@@ -76,8 +75,7 @@ void GameController::PollHint() {
     }
     const Move move = ComputerChoice(result->side, *result);
     if (!move.IsNone()) {
-        m_hintMayShow = true;
-        m_view.ShowHint(move);
+        m_aids.ShowHint(move);
     }
 }
 
@@ -89,35 +87,7 @@ void GameController::ChooseLevel() {
 }
 
 void GameController::RefreshAids() {
-    const bool inGame = m_match.InGame();
-    const std::optional<Cell> selection = m_match.Selection();
-    BoardMarks marks;
-    if (m_showMoves) {
-        marks.grid = true;
-        if (inGame && selection) {
-            marks.selected = selection;
-            marks.targets = StepTargets(m_match.CurrentBoard(), selection->x, selection->y);
-        }
-        if (inGame) {
-            marks.lastMove = m_match.History().LastMove();
-        }
-    }
-    if (marks != m_shownMarks) {
-        m_shownMarks = marks;
-        m_view.ShowMarks(marks);
-    }
-    const std::pair<CommandId, bool> items[] = {
-        {CommandId::UndoMove, inGame && m_match.History().CanUndo()},
-        {CommandId::RedoMove, inGame && m_match.History().CanRedo()},
-        {CommandId::Hint, m_match.HumanToMove()},
-    };
-    for (const auto& [item, enabled] : items) {
-        const auto known = m_enabledItems.find(item);
-        if (known == m_enabledItems.end() || known->second != enabled) {
-            m_enabledItems[item] = enabled;
-            m_view.EnableMenuItem(item, enabled);
-        }
-    }
+    m_aids.Refresh(m_match);
 }
 
 } // namespace trevallion

@@ -91,7 +91,7 @@ void GameController::FinishLoad(const PendingLoad& load) {
     const Side side = SideFromNumber(record.sideToMove).value_or(Side::PlayerOne);
     m_match.Load(record.board, side, record.level);
     SetCursorSide(static_cast<CursorSide>(record.cursorSide));
-    PositionChanged();
+    m_aids.PositionChanged();
     ShowBoard();
     m_view.SetTitle(LevelTitle(m_match.Level()));
     m_view.GameFileUsed(load.path);
