@@ -4,7 +4,7 @@ namespace trevallion {
 namespace {
 
 bool Alive(const DoodleGrid& cells, int x, int y) {
-    return cells[static_cast<std::size_t>(CellIndex(x, y))] == 1;
+    return cells[static_cast<std::size_t>(CellIndex({x, y}))] == 1;
 }
 
 } // namespace
@@ -13,7 +13,7 @@ int LiveNeighbours(const DoodleGrid& cells, int x, int y) {
     int count = 0;
     for (int dx = -1; dx <= 1; ++dx) {
         for (int dy = -1; dy <= 1; ++dy) {
-            if ((dx != 0 || dy != 0) && OnBoard(x + dx, y + dy) && Alive(cells, x + dx, y + dy)) {
+            if ((dx != 0 || dy != 0) && OnBoard({x + dx, y + dy}) && Alive(cells, x + dx, y + dy)) {
                 ++count;
             }
         }
@@ -27,7 +27,7 @@ void ComputeNextGeneration(const DoodleGrid& cells, DoodleGrid& next) {
             const int neighbours = LiveNeighbours(cells, x, y);
             const bool born = neighbours == 3;
             const bool survives = Alive(cells, x, y) && neighbours == 2;
-            next[static_cast<std::size_t>(CellIndex(x, y))] = born || survives ? 1 : 0;
+            next[static_cast<std::size_t>(CellIndex({x, y}))] = born || survives ? 1 : 0;
         }
     }
 }

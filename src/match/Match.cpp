@@ -9,7 +9,7 @@ namespace trevallion {
 namespace {
 
 std::size_t DoodleIndex(Cell cell) {
-    return static_cast<std::size_t>(CellIndex(cell.x, cell.y));
+    return static_cast<std::size_t>(CellIndex(cell));
 }
 
 // A level set up over a game that a tick has driven is under way at once; over the doodle, it
@@ -67,11 +67,11 @@ void Match::GameTick() {
 }
 
 std::optional<PlayedTurn> Match::HumanClick(Cell cell) {
-    if (!OnBoard(cell.x, cell.y)) {
+    if (!OnBoard(cell)) {
         return std::nullopt;
     }
     const Side side = m_sideToMove;
-    const CellCode clicked = m_board.At(cell.x, cell.y);
+    const CellCode clicked = m_board.At(cell);
     if (!m_selection) {
         if (IsMovablePieceOf(clicked, side)) {
             m_selection = cell;
@@ -181,7 +181,7 @@ std::vector<DoodleTile> Match::StartDoodle() {
 DoodleGeneration Match::NextGeneration() {
     DoodleGeneration generation;
     // The last click's cell is alive for this generation even if it was clicked during a game.
-    if (m_lastClick && OnBoard(m_lastClick->x, m_lastClick->y)) {
+    if (m_lastClick && OnBoard({m_lastClick->x, m_lastClick->y})) {
         m_doodle[DoodleIndex(*m_lastClick)] = 1;
         if (CreditsPatternLives(m_doodle)) {
             // The next tick, which may come while the credits are still shown, starts afresh.

@@ -26,7 +26,7 @@ void AidsOnView::Refresh(const Match& match) {
         marks.grid = true;
         if (inGame && selection) {
             marks.selected = selection;
-            marks.targets = StepTargets(match.CurrentBoard(), selection->x, selection->y);
+            marks.targets = StepTargets(match.CurrentBoard(), *selection);
         }
         if (inGame) {
             marks.lastMove = match.History().LastMove();

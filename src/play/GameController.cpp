@@ -46,7 +46,7 @@ void GameController::Start() {
 void GameController::StartUp() {
     for (int x = 0; x < BoardSize; ++x) {
         for (int y = 0; y < BoardSize; ++y) {
-            m_view.ShowTile(x, y, Wall);
+            m_view.ShowTile({x, y}, Wall);
         }
     }
     m_view.SetCursor(CursorSide::Neutral);
@@ -65,11 +65,11 @@ void GameController::OnTimer() {
     RefreshAids();
 }
 
-void GameController::OnCell(int x, int y) {
+void GameController::OnCell(Cell cell) {
     if (AnythingOpen()) {
         return;
     }
-    HandleCell({x, y});
+    HandleCell(cell);
     RefreshAids();
 }
 
@@ -257,7 +257,7 @@ void GameController::SetCursorSide(CursorSide cursor) {
 void GameController::ShowBoard() {
     for (int x = 0; x < BoardSize; ++x) {
         for (int y = 0; y < BoardSize; ++y) {
-            m_view.ShowTile(x, y, m_match.CurrentBoard().At(x, y));
+            m_view.ShowTile({x, y}, m_match.CurrentBoard().At({x, y}));
         }
     }
 }

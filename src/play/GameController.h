@@ -44,7 +44,7 @@ class GameController {
     void OnTimer();
 
     // A click on the cell button (x, y), both 0..6. The board behind an open box takes none.
-    void OnCell(int x, int y);
+    void OnCell(Cell cell);
 
     // A menu command; the menus take none while a box is open.
     void OnCommand(CommandId command);

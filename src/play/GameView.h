@@ -42,14 +42,14 @@ class GameView {
     virtual ~GameView() = default;
 
     // Shows tile image `image` (a cell code, 0..27) on the button of cell (x, y).
-    virtual void ShowTile(int x, int y, CellCode image) = 0;
+    virtual void ShowTile(Cell cell, CellCode image) = 0;
 
     virtual void SetTitle(std::string_view title) = 0;
 
     virtual void SetCursor(CursorSide cursor) = 0;
 
     // Gives the keyboard focus to the button of cell (x, y).
-    virtual void SetFocus(int x, int y) = 0;
+    virtual void SetFocus(Cell cell) = 0;
 
     // Sets or clears the check mark of a menu item.
     virtual void CheckMenuItem(CommandId item, bool checked) = 0;

@@ -40,18 +40,18 @@ void GameController::HandleCell(Cell cell) {
 void GameController::ShowTurn(const PlayedTurn& turn, bool takeFocus) {
     const Move& move = turn.move;
     if (!move.IsNone()) {
-        m_view.ShowTile(move.from.x, move.from.y, Empty);
+        m_view.ShowTile(move.from, Empty);
         if (takeFocus) {
-            m_view.SetFocus(move.from.x, move.from.y);
+            m_view.SetFocus(move.from);
         }
         // Taking a king is announced by the end of the level, not by the capture sound.
         if (turn.captured != Empty && !IsKing(turn.captured)) {
             PlayEffect(Effect::Capture);
         }
         if (takeFocus) {
-            m_view.SetFocus(move.to.x, move.to.y);
+            m_view.SetFocus(move.to);
         }
-        m_view.ShowTile(move.to.x, move.to.y, m_match.CurrentBoard().At(move.to));
+        m_view.ShowTile(move.to, m_match.CurrentBoard().At(move.to));
     }
     SetCursorSide(CursorOf(m_match.SideToMove()));
     m_aids.PositionChanged();

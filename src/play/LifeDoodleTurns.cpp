@@ -18,7 +18,7 @@ void GameController::StartDoodle() {
     SetCursorSide(CursorSide::Neutral);
     m_view.SetTitle(ProgramName);
     for (const DoodleTile& tile : m_match.StartDoodle()) {
-        m_view.ShowTile(tile.cell.x, tile.cell.y, DoodleTileCode(tile.alive));
+        m_view.ShowTile(tile.cell, DoodleTileCode(tile.alive));
     }
 }
 
@@ -28,16 +28,16 @@ void GameController::DoodleGeneration() {
         OpenBox(BoxStep::Credits, CreditsMessage, MessageButtons::Ok, MessageIcon::Information);
     }
     for (const DoodleTile& tile : generation.changed) {
-        m_view.ShowTile(tile.cell.x, tile.cell.y, DoodleTileCode(tile.alive));
+        m_view.ShowTile(tile.cell, DoodleTileCode(tile.alive));
     }
 }
 
 // A click never kills a cell: a live one stays as it is, silently.
 void GameController::DoodleClick(Cell cell) {
-    if (!OnBoard(cell.x, cell.y)) {
+    if (!OnBoard(cell)) {
         return;
     }
-    m_view.ShowTile(cell.x, cell.y, Wall);
+    m_view.ShowTile(cell, Wall);
     if (m_match.DoodleClick(cell)) {
         PlayEffect(Effect::Capture);
     }

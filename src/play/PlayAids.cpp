@@ -42,8 +42,8 @@ void GameController::ShowTakenTurns(const std::vector<ShownTurn>& turns) {
     for (const ShownTurn& shown : turns) {
         const Move& move = shown.turn.move;
         if (!move.IsNone()) {
-            m_view.ShowTile(move.from.x, move.from.y, shown.atFrom);
-            m_view.ShowTile(move.to.x, move.to.y, shown.atTo);
+            m_view.ShowTile(move.from, shown.atFrom);
+            m_view.ShowTile(move.to, shown.atTo);
         }
     }
     SetCursorSide(CursorOf(m_match.SideToMove()));

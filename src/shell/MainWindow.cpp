@@ -95,12 +95,14 @@ void MainWindow::BuildBoard() {
         for (int x = 0; x < BoardSize; ++x) {
             auto* button = new TileButton(board);
             button->setObjectName(QStringLiteral("cell_%1_%2").arg(x).arg(y));
-            connect(button, &TileButton::clicked, this,
-                    [this, x, y] { m_controller.OnCell(x, y); });
-            connect(button, &TileButton::focusStepAsked, this,
-                    [this, x, y](int dx, int dy) { StepFocus(x, y, dx, dy); });
+            connect(button, &TileButton::clicked, this, [this, x, y] {
+                m_controller.OnCell({x, y});
+            });
+            connect(button, &TileButton::focusStepAsked, this, [this, x, y](int dx, int dy) {
+                StepFocus({x, y}, dx, dy);
+            });
             grid->addWidget(button, y, x);
-            m_cells[static_cast<std::size_t>(CellIndex(x, y))] = button;
+            m_cells[static_cast<std::size_t>(CellIndex({x, y}))] = button;
         }
     }
     setCentralWidget(board);
@@ -185,17 +187,12 @@ void MainWindow::BuildMenus() {
 
 // Left and Right walk the board in reading order, as Tab does, from the last cell round to the
 // first; Up and Down keep to the column and wrap round at its ends.
-void MainWindow::StepFocus(int x, int y, int dx, int dy) {
-    int targetX = x;
-    int targetY = y;
+void MainWindow::StepFocus(Cell from, int dx, int dy) {
     if (dx != 0) {
-        const int index = (y * BoardSize + x + dx + CellCount) % CellCount;
-        targetX = index % BoardSize;
-        targetY = index / BoardSize;
+        SetFocus(CellAt((CellIndex(from) + dx + CellCount) % CellCount));
     } else {
-        targetY = (y + dy + BoardSize) % BoardSize;
+        SetFocus({from.x, (from.y + dy + BoardSize) % BoardSize});
     }
-    SetFocus(targetX, targetY);
 }
 
 QAction* MainWindow::CommandAction(CommandId command) const {
@@ -203,18 +200,18 @@ QAction* MainWindow::CommandAction(CommandId command) const {
     return found == m_actions.end() ? nullptr : found->second;
 }
 
-QAbstractButton* MainWindow::CellButton(int x, int y) const {
-    if (!OnBoard(x, y)) {
+QAbstractButton* MainWindow::CellButton(Cell cell) const {
+    if (!OnBoard(cell)) {
         return nullptr;
     }
-    return m_cells[static_cast<std::size_t>(CellIndex(x, y))];
+    return m_cells[static_cast<std::size_t>(CellIndex(cell))];
 }
 
-void MainWindow::ShowTile(int x, int y, CellCode image) {
-    if (QAbstractButton* button = CellButton(x, y)) {
+void MainWindow::ShowTile(Cell cell, CellCode image) {
+    if (QAbstractButton* button = CellButton(cell)) {
         button->setIcon(QIcon(m_tiles.Tile(image)));
-        button->setAccessibleName(ToQString(DescribeCell(x, y, image)));
-        m_aids->TileShown(x, y, image);
+        button->setAccessibleName(ToQString(DescribeCell(cell, image)));
+        m_aids->TileShown(cell, image);
     }
 }
 
@@ -296,8 +293,8 @@ void MainWindow::SetCursor(CursorSide cursor) {
     setCursor(m_cursors[static_cast<std::size_t>(cursor)]);
 }
 
-void MainWindow::SetFocus(int x, int y) {
-    if (QAbstractButton* button = CellButton(x, y)) {
+void MainWindow::SetFocus(Cell cell) {
+    if (QAbstractButton* button = CellButton(cell)) {
         button->setFocus(Qt::OtherFocusReason);
     }
 }

@@ -43,12 +43,12 @@ class MainWindow : public QMainWindow, public GameView {
     void Start();
 
     // The button of cell (x, y), or nullptr off the board.
-    QAbstractButton* CellButton(int x, int y) const;
+    QAbstractButton* CellButton(Cell cell) const;
 
-    void ShowTile(int x, int y, CellCode image) override;
+    void ShowTile(Cell cell, CellCode image) override;
     void SetTitle(std::string_view title) override;
     void SetCursor(CursorSide cursor) override;
-    void SetFocus(int x, int y) override;
+    void SetFocus(Cell cell) override;
     void CheckMenuItem(CommandId item, bool checked) override;
     void EnableMenuItem(CommandId item, bool enabled) override;
     void ShowMarks(const BoardMarks& marks) override;
@@ -87,7 +87,7 @@ class MainWindow : public QMainWindow, public GameView {
     QAction* AddCommand(QMenu* menu, const QString& text, CommandId command, bool checkable,
                         const QList<QKeySequence>& keys = {});
     // An arrow key on cell (x, y): the focus moves to a neighbouring cell.
-    void StepFocus(int x, int y, int dx, int dy);
+    void StepFocus(Cell from, int dx, int dy);
 
     std::unique_ptr<SettingsFile> m_settings;
     TileSet m_tiles;

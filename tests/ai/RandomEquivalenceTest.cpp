@@ -99,7 +99,7 @@ TEST(CrowdedEquivalence, MoveListsCutAtCapacity) {
     Board board;
     for (int x = 0; x < BoardSize; ++x) {
         for (int y = 0; y < BoardSize; ++y) {
-            board.At(x, y) = (x + y) % 2 == 0 ? 7 : 20;
+            board.At({x, y}) = (x + y) % 2 == 0 ? 7 : 20;
         }
     }
     for (const Side side : {Side::PlayerOne, Side::PlayerTwo}) {

@@ -21,7 +21,7 @@ struct Placed {
 inline Board BoardWith(std::initializer_list<Placed> cells) {
     Board board;
     for (const Placed& cell : cells) {
-        board.At(cell.x, cell.y) = cell.code;
+        board.At({cell.x, cell.y}) = cell.code;
     }
     return board;
 }

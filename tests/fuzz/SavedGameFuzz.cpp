@@ -128,13 +128,12 @@ Expected Judge(const std::uint8_t* data, std::size_t size) {
 // Whether `side` may make `m` on `board`: one of its movable pieces steps onto an empty cell or
 // an enemy.
 bool LegalMove(const Board& board, Side side, const Move& m) {
-    if (!OnBoard(m.from.x, m.from.y) || !OnBoard(m.to.x, m.to.y)) {
+    if (!OnBoard(m.from) || !OnBoard(m.to)) {
         return false;
     }
-    const CellCode mover = board.At(m.from.x, m.from.y);
-    const CellCode target = board.At(m.to.x, m.to.y);
-    return IsMovablePieceOf(mover, side) &&
-           CanStep(mover, m.from.x, m.from.y, m.to.x, m.to.y) == 1 && target != Wall &&
+    const CellCode mover = board.At(m.from);
+    const CellCode target = board.At(m.to);
+    return IsMovablePieceOf(mover, side) && CanStep(mover, m.from, m.to) && target != Wall &&
            !BelongsTo(target, side);
 }
 
@@ -288,7 +287,7 @@ class Session {
             break;
         default:
             if (action < CellCount) {
-                game.OnCell(action / BoardSize, action % BoardSize);
+                game.OnCell(CellAt(action));
                 view.AnswerBoxes(game);
             } else {
                 game.OnTimer();
@@ -356,8 +355,8 @@ class Session {
         Move move;
         for (int x = 0; x < BoardSize; ++x) {
             for (int y = 0; y < BoardSize; ++y) {
-                const CellCode now = view.Shown().At(x, y);
-                if (now == before.At(x, y)) {
+                const CellCode now = view.Shown().At({x, y});
+                if (now == before.At({x, y})) {
                     continue;
                 }
                 ++changed;
@@ -369,7 +368,7 @@ class Session {
         Require(moverShown != CursorSide::Neutral, "a move is made under its side's cursor");
         const Side mover = moverShown == CursorSide::PlayerOne ? Side::PlayerOne : Side::PlayerTwo;
         Require(changed == 2 && LegalMove(before, mover, move) &&
-                    view.Shown().At(move.to.x, move.to.y) == before.At(move.from.x, move.from.y),
+                    view.Shown().At(move.to) == before.At(move.from),
                 "a move is one legal step of the side whose cursor shows");
         Require(view.cursor == (decided ? CursorSide::Neutral : CursorOf(OtherSide(mover))),
                 "a move passes the turn");

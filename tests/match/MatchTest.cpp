@@ -22,7 +22,7 @@ void Apply(Match& match, Step step) {
         return;
     case Step::LoseKing: {
         Board lost = match.CurrentBoard();
-        lost.At(3, 6) = Empty; // Player 1's king
+        lost.At({3, 6}) = Empty; // Player 1's king
         match.Load(lost, Side::PlayerOne, 1);
         match.Decide();
         return;
@@ -108,7 +108,7 @@ TEST(Match, IsAValueThatACopyPlaysOnAlone) {
     Match copy = match;
     const std::vector<ShownTurn> undone = copy.Undo();
     ASSERT_EQ(undone.size(), 1u);
-    EXPECT_EQ(undone[0].atFrom, LayoutToBoard(LevelLayout(1)).At(2, 5));
+    EXPECT_EQ(undone[0].atFrom, LayoutToBoard(LevelLayout(1)).At({2, 5}));
     EXPECT_EQ(copy.CurrentBoard(), LayoutToBoard(LevelLayout(1)));
     EXPECT_EQ(copy.SideToMove(), Side::PlayerOne);
     EXPECT_EQ(match.SideToMove(), Side::PlayerTwo);

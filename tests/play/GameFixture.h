@@ -74,14 +74,14 @@ class GameTable {
         view.ClearRecords();
     }
 
-    void Click(int x, int y) {
-        game.OnCell(x, y);
+    void Click(Cell cell) {
+        game.OnCell(cell);
         Settle();
     }
     // A human's move: the click that picks the piece, then the click on its target.
     void PlayMove(const Move& move) {
-        Click(move.from.x, move.from.y);
-        Click(move.to.x, move.to.y);
+        Click(move.from);
+        Click(move.to);
     }
     void Tick() {
         game.OnTimer();
@@ -101,17 +101,15 @@ class GameTable {
     }
     bool keepBoxesOpen = false;
 
-    // What the button of cell (x, y) shows.
-    CellCode At(int x, int y) const {
-        return view.tiles[static_cast<std::size_t>(CellIndex(x, y))];
-    }
+    // What the button of a cell shows.
+    CellCode At(Cell cell) const { return view.tiles[static_cast<std::size_t>(CellIndex(cell))]; }
 
     static Board Level(int n) { return LayoutToBoard(LevelLayout(n)); }
 
     // `board` after `move`, whatever stood on its target.
     static Board Moved(Board board, const Move& move) {
-        board.At(move.to.x, move.to.y) = board.At(move.from.x, move.from.y);
-        board.At(move.from.x, move.from.y) = Empty;
+        board.At(move.to) = board.At(move.from);
+        board.At(move.from) = Empty;
         return board;
     }
 

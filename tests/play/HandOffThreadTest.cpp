@@ -90,8 +90,8 @@ TEST_F(HandOff, ALoadedBoardStaysTheFilesWhileItsBoxesAreOpen) {
     workers.mode = Mode::Held;
     StartWith({{"PlayerOne", 0}, {"PlayerTwo", 3}});
     Command(CommandId::Level1);
-    Click(3, 5); // Player 1 moves; Player 2, AI Difficult, starts thinking about level 1
-    Click(3, 4);
+    Click({3, 5}); // Player 1 moves; Player 2, AI Difficult, starts thinking about level 1
+    Click({3, 4});
     Tick();
     ASSERT_EQ(workers.started, 1);
 
@@ -122,8 +122,8 @@ TEST_F(HandOff, ALoadedBoardStaysTheFilesWhileItsBoxesAreOpen) {
     Move expected;
     SearchContext ctx{abort, expected, SearchDepthFor(PlayerType::AiDifficult)};
     RunStrengthPasses(PlayerType::AiDifficult, Side::PlayerTwo, loaded, ctx, &Search);
-    loaded.At(expected.to.x, expected.to.y) = loaded.At(expected.from.x, expected.from.y);
-    loaded.At(expected.from.x, expected.from.y) = Empty;
+    loaded.At(expected.to) = loaded.At(expected.from);
+    loaded.At(expected.from) = Empty;
     EXPECT_EQ(view.Shown(), loaded);
 }
 

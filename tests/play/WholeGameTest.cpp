@@ -40,8 +40,8 @@ TEST_F(WholeGame, TwoHumansPlayLevel49ToTheEnd) {
 TEST_F(WholeGame, WinningLevel50StartsAgainAtLevel1) {
     // Player 2's king one diagonal step from Player 1's cross at (5, 0).
     Board board = Level(50);
-    board.At(3, 1) = Empty;
-    board.At(4, 1) = PlayerTwoKing;
+    board.At({3, 1}) = Empty;
+    board.At({4, 1}) = PlayerTwoKing;
     PlayBoard(board, Side::PlayerOne, 50, PlayerType::Human, PlayerType::Human);
     PlayMove({{5, 0}, {4, 1}});
     EXPECT_EQ(view.winners, std::vector<Side>{Side::PlayerOne});

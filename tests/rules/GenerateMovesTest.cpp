@@ -202,7 +202,7 @@ Board CrowdedBoard() {
     Board board;
     for (int x = 0; x < BoardSize; ++x) {
         for (int y = 0; y < BoardSize; ++y) {
-            board.At(x, y) = (x + y) % 2 == 0 ? 7 : 20;
+            board.At({x, y}) = (x + y) % 2 == 0 ? 7 : 20;
         }
     }
     return board;
@@ -224,10 +224,10 @@ TEST(GenerateMoves, MoreThan59MovesKeepsTheFirst59AndTheEndMark) {
         const auto moves = MovesOf(guarded.list);
         EXPECT_EQ(MoveSet(moves.begin(), moves.end()).size(), moves.size());
         for (const Move& m : moves) {
-            const CellCode mover = CrowdedBoard().At(m.from.x, m.from.y);
+            const CellCode mover = CrowdedBoard().At(m.from);
             EXPECT_TRUE(BelongsTo(mover, side));
-            EXPECT_TRUE(BelongsTo(CrowdedBoard().At(m.to.x, m.to.y), OtherSide(side)));
-            EXPECT_EQ(CanStep(mover, m.from.x, m.from.y, m.to.x, m.to.y), 1);
+            EXPECT_TRUE(BelongsTo(CrowdedBoard().At(m.to), OtherSide(side)));
+            EXPECT_TRUE(CanStep(mover, m.from, m.to));
         }
         // The list keeps the beginning of the scan: Player 1 starts at the bottom-right
         // corner and never reaches the top row; Player 2 the other way round.

@@ -84,7 +84,7 @@ class RealDialogsTest : public QObject {
     void aComputerWinOffersTheRetryAndYesPlaysTheLevelAgain() {
         QTemporaryDir folder;
         Board board = LayoutToBoard(LevelLayout(1));
-        board.At(3, 5) = 23; // a Player 2 bar (arms up and down) over Player 1's king
+        board.At({3, 5}) = 23; // a Player 2 bar (arms up and down) over Player 1's king
         const QString path = folder.filePath(QStringLiteral("won.tvx"));
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -118,14 +118,14 @@ class RealDialogsTest : public QObject {
     // The Life Doodle lives on behind the About window: the clock is not stopped by it.
     void aboutWindowClosesAndTheDoodleLivesBehindIt() {
         testing::Tick(*m_window); // the doodle's start
-        const QImage before = testing::IconImage(m_window->CellButton(2, 0));
+        const QImage before = testing::IconImage(m_window->CellButton({2, 0}));
         QWidget* about = nullptr;
         CloseModalsAsTheyOpen([&about](QWidget* modal) { about = modal; });
         m_window->CommandAction(CommandId::About)->trigger();
         QTRY_VERIFY(about != nullptr);
         testing::Tick(*m_window); // the first generation brings (2, 0) to life
         QVERIFY(about->isVisible());
-        QVERIFY(testing::IconImage(m_window->CellButton(2, 0)) != before);
+        QVERIFY(testing::IconImage(m_window->CellButton({2, 0})) != before);
         Accept(about);
         QCOMPARE(m_seen, QStringList{QStringLiteral("About Trevallion")});
     }

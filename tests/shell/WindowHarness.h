@@ -49,7 +49,7 @@ inline QStringList CellsNotShowing(const MainWindow& window, const Board& board)
     QStringList wrong;
     for (int x = 0; x < BoardSize; ++x) {
         for (int y = 0; y < BoardSize; ++y) {
-            if (IconImage(window.CellButton(x, y)) != TileImage(board.At(x, y))) {
+            if (IconImage(window.CellButton({x, y})) != TileImage(board.At({x, y}))) {
                 wrong << QStringLiteral("cell (%1, %2)").arg(x).arg(y);
             }
         }
@@ -210,9 +210,9 @@ class WindowHarness {
         Choose(QStringLiteral("Load Game"));
     }
 
-    void Click(int x, int y) {
-        QAbstractButton* button =
-            window->findChild<QAbstractButton*>(QStringLiteral("cell_%1_%2").arg(x).arg(y));
+    void Click(Cell cell) {
+        QAbstractButton* button = window->findChild<QAbstractButton*>(
+            QStringLiteral("cell_%1_%2").arg(cell.x).arg(cell.y));
         QVERIFY(button != nullptr);
         QTest::mouseClick(button, Qt::LeftButton);
         window->AnswerBoxes();

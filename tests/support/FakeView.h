@@ -23,8 +23,8 @@ class FakeView : public GameView {
         MessageIcon icon;
     };
 
-    void ShowTile(int x, int y, CellCode image) override {
-        tiles.at(static_cast<std::size_t>(CellIndex(x, y))) = image;
+    void ShowTile(Cell cell, CellCode image) override {
+        tiles.at(static_cast<std::size_t>(CellIndex(cell))) = image;
         events.push_back("tile");
     }
     void SetTitle(std::string_view title) override {
@@ -36,9 +36,9 @@ class FakeView : public GameView {
         cursor = shown;
         events.push_back("cursor " + std::to_string(static_cast<int>(shown)));
     }
-    void SetFocus(int x, int y) override {
-        focus = {x, y};
-        events.push_back("focus " + std::to_string(x) + " " + std::to_string(y));
+    void SetFocus(Cell cell) override {
+        focus = cell;
+        events.push_back("focus " + std::to_string(cell.x) + " " + std::to_string(cell.y));
     }
     void CheckMenuItem(CommandId item, bool checked) override {
         checks[static_cast<int>(item)] = checked;
@@ -146,7 +146,7 @@ class FakeView : public GameView {
     std::string title;
     std::vector<std::string> titles;
     std::optional<CursorSide> cursor;
-    std::pair<int, int> focus{-1, -1};
+    std::optional<Cell> focus;
     std::map<int, bool> checks;
     std::map<int, bool> enabled;
     BoardMarks marks;
