@@ -162,7 +162,9 @@ void Match::Resume(Side side) {
 }
 
 void Match::AskDoodle() {
-    m_phase = TurnsRefused() ? Phase::DoodleAskedDecided : Phase::DoodleStarting;
+    m_phase = TurnsRefused() ? Phase::DoodleAskedDecided
+              : Saveable()   ? Phase::DoodleAskedPlaying
+                             : Phase::DoodleStarting;
 }
 
 std::vector<DoodleTile> Match::StartDoodle() {

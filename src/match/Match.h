@@ -18,6 +18,9 @@ enum class Phase {
     // The Life Doodle starts with the next tick: at start-up, or asked for since. Until then
     // the board shows what it showed.
     DoodleStarting,
+    // The Life Doodle was asked for during a game under way: until the next tick starts it, that
+    // game can still be saved, and a level set up meanwhile is under way at once.
+    DoodleAskedPlaying,
     // The Life Doodle was asked for once the level was decided: clicks stay refused until the
     // next tick starts it.
     DoodleAskedDecided,
@@ -78,8 +81,11 @@ class Match {
     bool TurnsRefused() const;
     bool HumanToMove() const;
     bool AnyHumanPlayer() const;
-    // Whether there is a game to save: one in play that a tick has driven.
-    bool Saveable() const { return m_phase == Phase::Playing; }
+    // Whether there is a game to save: one in play that a tick has driven, also while the
+    // doodle asked for has not started yet.
+    bool Saveable() const {
+        return m_phase == Phase::Playing || m_phase == Phase::DoodleAskedPlaying;
+    }
 
     void SetPlayer(Side side, PlayerType type) { m_players[Index(side)] = type; }
 

@@ -2,6 +2,7 @@
 
 #include "ai/Search.h"
 #include "ai/StrengthPasses.h"
+#include "rules/GenerateMoves.h"
 
 namespace trevallion {
 
@@ -44,12 +45,22 @@ void ComputerPlayer::Think(Side side, PlayerType type, const Board& board,
     m_computerState.store(ComputerState::MoveReady, std::memory_order_release);
 }
 
-std::optional<ComputerPlayer::Result> ComputerPlayer::TakeResult() {
+std::optional<Move> ComputerPlayer::TakeMove(Side side, const Board& board,
+                                             std::uint64_t position) {
     if (m_computerState.load(std::memory_order_acquire) != ComputerState::MoveReady) {
         return std::nullopt;
     }
     m_computerState.store(ComputerState::Idle, std::memory_order_relaxed);
-    return Result{m_finishedSide, m_position, m_computerMove, m_orderingMode};
+    if (m_position != position || m_finishedSide != side) {
+        return std::nullopt;
+    }
+    if (!m_computerMove.IsNone()) {
+        return m_computerMove;
+    }
+    MoveList list;
+    ClearMoveList(list);
+    GenerateMoves(board, list, side, m_orderingMode);
+    return list[0];
 }
 
 void ComputerPlayer::Stop() {

@@ -20,14 +20,6 @@ enum class ComputerState : std::int32_t { Idle = 0, Thinking = 1, MoveReady = 2 
 // microseconds of the flag, so nothing else needs to run meanwhile.
 class ComputerPlayer {
   public:
-    // The move of a finished search, with what it was computed for.
-    struct Result {
-        Side side;                 // the side it moves for
-        std::uint64_t position;    // the number the caller gave the position in Start
-        Move move;                 // no move when the search found nothing better than a loss
-        OrderingMode orderingMode; // of the last search pass run, also by earlier searches
-    };
-
     explicit ComputerPlayer(WorkerRunner& runner);
     // Abandons a search under way and joins its thread.
     ~ComputerPlayer();
@@ -43,8 +35,11 @@ class ComputerPlayer {
     // once ready with no move of its own.
     void Start(Side side, PlayerType type, const Board& board, std::uint64_t position);
 
-    // The result, once, when a search has finished; the player is then Idle again.
-    std::optional<Result> TakeResult();
+    // The move of a finished search, once, when it was worked out for `side` on the position
+    // the caller numbers `position`; a search for an earlier position is dropped. The player is
+    // Idle again afterwards. A search that found nothing better than a loss gives the first
+    // move there is on `board`, and one for a side that cannot move at all gives no move.
+    std::optional<Move> TakeMove(Side side, const Board& board, std::uint64_t position);
 
     // Abandons a search under way, waits for its thread and drops any result: the player is
     // Idle afterwards, and no move of the abandoned search can ever be taken.

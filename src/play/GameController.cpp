@@ -1,6 +1,7 @@
 #include "play/GameController.h"
 
 #include "levels/LevelLayouts.h"
+#include "play/Messages.h"
 #include "play/SettingNames.h"
 
 #include <algorithm>
@@ -27,12 +28,16 @@ int CommandLevel(CommandId command) {
     }
 }
 
+constexpr std::string_view SettingOf(Side side) {
+    return side == Side::PlayerOne ? PlayerOneSetting : PlayerTwoSetting;
+}
+
 } // namespace
 
 GameController::GameController(GameView& view, SettingsStore& settings, WorkerRunner& workers,
                                WorkerRunner& hintWorkers)
-    : m_view(view), m_settings(settings), m_effects(view), m_aids(view), m_computer(workers),
-      m_hinter(hintWorkers) {}
+    : m_view(view), m_settings(settings), m_effects(view), m_aids(view), m_boxes(view),
+      m_computer(workers), m_hinter(hintWorkers) {}
 
 GameController::~GameController() {
     Shutdown();
@@ -58,7 +63,7 @@ void GameController::StartUp() {
 }
 
 void GameController::OnTimer() {
-    if (TicksKeptAway()) {
+    if (m_boxes.TicksKeptAway()) {
         return;
     }
     TimerTick();
@@ -66,7 +71,7 @@ void GameController::OnTimer() {
 }
 
 void GameController::OnCell(Cell cell) {
-    if (AnythingOpen()) {
+    if (m_boxes.AnythingOpen()) {
         return;
     }
     HandleCell(cell);
@@ -79,7 +84,7 @@ void GameController::OnWake() {
 }
 
 void GameController::OnCommand(CommandId command) {
-    if (AnythingOpen()) {
+    if (m_boxes.AnythingOpen()) {
         return;
     }
     RunCommand(command);
@@ -88,28 +93,24 @@ void GameController::OnCommand(CommandId command) {
 
 // A game box, which opens above a command's window, is answered first.
 void GameController::OnMessageAnswered(MessageAnswer answer) {
-    const BoxStep step = m_awaiting.box;
-    if (step == BoxStep::None || step == BoxStep::Winner) {
-        if (m_awaiting.window == Window::Notice) {
-            m_awaiting.window = Window::None;
-        }
+    const std::optional<GameBox> box = m_boxes.TakeMessageAnswer();
+    if (!box) {
         return;
     }
-    m_awaiting.box = BoxStep::None;
-    switch (step) {
-    case BoxStep::Retry:
+    switch (*box) {
+    case GameBox::Retry:
         if (answer == MessageAnswer::Yes) {
             LoadLevel(m_match.Level());
         }
         break;
-    case BoxStep::PastLastLevel:
+    case GameBox::PastLastLevel:
         SetUpLevel(1);
         break;
-    case BoxStep::LoadPlayerOneRefused:
-        LoadPlayers(*std::exchange(m_awaiting.load, std::nullopt), Side::PlayerTwo);
+    case GameBox::LoadPlayerOneRefused:
+        LoadPlayers(m_boxes.TakeLoad(), Side::PlayerTwo);
         break;
-    case BoxStep::LoadPlayerTwoRefused:
-        FinishLoad(*std::exchange(m_awaiting.load, std::nullopt));
+    case GameBox::LoadPlayerTwoRefused:
+        FinishLoad(m_boxes.TakeLoad());
         break;
     default:
         break;
@@ -118,22 +119,19 @@ void GameController::OnMessageAnswered(MessageAnswer answer) {
 }
 
 void GameController::OnWinnerBoxClosed() {
-    if (m_awaiting.box != BoxStep::Winner) {
-        return;
+    if (const std::optional<Side> winner = m_boxes.TakeWinnerBox()) {
+        AfterWinnerBox(*winner);
+        RefreshAids();
     }
-    m_awaiting.box = BoxStep::None;
-    AfterWinnerBox();
-    RefreshAids();
 }
 
 void GameController::OnGameFileChosen(const std::optional<std::string>& path) {
-    const Window window = m_awaiting.window;
-    if (window != Window::LoadDialog && window != Window::SaveDialog) {
+    const std::optional<CommandWindow> dialog = m_boxes.TakeFileDialog();
+    if (!dialog) {
         return;
     }
-    m_awaiting.window = Window::None;
     if (path) {
-        if (window == Window::LoadDialog) {
+        if (*dialog == CommandWindow::LoadDialog) {
             LoadFrom(*path);
         } else {
             SaveTo(*path);
@@ -143,10 +141,9 @@ void GameController::OnGameFileChosen(const std::optional<std::string>& path) {
 }
 
 void GameController::OnLevelChosen(std::optional<int> level) {
-    if (m_awaiting.window != Window::ChooseLevel) {
+    if (!m_boxes.TakeChooseLevel()) {
         return;
     }
-    m_awaiting.window = Window::None;
     if (level && *level >= 1 && *level <= LevelCount) {
         PlayEffect(Effect::Ambient);
         LoadLevel(*level);
@@ -157,26 +154,14 @@ void GameController::OnLevelChosen(std::optional<int> level) {
 // The manual's sound plays while its window is open and is cut off when it closes, even if
 // sound was switched off meanwhile; the jingle runs on after the About window.
 void GameController::OnWindowClosed() {
-    const Window window = m_awaiting.window;
-    if (window != Window::Instructions && window != Window::About) {
+    const std::optional<CommandWindow> window = m_boxes.TakeWindowClosed();
+    if (!window) {
         return;
     }
-    m_awaiting.window = Window::None;
-    if (window == Window::Instructions) {
+    if (*window == CommandWindow::Instructions) {
         m_view.StopSound();
     }
     RefreshAids();
-}
-
-void GameController::OpenNotice(std::string_view text, MessageIcon icon) {
-    m_awaiting.window = Window::Notice;
-    m_view.OpenMessage(text, MessageButtons::Ok, icon);
-}
-
-void GameController::OpenBox(BoxStep step, std::string_view text, MessageButtons buttons,
-                             MessageIcon icon) {
-    m_awaiting.box = step;
-    m_view.OpenMessage(text, buttons, icon);
 }
 
 void GameController::Shutdown() {
@@ -189,7 +174,7 @@ void GameController::RunCommand(CommandId command) {
         for (const PlayerType type : AllPlayerTypes) {
             if (command == PlayerCommand(side, type)) {
                 if (const auto refusal = ChoosePlayer(side, type)) {
-                    OpenNotice(*refusal, MessageIcon::Exclamation);
+                    m_boxes.OpenNotice(*refusal, MessageIcon::Exclamation);
                 }
                 return;
             }
@@ -260,6 +245,60 @@ void GameController::ShowBoard() {
             m_view.ShowTile({x, y}, m_match.CurrentBoard().At({x, y}));
         }
     }
+}
+
+// The Options and Help menus: sound on and off, the manual and the About window.
+// Switching on plays nothing; switching off silences what still plays. Choosing the item
+// already checked does it all again.
+void GameController::SwitchSound(bool on) {
+    if (!on) {
+        m_view.StopSound();
+    }
+    m_view.CheckMenuItem(CommandId::SoundOn, on);
+    m_view.CheckMenuItem(CommandId::SoundOff, !on);
+    m_effects.SetOn(on);
+    m_settings.WriteSetting(SoundSetting, on ? 1 : 0);
+}
+
+// The manual's sound plays while the window is open (OnWindowClosed cuts it off).
+void GameController::ShowInstructions() {
+    PlayEffect(Effect::Instructions);
+    m_boxes.OpenInstructions();
+}
+
+// The jingle starts with the window and runs on to its end after the window closes.
+void GameController::ShowAbout() {
+    PlayEffect(Effect::Jingle);
+    m_boxes.OpenAbout();
+}
+
+// The Player 1 and Player 2 menus: what plays each side, and the settings that remember it.
+// A command changes no search under way: a thinking worker has its strength already, and the
+// side's next turn thinks at the new one.
+std::optional<std::string_view> GameController::ChoosePlayer(Side side, PlayerType type,
+                                                             bool fromSettings) {
+    // At most one computer player, unless both come back from the stored settings.
+    if (type != PlayerType::Human && m_match.Player(OtherSide(side)) != PlayerType::Human &&
+        !fromSettings) {
+        return side == Side::PlayerOne ? PlayerTwoMustBeHuman : PlayerOneMustBeHuman;
+    }
+    for (const PlayerType item : AllPlayerTypes) {
+        m_view.CheckMenuItem(PlayerCommand(side, item), item == type);
+    }
+    m_match.SetPlayer(side, type);
+    m_settings.WriteSetting(SettingOf(side), PlayerTypeNumber(type));
+    return std::nullopt;
+}
+
+// Start-up runs the commands the stored values name; a value out of range names the default
+// (Player 1 human, Player 2 AI Medium), which is then stored in its place.
+void GameController::ApplyStoredPlayers() {
+    const auto stored = [this](Side side, PlayerType fallback) {
+        const std::optional<std::int32_t> value = m_settings.ReadSetting(SettingOf(side));
+        return PlayerTypeFromNumber(value.value_or(-1)).value_or(fallback);
+    };
+    ChoosePlayer(Side::PlayerOne, stored(Side::PlayerOne, PlayerType::Human), true);
+    ChoosePlayer(Side::PlayerTwo, stored(Side::PlayerTwo, PlayerType::AiMedium), true);
 }
 
 } // namespace trevallion

@@ -6,6 +6,7 @@
 #include "play/ComputerPlayer.h"
 #include "play/EffectPlayer.h"
 #include "play/GameView.h"
+#include "play/OpenBoxes.h"
 #include "play/SettingsStore.h"
 #include "play/WorkerRunner.h"
 #include "savegame/SavedGameRecord.h"
@@ -20,7 +21,7 @@ namespace trevallion {
 //
 // Every input is one short call that never waits: a box is opened through the view, the call
 // returns, and the box's answer comes back later as an input of its own. So no call can run
-// inside another. What the controller was doing when it opened a box is kept in m_awaiting.
+// inside another. What the controller was doing when it opened a box is kept in m_boxes.
 class GameController {
   public:
     // `workers` starts the threads the computer players think on, `hintWorkers` those that
@@ -68,44 +69,6 @@ class GameController {
     // How often a hint being worked out is looked for.
     static constexpr int HintPollMilliseconds = 50;
 
-    // A window a command opens. The clock runs on behind it, and a box of the game may open
-    // over it (a computer player's move can decide the level meanwhile).
-    enum class Window { None, Notice, About, Instructions, LoadDialog, SaveDialog, ChooseLevel };
-    // A box opened in the middle of changing the game: its answer goes on with the change, and
-    // until then no tick reaches the board, except behind the Life Doodle's credits, where the
-    // doodle starts afresh.
-    enum class BoxStep {
-        None,
-        Winner,
-        Retry,
-        PastLastLevel,
-        LoadPlayerOneRefused,
-        LoadPlayerTwoRefused,
-        Credits,
-    };
-    // A saved game being loaded while a Player menu's refusal box is open.
-    struct PendingLoad {
-        SavedGameRecord record;
-        std::string path;
-    };
-    // What the open boxes wait for. A box of the game opens above a command's window and is
-    // answered first, so each answer finds its box here.
-    struct Awaiting {
-        Window window = Window::None;
-        BoxStep box = BoxStep::None;
-        Side winner = Side::PlayerOne;
-        std::optional<PendingLoad> load;
-    };
-
-    bool AnythingOpen() const {
-        return m_awaiting.window != Window::None || m_awaiting.box != BoxStep::None;
-    }
-    bool TicksKeptAway() const {
-        return m_awaiting.box != BoxStep::None && m_awaiting.box != BoxStep::Credits;
-    }
-    void OpenNotice(std::string_view text, MessageIcon icon);
-    void OpenBox(BoxStep step, std::string_view text, MessageButtons buttons, MessageIcon icon);
-
     // The operations, each run by the public entries above.
     void StartUp();
     void HandleCell(Cell cell);
@@ -117,9 +80,6 @@ class GameController {
     void ComputerStep();
     bool TurnRefused() const;
     void ComputerTurn(Side side);
-    // The move a computer player's search leaves, or the first move there is when it found
-    // nothing better than a loss; none when the side cannot move at all.
-    Move ComputerChoice(Side side, const ComputerPlayer::Result& result) const;
     // Shows a turn the match has played and the hand-off to the other side.
     void ShowTurn(const PlayedTurn& turn, bool takeFocus);
     void SetCursorSide(CursorSide cursor);
@@ -130,7 +90,7 @@ class GameController {
     // the closing message and starts again at level 1 once it is answered.
     void LoadLevel(int n);
     void SetUpLevel(int n);
-    void AfterWinnerBox();
+    void AfterWinnerBox(Side winner);
     // Stops a thinking computer player before the position changes under it.
     void AbortComputerSearch();
     void ShowBoard();
@@ -182,9 +142,9 @@ class GameController {
     Match m_match;
     EffectPlayer m_effects;
     AidsOnView m_aids;
+    OpenBoxes m_boxes;
     ComputerPlayer m_computer;
     ComputerPlayer m_hinter;
-    Awaiting m_awaiting;
     // The cursor the view was last told, so that only changes are sent.
     CursorSide m_shownCursor = CursorSide::Neutral;
 };

@@ -68,22 +68,18 @@ void GameController::PollHint() {
         m_view.RequestWake(HintPollMilliseconds);
         return;
     }
-    const std::optional<ComputerPlayer::Result> result = m_hinter.TakeResult();
     // A hint for a position that has changed meanwhile is no hint any more.
-    if (!result || result->position != m_match.Position() || !m_match.HumanToMove()) {
-        return;
-    }
-    const Move move = ComputerChoice(result->side, *result);
-    if (!move.IsNone()) {
-        m_aids.ShowHint(move);
+    const std::optional<Move> move =
+        m_hinter.TakeMove(m_match.SideToMove(), m_match.CurrentBoard(), m_match.Position());
+    if (move && !move->IsNone() && m_match.HumanToMove()) {
+        m_aids.ShowHint(*move);
     }
 }
 
 void GameController::ChooseLevel() {
     const int level = m_match.Level();
     const int current = level >= 1 && level <= LevelCount ? level : 1;
-    m_awaiting.window = Window::ChooseLevel;
-    m_view.OpenChooseLevel(current);
+    m_boxes.OpenChooseLevel(current);
 }
 
 void GameController::RefreshAids() {

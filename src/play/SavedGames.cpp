@@ -8,11 +8,10 @@ namespace trevallion {
 
 void GameController::OnSaveGame() {
     if (!m_match.Saveable()) {
-        OpenNotice(SaveRefusedMessage, MessageIcon::Exclamation);
+        m_boxes.OpenNotice(SaveRefusedMessage, MessageIcon::Exclamation);
         return;
     }
-    m_awaiting.window = Window::SaveDialog;
-    m_view.OpenGameFileDialog(GameFileDialog::Save);
+    m_boxes.OpenGameFileDialog(GameFileDialog::Save);
 }
 
 // The clock runs on behind the file dialog: the game saved is the one in play when the name is
@@ -20,7 +19,7 @@ void GameController::OnSaveGame() {
 void GameController::SaveTo(const std::string& path) {
     const Match& m = m_match;
     if (!m.Saveable()) {
-        OpenNotice(SaveRefusedMessage, MessageIcon::Exclamation);
+        m_boxes.OpenNotice(SaveRefusedMessage, MessageIcon::Exclamation);
         return;
     }
     // A thinking computer player searches a copy of the board, so this is the position before
@@ -35,15 +34,14 @@ void GameController::SaveTo(const std::string& path) {
                                  m.CurrentBoard()};
     const FileError error = WriteSavedGameFile(path, EncodeRecord(record));
     if (error != FileError::None) {
-        OpenNotice(FileErrorMessage(error, path), MessageIcon::Stop);
+        m_boxes.OpenNotice(FileErrorMessage(error, path), MessageIcon::Stop);
         return;
     }
     m_view.GameFileUsed(path);
 }
 
 void GameController::OnLoadGame() {
-    m_awaiting.window = Window::LoadDialog;
-    m_view.OpenGameFileDialog(GameFileDialog::Open);
+    m_boxes.OpenGameFileDialog(GameFileDialog::Open);
 }
 
 void GameController::LoadFrom(const std::string& path) {
@@ -51,13 +49,13 @@ void GameController::LoadFrom(const std::string& path) {
     // and a computer player thinking in it, as they were.
     const SavedGameRead read = ReadSavedGame(path, SaveFormatVersion);
     if (read.error != FileError::None) {
-        OpenNotice(FileErrorMessage(read.error, path), MessageIcon::Stop);
+        m_boxes.OpenNotice(FileErrorMessage(read.error, path), MessageIcon::Stop);
         return;
     }
     if (read.verdict != RecordVerdict::Sound) {
-        OpenNotice(read.verdict == RecordVerdict::OtherVersion ? OtherVersionMessage
-                                                               : CorruptGameMessage,
-                   MessageIcon::Exclamation);
+        m_boxes.OpenNotice(read.verdict == RecordVerdict::OtherVersion ? OtherVersionMessage
+                                                                       : CorruptGameMessage,
+                           MessageIcon::Exclamation);
         return;
     }
     const SavedGameRecord& record = read.record;
@@ -72,10 +70,10 @@ void GameController::LoadPlayers(PendingLoad load, Side side) {
     const SavedGameRecord& record = load.record;
     const std::int32_t type = side == Side::PlayerOne ? record.playerOneType : record.playerTwoType;
     if (const auto refusal = ApplySavedPlayer(side, type)) {
-        m_awaiting.load = std::move(load);
-        OpenBox(side == Side::PlayerOne ? BoxStep::LoadPlayerOneRefused
-                                        : BoxStep::LoadPlayerTwoRefused,
-                *refusal, MessageButtons::Ok, MessageIcon::Exclamation);
+        m_boxes.HoldLoad(std::move(load));
+        m_boxes.OpenGameBox(side == Side::PlayerOne ? GameBox::LoadPlayerOneRefused
+                                                    : GameBox::LoadPlayerTwoRefused,
+                            *refusal, MessageButtons::Ok, MessageIcon::Exclamation);
         return;
     }
     if (side == Side::PlayerOne) {

@@ -7,7 +7,7 @@
 namespace trevallion {
 namespace {
 
-enum class Step { Level, Tick, Doodle, LoseKing };
+enum class Step { Level, Tick, Doodle, DoodleStart, LoseKing };
 
 void Apply(Match& match, Step step) {
     switch (step) {
@@ -19,6 +19,9 @@ void Apply(Match& match, Step step) {
         return;
     case Step::Doodle:
         match.AskDoodle();
+        return;
+    case Step::DoodleStart:
+        match.StartDoodle();
         return;
     case Step::LoseKing: {
         Board lost = match.CurrentBoard();
@@ -41,7 +44,12 @@ TEST(Match, PhasesFollowTheGame) {
         {{Step::Level}, Phase::LevelReady, false},
         {{Step::Level, Step::Tick}, Phase::Playing, true},
         {{Step::Level, Step::Tick, Step::Level}, Phase::Playing, true},
-        {{Step::Level, Step::Tick, Step::Doodle}, Phase::DoodleStarting, false},
+        {{Step::Level, Step::Doodle}, Phase::DoodleStarting, false},
+        {{Step::Level, Step::Tick, Step::Doodle}, Phase::DoodleAskedPlaying, true},
+        {{Step::Level, Step::Tick, Step::Doodle, Step::Level}, Phase::Playing, true},
+        {{Step::Level, Step::Tick, Step::Doodle, Step::DoodleStart, Step::Level},
+         Phase::LevelReady,
+         false},
         {{Step::Level, Step::Tick, Step::LoseKing}, Phase::Decided, false},
         {{Step::Level, Step::Tick, Step::LoseKing, Step::Tick}, Phase::Decided, false},
         {{Step::Level, Step::Tick, Step::LoseKing, Step::Doodle}, Phase::DoodleAskedDecided, false},
