@@ -1,6 +1,7 @@
 #include "match/Match.h"
 #include "BoardText.h"
 #include "levels/LevelLayouts.h"
+#include "rules/ApplyMove.h"
 
 #include <gtest/gtest.h>
 
@@ -106,6 +107,75 @@ TEST(Match, TheSelectionDecidesWhatALaterClickMoves) {
         }
         EXPECT_EQ(moved, c.moved) << c.what;
     }
+}
+
+// Undo takes back the last turn and the computer players' turns before it, so that a human is
+// to move again; Redo plays them again; a new turn ends what could be redone; a decided level
+// opens again; a loaded game starts a history of its own. Ops: U undo, R redo, N a new turn
+// for the side to move, L a game loaded.
+TEST(Match, UndoAndRedoWalkTheHistory) {
+    const Move turns[] = {{{3, 5}, {3, 4}}, {{3, 1}, {3, 2}}}; // Player 1, then Player 2
+    const PlayerType human = PlayerType::Human, computer = PlayerType::AiEasy;
+    const struct {
+        const char* ops;
+        PlayerType one, two;
+        int turnsOnBoard; // of the two turns above, after the ops
+        bool canUndo, canRedo;
+    } cases[] = {
+        {"U", human, human, 1, true, true},      {"UU", human, human, 0, false, true},
+        {"UUR", human, human, 1, true, true},    {"UURR", human, human, 2, true, false},
+        {"UN", human, human, 2, true, false},    {"U", human, computer, 0, false, true},
+        {"UR", human, computer, 2, true, false}, {"U", computer, computer, 1, true, true},
+        {"L", human, human, 0, false, false},
+    };
+    for (const auto& c : cases) {
+        Match match;
+        match.SetUpLevel(1);
+        match.SetPlayer(Side::PlayerOne, c.one);
+        match.SetPlayer(Side::PlayerTwo, c.two);
+        for (const Move& move : turns) {
+            match.PlayTurn(move);
+        }
+        for (const char op : std::string_view(c.ops)) {
+            if (op == 'U') {
+                match.Undo();
+            } else if (op == 'R') {
+                match.Redo();
+            } else if (op == 'N') {
+                match.PlayTurn(turns[1]);
+            } else {
+                match.Load(LayoutToBoard(LevelLayout(1)), Side::PlayerOne, 1);
+            }
+        }
+        Board want = LayoutToBoard(LevelLayout(1));
+        for (int i = 0; i < c.turnsOnBoard; ++i) {
+            ApplyMove(want, turns[i]);
+        }
+        EXPECT_EQ(match.CurrentBoard(), want) << c.ops;
+        EXPECT_EQ(match.SideToMove(), c.turnsOnBoard == 1 ? Side::PlayerTwo : Side::PlayerOne)
+            << c.ops;
+        EXPECT_EQ(match.History().CanUndo(), c.canUndo) << c.ops;
+        EXPECT_EQ(match.History().CanRedo(), c.canRedo) << c.ops;
+    }
+}
+
+TEST(Match, UndoOpensADecidedLevelAgain) {
+    Match match;
+    match.Load(testing::BoardFromRows(Position), Side::PlayerOne, 7);
+    match.GameTick();
+    match.PlayTurn({{3, 4}, {3, 3}});
+    match.PlayTurn({{3, 2}, {3, 3}});
+    match.PlayTurn({{1, 5}, {1, 4}});
+    match.PlayTurn({{3, 3}, {3, 4}}); // Player 2's bar steps back down
+    match.PlayTurn({{1, 4}, {1, 3}});
+    match.PlayTurn({{3, 4}, {3, 5}}); // and takes Player 1's king
+    ASSERT_EQ(match.Decide(), Side::PlayerTwo);
+    EXPECT_TRUE(match.TurnsRefused());
+    match.Undo();
+    EXPECT_EQ(match.CurrentPhase(), Phase::Playing);
+    EXPECT_EQ(match.Decide(), std::nullopt);
+    match.Redo();
+    EXPECT_EQ(match.Decide(), Side::PlayerTwo);
 }
 
 TEST(Match, IsAValueThatACopyPlaysOnAlone) {
