@@ -94,15 +94,15 @@ std::optional<PlayedTurn> Match::HumanClick(Cell cell) {
     if (!MayStep(m_board, side, from, cell)) {
         return std::nullopt;
     }
-    return PlayTurn({from, cell});
+    return PlayTurn(Move{from, cell});
 }
 
-PlayedTurn Match::PlayTurn(const Move& move) {
+PlayedTurn Match::PlayTurn(const std::optional<Move>& move) {
     // A piece picked while this side was still human is not the next side's to move.
     m_selection.reset();
     PlayedTurn turn{move, m_sideToMove};
-    if (!move.IsNone()) {
-        turn.captured = ApplyMove(m_board, move);
+    if (move) {
+        turn.captured = ApplyMove(m_board, *move);
     }
     m_history.Record(turn);
     m_sideToMove = OtherSide(m_sideToMove);
@@ -145,10 +145,10 @@ std::vector<ShownTurn> Match::Redo() {
 }
 
 ShownTurn Match::Shown(const PlayedTurn& turn) const {
-    if (turn.move.IsNone()) {
+    if (!turn.move) {
         return {turn};
     }
-    const Move& move = turn.move;
+    const Move& move = *turn.move;
     return {turn, m_board.At(move.from), m_board.At(move.to)};
 }
 
@@ -172,7 +172,7 @@ std::vector<DoodleTile> Match::StartDoodle() {
     std::vector<DoodleTile> tiles;
     for (int x = 0; x < BoardSize; ++x) {
         for (int y = 0; y < BoardSize; ++y) {
-            const bool alive = AliveAtDoodleStart(x, y);
+            const bool alive = AliveAtDoodleStart({x, y});
             m_doodle[DoodleIndex({x, y})] = alive ? 1 : 0;
             tiles.push_back({{x, y}, alive});
         }

@@ -103,7 +103,7 @@ class Match {
     std::optional<PlayedTurn> HumanClick(Cell cell);
     // Plays the side to move's turn with `move` (none: the turn passes without one), keeps it
     // for Undo and hands the move to the other side.
-    PlayedTurn PlayTurn(const Move& move);
+    PlayedTurn PlayTurn(const std::optional<Move>& move);
     // Ends the level when a side has lost; answers the winner.
     std::optional<Side> Decide();
 

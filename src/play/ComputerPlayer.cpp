@@ -16,7 +16,7 @@ void ComputerPlayer::Start(Side side, PlayerType type, const Board& board, std::
     // The previous worker has published its move and is ending, if it has not ended yet.
     m_runner.Join();
     m_computerState.store(ComputerState::Thinking, std::memory_order_relaxed);
-    m_computerMove = Move{};
+    m_computerMove.reset();
     m_finishedSide = side;
     m_position = position;
     const std::int32_t depth = SearchDepthFor(type);
@@ -31,22 +31,22 @@ void ComputerPlayer::Start(Side side, PlayerType type, const Board& board, std::
 
 void ComputerPlayer::Think(Side side, PlayerType type, const Board& board,
                            std::int32_t searchDepth) {
-    Move move;
+    std::optional<Move> move;
     SearchContext ctx{m_abortSearch, move, searchDepth};
     try {
         RunStrengthPasses(type, side, board, ctx, &Search);
     } catch (...) {
         // The engine throws nothing; should it ever, the player still leaves Thinking, and
         // with no move of its own the turn goes on with the fallback move.
-        move = Move{};
+        move.reset();
     }
     m_computerMove = move;
     m_orderingMode = ctx.orderingMode;
     m_computerState.store(ComputerState::MoveReady, std::memory_order_release);
 }
 
-std::optional<Move> ComputerPlayer::TakeMove(Side side, const Board& board,
-                                             std::uint64_t position) {
+std::optional<ComputerChoice> ComputerPlayer::TakeChoice(Side side, const Board& board,
+                                                         std::uint64_t position) {
     if (m_computerState.load(std::memory_order_acquire) != ComputerState::MoveReady) {
         return std::nullopt;
     }
@@ -54,13 +54,16 @@ std::optional<Move> ComputerPlayer::TakeMove(Side side, const Board& board,
     if (m_position != position || m_finishedSide != side) {
         return std::nullopt;
     }
-    if (!m_computerMove.IsNone()) {
-        return m_computerMove;
+    if (m_computerMove) {
+        return ComputerChoice{m_computerMove};
     }
     MoveList list;
     ClearMoveList(list);
     GenerateMoves(board, list, side, m_orderingMode);
-    return list[0];
+    if (list[0].IsEndMark()) {
+        return ComputerChoice{};
+    }
+    return ComputerChoice{Move{list[0]}};
 }
 
 void ComputerPlayer::Stop() {

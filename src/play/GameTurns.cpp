@@ -52,11 +52,11 @@ void GameController::ComputerStep() {
 void GameController::ComputerTurn(Side side) {
     // A move worked out for an earlier position (a human has moved since its side was made human
     // during the search) is dropped, and this side thinks afresh.
-    if (const std::optional<Move> move =
-            m_computer.TakeMove(side, m_match.CurrentBoard(), m_match.Position())) {
+    if (const std::optional<ComputerChoice> turn =
+            m_computer.TakeChoice(side, m_match.CurrentBoard(), m_match.Position())) {
         // The move is played as the search left it: the engine lists only legal steps. With no
         // step at all, the turn passes without a move.
-        ShowTurn(m_match.PlayTurn(*move), true);
+        ShowTurn(m_match.PlayTurn(turn->move), true);
         return;
     }
     m_computer.Start(side, m_match.Player(side), m_match.CurrentBoard(), m_match.Position());
@@ -95,8 +95,8 @@ void GameController::HandleCell(Cell cell) {
 // shows where it moved; a human's move leaves the focus where the click put it. Then the other
 // side's cursor shows.
 void GameController::ShowTurn(const PlayedTurn& turn, bool takeFocus) {
-    const Move& move = turn.move;
-    if (!move.IsNone()) {
+    if (turn.move) {
+        const Move& move = *turn.move;
         m_view.ShowTile(move.from, Empty);
         if (takeFocus) {
             m_view.SetFocus(move.from);

@@ -40,10 +40,9 @@ void GameController::RedoMove() {
 
 void GameController::ShowTakenTurns(const std::vector<ShownTurn>& turns) {
     for (const ShownTurn& shown : turns) {
-        const Move& move = shown.turn.move;
-        if (!move.IsNone()) {
-            m_view.ShowTile(move.from, shown.atFrom);
-            m_view.ShowTile(move.to, shown.atTo);
+        if (const std::optional<Move>& move = shown.turn.move) {
+            m_view.ShowTile(move->from, shown.atFrom);
+            m_view.ShowTile(move->to, shown.atTo);
         }
     }
     SetCursorSide(CursorOf(m_match.SideToMove()));
@@ -69,10 +68,10 @@ void GameController::PollHint() {
         return;
     }
     // A hint for a position that has changed meanwhile is no hint any more.
-    const std::optional<Move> move =
-        m_hinter.TakeMove(m_match.SideToMove(), m_match.CurrentBoard(), m_match.Position());
-    if (move && !move->IsNone() && m_match.HumanToMove()) {
-        m_aids.ShowHint(*move);
+    const std::optional<ComputerChoice> hint =
+        m_hinter.TakeChoice(m_match.SideToMove(), m_match.CurrentBoard(), m_match.Position());
+    if (hint && hint->move && m_match.HumanToMove()) {
+        m_aids.ShowHint(*hint->move);
     }
 }
 

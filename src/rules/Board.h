@@ -10,8 +10,8 @@ namespace trevallion {
 inline constexpr int BoardSize = 7;
 inline constexpr int CellCount = BoardSize * BoardSize;
 
-// A coordinate of 50 means "no cell": the end of a move list, and a computer player's answer
-// when it found no move.
+// A coordinate of 50 is no cell: a move list ends at its first move from (50, 50), and the
+// analysis tool writes it for a search that found no move.
 inline constexpr int NoCell = 50;
 
 // One cell of the board: x the screen column from the left, y the screen row from the top.

@@ -7,14 +7,13 @@
 
 namespace trevallion {
 
-// One step of a piece: the cell it leaves and the cell it goes to. A start cell of column 50
-// means that there is no move, as in a computer player's answer when it found none, and ends a
-// move list.
+// One step of a piece: the cell it leaves and the cell it goes to. A move list ends at its first
+// record still at the start cell (50, 50) it is cleared to.
 struct Move {
     Cell from;
     Cell to;
 
-    constexpr bool IsNone() const { return from.x == NoCell; }
+    constexpr bool IsEndMark() const { return from.x == NoCell; }
     friend constexpr bool operator==(const Move&, const Move&) = default;
 };
 
@@ -40,7 +39,7 @@ inline void ClearMoveList(MoveList& list) {
 
 inline int CountMoves(const MoveList& list) {
     int n = 0;
-    while (n < MoveListCapacity && !list[n].IsNone()) {
+    while (n < MoveListCapacity && !list[n].IsEndMark()) {
         ++n;
     }
     return n;

@@ -55,7 +55,7 @@ SearchCall RandomCall(Dice& dice, int index) {
     call.depth = 1 + index % 5;
     call.searchDepth = call.depth;
     call.orderingMode = dice.Below(2);
-    call.startMove = {{7, 7}, {7, 7}};
+    call.startMove = Move{{7, 7}, {7, 7}};
     switch (dice.Below(8)) {
     case 0:
         call.alpha = dice.Below(11) - 5;

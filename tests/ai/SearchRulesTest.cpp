@@ -34,9 +34,9 @@ TEST_P(SearchRules, RootTakesTheFirstKingCaptureWithoutSearching) {
     for (const int mode : {0, 1}) {
         // Player 1 meets (3, 4) before (2, 3) in its scan; Player 2 meets (3, 5) before (4, 6).
         EXPECT_EQ(Run(TwoKingCaptures, RootCall(Side::PlayerOne, 3, mode)),
-                  (testing::SearchOutcome{KingCaptureScore, {{3, 4}, {3, 3}}, 1}));
+                  (testing::SearchOutcome{KingCaptureScore, Move{{3, 4}, {3, 3}}, 1}));
         EXPECT_EQ(Run(TwoKingCaptures, RootCall(Side::PlayerTwo, 3, mode)),
-                  (testing::SearchOutcome{KingCaptureScore, {{3, 5}, {3, 6}}, 1}));
+                  (testing::SearchOutcome{KingCaptureScore, Move{{3, 5}, {3, 6}}, 1}));
     }
 }
 

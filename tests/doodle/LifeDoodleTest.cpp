@@ -18,19 +18,19 @@ DoodleGrid GridOf(std::initializer_list<std::pair<int, int>> live) {
 TEST(LifeDoodle, NeighboursStopAtTheEdges) {
     DoodleGrid all{};
     all.fill(1);
-    EXPECT_EQ(LiveNeighbours(all, 0, 0), 3);
-    EXPECT_EQ(LiveNeighbours(all, 6, 6), 3);
-    EXPECT_EQ(LiveNeighbours(all, 3, 0), 5);
-    EXPECT_EQ(LiveNeighbours(all, 0, 4), 5);
-    EXPECT_EQ(LiveNeighbours(all, 3, 3), 8);
-    EXPECT_EQ(LiveNeighbours(GridOf({{6, 3}, {6, 2}, {6, 4}}), 0, 3), 0);
+    EXPECT_EQ(LiveNeighbours(all, {0, 0}), 3);
+    EXPECT_EQ(LiveNeighbours(all, {6, 6}), 3);
+    EXPECT_EQ(LiveNeighbours(all, {3, 0}), 5);
+    EXPECT_EQ(LiveNeighbours(all, {0, 4}), 5);
+    EXPECT_EQ(LiveNeighbours(all, {3, 3}), 8);
+    EXPECT_EQ(LiveNeighbours(GridOf({{6, 3}, {6, 2}, {6, 4}}), {0, 3}), 0);
 }
 
 // Only exactly 1 counts as alive.
 TEST(LifeDoodle, OtherValuesAreDead) {
     DoodleGrid grid = GridOf({{2, 2}, {4, 2}});
     grid[static_cast<std::size_t>(CellIndex({3, 3}))] = 2;
-    EXPECT_EQ(LiveNeighbours(grid, 3, 2), 2);
+    EXPECT_EQ(LiveNeighbours(grid, {3, 2}), 2);
     DoodleGrid next{};
     ComputeNextGeneration(grid, next);
     EXPECT_EQ(next[static_cast<std::size_t>(CellIndex({3, 3}))], 0);

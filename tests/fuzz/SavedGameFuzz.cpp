@@ -141,16 +141,15 @@ bool LegalMove(const Board& board, Side side, const Move& m) {
 void CompareEngines(const Board& board, Side side) {
     const std::atomic<bool> abortSearch{false};
     for (const OrderingMode mode : {OrderingMode::CapturesFirst, OrderingMode::QuietMovesFirst}) {
-        Move fastMove;
-        Move plainMove;
+        std::optional<Move> fastMove;
+        std::optional<Move> plainMove;
         SearchContext fast{abortSearch, fastMove, 2, mode};
         SearchContext plain{abortSearch, plainMove, 2, mode};
         const int fastScore = Search(fast, side, board, 2, LosingScore, WinningScore);
         const int plainScore = ReferenceSearch(plain, side, board, 2, LosingScore, WinningScore);
         Require(fastScore == plainScore && fastMove == plainMove && fast.nodes == plain.nodes,
                 "the engine agrees with the reference search");
-        Require(fastMove.IsNone() || LegalMove(board, side, fastMove),
-                "the engine chooses a legal move");
+        Require(!fastMove || LegalMove(board, side, *fastMove), "the engine chooses a legal move");
     }
 }
 

@@ -163,12 +163,12 @@ TEST(Match, UndoOpensADecidedLevelAgain) {
     Match match;
     match.Load(testing::BoardFromRows(Position), Side::PlayerOne, 7);
     match.GameTick();
-    match.PlayTurn({{3, 4}, {3, 3}});
-    match.PlayTurn({{3, 2}, {3, 3}});
-    match.PlayTurn({{1, 5}, {1, 4}});
-    match.PlayTurn({{3, 3}, {3, 4}}); // Player 2's bar steps back down
-    match.PlayTurn({{1, 4}, {1, 3}});
-    match.PlayTurn({{3, 4}, {3, 5}}); // and takes Player 1's king
+    match.PlayTurn(Move{{3, 4}, {3, 3}});
+    match.PlayTurn(Move{{3, 2}, {3, 3}});
+    match.PlayTurn(Move{{1, 5}, {1, 4}});
+    match.PlayTurn(Move{{3, 3}, {3, 4}}); // Player 2's bar steps back down
+    match.PlayTurn(Move{{1, 4}, {1, 3}});
+    match.PlayTurn(Move{{3, 4}, {3, 5}}); // and takes Player 1's king
     ASSERT_EQ(match.Decide(), Side::PlayerTwo);
     EXPECT_TRUE(match.TurnsRefused());
     match.Undo();
@@ -181,7 +181,7 @@ TEST(Match, UndoOpensADecidedLevelAgain) {
 TEST(Match, IsAValueThatACopyPlaysOnAlone) {
     Match match;
     match.SetUpLevel(1);
-    const PlayedTurn turn = match.PlayTurn({{2, 5}, {1, 4}});
+    const PlayedTurn turn = match.PlayTurn(Move{{2, 5}, {1, 4}});
     EXPECT_EQ(turn.side, Side::PlayerOne);
     Match copy = match;
     const std::vector<ShownTurn> undone = copy.Undo();

@@ -125,10 +125,10 @@ class GameTable {
     // worker runs it.
     static Move EngineMove(PlayerType type, Side side, const Board& board) {
         const std::atomic<bool> abort{false};
-        Move move;
+        std::optional<Move> move;
         SearchContext ctx{abort, move, SearchDepthFor(type)};
         RunStrengthPasses(type, side, board, ctx, &Search);
-        return move;
+        return move.value();
     }
 
     ScratchFolder folder;

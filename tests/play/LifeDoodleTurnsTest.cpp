@@ -77,7 +77,7 @@ TEST_F(LifeDoodleTurns, CornersAndCentreShowTheCredits) {
     Tick();
     for (int x = 0; x < BoardSize; ++x) {
         for (int y = 0; y < BoardSize; ++y) {
-            EXPECT_EQ(At({x, y}), AliveAtDoodleStart(x, y) ? Wall : Empty) << x << "," << y;
+            EXPECT_EQ(At({x, y}), AliveAtDoodleStart({x, y}) ? Wall : Empty) << x << "," << y;
         }
     }
     EXPECT_EQ(view.messages.size(), 1u);
