@@ -114,9 +114,11 @@ Expected Judge(const std::uint8_t* data, std::size_t size) {
          Field(data, 5),
          {}};
     bool cellsOk = true;
+    // The file keeps the board column by column.
     for (int i = 0; i < CellCount; ++i) {
-        r.board[i] = Field(data, 6 + static_cast<std::size_t>(i));
-        cellsOk = cellsOk && r.board[i] >= 0 && r.board[i] <= LastCode;
+        const CellCode code = Field(data, 6 + static_cast<std::size_t>(i));
+        r.board.At({i / BoardSize, i % BoardSize}) = code;
+        cellsOk = cellsOk && code >= 0 && code <= LastCode;
     }
     const bool sound = (r.sideToMove == 1 || r.sideToMove == 2) && r.playerOneType <= 3 &&
                        r.cursorSide >= 0 && r.cursorSide <= 2 && r.level >= 1 && r.level <= 255 &&
