@@ -37,12 +37,13 @@ std::uint64_t RunSuite(SearchFunction search, long long& checksum) {
         const Board board = LayoutToBoard(LevelLayout(level));
         for (const Side side : {Side::PlayerOne, Side::PlayerTwo}) {
             const std::atomic<bool> abortSearch{false};
-            Move move;
-            SearchContext ctx{abortSearch, move, SearchDepthFor(PlayerType::AiDifficult)};
+            std::optional<Move> found;
+            SearchContext ctx{abortSearch, found, SearchDepthFor(PlayerType::AiDifficult)};
             const int score = RunStrengthPasses(PlayerType::AiDifficult, side, board, ctx, search);
             checksum = checksum * 31 + score;
+            const Move move = found.value_or(Move{});
             checksum =
-                checksum * 31 + move.fromX * 1000 + move.fromY * 100 + move.toX * 10 + move.toY;
+                checksum * 31 + move.from.x * 1000 + move.from.y * 100 + move.to.x * 10 + move.to.y;
             nodes += ctx.nodes;
         }
     }

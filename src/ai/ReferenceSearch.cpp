@@ -24,26 +24,26 @@ int ReferenceSearch(SearchContext& ctx, Side side, const Board& board, int depth
     const CellCode enemyKing = KingOf(OtherSide(side));
 
     if (root) {
-        if (list[0].IsNone()) {
+        if (list[0].IsEndMark()) {
             return LosingScore;
         }
         // Taking the enemy king ends the game: no need to look further.
         for (const MoveRecord& move : list) {
-            if (move.IsNone()) {
+            if (move.IsEndMark()) {
                 break;
             }
-            if (board.At(move.toX, move.toY) == enemyKing) {
-                ctx.computerMove = move;
+            if (board.At(move.to) == enemyKing) {
+                ctx.computerMove = Move{move};
                 return KingCaptureScore;
             }
         }
     }
-    if (list[0].IsNone()) {
+    if (list[0].IsEndMark()) {
         return best;
     }
 
     for (const MoveRecord& move : list) {
-        if (move.IsNone()) {
+        if (move.IsEndMark()) {
             break;
         }
         if (best >= beta) {
@@ -58,7 +58,7 @@ int ReferenceSearch(SearchContext& ctx, Side side, const Board& board, int depth
         if (value > best) {
             best = value;
             if (root) {
-                ctx.computerMove = move;
+                ctx.computerMove = Move{move};
             }
         }
     }

@@ -39,8 +39,7 @@ class Engine {
     bool Aborted() const { return ctx_.abortSearch.load(std::memory_order_acquire); }
 
     void Record(const CompactMove& move) {
-        ctx_.computerMove = Move{move.from % BoardSize, move.from / BoardSize, move.to % BoardSize,
-                                 move.to / BoardSize};
+        ctx_.computerMove = Move{CellAt(move.from), CellAt(move.to)};
     }
 
     template <Side side> int Node(int depth, int alpha, int beta) {

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <optional>
 
 namespace trevallion {
 
@@ -15,10 +16,11 @@ inline constexpr int WinningScore = 1000;    // the other end of the root's wind
 inline constexpr int KingCaptureScore = 666; // the root can take the enemy king at once
 
 // What a search shares with its caller besides the board: the flag that abandons it, the move
-// its top call records, the depth of that top call, and the ordering of its move lists.
+// its top call records (none until it records one), the depth of that top call, and the
+// ordering of its move lists.
 struct SearchContext {
     const std::atomic<bool>& abortSearch;
-    Move& computerMove;
+    std::optional<Move>& computerMove;
     std::int32_t searchDepth;
     OrderingMode orderingMode = OrderingMode::CapturesFirst;
     // Every call of the search, leaves included; an engine that scores leaves without calling

@@ -358,16 +358,12 @@ const std::array<Layout, LevelCount> LevelLayouts = {{
 }};
 // clang-format on
 
-const Layout& LevelLayout(int level) { return LevelLayouts[ClampLevel(level) - 1]; }
+const Layout& LevelLayout(int level) {
+    return LevelLayouts[ClampLevel(level) - 1];
+}
 
 Board LayoutToBoard(const Layout& layout) {
-    Board board;
-    for (int x = 0; x < BoardSize; ++x) {
-        for (int y = 0; y < BoardSize; ++y) {
-            board.At(x, y) = layout[y * BoardSize + x];
-        }
-    }
-    return board;
+    return Board{layout};
 }
 
 } // namespace trevallion

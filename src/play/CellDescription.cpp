@@ -22,7 +22,7 @@ std::string ArmsOf(CellCode code) {
     std::string arms;
     for (const Direction direction : Directions) {
         // Any cell will do as the start: the rule looks only at the step.
-        if (CanStep(code, 0, 0, direction.dx, direction.dy) != 0) {
+        if (HasArm(code, direction)) {
             arms += arms.empty() ? "arms " : ", ";
             arms += DirectionName(direction);
         }
@@ -31,12 +31,12 @@ std::string ArmsOf(CellCode code) {
 }
 
 // "column 3, row 6", counting from 1.
-std::string PlaceOf(int x, int y) {
-    return "column " + std::to_string(x + 1) + ", row " + std::to_string(y + 1);
+std::string PlaceOf(Cell cell) {
+    return "column " + std::to_string(cell.x + 1) + ", row " + std::to_string(cell.y + 1);
 }
 
-bool IsEnd(const Move& move, int x, int y) {
-    return (move.fromX == x && move.fromY == y) || (move.toX == x && move.toY == y);
+bool IsEnd(const Move& move, Cell cell) {
+    return move.from == cell || move.to == cell;
 }
 
 std::string WhatStands(CellCode code) {
@@ -59,16 +59,16 @@ std::string WhatStands(CellCode code) {
 
 } // namespace
 
-std::string DescribeCell(int x, int y, CellCode code) {
-    return PlaceOf(x, y) + ": " + WhatStands(code);
+std::string DescribeCell(Cell cell, CellCode code) {
+    return PlaceOf(cell) + ": " + WhatStands(code);
 }
 
-CellMarks MarksOfCell(const BoardMarks& marks, const std::optional<Move>& hint, int x, int y) {
+CellMarks MarksOfCell(const BoardMarks& marks, const std::optional<Move>& hint, Cell at) {
     CellMarks cell;
-    cell.selected = marks.selected == Cell{x, y};
-    cell.target = OnBoard(x, y) && (marks.targets & CellBit(x, y)) != 0;
-    cell.lastMove = marks.lastMove && IsEnd(*marks.lastMove, x, y);
-    cell.hint = hint && IsEnd(*hint, x, y);
+    cell.selected = marks.selected == at;
+    cell.target = OnBoard(at) && (marks.targets & CellBit(at)) != 0;
+    cell.lastMove = marks.lastMove && IsEnd(*marks.lastMove, at);
+    cell.hint = hint && IsEnd(*hint, at);
     return cell;
 }
 
@@ -88,7 +88,7 @@ std::string DescribeMarks(const CellMarks& marks) {
 }
 
 std::string DescribeHint(const Move& hint) {
-    return "hint: " + PlaceOf(hint.fromX, hint.fromY) + " to " + PlaceOf(hint.toX, hint.toY);
+    return "hint: " + PlaceOf(hint.from) + " to " + PlaceOf(hint.to);
 }
 
 } // namespace trevallion

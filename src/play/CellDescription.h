@@ -13,7 +13,7 @@ namespace trevallion {
 // (both counted from 0 at the top left): "column 3, row 6: Player 1 piece, arms up, down-right,
 // down-left". Columns and rows are spoken counting from 1. A piece's arms are read from the
 // movement rule itself, clockwise from up, so the words always agree with the moves.
-std::string DescribeCell(int x, int y, CellCode code);
+std::string DescribeCell(Cell cell, CellCode code);
 
 // What the play aids mark on one cell.
 struct CellMarks {
@@ -26,7 +26,7 @@ struct CellMarks {
 };
 
 // The marks that `marks` and a hint showing put on cell (x, y).
-CellMarks MarksOfCell(const BoardMarks& marks, const std::optional<Move>& hint, int x, int y);
+CellMarks MarksOfCell(const BoardMarks& marks, const std::optional<Move>& hint, Cell at);
 
 // The words a screen reader adds to a cell's name for its marks, in the order "selected", "can
 // move here", "last move", "hint", joined by commas; empty for a cell without marks.

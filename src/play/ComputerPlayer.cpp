@@ -1,11 +1,12 @@
 #include "play/ComputerPlayer.h"
 
+#include "ai/Search.h"
 #include "ai/StrengthPasses.h"
+#include "rules/GenerateMoves.h"
 
 namespace trevallion {
 
-ComputerPlayer::ComputerPlayer(WorkerRunner& runner, SearchFunction search)
-    : m_runner(runner), m_search(search) {}
+ComputerPlayer::ComputerPlayer(WorkerRunner& runner) : m_runner(runner) {}
 
 ComputerPlayer::~ComputerPlayer() {
     Stop();
@@ -15,7 +16,7 @@ void ComputerPlayer::Start(Side side, PlayerType type, const Board& board, std::
     // The previous worker has published its move and is ending, if it has not ended yet.
     m_runner.Join();
     m_computerState.store(ComputerState::Thinking, std::memory_order_relaxed);
-    m_computerMove = Move{};
+    m_computerMove.reset();
     m_finishedSide = side;
     m_position = position;
     const std::int32_t depth = SearchDepthFor(type);
@@ -30,26 +31,39 @@ void ComputerPlayer::Start(Side side, PlayerType type, const Board& board, std::
 
 void ComputerPlayer::Think(Side side, PlayerType type, const Board& board,
                            std::int32_t searchDepth) {
-    Move move;
+    std::optional<Move> move;
     SearchContext ctx{m_abortSearch, move, searchDepth};
     try {
-        RunStrengthPasses(type, side, board, ctx, m_search);
+        RunStrengthPasses(type, side, board, ctx, &Search);
     } catch (...) {
         // The engine throws nothing; should it ever, the player still leaves Thinking, and
         // with no move of its own the turn goes on with the fallback move.
-        move = Move{};
+        move.reset();
     }
     m_computerMove = move;
     m_orderingMode = ctx.orderingMode;
     m_computerState.store(ComputerState::MoveReady, std::memory_order_release);
 }
 
-std::optional<ComputerPlayer::Result> ComputerPlayer::TakeResult() {
+std::optional<ComputerChoice> ComputerPlayer::TakeChoice(Side side, const Board& board,
+                                                         std::uint64_t position) {
     if (m_computerState.load(std::memory_order_acquire) != ComputerState::MoveReady) {
         return std::nullopt;
     }
     m_computerState.store(ComputerState::Idle, std::memory_order_relaxed);
-    return Result{m_finishedSide, m_position, m_computerMove, m_orderingMode};
+    if (m_position != position || m_finishedSide != side) {
+        return std::nullopt;
+    }
+    if (m_computerMove) {
+        return ComputerChoice{m_computerMove};
+    }
+    MoveList list;
+    ClearMoveList(list);
+    GenerateMoves(board, list, side, m_orderingMode);
+    if (list[0].IsEndMark()) {
+        return ComputerChoice{};
+    }
+    return ComputerChoice{Move{list[0]}};
 }
 
 void ComputerPlayer::Stop() {

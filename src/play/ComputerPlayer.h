@@ -18,17 +18,14 @@ enum class ComputerState : std::int32_t { Idle = 0, Thinking = 1, MoveReady = 2 
 // position and hands its move back to the window's thread. The window's thread never waits for
 // it except in Stop, which abandons the search and joins the thread: the engine unwinds within
 // microseconds of the flag, so nothing else needs to run meanwhile.
+// What a computer player plays on its turn: a move, or none when its side cannot move.
+struct ComputerChoice {
+    std::optional<Move> move;
+};
+
 class ComputerPlayer {
   public:
-    // The move of a finished search, with what it was computed for.
-    struct Result {
-        Side side;                 // the side it moves for
-        std::uint64_t position;    // the number the caller gave the position in Start
-        Move move;                 // no move when the search found nothing better than a loss
-        OrderingMode orderingMode; // of the last search pass run, also by earlier searches
-    };
-
-    ComputerPlayer(WorkerRunner& runner, SearchFunction search);
+    explicit ComputerPlayer(WorkerRunner& runner);
     // Abandons a search under way and joins its thread.
     ~ComputerPlayer();
 
@@ -43,8 +40,11 @@ class ComputerPlayer {
     // once ready with no move of its own.
     void Start(Side side, PlayerType type, const Board& board, std::uint64_t position);
 
-    // The result, once, when a search has finished; the player is then Idle again.
-    std::optional<Result> TakeResult();
+    // The turn of a finished search, once, when it was worked out for `side` on the position
+    // the caller numbers `position`; a search for an earlier position is dropped. The player is
+    // Idle again afterwards. A search that found nothing better than a loss plays the first
+    // move there is on `board`, and a side that cannot move at all passes (a turn of no move).
+    std::optional<ComputerChoice> TakeChoice(Side side, const Board& board, std::uint64_t position);
 
     // Abandons a search under way, waits for its thread and drops any result: the player is
     // Idle afterwards, and no move of the abandoned search can ever be taken.
@@ -55,14 +55,13 @@ class ComputerPlayer {
     void Think(Side side, PlayerType type, const Board& board, std::int32_t searchDepth);
 
     WorkerRunner& m_runner;
-    const SearchFunction m_search;
 
     std::atomic<ComputerState> m_computerState{ComputerState::Idle};
     // Raised by Stop to make a running search return at once.
     std::atomic<bool> m_abortSearch{false};
     // Written by the worker before it publishes MoveReady (a release store), read by the
     // window's thread after it has seen MoveReady (an acquire load).
-    Move m_computerMove;
+    std::optional<Move> m_computerMove;
     Side m_finishedSide = Side::PlayerOne;
     OrderingMode m_orderingMode = OrderingMode::CapturesFirst;
     // Written by the window's thread before the worker starts.

@@ -42,14 +42,14 @@ class GameView {
     virtual ~GameView() = default;
 
     // Shows tile image `image` (a cell code, 0..27) on the button of cell (x, y).
-    virtual void ShowTile(int x, int y, CellCode image) = 0;
+    virtual void ShowTile(Cell cell, CellCode image) = 0;
 
     virtual void SetTitle(std::string_view title) = 0;
 
     virtual void SetCursor(CursorSide cursor) = 0;
 
     // Gives the keyboard focus to the button of cell (x, y).
-    virtual void SetFocus(int x, int y) = 0;
+    virtual void SetFocus(Cell cell) = 0;
 
     // Sets or clears the check mark of a menu item.
     virtual void CheckMenuItem(CommandId item, bool checked) = 0;
@@ -74,32 +74,39 @@ class GameView {
     // Silences whatever sound is playing.
     virtual void StopSound() = 0;
 
-    // A modal message box captioned with the program's name; returns the button pressed.
-    virtual MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons,
-                                      MessageIcon icon) = 0;
+    // The boxes and windows below open without waiting: each call returns at once, the main
+    // window takes no input while one is open, and its answer comes back later through the
+    // controller's input named with it. The clock keeps ticking behind them all.
 
-    // The modal "Level Complete" box announcing the winner.
-    virtual void ShowWinnerBox(Side winner) = 0;
+    // A message box and the winner box keep every other window of the program from input until
+    // they close, so that a box the game opens over a command's window is answered first.
 
-    // The desktop's modal file dialog for a saved game: one file type, "Trevallion Game Files
+    // A message box captioned with the program's name; answered by OnMessageAnswered with the
+    // button pressed.
+    virtual void OpenMessage(std::string_view text, MessageButtons buttons, MessageIcon icon) = 0;
+
+    // The "Level Complete" box announcing the winner; OnWinnerBoxClosed when it closes.
+    virtual void OpenWinnerBox(Side winner) = 0;
+
+    // The desktop's file dialog for a saved game: one file type, "Trevallion Game Files
     // (*.tvx)", the name "*.tvx" to start with, and the suffix "tvx" added to a name typed
     // without one. The save dialog asks before it replaces a file; the open dialog accepts a
-    // name that does not exist. Returns the chosen file's full path, nothing when cancelled.
-    virtual std::optional<std::string> PickGameFile(GameFileDialog dialog) = 0;
+    // name that does not exist. OnGameFileChosen gets the chosen file's full path, nothing when
+    // cancelled.
+    virtual void OpenGameFileDialog(GameFileDialog dialog) = 0;
 
     // A game was just saved to, or loaded from, `file`: the next file dialog opens in its
     // folder. A failed save or load is not told, so a folder that failed stays forgotten.
     virtual void GameFileUsed(std::string_view file) = 0;
 
-    // The modal Choose Level dialog, opened at `level`; the level chosen, nothing when
-    // cancelled.
-    virtual std::optional<int> ChooseLevel(int level) = 0;
+    // The Choose Level dialog, opened at `level`; OnLevelChosen gets the level chosen, nothing
+    // when cancelled.
+    virtual void OpenChooseLevel(int level) = 0;
 
-    // The modal Instructions window with the game's manual; returns when it is closed.
-    virtual void ShowInstructions() = 0;
-
-    // The modal About window; returns when it is closed.
-    virtual void ShowAbout() = 0;
+    // The Instructions window with the game's manual, and the About window; OnWindowClosed
+    // when either closes.
+    virtual void OpenInstructions() = 0;
+    virtual void OpenAbout() = 0;
 };
 
 } // namespace trevallion

@@ -1,83 +1,105 @@
 // The Start menu's Save Game and Load Game: a game kept in a file and brought back to play.
 
-#include "play/GameDialog.h"
+#include "play/GameController.h"
 #include "play/Messages.h"
 #include "savegame/SavedGameFile.h"
 
 namespace trevallion {
 
-void GameDialog::OnSaveGame() {
-    const GameState& s = m_state;
-    if (s.m_noGame || s.m_gameOver) {
-        m_view.ShowMessage(SaveRefusedMessage, MessageButtons::Ok, MessageIcon::Exclamation);
+void GameController::OnSaveGame() {
+    if (!m_match.Saveable()) {
+        m_boxes.OpenNotice(SaveRefusedMessage, MessageIcon::Exclamation);
         return;
     }
-    const auto path = m_view.PickGameFile(GameFileDialog::Save);
-    if (!path) {
+    m_boxes.OpenGameFileDialog(GameFileDialog::Save);
+}
+
+// The clock runs on behind the file dialog: the game saved is the one in play when the name is
+// chosen, and a level decided meanwhile has nothing left to save.
+void GameController::SaveTo(const std::string& path) {
+    const Match& m = m_match;
+    if (!m.Saveable()) {
+        m_boxes.OpenNotice(SaveRefusedMessage, MessageIcon::Exclamation);
         return;
     }
     // A thinking computer player searches a copy of the board, so this is the position before
     // its move, with its side to move: after loading it thinks again.
-    const SavedGameRecord record{s.m_saveVersion,
-                                 SideNumber(s.m_sideToMove),
-                                 PlayerTypeNumber(s.m_playerOneType),
-                                 PlayerTypeNumber(s.m_playerTwoType),
-                                 static_cast<std::int32_t>(s.m_cursorSide),
-                                 s.m_level,
-                                 s.board};
-    const FileError error = WriteSavedGameFile(*path, EncodeRecord(record));
+    // The cursor is kept as it shows.
+    const SavedGameRecord record{SaveFormatVersion,
+                                 SideNumber(m.SideToMove()),
+                                 PlayerTypeNumber(m.Player(Side::PlayerOne)),
+                                 PlayerTypeNumber(m.Player(Side::PlayerTwo)),
+                                 static_cast<std::int32_t>(m_shownCursor),
+                                 m.Level(),
+                                 m.CurrentBoard()};
+    const FileError error = WriteSavedGameFile(path, EncodeRecord(record));
     if (error != FileError::None) {
-        m_view.ShowMessage(FileErrorMessage(error, *path), MessageButtons::Ok, MessageIcon::Stop);
+        m_boxes.OpenNotice(FileErrorMessage(error, path), MessageIcon::Stop);
         return;
     }
-    m_view.GameFileUsed(*path);
+    m_view.GameFileUsed(path);
 }
 
-void GameDialog::OnLoadGame() {
-    GameState& s = m_state;
-    const auto path = m_view.PickGameFile(GameFileDialog::Open);
-    if (!path) {
-        return;
-    }
+void GameController::OnLoadGame() {
+    m_boxes.OpenGameFileDialog(GameFileDialog::Open);
+}
+
+void GameController::LoadFrom(const std::string& path) {
     // Everything is read and checked before the game changes: a refused file leaves the game,
     // and a computer player thinking in it, as they were.
-    const SavedGameRead read = ReadSavedGame(*path, s.m_saveVersion);
+    const SavedGameRead read = ReadSavedGame(path, SaveFormatVersion);
     if (read.error != FileError::None) {
-        m_view.ShowMessage(FileErrorMessage(read.error, *path), MessageButtons::Ok,
-                           MessageIcon::Stop);
+        m_boxes.OpenNotice(FileErrorMessage(read.error, path), MessageIcon::Stop);
         return;
     }
     if (read.verdict != RecordVerdict::Sound) {
-        m_view.ShowMessage(read.verdict == RecordVerdict::OtherVersion ? OtherVersionMessage
+        m_boxes.OpenNotice(read.verdict == RecordVerdict::OtherVersion ? OtherVersionMessage
                                                                        : CorruptGameMessage,
-                           MessageButtons::Ok, MessageIcon::Exclamation);
+                           MessageIcon::Exclamation);
         return;
     }
     const SavedGameRecord& record = read.record;
-    // The check has made sure of the side and the cursor.
     AbortComputerSearch();
-    s.m_selX = s.m_selY = NoCell;
-    s.m_gameOver = false;
-    s.m_sideToMove = SideFromNumber(record.sideToMove).value_or(Side::PlayerOne);
-    // The Player commands run with their refusals: the file cannot bring in a second computer
-    // player while the other side still is one.
-    ApplySavedPlayer(Side::PlayerOne, record.playerOneType);
-    ApplySavedPlayer(Side::PlayerTwo, record.playerTwoType);
-    SetCursorSide(static_cast<CursorSide>(record.cursorSide));
-    s.m_level = record.level;
-    s.board = record.board;
-    PositionChanged();
-    m_history.Clear();
-    ShowBoard();
-    m_view.SetTitle(LevelTitle(s.m_level));
-    s.m_timerMode = TimerMode::Game;
-    m_view.GameFileUsed(*path);
+    LoadPlayers({record, path}, Side::PlayerOne);
 }
 
-void GameDialog::ApplySavedPlayer(Side side, std::int32_t type) {
-    if (const std::optional<PlayerType> known = PlayerTypeFromNumber(type)) {
-        ChoosePlayer(side, *known);
+// The Player commands run with their refusals: the file cannot bring in a second computer
+// player while the other side still is one. A refusal's box holds the rest of the load until
+// it is answered, and no tick reaches the half-loaded game meanwhile.
+void GameController::LoadPlayers(PendingLoad load, Side side) {
+    const SavedGameRecord& record = load.record;
+    const std::int32_t type = side == Side::PlayerOne ? record.playerOneType : record.playerTwoType;
+    if (const auto refusal = ApplySavedPlayer(side, type)) {
+        m_boxes.HoldLoad(std::move(load));
+        m_boxes.OpenGameBox(side == Side::PlayerOne ? GameBox::LoadPlayerOneRefused
+                                                    : GameBox::LoadPlayerTwoRefused,
+                            *refusal, MessageButtons::Ok, MessageIcon::Exclamation);
+        return;
     }
+    if (side == Side::PlayerOne) {
+        LoadPlayers(std::move(load), Side::PlayerTwo);
+    } else {
+        FinishLoad(load);
+    }
+}
+
+void GameController::FinishLoad(const PendingLoad& load) {
+    const SavedGameRecord& record = load.record;
+    // The check has made sure of the side and the cursor.
+    const Side side = SideFromNumber(record.sideToMove).value_or(Side::PlayerOne);
+    m_match.Load(record.board, side, record.level);
+    SetCursorSide(static_cast<CursorSide>(record.cursorSide));
+    m_aids.PositionChanged();
+    ShowBoard();
+    m_view.SetTitle(LevelTitle(m_match.Level()));
+    m_view.GameFileUsed(load.path);
+}
+
+std::optional<std::string_view> GameController::ApplySavedPlayer(Side side, std::int32_t type) {
+    if (const std::optional<PlayerType> known = PlayerTypeFromNumber(type)) {
+        return ChoosePlayer(side, *known);
+    }
+    return std::nullopt;
 }
 
 } // namespace trevallion

@@ -10,8 +10,8 @@ namespace trevallion {
 // step), which is all TakeBackMove needs to restore the position. Both cells must lie on the
 // board; whether the move is allowed is MayStep's question, asked before.
 constexpr CellCode ApplyMove(Board& board, const Move& move) {
-    CellCode& from = board.At(move.fromX, move.fromY);
-    CellCode& to = board.At(move.toX, move.toY);
+    CellCode& from = board.At(move.from);
+    CellCode& to = board.At(move.to);
     const CellCode captured = to;
     to = from;
     from = Empty;
@@ -21,8 +21,8 @@ constexpr CellCode ApplyMove(Board& board, const Move& move) {
 // Undoes ApplyMove(board, move), which returned `captured`: the piece goes back to its start
 // cell and the captured code returns to the target.
 constexpr void TakeBackMove(Board& board, const Move& move, CellCode captured) {
-    CellCode& to = board.At(move.toX, move.toY);
-    board.At(move.fromX, move.fromY) = to;
+    CellCode& to = board.At(move.to);
+    board.At(move.from) = to;
     to = captured;
 }
 

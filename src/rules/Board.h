@@ -10,21 +10,11 @@ namespace trevallion {
 inline constexpr int BoardSize = 7;
 inline constexpr int CellCount = BoardSize * BoardSize;
 
-// A coordinate of 50 means "no cell": no selection, no chosen move, the end of a move list.
+// A coordinate of 50 is no cell: a move list ends at its first move from (50, 50), and the
+// analysis tool writes it for a search that found no move.
 inline constexpr int NoCell = 50;
 
-// Cells are addressed (x, y): x the screen column from the left, y the screen row from the
-// top. The board is stored column by column, so cell (x, y) is element x * 7 + y; the second
-// cell of the top row, (1, 0), is element 7.
-inline constexpr int CellIndex(int x, int y) {
-    return x * BoardSize + y;
-}
-
-inline constexpr bool OnBoard(int x, int y) {
-    return x >= 0 && x < BoardSize && y >= 0 && y < BoardSize;
-}
-
-// One cell of the board.
+// One cell of the board: x the screen column from the left, y the screen row from the top.
 struct Cell {
     std::int32_t x = NoCell;
     std::int32_t y = NoCell;
@@ -32,21 +22,36 @@ struct Cell {
     friend constexpr bool operator==(const Cell&, const Cell&) = default;
 };
 
-// A set of cells as a bit mask: bit CellIndex(x, y) stands for cell (x, y).
-using CellSet = std::uint64_t;
-
-constexpr CellSet CellBit(int x, int y) {
-    return CellSet{1} << CellIndex(x, y);
+inline constexpr bool OnBoard(Cell cell) {
+    return cell.x >= 0 && cell.x < BoardSize && cell.y >= 0 && cell.y < BoardSize;
 }
 
-// A position: 49 cell codes and nothing else. Whose turn it is lives in the game state.
+// The one order of the cells everywhere in the game: reading order, row by row from the top
+// left, so that cell (1, 0) is number 1 and cell (0, 1) number 7. The level layouts are written
+// in it and the search's tables are indexed by it; only the saved-game record keeps its own.
+inline constexpr int CellIndex(Cell cell) {
+    return cell.y * BoardSize + cell.x;
+}
+
+inline constexpr Cell CellAt(int index) {
+    return {index % BoardSize, index / BoardSize};
+}
+
+// A set of cells as a bit mask: bit CellIndex(cell) stands for the cell.
+using CellSet = std::uint64_t;
+
+constexpr CellSet CellBit(Cell cell) {
+    return CellSet{1} << CellIndex(cell);
+}
+
+// A position: 49 cell codes and nothing else. Whose turn it is lives in the match.
 struct Board {
     std::array<CellCode, CellCount> cells{};
 
     constexpr CellCode& operator[](int index) { return cells[index]; }
     constexpr CellCode operator[](int index) const { return cells[index]; }
-    constexpr CellCode& At(int x, int y) { return cells[CellIndex(x, y)]; }
-    constexpr CellCode At(int x, int y) const { return cells[CellIndex(x, y)]; }
+    constexpr CellCode& At(Cell cell) { return cells[CellIndex(cell)]; }
+    constexpr CellCode At(Cell cell) const { return cells[CellIndex(cell)]; }
 
     friend constexpr bool operator==(const Board&, const Board&) = default;
 };

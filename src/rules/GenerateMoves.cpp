@@ -32,7 +32,8 @@ void AddMovesOf(const Board& board, int x, int y, Side side, OrderingMode mode, 
             if (count == MaxMoves) {
                 return;
             }
-            list[count++] = MoveRecord{{x, y, tx, ty}, MoveClass(board.At(tx, ty), side, mode)};
+            list[count++] =
+                MoveRecord{{{x, y}, {tx, ty}}, MoveClass(board.At({tx, ty}), side, mode)};
         }
     }
 }
@@ -56,7 +57,7 @@ void GenerateMoves(const Board& board, MoveList& list, Side side, OrderingMode m
         // From the bottom-right cell leftwards, then the row above; targets above first.
         for (int y = BoardSize - 1; y >= 0; --y) {
             for (int x = BoardSize - 1; x >= 0; --x) {
-                if (BelongsTo(board.At(x, y), side)) {
+                if (BelongsTo(board.At({x, y}), side)) {
                     AddMovesOf(board, x, y, side, mode, 1, list, count);
                 }
             }
@@ -65,7 +66,7 @@ void GenerateMoves(const Board& board, MoveList& list, Side side, OrderingMode m
         // Reading order from the top-left cell; targets below first.
         for (int y = 0; y < BoardSize; ++y) {
             for (int x = 0; x < BoardSize; ++x) {
-                if (BelongsTo(board.At(x, y), side)) {
+                if (BelongsTo(board.At({x, y}), side)) {
                     AddMovesOf(board, x, y, side, mode, -1, list, count);
                 }
             }

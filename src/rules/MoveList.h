@@ -7,15 +7,13 @@
 
 namespace trevallion {
 
-// One step of a piece: the cell it leaves and the cell it goes to. A fromX of 50 means that
-// there is no move, as in a computer player's answer when it found none.
+// One step of a piece: the cell it leaves and the cell it goes to. A move list ends at its first
+// record still at the start cell (50, 50) it is cleared to.
 struct Move {
-    std::int32_t fromX = NoCell;
-    std::int32_t fromY = NoCell;
-    std::int32_t toX = NoCell;
-    std::int32_t toY = NoCell;
+    Cell from;
+    Cell to;
 
-    constexpr bool IsNone() const { return fromX == NoCell; }
+    constexpr bool IsEndMark() const { return from.x == NoCell; }
     friend constexpr bool operator==(const Move&, const Move&) = default;
 };
 
@@ -31,8 +29,8 @@ inline constexpr int MoveListCapacity = 60;
 // At least one record always stays an end mark, so a list holds 59 moves at most.
 inline constexpr int MaxMoves = MoveListCapacity - 1;
 
-// A fixed list of 60 records. It ends at the first record whose fromX is 50; every record starts
-// as (50, 50, 50, 50, 0), so whatever generation leaves unwritten is the end mark.
+// A fixed list of 60 records. It ends at the first record with no move; every record starts as
+// (50, 50, 50, 50, 0), so whatever generation leaves unwritten is the end mark.
 using MoveList = std::array<MoveRecord, MoveListCapacity>;
 
 inline void ClearMoveList(MoveList& list) {
@@ -41,7 +39,7 @@ inline void ClearMoveList(MoveList& list) {
 
 inline int CountMoves(const MoveList& list) {
     int n = 0;
-    while (n < MoveListCapacity && !list[n].IsNone()) {
+    while (n < MoveListCapacity && !list[n].IsEndMark()) {
         ++n;
     }
     return n;

@@ -51,35 +51,35 @@ std::uint8_t StepMask(CellCode code) {
     return kind < 0 ? 0 : PieceSteps[kind];
 }
 
-int CanStep(CellCode code, int fromX, int fromY, int toX, int toY) {
+bool HasArm(CellCode code, Direction direction) {
+    return CanStep(code, {0, 0}, {direction.dx, direction.dy});
+}
+
+bool CanStep(CellCode code, Cell from, Cell to) {
     // Widened so that no pair of coordinates can overflow the difference.
-    const int direction =
-        DirectionIndex(static_cast<long long>(toX) - fromX, static_cast<long long>(toY) - fromY);
-    if (direction < 0) {
-        return 0;
-    }
-    return (StepMask(code) >> direction) & 1;
+    const int index = DirectionIndex(static_cast<long long>(to.x) - from.x,
+                                     static_cast<long long>(to.y) - from.y);
+    return index >= 0 && ((StepMask(code) >> index) & 1) != 0;
 }
 
 bool MayStep(const Board& board, Side side, Cell from, Cell to) {
-    if (!OnBoard(from.x, from.y) || !OnBoard(to.x, to.y)) {
+    if (!OnBoard(from) || !OnBoard(to)) {
         return false;
     }
-    const CellCode piece = board.At(from.x, from.y);
-    return BelongsTo(piece, side) && CanStep(piece, from.x, from.y, to.x, to.y) == 1 &&
-           MayEnter(board.At(to.x, to.y), side);
+    const CellCode piece = board.At(from);
+    return BelongsTo(piece, side) && CanStep(piece, from, to) && MayEnter(board.At(to), side);
 }
 
-CellSet StepTargets(const Board& board, int x, int y) {
-    const std::optional<Side> side = OwnerOf(board.At(x, y));
+CellSet StepTargets(const Board& board, Cell from) {
+    const std::optional<Side> side = OwnerOf(board.At(from));
     CellSet targets = 0;
     if (!side) {
         return targets;
     }
     for (const Direction direction : Directions) {
-        const Cell to{x + direction.dx, y + direction.dy};
-        if (MayStep(board, *side, {x, y}, to)) {
-            targets |= CellBit(to.x, to.y);
+        const Cell to{from.x + direction.dx, from.y + direction.dy};
+        if (MayStep(board, *side, from, to)) {
+            targets |= CellBit(to);
         }
     }
     return targets;

@@ -23,9 +23,12 @@ inline constexpr Direction Directions[DirectionCount] = {
 // Directions[i]). Kings, walls, empty cells and codes outside 0..27 have none.
 std::uint8_t StepMask(CellCode code);
 
-// 1 when a piece of this code may step from (fromX, fromY) to (toX, toY), 0 otherwise. Pure
+// Whether a piece of this code has an arm along `direction`.
+bool HasArm(CellCode code, Direction direction);
+
+// Whether a piece of this code may step from `from` to `to`: the step is one of its arms. Pure
 // geometry: it looks neither at the board nor at the bounds; MayStep adds those and the target.
-int CanStep(CellCode code, int fromX, int fromY, int toX, int toY);
+bool CanStep(CellCode code, Cell from, Cell to);
 
 // The movement rule whole, the one place every player and the search ask it: whether `side` may
 // step the piece on `from` to `to` on `board`. Both cells lie on the board, the piece is one of
@@ -35,8 +38,8 @@ int CanStep(CellCode code, int fromX, int fromY, int toX, int toY);
 // only on codes outside that range, and there they stay exactly as the game always had them.
 bool MayStep(const Board& board, Side side, Cell from, Cell to);
 
-// The cells the piece on (x, y) may step to on `board`, by the rule above for the side that owns
+// The cells the piece on `from` may step to on `board`, by the rule above for the side that owns
 // it. Empty for anything but a piece.
-CellSet StepTargets(const Board& board, int x, int y);
+CellSet StepTargets(const Board& board, Cell from);
 
 } // namespace trevallion

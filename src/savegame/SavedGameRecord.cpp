@@ -28,6 +28,15 @@ template <typename Record> auto HeaderOf(Record& record) {
                       &record.playerTwoType, &record.cursorSide, &record.level};
 }
 
+// The record keeps the board column by column, top to bottom: its i-th cell is (i / 7, i % 7).
+Cell RecordCell(int i) {
+    return {i / BoardSize, i % BoardSize};
+}
+
+std::size_t RecordCellOffset(int i) {
+    return RecordBoardOffset + 4 * static_cast<std::size_t>(i);
+}
+
 } // namespace
 
 RecordBytes EncodeRecord(const SavedGameRecord& record) {
@@ -37,7 +46,7 @@ RecordBytes EncodeRecord(const SavedGameRecord& record) {
         Put(bytes, 4 * i, *header[i]);
     }
     for (int i = 0; i < CellCount; ++i) {
-        Put(bytes, RecordBoardOffset + 4 * static_cast<std::size_t>(i), record.board[i]);
+        Put(bytes, RecordCellOffset(i), record.board.At(RecordCell(i)));
     }
     return bytes;
 }
@@ -49,7 +58,7 @@ SavedGameRecord DecodeRecord(const RecordBytes& bytes) {
         *header[i] = Get(bytes, 4 * i);
     }
     for (int i = 0; i < CellCount; ++i) {
-        record.board[i] = Get(bytes, RecordBoardOffset + 4 * static_cast<std::size_t>(i));
+        record.board.At(RecordCell(i)) = Get(bytes, RecordCellOffset(i));
     }
     return record;
 }

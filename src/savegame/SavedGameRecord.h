@@ -10,7 +10,7 @@ namespace trevallion {
 
 // A saved game is one record of 87 signed 32-bit little-endian integers and nothing else: the
 // format version, the side to move, both player types, the cursor side, the level, the 49 cells
-// of the board in the board's own order (element x * 7 + y), and 128 reserved bytes.
+// of the board column by column (cell (x, y) is element x * 7 + y), and 128 reserved bytes.
 inline constexpr std::size_t RecordSize = 348;
 inline constexpr std::size_t RecordBoardOffset = 24;
 inline constexpr std::size_t RecordReservedOffset = RecordBoardOffset + 4 * CellCount; // 220

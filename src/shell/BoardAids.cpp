@@ -14,9 +14,9 @@ BoardAids::BoardAids(const std::array<TileButton*, CellCount>& cells, QObject* p
     connect(&m_hintTimer, &QTimer::timeout, this, [this] { ShowHint(std::nullopt); });
 }
 
-void BoardAids::TileShown(int x, int y, CellCode code) {
-    m_codes[static_cast<std::size_t>(CellIndex(x, y))] = code;
-    RefreshCell(x, y);
+void BoardAids::TileShown(Cell cell, CellCode code) {
+    m_codes[static_cast<std::size_t>(CellIndex(cell))] = code;
+    RefreshCell(cell);
 }
 
 void BoardAids::ShowMarks(const BoardMarks& marks) {
@@ -41,33 +41,31 @@ TileButton* BoardAids::HintSpeaker(const Move& hint) const {
             return cell;
         }
     }
-    return OnBoard(hint.fromX, hint.fromY)
-               ? m_cells[static_cast<std::size_t>(CellIndex(hint.fromX, hint.fromY))]
-               : nullptr;
+    return OnBoard(hint.from) ? m_cells[static_cast<std::size_t>(CellIndex(hint.from))] : nullptr;
 }
 
 void BoardAids::RefreshBoard() {
     for (int x = 0; x < BoardSize; ++x) {
         for (int y = 0; y < BoardSize; ++y) {
-            RefreshCell(x, y);
+            RefreshCell({x, y});
         }
     }
 }
 
-void BoardAids::RefreshCell(int x, int y) {
-    const auto index = static_cast<std::size_t>(CellIndex(x, y));
-    TileButton* cell = m_cells[index];
-    const CellMarks marks = MarksOfCell(m_marks, m_hint, x, y);
-    cell->SetMarks(marks, m_marks.grid && m_codes[index] == Empty);
+void BoardAids::RefreshCell(Cell cell) {
+    const auto index = static_cast<std::size_t>(CellIndex(cell));
+    TileButton* button = m_cells[index];
+    const CellMarks marks = MarksOfCell(m_marks, m_hint, cell);
+    button->SetMarks(marks, m_marks.grid && m_codes[index] == Empty);
 
     std::string words = DescribeMarks(marks);
-    if (m_hint && cell == m_hintSpeaker) {
+    if (m_hint && button == m_hintSpeaker) {
         words += (words.empty() ? "" : "; ") + DescribeHint(*m_hint);
     }
     const QString description = ToQString(words);
     // Setting it tells screen readers of the change, so only a real change is set.
-    if (cell->accessibleDescription() != description) {
-        cell->setAccessibleDescription(description);
+    if (button->accessibleDescription() != description) {
+        button->setAccessibleDescription(description);
     }
 }
 

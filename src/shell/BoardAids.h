@@ -25,13 +25,13 @@ class BoardAids : public QObject {
     explicit BoardAids(const std::array<TileButton*, CellCount>& cells, QObject* parent = nullptr);
 
     // Cell (x, y) now shows `code`: the grid keeps to the empty cells.
-    void TileShown(int x, int y, CellCode code);
+    void TileShown(Cell cell, CellCode code);
     void ShowMarks(const BoardMarks& marks);
     // A new hint replaces one showing; nothing takes a hint away at once.
     void ShowHint(const std::optional<Move>& hint);
 
   private:
-    void RefreshCell(int x, int y);
+    void RefreshCell(Cell cell);
     void RefreshBoard();
     // The button that speaks the hint: the one with the keyboard focus, as screen readers read
     // out a change to the focused button's description, else the hint's starting cell.

@@ -25,7 +25,7 @@ QPixmap DrawBoardPreview(const Board& board, const TileSet& tiles, int cellSide)
     for (int x = 0; x < BoardSize; ++x) {
         for (int y = 0; y < BoardSize; ++y) {
             painter.drawPixmap(QRect(x * cellSide, y * cellSide, cellSide, cellSide),
-                               tiles.Tile(board.At(x, y)));
+                               tiles.Tile(board.At({x, y})));
         }
     }
     return preview;

@@ -74,12 +74,14 @@ MainWindow::MainWindow(std::unique_ptr<SettingsFile> settings, QWidget* parent)
 }
 
 void MainWindow::Start() {
-    m_controller.OnInitDialog();
+    m_controller.Start();
     m_timer.start(1000);
 }
 
 MainWindow::~MainWindow() {
     m_timer.stop();
+    // A box still open goes before the controller it would answer.
+    qDeleteAll(findChildren<QDialog*>(Qt::FindDirectChildrenOnly));
     m_controller.Shutdown();
 }
 
@@ -93,12 +95,14 @@ void MainWindow::BuildBoard() {
         for (int x = 0; x < BoardSize; ++x) {
             auto* button = new TileButton(board);
             button->setObjectName(QStringLiteral("cell_%1_%2").arg(x).arg(y));
-            connect(button, &TileButton::clicked, this,
-                    [this, x, y] { m_controller.OnCell(x, y); });
-            connect(button, &TileButton::focusStepAsked, this,
-                    [this, x, y](int dx, int dy) { StepFocus(x, y, dx, dy); });
+            connect(button, &TileButton::clicked, this, [this, x, y] {
+                m_controller.OnCell({x, y});
+            });
+            connect(button, &TileButton::focusStepAsked, this, [this, x, y](int dx, int dy) {
+                StepFocus({x, y}, dx, dy);
+            });
             grid->addWidget(button, y, x);
-            m_cells[static_cast<std::size_t>(CellIndex(x, y))] = button;
+            m_cells[static_cast<std::size_t>(CellIndex({x, y}))] = button;
         }
     }
     setCentralWidget(board);
@@ -183,17 +187,12 @@ void MainWindow::BuildMenus() {
 
 // Left and Right walk the board in reading order, as Tab does, from the last cell round to the
 // first; Up and Down keep to the column and wrap round at its ends.
-void MainWindow::StepFocus(int x, int y, int dx, int dy) {
-    int targetX = x;
-    int targetY = y;
+void MainWindow::StepFocus(Cell from, int dx, int dy) {
     if (dx != 0) {
-        const int index = (y * BoardSize + x + dx + CellCount) % CellCount;
-        targetX = index % BoardSize;
-        targetY = index / BoardSize;
+        SetFocus(CellAt((CellIndex(from) + dx + CellCount) % CellCount));
     } else {
-        targetY = (y + dy + BoardSize) % BoardSize;
+        SetFocus({from.x, (from.y + dy + BoardSize) % BoardSize});
     }
-    SetFocus(targetX, targetY);
 }
 
 QAction* MainWindow::CommandAction(CommandId command) const {
@@ -201,18 +200,18 @@ QAction* MainWindow::CommandAction(CommandId command) const {
     return found == m_actions.end() ? nullptr : found->second;
 }
 
-QAbstractButton* MainWindow::CellButton(int x, int y) const {
-    if (!OnBoard(x, y)) {
+QAbstractButton* MainWindow::CellButton(Cell cell) const {
+    if (!OnBoard(cell)) {
         return nullptr;
     }
-    return m_cells[static_cast<std::size_t>(CellIndex(x, y))];
+    return m_cells[static_cast<std::size_t>(CellIndex(cell))];
 }
 
-void MainWindow::ShowTile(int x, int y, CellCode image) {
-    if (QAbstractButton* button = CellButton(x, y)) {
+void MainWindow::ShowTile(Cell cell, CellCode image) {
+    if (QAbstractButton* button = CellButton(cell)) {
         button->setIcon(QIcon(m_tiles.Tile(image)));
-        button->setAccessibleName(ToQString(DescribeCell(x, y, image)));
-        m_aids->TileShown(x, y, image);
+        button->setAccessibleName(ToQString(DescribeCell(cell, image)));
+        m_aids->TileShown(cell, image);
     }
 }
 
@@ -220,24 +219,38 @@ void MainWindow::SetTitle(std::string_view title) {
     setWindowTitle(ToQString(title));
 }
 
-MessageAnswer MainWindow::ShowMessage(std::string_view text, MessageButtons buttons,
-                                      MessageIcon icon) {
-    const QMessageBox::StandardButtons choices =
-        buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
-    QMessageBox box(BoxIcon(icon), ToQString(ProgramName), ToQString(text), choices, this);
-    switch (box.exec()) {
-    case QMessageBox::Yes:
-        return MessageAnswer::Yes;
-    case QMessageBox::No:
-        return MessageAnswer::No;
-    default:
-        return MessageAnswer::Ok;
-    }
+void MainWindow::OpenBox(QDialog* dialog, Qt::WindowModality modality) {
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(modality);
+    dialog->show();
 }
 
-void MainWindow::ShowWinnerBox(Side winner) {
-    WinnerBox box(winner, this);
-    box.exec();
+void MainWindow::OpenMessage(std::string_view text, MessageButtons buttons, MessageIcon icon) {
+    const QMessageBox::StandardButtons choices =
+        buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
+    auto* box =
+        new QMessageBox(BoxIcon(icon), ToQString(ProgramName), ToQString(text), choices, this);
+    connect(box, &QDialog::finished, this, [this, box, buttons] {
+        switch (box->standardButton(box->clickedButton())) {
+        case QMessageBox::Yes:
+            MessageAnswered(MessageAnswer::Yes);
+            return;
+        case QMessageBox::No:
+            MessageAnswered(MessageAnswer::No);
+            return;
+        default:
+            // Escape or the close box answer a question with No.
+            MessageAnswered(buttons == MessageButtons::YesNo ? MessageAnswer::No
+                                                             : MessageAnswer::Ok);
+        }
+    });
+    OpenBox(box, Qt::ApplicationModal);
+}
+
+void MainWindow::OpenWinnerBox(Side winner) {
+    auto* box = new WinnerBox(winner, this);
+    connect(box, &QDialog::finished, this, [this] { WinnerBoxClosed(); });
+    OpenBox(box, Qt::ApplicationModal);
 }
 
 void MainWindow::PlaySoundFile(std::string_view file) {
@@ -248,30 +261,40 @@ void MainWindow::StopSound() {
     m_sound.Stop();
 }
 
-// The manual is read afresh from the data folder each time. When it cannot be read, the reason
-// is shown and the window opens empty.
-void MainWindow::ShowInstructions() {
-    InstructionsDialog window(this);
+// The manual is read afresh from the data folder each time. When it cannot be read, a box in
+// front of the window says why, and the window shows nothing.
+void MainWindow::OpenInstructions() {
+    auto* window = new InstructionsDialog(this);
+    connect(window, &QDialog::finished, this, [this] { WindowClosed(); });
     const QString manual = DataFilePath(QStringLiteral("Instructions.rtf"));
+    QString error;
+    MessageIcon icon = MessageIcon::Stop;
     if (manual.isEmpty()) {
-        ShowMessage(CannotOpenManualMessage, MessageButtons::Ok, MessageIcon::Exclamation);
-    } else if (const QString error = window.Load(manual); !error.isEmpty()) {
-        ShowMessage(error.toStdString(), MessageButtons::Ok, MessageIcon::Stop);
+        error = ToQString(CannotOpenManualMessage);
+        icon = MessageIcon::Exclamation;
+    } else {
+        error = window->Load(manual);
     }
-    window.exec();
+    OpenBox(window, Qt::WindowModal);
+    if (!error.isEmpty()) {
+        auto* box =
+            new QMessageBox(BoxIcon(icon), ToQString(ProgramName), error, QMessageBox::Ok, window);
+        OpenBox(box, Qt::WindowModal);
+    }
 }
 
-void MainWindow::ShowAbout() {
-    AboutDialog box(this);
-    box.exec();
+void MainWindow::OpenAbout() {
+    auto* box = new AboutDialog(this);
+    connect(box, &QDialog::finished, this, [this] { WindowClosed(); });
+    OpenBox(box, Qt::WindowModal);
 }
 
 void MainWindow::SetCursor(CursorSide cursor) {
     setCursor(m_cursors[static_cast<std::size_t>(cursor)]);
 }
 
-void MainWindow::SetFocus(int x, int y) {
-    if (QAbstractButton* button = CellButton(x, y)) {
+void MainWindow::SetFocus(Cell cell) {
+    if (QAbstractButton* button = CellButton(cell)) {
         button->setFocus(Qt::OtherFocusReason);
     }
 }
@@ -300,24 +323,44 @@ void MainWindow::RequestWake(int milliseconds) {
     QTimer::singleShot(milliseconds, this, [this] { m_controller.OnWake(); });
 }
 
-std::optional<int> MainWindow::ChooseLevel(int level) {
-    ChooseLevelDialog box(level, m_tiles, this);
-    if (box.exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    return box.Level();
+void MainWindow::OpenChooseLevel(int level) {
+    auto* box = new ChooseLevelDialog(level, m_tiles, this);
+    connect(box, &QDialog::finished, this, [this, box](int result) {
+        LevelChosen(result == QDialog::Accepted ? std::optional(box->Level()) : std::nullopt);
+    });
+    OpenBox(box, Qt::WindowModal);
 }
 
-std::optional<std::string> MainWindow::PickGameFile(GameFileDialog dialog) {
-    GameFileDialogBox box(this, dialog, GameFolderToOpen(*m_settings));
-    if (box.exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    return ChosenGameFile(box);
+void MainWindow::OpenGameFileDialog(GameFileDialog dialog) {
+    auto* box = new GameFileDialogBox(this, dialog, GameFolderToOpen(*m_settings));
+    connect(box, &QDialog::finished, this, [this, box](int result) {
+        GameFileChosen(result == QDialog::Accepted ? ChosenGameFile(*box) : std::nullopt);
+    });
+    OpenBox(box, Qt::WindowModal);
 }
 
 void MainWindow::GameFileUsed(std::string_view file) {
     RememberGameFolder(*m_settings, std::string(file));
+}
+
+void MainWindow::MessageAnswered(MessageAnswer answer) {
+    m_controller.OnMessageAnswered(answer);
+}
+
+void MainWindow::WinnerBoxClosed() {
+    m_controller.OnWinnerBoxClosed();
+}
+
+void MainWindow::GameFileChosen(const std::optional<std::string>& path) {
+    m_controller.OnGameFileChosen(path);
+}
+
+void MainWindow::LevelChosen(std::optional<int> level) {
+    m_controller.OnLevelChosen(level);
+}
+
+void MainWindow::WindowClosed() {
+    m_controller.OnWindowClosed();
 }
 
 } // namespace trevallion

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "play/GameDialog.h"
+#include "play/GameController.h"
 #include "play/GameView.h"
 #include "play/WorkerRunner.h"
 #include "rules/Board.h"
@@ -19,6 +19,7 @@
 
 class QAbstractButton;
 class QAction;
+class QDialog;
 class QMenu;
 
 namespace trevallion {
@@ -41,16 +42,13 @@ class MainWindow : public QMainWindow, public GameView {
     // fully built, so that what it shows goes through the window's final overrides.
     void Start();
 
-    // The controller, for tests that drive its clock by hand.
-    GameDialog& Controller() { return m_controller; }
-
     // The button of cell (x, y), or nullptr off the board.
-    QAbstractButton* CellButton(int x, int y) const;
+    QAbstractButton* CellButton(Cell cell) const;
 
-    void ShowTile(int x, int y, CellCode image) override;
+    void ShowTile(Cell cell, CellCode image) override;
     void SetTitle(std::string_view title) override;
     void SetCursor(CursorSide cursor) override;
-    void SetFocus(int x, int y) override;
+    void SetFocus(Cell cell) override;
     void CheckMenuItem(CommandId item, bool checked) override;
     void EnableMenuItem(CommandId item, bool enabled) override;
     void ShowMarks(const BoardMarks& marks) override;
@@ -58,25 +56,38 @@ class MainWindow : public QMainWindow, public GameView {
     void RequestWake(int milliseconds) override;
     void PlaySoundFile(std::string_view file) override;
     void StopSound() override;
-    MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons,
-                              MessageIcon icon) override;
-    void ShowWinnerBox(Side winner) override;
-    std::optional<std::string> PickGameFile(GameFileDialog dialog) override;
+    void OpenMessage(std::string_view text, MessageButtons buttons, MessageIcon icon) override;
+    void OpenWinnerBox(Side winner) override;
+    void OpenGameFileDialog(GameFileDialog dialog) override;
     void GameFileUsed(std::string_view file) override;
-    std::optional<int> ChooseLevel(int level) override;
-    void ShowInstructions() override;
-    void ShowAbout() override;
+    void OpenChooseLevel(int level) override;
+    void OpenInstructions() override;
+    void OpenAbout() override;
 
     // The menu item of a command, or nullptr.
     QAction* CommandAction(CommandId command) const;
 
+  protected:
+    // A box's answer, handed to the controller. The boxes call these when they close; a
+    // window that shows its boxes differently calls them itself, never from inside the
+    // controller's call that opened the box.
+    void MessageAnswered(MessageAnswer answer);
+    void WinnerBoxClosed();
+    void GameFileChosen(const std::optional<std::string>& path);
+    void LevelChosen(std::optional<int> level);
+    void WindowClosed();
+
   private:
+    // Shows `dialog`, which goes when it closes: modal to this window, or to the whole program
+    // for a box that must be answered before any other.
+    void OpenBox(QDialog* dialog, Qt::WindowModality modality);
+
     void BuildBoard();
     void BuildMenus();
     QAction* AddCommand(QMenu* menu, const QString& text, CommandId command, bool checkable,
                         const QList<QKeySequence>& keys = {});
     // An arrow key on cell (x, y): the focus moves to a neighbouring cell.
-    void StepFocus(int x, int y, int dx, int dy);
+    void StepFocus(Cell from, int dx, int dy);
 
     std::unique_ptr<SettingsFile> m_settings;
     TileSet m_tiles;
@@ -91,7 +102,7 @@ class MainWindow : public QMainWindow, public GameView {
     // goes.
     ThreadRunner m_workers;
     ThreadRunner m_hintWorkers;
-    GameDialog m_controller;
+    GameController m_controller;
 };
 
 } // namespace trevallion

@@ -47,14 +47,14 @@ std::vector<std::string_view> AllSoundFiles() {
 std::string_view SoundChooser::NextFile(Effect effect, std::int32_t level) {
     switch (effect) {
     case Effect::Ambient:
-        return Ambient[Advance(ambientTurn, 3) - 1];
+        return Ambient[Advance(m_ambientTurn, 3) - 1];
     case Effect::Win:
-        return Win[Advance(winTurn, 3) - 1];
+        return Win[Advance(m_winTurn, 3) - 1];
     case Effect::Lose:
-        return Lose[Advance(loseTurn, 2) - 1];
+        return Lose[Advance(m_loseTurn, 2) - 1];
     case Effect::Capture: {
         const int band = level < 15 ? 0 : level < 25 ? 1 : 2;
-        return Capture[CaptureOrder[band][Advance(captureTurn, 6) - 1] - 1];
+        return Capture[CaptureOrder[band][Advance(m_captureTurn, 6) - 1] - 1];
     }
     case Effect::Jingle:
         return Single[0];

@@ -32,11 +32,12 @@ class SoundChooser {
     // Advances the effect's counter, if it has one, and returns its file.
     std::string_view NextFile(Effect effect, std::int32_t level);
 
+  private:
     // Each counter is 0 at start, then cycles 1..3 (ambient, win), 1..2 (lose) or 1..6 (capture).
-    std::int32_t ambientTurn = 0;
-    std::int32_t winTurn = 0;
-    std::int32_t loseTurn = 0;
-    std::int32_t captureTurn = 0;
+    std::int32_t m_ambientTurn = 0;
+    std::int32_t m_winTurn = 0;
+    std::int32_t m_loseTurn = 0;
+    std::int32_t m_captureTurn = 0;
 };
 
 } // namespace trevallion

@@ -80,9 +80,9 @@ TEST(AnalysisOptions, ReadsBoardsInScreenOrder) {
     // The second code is row 0, column 1; the eighth is row 1, column 0.
     const auto parsed = ParseBoardText(" 0 27 " + Codes(5) + "\t15 " + Codes(41));
     ASSERT_EQ(parsed.error, "");
-    EXPECT_EQ(parsed.board.At(1, 0), 27);
-    EXPECT_EQ(parsed.board.At(0, 1), 15);
-    EXPECT_EQ(parsed.board.At(1, 1), 0);
+    EXPECT_EQ(parsed.board.At({1, 0}), 27);
+    EXPECT_EQ(parsed.board.At({0, 1}), 15);
+    EXPECT_EQ(parsed.board.At({1, 1}), 0);
 
     for (const std::string& bad : {Codes(48), Codes(50), Codes(48) + "x", Codes(48) + "28",
                                    Codes(48) + "-1", Codes(48) + "3.5"}) {
@@ -114,8 +114,8 @@ std::string WriteGame(const std::string& name, const SavedGameRecord& record) {
 
 TEST(GamePosition, TakesBoardAndSideFromTheSavedGame) {
     SavedGameRecord record{SaveFormatVersion, 2, 0, 1, 2, 9, {}};
-    record.board.At(1, 0) = PlayerOneKing;
-    record.board.At(6, 5) = LastCode;
+    record.board.At({1, 0}) = PlayerOneKing;
+    record.board.At({6, 5}) = LastCode;
     const std::string path = WriteGame("sound", record);
     const GamePosition position = ReadGamePosition(path);
     std::remove(path.c_str());

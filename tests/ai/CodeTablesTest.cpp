@@ -18,19 +18,18 @@ TEST(CodeTables, AgreeWithTheMovementRuleEverywhere) {
             for (CellCode target = 0; target <= LastCode; ++target) {
                 const bool tallied = (TallyWord[target] >> (32 * (s - 1)) & 0xffffffff) != 0;
                 for (int from = 0; from < CellCount; ++from) {
-                    const Cell start{from / BoardSize, from % BoardSize};
-                    const auto& listed =
-                        GetMoveTables().targets[s][mover][ReadingIndex(start.x, start.y)].cells;
+                    const Cell start = CellAt(from);
+                    const auto& listed = GetMoveTables().targets[s][mover][from].cells;
                     for (const Direction d : Directions) {
                         const Cell to{start.x + d.dx, start.y + d.dy};
                         Board board;
                         board[from] = mover;
-                        const bool onBoard = OnBoard(to.x, to.y);
+                        const bool onBoard = OnBoard(to);
                         if (onBoard) {
-                            board.At(to.x, to.y) = target;
+                            board.At(to) = target;
                         }
                         const bool moves = IsMoverOf[s][mover] == 1 && onBoard &&
-                                           std::ranges::count(listed, ReadingIndex(to.x, to.y));
+                                           std::ranges::count(listed, CellIndex(to));
                         const bool rule = MayStep(board, side, start, to);
                         ASSERT_TRUE((moves && TargetClass[s][0][target] >= 0) == rule &&
                                     (moves && TargetClass[s][1][target] >= 0) == rule &&

@@ -17,7 +17,7 @@ void ExpectScores(const Board& board, int sideOne, int sideTwo) {
         for (const Side side : {Side::PlayerOne, Side::PlayerTwo}) {
             const auto outcome = RunSearch(engine.search, board, testing::SearchCall{side, 0, 4});
             EXPECT_EQ(outcome, (testing::SearchOutcome{side == Side::PlayerOne ? sideOne : sideTwo,
-                                                       Move{}, 1}))
+                                                       std::nullopt, 1}))
                 << engine.name << " side " << side;
         }
     }

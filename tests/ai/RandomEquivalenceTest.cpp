@@ -55,7 +55,7 @@ SearchCall RandomCall(Dice& dice, int index) {
     call.depth = 1 + index % 5;
     call.searchDepth = call.depth;
     call.orderingMode = dice.Below(2);
-    call.startMove = {7, 7, 7, 7};
+    call.startMove = Move{{7, 7}, {7, 7}};
     switch (dice.Below(8)) {
     case 0:
         call.alpha = dice.Below(11) - 5;
@@ -99,7 +99,7 @@ TEST(CrowdedEquivalence, MoveListsCutAtCapacity) {
     Board board;
     for (int x = 0; x < BoardSize; ++x) {
         for (int y = 0; y < BoardSize; ++y) {
-            board.At(x, y) = (x + y) % 2 == 0 ? 7 : 20;
+            board.At({x, y}) = (x + y) % 2 == 0 ? 7 : 20;
         }
     }
     for (const Side side : {Side::PlayerOne, Side::PlayerTwo}) {

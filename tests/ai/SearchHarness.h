@@ -21,7 +21,7 @@ struct Placed {
 inline Board BoardWith(std::initializer_list<Placed> cells) {
     Board board;
     for (const Placed& cell : cells) {
-        board.At(cell.x, cell.y) = cell.code;
+        board.At({cell.x, cell.y}) = cell.code;
     }
     return board;
 }
@@ -34,26 +34,31 @@ struct SearchCall {
     int orderingMode = 0; // the mode's number, 0 or 1
     int alpha = LosingScore;
     int beta = WinningScore;
-    Move startMove{};
+    std::optional<Move> startMove = std::nullopt;
     bool aborted = false;
 };
 
 struct SearchOutcome {
     int score = 0;
-    Move move{};
+    std::optional<Move> move;
     std::uint64_t nodes = 0;
     friend bool operator==(const SearchOutcome&, const SearchOutcome&) = default;
 };
 
 inline std::ostream& operator<<(std::ostream& out, const SearchOutcome& outcome) {
-    const Move& m = outcome.move;
-    return out << "score " << outcome.score << " move (" << m.fromX << ", " << m.fromY << ") to ("
-               << m.toX << ", " << m.toY << ") nodes " << outcome.nodes;
+    out << "score " << outcome.score;
+    if (const auto& m = outcome.move) {
+        out << " move (" << m->from.x << ", " << m->from.y << ") to (" << m->to.x << ", " << m->to.y
+            << ")";
+    } else {
+        out << " no move";
+    }
+    return out << " nodes " << outcome.nodes;
 }
 
 inline SearchOutcome RunSearch(SearchFunction search, const Board& board, const SearchCall& call) {
     std::atomic<bool> abort{call.aborted};
-    Move move = call.startMove;
+    std::optional<Move> move = call.startMove;
     SearchContext ctx{abort, move, call.searchDepth, static_cast<OrderingMode>(call.orderingMode)};
     const int score = search(ctx, call.side, board, call.depth, call.alpha, call.beta);
     return {score, move, ctx.nodes};

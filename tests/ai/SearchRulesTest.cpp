@@ -21,7 +21,7 @@ const Board TwoKingCaptures =
 // position Player 1 can reach scores -(1 + 1 - 1 + 1000) = -1001 for it.
 const Board PlayerOneLost = testing::BoardWith({{0, 0, 15}, {6, 0, 16}, {3, 3, 3}});
 
-const Move EarlierMove{1, 2, 3, 4};
+const Move EarlierMove{{1, 2}, {3, 4}};
 
 class SearchRules : public ::testing::TestWithParam<Engine> {
   protected:
@@ -34,9 +34,9 @@ TEST_P(SearchRules, RootTakesTheFirstKingCaptureWithoutSearching) {
     for (const int mode : {0, 1}) {
         // Player 1 meets (3, 4) before (2, 3) in its scan; Player 2 meets (3, 5) before (4, 6).
         EXPECT_EQ(Run(TwoKingCaptures, RootCall(Side::PlayerOne, 3, mode)),
-                  (testing::SearchOutcome{KingCaptureScore, {3, 4, 3, 3}, 1}));
+                  (testing::SearchOutcome{KingCaptureScore, Move{{3, 4}, {3, 3}}, 1}));
         EXPECT_EQ(Run(TwoKingCaptures, RootCall(Side::PlayerTwo, 3, mode)),
-                  (testing::SearchOutcome{KingCaptureScore, {3, 5, 3, 6}, 1}));
+                  (testing::SearchOutcome{KingCaptureScore, Move{{3, 5}, {3, 6}}, 1}));
     }
 }
 
@@ -78,10 +78,10 @@ TEST_P(SearchRules, LevelStartsScoreAndChooseAsExpected) {
             EXPECT_EQ(outcome.move, move) << "level " << level << " side " << side;
         }
     };
-    expect(50, Side::PlayerOne, 4, 5, {5, 0, 6, 1});
-    expect(50, Side::PlayerTwo, 4, -2, {6, 1, 5, 0});
-    expect(1, Side::PlayerOne, 2, 0, {6, 6, 5, 5});
-    expect(1, Side::PlayerTwo, 2, 0, {0, 0, 1, 1});
+    expect(50, Side::PlayerOne, 4, 5, {{5, 0}, {6, 1}});
+    expect(50, Side::PlayerTwo, 4, -2, {{6, 1}, {5, 0}});
+    expect(1, Side::PlayerOne, 2, 0, {{6, 6}, {5, 5}});
+    expect(1, Side::PlayerTwo, 2, 0, {{0, 0}, {1, 1}});
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEngines, SearchRules, ::testing::ValuesIn(testing::Engines),

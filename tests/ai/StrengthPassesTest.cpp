@@ -14,12 +14,12 @@ struct Pass {
     int orderingMode;
     int depth;
     int score;
-    Move moveAfter;
+    std::optional<Move> moveAfter;
     friend bool operator==(const Pass&, const Pass&) = default;
     friend std::ostream& operator<<(std::ostream& out, const Pass& p) {
-        const Move& m = p.moveAfter;
+        const Move m = p.moveAfter.value_or(Move{});
         return out << "{mode " << p.orderingMode << " depth " << p.depth << " score " << p.score
-                   << " move " << m.fromX << m.fromY << m.toX << m.toY << "}";
+                   << " move " << m.from.x << m.from.y << m.to.x << m.to.y << "}";
     }
 };
 
@@ -42,7 +42,7 @@ int RecordingSearch(SearchContext& ctx, Side side, const Board& board, int depth
 // Stands in for a search: the first pass records a move of its own, the others record nothing.
 int StubSearch(SearchContext& ctx, Side, const Board&, int, int, int) {
     if (passes.empty()) {
-        ctx.computerMove = {1, 1, 2, 2};
+        ctx.computerMove = Move{{1, 1}, {2, 2}};
     }
     return stubScores[passes.size()];
 }
@@ -56,7 +56,7 @@ Worker RunWorker(PlayerType type, const Board& board, SearchFunction inner) {
     passes.clear();
     innerSearch = inner;
     std::atomic<bool> abort{false};
-    Move move;
+    std::optional<Move> move;
     SearchContext ctx{abort, move, SearchDepthFor(type)};
     const int score = RunStrengthPasses(type, Side::PlayerTwo, board, ctx, &RecordingSearch);
     return {score, ctx.nodes};
@@ -64,7 +64,7 @@ Worker RunWorker(PlayerType type, const Board& board, SearchFunction inner) {
 
 TEST(StrengthPasses, EachTypeRunsItsPasses) {
     const Board board{};
-    const Move stubMove{1, 1, 2, 2};
+    const Move stubMove{{1, 1}, {2, 2}};
     stubScores = {0, 0};
     EXPECT_EQ(RunWorker(PlayerType::Human, board, &StubSearch).score, LosingScore);
     EXPECT_TRUE(passes.empty());
@@ -96,13 +96,14 @@ class StrengthsOnOneBoard : public ::testing::TestWithParam<testing::Engine> {};
 TEST_P(StrengthsOnOneBoard, EachStrengthLeavesItsMove) {
     const SearchFunction search = GetParam().search;
     EXPECT_EQ(RunWorker(PlayerType::AiEasy, ThreeStrengths, search).score, 3);
-    EXPECT_EQ(passes, (std::vector<Pass>{{1, 2, 3, {2, 3, 2, 4}}}));
+    EXPECT_EQ(passes, (std::vector<Pass>{{1, 2, 3, Move{{2, 3}, {2, 4}}}}));
     EXPECT_EQ(RunWorker(PlayerType::AiMedium, ThreeStrengths, search).score, 1000);
-    EXPECT_EQ(passes, (std::vector<Pass>{{0, 4, 1000, {5, 3, 4, 4}}}));
+    EXPECT_EQ(passes, (std::vector<Pass>{{0, 4, 1000, Move{{5, 3}, {4, 4}}}}));
 
     const Worker difficult = RunWorker(PlayerType::AiDifficult, ThreeStrengths, search);
     EXPECT_EQ(difficult.score, 1000);
-    EXPECT_EQ(passes, (std::vector<Pass>{{1, 6, 1000, {0, 1, 0, 0}}, {0, 6, 1000, {0, 1, 0, 0}}}));
+    EXPECT_EQ(passes, (std::vector<Pass>{{1, 6, 1000, Move{{0, 1}, {0, 0}}},
+                                         {0, 6, 1000, Move{{0, 1}, {0, 0}}}}));
     // The worker's node count covers both passes: it equals two single passes' counts.
     const auto single = [&](int mode) {
         return RunSearch(search, ThreeStrengths, testing::RootCall(Side::PlayerTwo, 6, mode)).nodes;

@@ -8,7 +8,7 @@ namespace {
 DoodleGrid GridOf(std::initializer_list<std::pair<int, int>> live) {
     DoodleGrid grid{};
     for (const auto& [x, y] : live) {
-        grid[static_cast<std::size_t>(CellIndex(x, y))] = 1;
+        grid[static_cast<std::size_t>(CellIndex({x, y}))] = 1;
     }
     return grid;
 }
@@ -18,22 +18,22 @@ DoodleGrid GridOf(std::initializer_list<std::pair<int, int>> live) {
 TEST(LifeDoodle, NeighboursStopAtTheEdges) {
     DoodleGrid all{};
     all.fill(1);
-    EXPECT_EQ(LiveNeighbours(all, 0, 0), 3);
-    EXPECT_EQ(LiveNeighbours(all, 6, 6), 3);
-    EXPECT_EQ(LiveNeighbours(all, 3, 0), 5);
-    EXPECT_EQ(LiveNeighbours(all, 0, 4), 5);
-    EXPECT_EQ(LiveNeighbours(all, 3, 3), 8);
-    EXPECT_EQ(LiveNeighbours(GridOf({{6, 3}, {6, 2}, {6, 4}}), 0, 3), 0);
+    EXPECT_EQ(LiveNeighbours(all, {0, 0}), 3);
+    EXPECT_EQ(LiveNeighbours(all, {6, 6}), 3);
+    EXPECT_EQ(LiveNeighbours(all, {3, 0}), 5);
+    EXPECT_EQ(LiveNeighbours(all, {0, 4}), 5);
+    EXPECT_EQ(LiveNeighbours(all, {3, 3}), 8);
+    EXPECT_EQ(LiveNeighbours(GridOf({{6, 3}, {6, 2}, {6, 4}}), {0, 3}), 0);
 }
 
 // Only exactly 1 counts as alive.
 TEST(LifeDoodle, OtherValuesAreDead) {
     DoodleGrid grid = GridOf({{2, 2}, {4, 2}});
-    grid[static_cast<std::size_t>(CellIndex(3, 3))] = 2;
-    EXPECT_EQ(LiveNeighbours(grid, 3, 2), 2);
+    grid[static_cast<std::size_t>(CellIndex({3, 3}))] = 2;
+    EXPECT_EQ(LiveNeighbours(grid, {3, 2}), 2);
     DoodleGrid next{};
     ComputeNextGeneration(grid, next);
-    EXPECT_EQ(next[static_cast<std::size_t>(CellIndex(3, 3))], 0);
+    EXPECT_EQ(next[static_cast<std::size_t>(CellIndex({3, 3}))], 0);
 }
 
 // Three in a corner make a block there, as they would anywhere: births and survivals use the
@@ -50,7 +50,7 @@ DoodleGrid Picture(const std::array<const char*, BoardSize>& rows) {
     DoodleGrid grid{};
     for (int y = 0; y < BoardSize; ++y) {
         for (int x = 0; x < BoardSize; ++x) {
-            grid[static_cast<std::size_t>(CellIndex(x, y))] = rows[y][x] == '#';
+            grid[static_cast<std::size_t>(CellIndex({x, y}))] = rows[y][x] == '#';
         }
     }
     return grid;
@@ -80,7 +80,7 @@ TEST(LifeDoodle, CreditsNeedAllFourCornersAndTheCentre) {
     EXPECT_TRUE(CreditsPatternLives(all));
     for (const auto& [x, y] : {std::pair{0, 0}, {6, 0}, {0, 6}, {6, 6}, {3, 3}}) {
         DoodleGrid missing = all;
-        missing[static_cast<std::size_t>(CellIndex(x, y))] = 0;
+        missing[static_cast<std::size_t>(CellIndex({x, y}))] = 0;
         EXPECT_FALSE(CreditsPatternLives(missing)) << x << "," << y;
     }
 }

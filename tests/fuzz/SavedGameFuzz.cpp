@@ -10,7 +10,7 @@
 #include "ai/ReferenceSearch.h"
 #include "ai/Search.h"
 #include "levels/LevelLayouts.h"
-#include "play/GameDialog.h"
+#include "play/GameController.h"
 #include "play/Messages.h"
 #include "play/SettingNames.h"
 #include "rules/Steps.h"
@@ -114,9 +114,11 @@ Expected Judge(const std::uint8_t* data, std::size_t size) {
          Field(data, 5),
          {}};
     bool cellsOk = true;
+    // The file keeps the board column by column.
     for (int i = 0; i < CellCount; ++i) {
-        r.board[i] = Field(data, 6 + static_cast<std::size_t>(i));
-        cellsOk = cellsOk && r.board[i] >= 0 && r.board[i] <= LastCode;
+        const CellCode code = Field(data, 6 + static_cast<std::size_t>(i));
+        r.board.At({i / BoardSize, i % BoardSize}) = code;
+        cellsOk = cellsOk && code >= 0 && code <= LastCode;
     }
     const bool sound = (r.sideToMove == 1 || r.sideToMove == 2) && r.playerOneType <= 3 &&
                        r.cursorSide >= 0 && r.cursorSide <= 2 && r.level >= 1 && r.level <= 255 &&
@@ -128,29 +130,28 @@ Expected Judge(const std::uint8_t* data, std::size_t size) {
 // Whether `side` may make `m` on `board`: one of its movable pieces steps onto an empty cell or
 // an enemy.
 bool LegalMove(const Board& board, Side side, const Move& m) {
-    if (!OnBoard(m.fromX, m.fromY) || !OnBoard(m.toX, m.toY)) {
+    if (!OnBoard(m.from) || !OnBoard(m.to)) {
         return false;
     }
-    const CellCode mover = board.At(m.fromX, m.fromY);
-    const CellCode target = board.At(m.toX, m.toY);
-    return IsMovablePieceOf(mover, side) && CanStep(mover, m.fromX, m.fromY, m.toX, m.toY) == 1 &&
-           target != Wall && !BelongsTo(target, side);
+    const CellCode mover = board.At(m.from);
+    const CellCode target = board.At(m.to);
+    return IsMovablePieceOf(mover, side) && CanStep(mover, m.from, m.to) && target != Wall &&
+           !BelongsTo(target, side);
 }
 
 // The engine and the reference, two plies deep, must agree in everything they report.
 void CompareEngines(const Board& board, Side side) {
     const std::atomic<bool> abortSearch{false};
     for (const OrderingMode mode : {OrderingMode::CapturesFirst, OrderingMode::QuietMovesFirst}) {
-        Move fastMove;
-        Move plainMove;
+        std::optional<Move> fastMove;
+        std::optional<Move> plainMove;
         SearchContext fast{abortSearch, fastMove, 2, mode};
         SearchContext plain{abortSearch, plainMove, 2, mode};
         const int fastScore = Search(fast, side, board, 2, LosingScore, WinningScore);
         const int plainScore = ReferenceSearch(plain, side, board, 2, LosingScore, WinningScore);
         Require(fastScore == plainScore && fastMove == plainMove && fast.nodes == plain.nodes,
                 "the engine agrees with the reference search");
-        Require(fastMove.IsNone() || LegalMove(board, side, fastMove),
-                "the engine chooses a legal move");
+        Require(!fastMove || LegalMove(board, side, *fastMove), "the engine chooses a legal move");
     }
 }
 
@@ -182,8 +183,10 @@ class Session {
   public:
     Session(const Scratch& scratch, const Expected& input) : m_scratch(scratch), m_input(input) {
         settings.values = {{std::string(PlayerOneSetting), 0}, {std::string(PlayerTwoSetting), 0}};
-        game.OnInitDialog();
+        game.Start();
+        view.AnswerBoxes(game);
         game.OnCommand(CommandId::Level1);
+        view.AnswerBoxes(game);
     }
 
     // Load Game from `path`: a refused file shows its message and nothing else, a sound one
@@ -196,6 +199,7 @@ class Session {
         const PlayerType two = CheckedPlayer(view, Side::PlayerTwo);
         view.pickedFiles.assign({path});
         game.OnCommand(CommandId::LoadGame);
+        view.AnswerBoxes(game);
         Require(view.pickedFiles.empty(), "Load Game asks for a file");
         if (expected.verdict != RecordVerdict::Sound) {
             Require(NewEvents(seen) == std::vector<std::string>{"open dialog", "message"} &&
@@ -210,7 +214,9 @@ class Session {
             m_fromLayout = false;
         }
         game.OnCommand(PlayerCommand(Side::PlayerOne, PlayerType::Human));
+        view.AnswerBoxes(game);
         game.OnCommand(PlayerCommand(Side::PlayerTwo, PlayerType::Human));
+        view.AnswerBoxes(game);
     }
 
     // Save Game, refused before a game's first tick and once its level is decided; otherwise
@@ -220,6 +226,7 @@ class Session {
         const std::size_t seen = view.events.size();
         view.pickedFiles.assign({m_scratch.saved});
         game.OnCommand(CommandId::SaveGame);
+        view.AnswerBoxes(game);
         if (!m_ticked || view.title == GameOverTitle) {
             Require(NewEvents(seen) == std::vector<std::string>{"message"} &&
                         view.messages.back().text == SaveRefusedMessage &&
@@ -260,7 +267,7 @@ class Session {
     testing::FakeSettings settings;
     testing::FakeRunner workers; // Inline: a computer player's move is ready on the next tick
     testing::FakeRunner hintWorkers;
-    GameDialog game{view, settings, workers, hintWorkers};
+    GameController game{view, settings, workers, hintWorkers};
 
   private:
     void Play(int action) {
@@ -272,16 +279,20 @@ class Session {
             const Side side = action < PlayerTwoHuman ? Side::PlayerOne : Side::PlayerTwo;
             const bool easy = action == PlayerOneEasy || action == PlayerTwoEasy;
             game.OnCommand(PlayerCommand(side, easy ? PlayerType::AiEasy : PlayerType::Human));
+            view.AnswerBoxes(game);
             break;
         }
         case Restart:
             game.OnCommand(CommandId::RestartLevel);
+            view.AnswerBoxes(game);
             break;
         default:
             if (action < CellCount) {
-                game.OnCell(action / BoardSize, action % BoardSize);
+                game.OnCell(CellAt(action));
+                view.AnswerBoxes(game);
             } else {
                 game.OnTimer();
+                view.AnswerBoxes(game);
                 m_ticked = true;
             }
         }
@@ -345,20 +356,20 @@ class Session {
         Move move;
         for (int x = 0; x < BoardSize; ++x) {
             for (int y = 0; y < BoardSize; ++y) {
-                const CellCode now = view.Shown().At(x, y);
-                if (now == before.At(x, y)) {
+                const CellCode now = view.Shown().At({x, y});
+                if (now == before.At({x, y})) {
                     continue;
                 }
                 ++changed;
-                (now == Empty ? move.fromX : move.toX) = x;
-                (now == Empty ? move.fromY : move.toY) = y;
+                (now == Empty ? move.from.x : move.to.x) = x;
+                (now == Empty ? move.from.y : move.to.y) = y;
             }
         }
         const CursorSide moverShown = moverCursor.value_or(CursorSide::Neutral);
         Require(moverShown != CursorSide::Neutral, "a move is made under its side's cursor");
         const Side mover = moverShown == CursorSide::PlayerOne ? Side::PlayerOne : Side::PlayerTwo;
         Require(changed == 2 && LegalMove(before, mover, move) &&
-                    view.Shown().At(move.toX, move.toY) == before.At(move.fromX, move.fromY),
+                    view.Shown().At(move.to) == before.At(move.from),
                 "a move is one legal step of the side whose cursor shows");
         Require(view.cursor == (decided ? CursorSide::Neutral : CursorOf(OtherSide(mover))),
                 "a move passes the turn");

@@ -44,27 +44,22 @@ TEST(LevelLayouts, EveryLayoutHasOneKingEachAndItsCounts) {
     }
 }
 
-TEST(LevelLayouts, LayoutsAreTransposedOntoTheBoard) {
+TEST(LevelLayouts, LayoutsAreReadRowByRow) {
     const Board one = LayoutToBoard(LevelLayout(1));
-    EXPECT_EQ(one[21], PlayerTwoKing); // column 3, top row
-    EXPECT_EQ(one[27], PlayerOneKing); // column 3, bottom row
-    EXPECT_EQ(one[0], 19);             // top-left
-    EXPECT_EQ(one[6], 6);              // bottom-left
-    for (int x = 0; x < BoardSize; ++x) {
-        for (int y = 0; y < BoardSize; ++y) {
-            EXPECT_EQ(one.At(x, y), LevelLayout(1)[y * BoardSize + x]);
-        }
-    }
+    EXPECT_EQ(one.At({3, 0}), PlayerTwoKing);
+    EXPECT_EQ(one.At({3, 6}), PlayerOneKing);
+    EXPECT_EQ(one.At({0, 0}), 19);
+    EXPECT_EQ(one.At({0, 6}), 6);
 }
 
 TEST(LevelLayouts, NotableLevels) {
     const Board three = LayoutToBoard(LevelLayout(3));
     for (int x = 0; x < BoardSize; ++x) {
-        EXPECT_EQ(three.At(x, 0), Wall);
-        EXPECT_EQ(three.At(x, 6), Wall);
+        EXPECT_EQ(three.At({x, 0}), Wall);
+        EXPECT_EQ(three.At({x, 6}), Wall);
     }
     // Level 50 alone gives the sides different numbers of cells, with a Player 1 piece on top.
-    EXPECT_EQ(LayoutToBoard(LevelLayout(50)).At(5, 0), 8);
+    EXPECT_EQ(LayoutToBoard(LevelLayout(50)).At({5, 0}), 8);
     int mostWalls = 0;
     for (int level = 1; level <= LevelCount; ++level) {
         const Layout& layout = LevelLayout(level);

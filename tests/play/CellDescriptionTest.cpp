@@ -36,28 +36,28 @@ std::vector<std::string> ArmWords(const std::string& description) {
 }
 
 TEST(DescribeCell, NamesTheCellAndWhatStandsInIt) {
-    EXPECT_EQ(DescribeCell(0, 0, Empty), "column 1, row 1: empty");
-    EXPECT_EQ(DescribeCell(6, 2, Wall), "column 7, row 3: wall");
-    EXPECT_EQ(DescribeCell(3, 6, PlayerOneKing), "column 4, row 7: Player 1 king");
-    EXPECT_EQ(DescribeCell(4, 0, PlayerTwoKing), "column 5, row 1: Player 2 king");
+    EXPECT_EQ(DescribeCell({0, 0}, Empty), "column 1, row 1: empty");
+    EXPECT_EQ(DescribeCell({6, 2}, Wall), "column 7, row 3: wall");
+    EXPECT_EQ(DescribeCell({3, 6}, PlayerOneKing), "column 4, row 7: Player 1 king");
+    EXPECT_EQ(DescribeCell({4, 0}, PlayerTwoKing), "column 5, row 1: Player 2 king");
     // Arms are read clockwise from up, so down-right comes before down-left.
-    EXPECT_EQ(DescribeCell(2, 5, 3), "column 3, row 6: Player 1 piece, arms up, down-right, "
-                                     "down-left");
-    EXPECT_EQ(DescribeCell(1, 4, 16), "column 2, row 5: Player 2 piece, arms up, down-right, "
-                                      "down-left");
+    EXPECT_EQ(DescribeCell({2, 5}, 3), "column 3, row 6: Player 1 piece, arms up, down-right, "
+                                       "down-left");
+    EXPECT_EQ(DescribeCell({1, 4}, 16), "column 2, row 5: Player 2 piece, arms up, down-right, "
+                                        "down-left");
 }
 
 TEST(DescribeCell, ColumnComesFromXAndRowFromY) {
-    EXPECT_EQ(DescribeCell(1, 0, Empty).substr(0, 16), "column 2, row 1:");
-    EXPECT_EQ(DescribeCell(0, 1, Empty).substr(0, 16), "column 1, row 2:");
+    EXPECT_EQ(DescribeCell({1, 0}, Empty).substr(0, 16), "column 2, row 1:");
+    EXPECT_EQ(DescribeCell({0, 1}, Empty).substr(0, 16), "column 1, row 2:");
 }
 
 TEST(DescribeCell, ArmsAreExactlyTheStepsTheRulesAllow) {
     for (CellCode code = 0; code <= LastCode; ++code) {
-        const std::string description = DescribeCell(3, 3, code);
+        const std::string description = DescribeCell({3, 3}, code);
         std::vector<std::string> allowed;
         for (const auto& [word, step] : ClockwiseWords) {
-            if (CanStep(code, 3, 3, 3 + step.first, 3 + step.second) == 1) {
+            if (CanStep(code, {3, 3}, {3 + step.first, 3 + step.second})) {
                 allowed.push_back(word);
             }
         }

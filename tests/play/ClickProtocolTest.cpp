@@ -1,7 +1,5 @@
 #include "GameFixture.h"
 
-#include <optional>
-
 namespace trevallion {
 namespace {
 
@@ -17,72 +15,38 @@ const char* const Position = "0 0 0 15 0 0 0\n"
                              "0 10 0 2 0 0 0\n"
                              "0 0 0 0  0 0 0\n";
 
-// The selection has no mark on screen: it shows only in what a later click moves.
-TEST(ClickProtocol, TheSelectionDecidesWhatALaterClickMoves) {
-    struct Case {
-        const char* what;
-        std::vector<std::pair<int, int>> clicks;
-        std::optional<Move> moved;
-    };
-    const Move crossLeft{3, 4, 2, 4};
-    const Case cases[] = {
-        {"an own piece, then its target", {{3, 4}, {2, 4}}, crossLeft},
-        {"the selected piece again keeps it", {{3, 4}, {3, 4}, {2, 4}}, crossLeft},
-        {"another own piece takes it", {{3, 4}, {1, 5}, {1, 4}}, Move{1, 5, 1, 4}},
-        {"a wall clears it", {{3, 4}, {4, 4}, {2, 4}}, std::nullopt},
-        // Two cells up, a diagonal without an arm, far away, off the board.
-        {"refused targets keep it",
-         {{3, 4}, {3, 2}, {2, 3}, {6, 6}, {NoCell, NoCell}, {-1, 4}, {2, 4}},
-         crossLeft},
-        {"the own king takes it and goes nowhere", {{3, 4}, {3, 5}, {3, 6}, {2, 4}}, std::nullopt},
-        {"an own piece takes it back from the king", {{3, 4}, {3, 5}, {3, 4}, {2, 4}}, crossLeft},
-        {"an enemy piece is not taken", {{3, 2}, {3, 1}}, std::nullopt},
-        {"nor an empty cell, a wall or the own king", {{0, 0}, {4, 4}, {3, 5}}, std::nullopt},
-    };
-    const Board start = testing::BoardFromRows(Position);
-    for (const Case& c : cases) {
-        GameTable table;
-        table.Play(Position);
-        for (const auto& [x, y] : c.clicks) {
-            table.Click(x, y);
-        }
-        EXPECT_EQ(table.view.Shown(), c.moved ? GameTable::Moved(start, *c.moved) : start)
-            << c.what;
-        // Selecting shows and sounds nothing; a quiet move shows its two cells and the turn.
-        const std::vector<std::string> shown = {"tile", "tile", "cursor 2"};
-        EXPECT_EQ(table.view.events, c.moved ? shown : std::vector<std::string>{}) << c.what;
-    }
-}
-
 class ClickProtocolGame : public testing::GameFixture {
   protected:
     void SetUp() override { Play(Position); }
 };
 
+// Which click moves what is the match's rule; here, what the view is told of it.
 TEST_F(ClickProtocolGame, AMovePassesTheTurnToTheOtherSidesPieces) {
-    PlayMove({3, 4, 2, 4});
-    EXPECT_EQ(view.cursor, CursorSide::PlayerTwo);
+    Click({3, 4});
+    EXPECT_TRUE(view.events.empty()) << "selecting shows and sounds nothing";
+    Click({2, 4});
+    EXPECT_EQ(view.events, (std::vector<std::string>{"tile", "tile", "cursor 2"}));
     EXPECT_TRUE(view.winners.empty());
     const Board moved = view.Shown();
 
     // Player 1's cross is not Player 2's to pick: the click on its target is ignored.
-    Click(2, 4);
-    Click(1, 4);
+    Click({2, 4});
+    Click({1, 4});
     EXPECT_EQ(view.Shown(), moved);
-    PlayMove({3, 2, 3, 1});
-    EXPECT_EQ(view.Shown(), GameTable::Moved(moved, {3, 2, 3, 1}));
+    PlayMove({{3, 2}, {3, 1}});
+    EXPECT_EQ(view.Shown(), GameTable::Moved(moved, {{3, 2}, {3, 1}}));
     EXPECT_EQ(view.cursor, CursorSide::PlayerOne);
 }
 
 TEST_F(ClickProtocolGame, CaptureOfAPiecePlaysTheCaptureSoundOnce) {
-    PlayMove({3, 4, 3, 3}); // Player 1's cross steps up under Player 2's bar
-    PlayMove({3, 2, 3, 3}); // and the bar takes it
-    EXPECT_EQ(At(3, 2), Empty);
-    EXPECT_EQ(At(3, 3), 23);
+    PlayMove({{3, 4}, {3, 3}}); // Player 1's cross steps up under Player 2's bar
+    PlayMove({{3, 2}, {3, 3}}); // and the bar takes it
+    EXPECT_EQ(At({3, 2}), Empty);
+    EXPECT_EQ(At({3, 3}), 23);
     EXPECT_EQ(view.sounds, std::vector<std::string>{"sounds/capture1.wav"});
 
-    PlayMove({1, 5, 1, 4}); // a quiet step adds no sound
-    EXPECT_EQ(At(1, 4), 10);
+    PlayMove({{1, 5}, {1, 4}}); // a quiet step adds no sound
+    EXPECT_EQ(At({1, 4}), 10);
     EXPECT_EQ(view.sounds.size(), 1u);
 }
 
@@ -90,9 +54,9 @@ TEST_F(ClickProtocolGame, CaptureOfAPiecePlaysTheCaptureSoundOnce) {
 // piece, even before its first tick.
 TEST_F(ClickProtocolGame, AfterTheLifeDoodleCommandClicksMoveNoPiece) {
     Command(CommandId::LifeDoodle);
-    PlayMove({3, 4, 2, 4});
-    EXPECT_EQ(At(3, 4), Wall);
-    EXPECT_EQ(At(2, 4), Wall);
+    PlayMove({{3, 4}, {2, 4}});
+    EXPECT_EQ(At({3, 4}), Wall);
+    EXPECT_EQ(At({2, 4}), Wall);
 }
 
 // Guards against a refused click that was still recorded as the last click: the Life Doodle,
@@ -111,14 +75,14 @@ TEST(ClickProtocol, ARefusedClickIsNotRemembered) {
             table.Play("15 16 0 0 0 0 0\n0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n"
                        "0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n0 3 0 0 0 0 0\n",
                        Side::PlayerOne, 7, PlayerType::Human, PlayerType::AiEasy);
-            table.Click(3, 3);
+            table.Click({3, 3});
             ASSERT_EQ(table.view.winners.size(), 1u);
         }
-        table.Click(0, 0);
+        table.Click({0, 0});
         table.Command(CommandId::LifeDoodle);
         table.Tick();
         table.Tick();
-        EXPECT_EQ(table.At(1, 0), Empty) << (thinking ? "while thinking" : "after the level");
+        EXPECT_EQ(table.At({1, 0}), Empty) << (thinking ? "while thinking" : "after the level");
     }
 }
 

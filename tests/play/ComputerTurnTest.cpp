@@ -26,8 +26,8 @@ TEST_F(ComputerTurn, FirstTickThinksClicksAreRefusedAndTheNextCallPlaysTheMove) 
     EXPECT_EQ(workers.started, 1);
 
     // While it thinks, clicks and ticks change nothing.
-    Click(3, 5);
-    Click(3, 4);
+    Click({3, 5});
+    Click({3, 4});
     Tick();
     EXPECT_EQ(workers.started, 1);
     EXPECT_TRUE(view.events.empty());
@@ -35,15 +35,15 @@ TEST_F(ComputerTurn, FirstTickThinksClicksAreRefusedAndTheNextCallPlaysTheMove) 
     // Once it has finished, a click on its turn plays the move as a tick would. Level 1 at
     // depth 2: Player 1 steps from the bottom-right corner up-left, and the focus marks it.
     workers.Join();
-    Click(0, 3);
-    EXPECT_EQ(view.Shown(), Moved(Level(1), {6, 6, 5, 5}));
+    Click({0, 3});
+    EXPECT_EQ(view.Shown(), Moved(Level(1), {{6, 6}, {5, 5}}));
     EXPECT_EQ(view.events,
               (std::vector<std::string>{"tile", "focus 6 6", "focus 5 5", "tile", "cursor 2"}));
 
     // The human's move leaves the focus where the computer player put it.
-    PlayMove({3, 1, 3, 2});
-    EXPECT_EQ(At(3, 2), 18);
-    EXPECT_EQ(view.focus, std::make_pair(5, 5));
+    PlayMove({{3, 1}, {3, 2}});
+    EXPECT_EQ(At({3, 2}), 18);
+    EXPECT_EQ(view.focus, (Cell{5, 5}));
 }
 
 // Guards against a search at the wrong depth: each strength plays the engine's move at its own.
@@ -85,9 +85,9 @@ TEST_F(ComputerTurn, AHopelessSearchFallsBackToTheFirstGeneratedMove) {
          Side::PlayerOne, 7, PlayerType::AiEasy);
     Tick();
     Tick();
-    EXPECT_EQ(At(4, 3), Empty);
-    EXPECT_EQ(At(3, 3), 9);
-    EXPECT_EQ(view.focus, std::make_pair(3, 3));
+    EXPECT_EQ(At({4, 3}), Empty);
+    EXPECT_EQ(At({3, 3}), 9);
+    EXPECT_EQ(view.focus, (Cell{3, 3}));
     EXPECT_EQ(view.cursor, CursorSide::PlayerTwo);
 }
 
@@ -105,8 +105,8 @@ TEST_F(ComputerTurn, AWorkerThatCannotStartPlaysTheFirstGeneratedMove) {
 // a human has changed since, or stalling a computer player of the other side behind it.
 TEST_F(ComputerTurn, AWaitingMoveIsDroppedOnceAHumanHasMoved) {
     LeaveAWaitingMove();
-    PlayMove({3, 5, 3, 4}); // the human plays a different move
-    EXPECT_EQ(At(3, 4), 3);
+    PlayMove({{3, 5}, {3, 4}}); // the human plays a different move
+    EXPECT_EQ(At({3, 4}), 3);
 
     Command(CommandId::PlayerTwoEasy);
     workers.mode = Mode::Inline;
@@ -114,8 +114,8 @@ TEST_F(ComputerTurn, AWaitingMoveIsDroppedOnceAHumanHasMoved) {
     EXPECT_EQ(workers.started, 2) << "Player 2 does not think for itself";
     Tick();
     EXPECT_EQ(view.cursor, CursorSide::PlayerOne);
-    EXPECT_EQ(At(6, 6), 4) << "Player 1's stale move was played";
-    EXPECT_EQ(At(5, 5), Empty);
+    EXPECT_EQ(At({6, 6}), 4) << "Player 1's stale move was played";
+    EXPECT_EQ(At({5, 5}), Empty);
 }
 
 TEST_F(ComputerTurn, AWaitingMoveStillPlaysOnItsOwnPosition) {
@@ -124,21 +124,21 @@ TEST_F(ComputerTurn, AWaitingMoveStillPlaysOnItsOwnPosition) {
     Command(CommandId::PlayerOneEasy);
     Tick();
     EXPECT_EQ(workers.started, 1);
-    EXPECT_EQ(view.Shown(), Moved(Level(1), {6, 6, 5, 5}));
+    EXPECT_EQ(view.Shown(), Moved(Level(1), {{6, 6}, {5, 5}}));
     EXPECT_EQ(view.cursor, CursorSide::PlayerTwo);
 }
 
 // Guards against a piece picked while its side was human staying picked for the next side.
 TEST_F(ComputerTurn, APlayedMoveDropsTheSelectionOfTheSideItWasMadeFor) {
     StartLevel(1);
-    Click(4, 5); // Player 1 picks a piece, then hands the move to the computer
+    Click({4, 5}); // Player 1 picks a piece, then hands the move to the computer
     Command(CommandId::PlayerOneEasy);
     Tick();
     Tick();
-    ASSERT_EQ(At(5, 5), 4);
-    Click(5, 4); // where Player 1's piece could step: Player 2 must not move it
-    EXPECT_EQ(At(4, 5), 5);
-    EXPECT_EQ(At(5, 4), Empty);
+    ASSERT_EQ(At({5, 5}), 4);
+    Click({5, 4}); // where Player 1's piece could step: Player 2 must not move it
+    EXPECT_EQ(At({4, 5}), 5);
+    EXPECT_EQ(At({5, 4}), Empty);
     EXPECT_EQ(view.cursor, CursorSide::PlayerTwo);
 }
 

@@ -9,7 +9,7 @@
 #include "ai/Search.h"
 #include "ai/StrengthPasses.h"
 #include "levels/LevelLayouts.h"
-#include "play/GameDialog.h"
+#include "play/GameController.h"
 #include "rules/GenerateMoves.h"
 #include "savegame/SavedGameRecord.h"
 
@@ -38,8 +38,9 @@ class GameTable {
     // The window's start-up on these stored settings.
     void StartWith(std::map<std::string, std::int32_t> stored) {
         settings.values = std::move(stored);
-        game.OnInitDialog();
+        game.Start();
         m_started = true;
+        Settle();
     }
 
     // Loads `record` through the Start menu, as if picked in the open dialog.
@@ -73,26 +74,42 @@ class GameTable {
         view.ClearRecords();
     }
 
-    void Click(int x, int y) { game.OnCell(x, y); }
+    void Click(Cell cell) {
+        game.OnCell(cell);
+        Settle();
+    }
     // A human's move: the click that picks the piece, then the click on its target.
     void PlayMove(const Move& move) {
-        Click(move.fromX, move.fromY);
-        Click(move.toX, move.toY);
+        Click(move.from);
+        Click(move.to);
     }
-    void Tick() { game.OnTimer(); }
-    void Command(CommandId command) { game.OnCommand(command); }
+    void Tick() {
+        game.OnTimer();
+        Settle();
+    }
+    void Command(CommandId command) {
+        game.OnCommand(command);
+        Settle();
+    }
 
-    // What the button of cell (x, y) shows.
-    CellCode At(int x, int y) const {
-        return view.tiles[static_cast<std::size_t>(CellIndex(x, y))];
+    // After each input the boxes it opened are answered from the view's script, unless a test
+    // keeps them open to send inputs while they are.
+    void Settle() {
+        if (!keepBoxesOpen) {
+            view.AnswerBoxes(game);
+        }
     }
+    bool keepBoxesOpen = false;
+
+    // What the button of a cell shows.
+    CellCode At(Cell cell) const { return view.tiles[static_cast<std::size_t>(CellIndex(cell))]; }
 
     static Board Level(int n) { return LayoutToBoard(LevelLayout(n)); }
 
     // `board` after `move`, whatever stood on its target.
     static Board Moved(Board board, const Move& move) {
-        board.At(move.toX, move.toY) = board.At(move.fromX, move.fromY);
-        board.At(move.fromX, move.fromY) = Empty;
+        board.At(move.to) = board.At(move.from);
+        board.At(move.from) = Empty;
         return board;
     }
 
@@ -108,10 +125,10 @@ class GameTable {
     // worker runs it.
     static Move EngineMove(PlayerType type, Side side, const Board& board) {
         const std::atomic<bool> abort{false};
-        Move move;
+        std::optional<Move> move;
         SearchContext ctx{abort, move, SearchDepthFor(type)};
         RunStrengthPasses(type, side, board, ctx, &Search);
-        return move;
+        return move.value();
     }
 
     ScratchFolder folder;
@@ -119,7 +136,7 @@ class GameTable {
     FakeSettings settings;
     FakeRunner workers;
     FakeRunner hintWorkers;
-    GameDialog game{view, settings, workers, hintWorkers};
+    GameController game{view, settings, workers, hintWorkers};
 
   private:
     bool m_started = false;

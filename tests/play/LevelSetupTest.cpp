@@ -41,9 +41,9 @@ TEST_F(LevelSetup, LevelSetupResetsTheGameButNotThePlayersOrTheSound) {
     StartWith({{"PlayerOne", 0}, {"PlayerTwo", 3}, {"SoundFlag", 0}});
     Command(CommandId::Level1);
     const Move move = FirstMove(Level(1), Side::PlayerOne);
-    Click(move.fromX, move.fromY);
+    Click(move.from);
     Command(CommandId::RestartLevel);
-    Click(move.toX, move.toY);
+    Click(move.to);
     EXPECT_EQ(view.Shown(), Level(1)) << "the piece picked before stayed picked";
 
     PlayMove(move);

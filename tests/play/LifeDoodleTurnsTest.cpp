@@ -20,17 +20,17 @@ TEST_F(LifeDoodleTurns, CommandRestartsTheDoodleAfterADecidedLevel) {
     Play("15 16 0 0 0 0 0\n0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n"
          "0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n0 3 0 0 0 0 0\n",
          Side::PlayerOne, 5, PlayerType::Human, PlayerType::AiMedium);
-    Click(3, 3);
+    Click({3, 3});
     ASSERT_EQ(view.winners.size(), 1u);
     Command(CommandId::LifeDoodle);
     Tick();
     EXPECT_EQ(view.title, "Trevallion");
-    EXPECT_EQ(At(1, 1), Wall);
-    EXPECT_EQ(At(0, 3), Empty);
+    EXPECT_EQ(At({1, 1}), Wall);
+    EXPECT_EQ(At({0, 3}), Empty);
 
     view.ClearRecords();
-    Click(0, 0);
-    EXPECT_EQ(At(0, 0), Wall);
+    Click({0, 0});
+    EXPECT_EQ(At({0, 0}), Wall);
     EXPECT_EQ(view.sounds, std::vector<std::string>{"sounds/capture1.wav"});
     Command(CommandId::SaveGame);
     ASSERT_EQ(view.messages.size(), 1u);
@@ -53,13 +53,13 @@ TEST_F(LifeDoodleTurns, AGenerationRepaintsOnlyChangedCells) {
 // neighbour.
 TEST_F(LifeDoodleTurns, TheGamesLastClickComesAliveAtTheFirstGeneration) {
     Command(CommandId::Level1);
-    Click(0, 0);
+    Click({0, 0});
     Command(CommandId::LifeDoodle);
     Tick();
     EXPECT_EQ(view.cursor, CursorSide::Neutral);
     Tick();
-    EXPECT_EQ(At(1, 0), Wall);
-    EXPECT_EQ(At(0, 1), Wall);
+    EXPECT_EQ(At({1, 0}), Wall);
+    EXPECT_EQ(At({0, 1}), Wall);
 }
 
 // The five secret cells, clicked within one second, show the credits; the tick after that
@@ -67,7 +67,7 @@ TEST_F(LifeDoodleTurns, TheGamesLastClickComesAliveAtTheFirstGeneration) {
 TEST_F(LifeDoodleTurns, CornersAndCentreShowTheCredits) {
     Tick();
     for (const auto& [x, y] : {std::pair{0, 0}, {6, 0}, {0, 6}, {6, 6}, {3, 3}}) {
-        Click(x, y);
+        Click({x, y});
     }
     Tick();
     ASSERT_EQ(view.messages.size(), 1u);
@@ -77,7 +77,7 @@ TEST_F(LifeDoodleTurns, CornersAndCentreShowTheCredits) {
     Tick();
     for (int x = 0; x < BoardSize; ++x) {
         for (int y = 0; y < BoardSize; ++y) {
-            EXPECT_EQ(At(x, y), AliveAtDoodleStart(x, y) ? Wall : Empty) << x << "," << y;
+            EXPECT_EQ(At({x, y}), AliveAtDoodleStart({x, y}) ? Wall : Empty) << x << "," << y;
         }
     }
     EXPECT_EQ(view.messages.size(), 1u);
@@ -89,11 +89,11 @@ TEST_F(LifeDoodleTurns, RevivingACellPlaysTheCaptureOfTheLastLevel) {
     StartLevel(26);
     Command(CommandId::LifeDoodle);
     Tick();
-    Click(0, 0);
-    Click(0, 0);
-    Click(3, 3);
+    Click({0, 0});
+    Click({0, 0});
+    Click({3, 3});
     EXPECT_EQ(view.sounds, std::vector<std::string>{"sounds/capture3.wav"});
-    EXPECT_EQ(At(0, 0), Wall);
+    EXPECT_EQ(At({0, 0}), Wall);
 }
 
 } // namespace

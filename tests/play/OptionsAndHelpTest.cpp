@@ -38,9 +38,9 @@ TEST_F(OptionsAndHelp, SoundOffSilencesAndFreezesTheRotation) {
     Play("0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n0 0 16 15 0 0 0\n0 0 0 7 0 0 0\n"
          "0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n0 0 0 2 0 0 0\n",
          Side::PlayerOne, 50);
-    PlayMove({3, 3, 2, 3});
-    PlayMove({2, 2, 1, 3});
-    PlayMove({2, 3, 1, 3});
+    PlayMove({{3, 3}, {2, 3}});
+    PlayMove({{2, 2}, {1, 3}});
+    PlayMove({{2, 3}, {1, 3}});
     ASSERT_EQ(view.winners.size(), 1u);
     Command(CommandId::Level5);
     Command(CommandId::About);

@@ -35,8 +35,8 @@ class LevelOutcome : public testing::GameFixture {
 // cursor shows as soon as the level is decided.
 TEST_F(LevelOutcome, KingCaptureEndsTheLevelInTheSameCall) {
     Play(KingInReach, Side::PlayerOne, 7);
-    Click(3, 3);
-    Click(3, 2);
+    Click({3, 3});
+    Click({3, 2});
     // No capture sound for a king: only the win sound, the neutral cursor, the box, then the
     // next level.
     EXPECT_EQ(EventsButTiles(), (std::vector<std::string>{"cursor 2", "sound sounds/win1.wav",
@@ -48,12 +48,12 @@ TEST_F(LevelOutcome, KingCaptureEndsTheLevelInTheSameCall) {
 
 TEST_F(LevelOutcome, TakingTheLastMovablePieceWins) {
     Play(KingInReach, Side::PlayerOne, 7);
-    Click(3, 3);
-    Click(2, 3); // Player 1's cross steps left
-    Click(2, 2);
-    Click(1, 3); // Player 2's last piece steps down-left, beside it
-    Click(2, 3);
-    Click(1, 3); // and is taken: Player 2's king stands alone
+    Click({3, 3});
+    Click({2, 3}); // Player 1's cross steps left
+    Click({2, 2});
+    Click({1, 3}); // Player 2's last piece steps down-left, beside it
+    Click({2, 3});
+    Click({1, 3}); // and is taken: Player 2's king stands alone
     EXPECT_EQ(view.sounds, (std::vector<std::string>{"sounds/capture1.wav", "sounds/win1.wav"}));
     EXPECT_EQ(view.winners, std::vector<Side>{Side::PlayerOne});
     EXPECT_EQ(view.title, "Trevallion Level 8");
@@ -70,7 +70,7 @@ TEST_F(LevelOutcome, AHumanBeatenByAComputerIsOfferedTheLevelAgain) {
                           Case{MessageAnswer::No, "sounds/lose2.wav", "Game Over", false}}) {
         Play(PlayerOneKingGone, Side::PlayerOne, 7, PlayerType::Human, PlayerType::AiMedium);
         view.answers = {c.answer};
-        Click(0, 0);
+        Click({0, 0});
         EXPECT_EQ(view.sounds, std::vector<std::string>{c.sound});
         EXPECT_EQ(view.winners, std::vector<Side>{Side::PlayerTwo});
         ASSERT_EQ(view.messages.size(), 1u);
@@ -85,8 +85,8 @@ TEST_F(LevelOutcome, AHumanBeatenByAComputerIsOfferedTheLevelAgain) {
         if (!c.replayed) {
             // Declined, the level stays closed: Player 1's piece no longer moves.
             view.ClearRecords();
-            Click(1, 6);
-            Click(1, 5);
+            Click({1, 6});
+            Click({1, 5});
             EXPECT_TRUE(view.events.empty());
         }
     }
@@ -94,8 +94,8 @@ TEST_F(LevelOutcome, AHumanBeatenByAComputerIsOfferedTheLevelAgain) {
 
 TEST_F(LevelOutcome, AComputerBeatenByAHumanGoesOnToTheNextLevel) {
     Play(KingInReach, Side::PlayerOne, 7, PlayerType::Human, PlayerType::AiDifficult);
-    Click(3, 3);
-    Click(3, 2);
+    Click({3, 3});
+    Click({3, 2});
     EXPECT_EQ(view.sounds, std::vector<std::string>{"sounds/win1.wav"});
     EXPECT_EQ(view.title, "Trevallion Level 8");
     EXPECT_TRUE(view.messages.empty());
@@ -106,7 +106,7 @@ TEST_F(LevelOutcome, PlayerTwoLosingToAComputerIsAskedByName) {
     Play("0 16 0 0 0 0 0\n0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n"
          "0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n2 3 0 0 0 0 0\n",
          Side::PlayerTwo, 12, PlayerType::AiEasy, PlayerType::Human);
-    Click(1, 0);
+    Click({1, 0});
     EXPECT_EQ(view.winners, std::vector<Side>{Side::PlayerOne});
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].text, "Would you like to try\nagain Player 2?");

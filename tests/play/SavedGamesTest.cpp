@@ -34,7 +34,7 @@ class SavedGames : public testing::GameFixture {
     void LoseLevel(int level) {
         Play(PlayerOneKingGone, Side::PlayerOne, level, PlayerType::Human, PlayerType::AiEasy);
         Tick();
-        Click(3, 3);
+        Click({3, 3});
         ASSERT_EQ(view.winners.size(), 1u);
     }
 

@@ -101,7 +101,7 @@ class Soak : public testing::GameTable {
             HumanMove();
             return true;
         case 3:
-            Click(Roll(BoardSize), Roll(BoardSize));
+            Click(CellAt(Roll(CellCount)));
             return true;
         case 4:
         case 5:
@@ -146,7 +146,7 @@ class Soak : public testing::GameTable {
         const int first = Roll(CellCount);
         for (int i = 0; i < CellCount; ++i) {
             const int from = (first + i) % CellCount;
-            const CellSet targets = StepTargets(board, from / BoardSize, from % BoardSize);
+            const CellSet targets = StepTargets(board, CellAt(from));
             if (!IsMovablePieceOf(board[from], side) || targets == 0) {
                 continue;
             }
@@ -154,8 +154,8 @@ class Soak : public testing::GameTable {
             while (((targets >> to) & 1) == 0) {
                 to = (to + 1) % CellCount;
             }
-            Click(from / BoardSize, from % BoardSize);
-            Click(to / BoardSize, to % BoardSize);
+            Click(CellAt(from));
+            Click(CellAt(to));
             return;
         }
     }
@@ -171,7 +171,7 @@ class Soak : public testing::GameTable {
             record.version = 1;
             break;
         case 1:
-            record.board.At(Roll(BoardSize), Roll(BoardSize)) = LastCode + 1;
+            record.board.At(CellAt(Roll(CellCount))) = LastCode + 1;
             break;
         case 2:
             record.level = 256;
@@ -193,7 +193,7 @@ class Soak : public testing::GameTable {
             Tick();
             break;
         case 1:
-            Click(Roll(BoardSize), Roll(BoardSize));
+            Click(CellAt(Roll(CellCount)));
             break;
         case 2:
             Issue(AnyCommand());
@@ -214,9 +214,9 @@ class Soak : public testing::GameTable {
         if (view.marks.selected) {
             const Cell cell = *view.marks.selected;
             ASSERT_TRUE(view.cursor && *view.cursor != CursorSide::Neutral);
-            ASSERT_TRUE(BelongsTo(after.At(cell.x, cell.y), static_cast<Side>(*view.cursor)))
+            ASSERT_TRUE(BelongsTo(after.At(cell), static_cast<Side>(*view.cursor)))
                 << "the selection is not the side to move's";
-            ASSERT_EQ(view.marks.targets, StepTargets(after, cell.x, cell.y));
+            ASSERT_EQ(view.marks.targets, StepTargets(after, cell));
         }
         const long tiles = std::ranges::count(view.events, std::string("tile"));
         if (!checkedMove || tiles != 2 || !cursor || *cursor == CursorSide::Neutral) {
@@ -235,8 +235,7 @@ class Soak : public testing::GameTable {
         const CellCode mover = before[from];
         ASSERT_EQ(after[to], mover);
         ASSERT_TRUE(IsMovablePieceOf(mover, static_cast<Side>(*cursor))) << "moved out of turn";
-        ASSERT_EQ(
-            CanStep(mover, from / BoardSize, from % BoardSize, to / BoardSize, to % BoardSize), 1);
+        ASSERT_EQ(CanStep(mover, CellAt(from), CellAt(to)), 1);
         ASSERT_FALSE(BelongsTo(before[to], static_cast<Side>(*cursor)));
         ++movesChecked;
     }

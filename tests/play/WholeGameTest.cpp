@@ -10,10 +10,10 @@ class WholeGame : public testing::GameFixture {};
 TEST_F(WholeGame, TwoHumansPlayLevel49ToTheEnd) {
     StartLevel(49);
     const Move moves[] = {
-        {5, 2, 4, 1}, // Player 1's piece (right, up-left, down-left) heads for the king
-        {3, 0, 2, 0}, // Player 2's cross steps aside
-        {4, 1, 3, 0}, {2, 0, 1, 0}, {3, 0, 2, 1}, // takes Player 2's piece on the way
-        {1, 0, 0, 0}, {2, 1, 1, 2},               // down-left onto Player 2's king
+        {{5, 2}, {4, 1}}, // Player 1's piece (right, up-left, down-left) heads for the king
+        {{3, 0}, {2, 0}}, // Player 2's cross steps aside
+        {{4, 1}, {3, 0}}, {{2, 0}, {1, 0}}, {{3, 0}, {2, 1}}, // takes Player 2's piece on the way
+        {{1, 0}, {0, 0}}, {{2, 1}, {1, 2}},                   // down-left onto Player 2's king
     };
     Board board = Level(49);
     Side side = Side::PlayerOne;
@@ -40,10 +40,10 @@ TEST_F(WholeGame, TwoHumansPlayLevel49ToTheEnd) {
 TEST_F(WholeGame, WinningLevel50StartsAgainAtLevel1) {
     // Player 2's king one diagonal step from Player 1's cross at (5, 0).
     Board board = Level(50);
-    board.At(3, 1) = Empty;
-    board.At(4, 1) = PlayerTwoKing;
+    board.At({3, 1}) = Empty;
+    board.At({4, 1}) = PlayerTwoKing;
     PlayBoard(board, Side::PlayerOne, 50, PlayerType::Human, PlayerType::Human);
-    PlayMove({5, 0, 4, 1});
+    PlayMove({{5, 0}, {4, 1}});
     EXPECT_EQ(view.winners, std::vector<Side>{Side::PlayerOne});
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_TRUE(view.messages[0].text.starts_with("Congratulations!"));

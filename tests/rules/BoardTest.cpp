@@ -7,12 +7,14 @@
 namespace trevallion {
 namespace {
 
-TEST(Board, CellsAreStoredColumnByColumn) {
-    EXPECT_EQ(CellIndex(1, 0), 7); // second cell of the top row
-    EXPECT_EQ(CellIndex(0, 1), 1); // first cell of the second row
-    EXPECT_EQ(CellIndex(6, 6), 48);
+TEST(Board, CellsAreNumberedInReadingOrder) {
+    for (int i = 0; i < CellCount; ++i) {
+        EXPECT_EQ(CellIndex(CellAt(i)), i);
+    }
+    EXPECT_EQ(CellAt(1), (Cell{1, 0})); // second cell of the top row
+    EXPECT_EQ(CellAt(7), (Cell{0, 1})); // first cell of the second row
 
-    // Rows as seen on screen come back transposed when the elements are read in order.
+    // Rows as seen on screen are the elements read in order.
     const Board board = testing::BoardFromRows("0 1 2 3 4 5 6\n"
                                                "7 0 0 0 0 0 0\n"
                                                "8 0 0 0 0 0 0\n"
@@ -21,10 +23,10 @@ TEST(Board, CellsAreStoredColumnByColumn) {
                                                "11 0 0 0 0 0 0\n"
                                                "12 0 0 0 0 0 13\n");
     for (int i = 0; i < 7; ++i) {
-        EXPECT_EQ(board[i], i == 0 ? 0 : 6 + i) << "column 0, row " << i;
-        EXPECT_EQ(board[i * 7], i) << "row 0, column " << i;
+        EXPECT_EQ(board[i], i) << "row 0, column " << i;
+        EXPECT_EQ(board[i * 7], i == 0 ? 0 : 6 + i) << "column 0, row " << i;
     }
-    EXPECT_EQ(board.At(6, 6), 13);
+    EXPECT_EQ(board.At({6, 6}), 13);
     EXPECT_EQ(board[48], 13);
 }
 

@@ -59,7 +59,7 @@ TEST(CanStep, EveryCodeInEveryDirection) {
         for (int dx = -1; dx <= 1; ++dx) {
             for (int dy = -1; dy <= 1; ++dy) {
                 const int want = expected.count({dx, dy}) ? 1 : 0;
-                EXPECT_EQ(CanStep(code, 3, 3, 3 + dx, 3 + dy), want)
+                EXPECT_EQ(CanStep(code, {3, 3}, {3 + dx, 3 + dy}), want)
                     << "code " << code << " step (" << dx << ", " << dy << ")";
             }
         }
@@ -84,25 +84,25 @@ TEST(CanStep, PiecesHaveTwoToFourArmsAndKingsAndWallsNone) {
 }
 
 TEST(CanStep, OnlyOneCellAtATime) {
-    EXPECT_EQ(CanStep(10, 3, 3, 3, 2), 1);
-    EXPECT_EQ(CanStep(10, 3, 3, 3, 1), 0); // two cells up along an arm
-    EXPECT_EQ(CanStep(8, 3, 3, 5, 5), 0);
+    EXPECT_TRUE(CanStep(10, {3, 3}, {3, 2}));
+    EXPECT_FALSE(CanStep(10, {3, 3}, {3, 1})); // two cells up along an arm
+    EXPECT_FALSE(CanStep(8, {3, 3}, {5, 5}));
     for (CellCode code = 0; code <= 27; ++code) {
-        EXPECT_EQ(CanStep(code, 2, 4, 2, 4), 0) << "staying put, code " << code;
+        EXPECT_FALSE(CanStep(code, {2, 4}, {2, 4})) << "staying put, code " << code;
     }
 }
 
 TEST(CanStep, LooksOnlyAtTheDifference) {
     // The board's edge is the callers' business: a step off the board is still a step.
-    EXPECT_EQ(CanStep(10, 0, 0, 0, -1), 1);
-    EXPECT_EQ(CanStep(3, 100, -40, 100, -41), 1);
+    EXPECT_TRUE(CanStep(10, {0, 0}, {0, -1}));
+    EXPECT_TRUE(CanStep(3, {100, -40}, {100, -41}));
     // Code 3 steps up but not down; code 5 down but not up.
-    EXPECT_EQ(CanStep(3, 4, 4, 4, 5), 0);
-    EXPECT_EQ(CanStep(5, 4, 4, 4, 5), 1);
-    EXPECT_EQ(CanStep(5, 4, 4, 4, 3), 0);
+    EXPECT_FALSE(CanStep(3, {4, 4}, {4, 5}));
+    EXPECT_TRUE(CanStep(5, {4, 4}, {4, 5}));
+    EXPECT_FALSE(CanStep(5, {4, 4}, {4, 3}));
     // Far-apart coordinates must not wrap around into a neighbouring step.
-    EXPECT_EQ(CanStep(7, INT_MIN, 0, INT_MAX, 0), 0);
-    EXPECT_EQ(CanStep(7, INT_MAX, INT_MIN, INT_MAX, INT_MAX), 0);
+    EXPECT_FALSE(CanStep(7, {INT_MIN, 0}, {INT_MAX, 0}));
+    EXPECT_FALSE(CanStep(7, {INT_MAX, INT_MIN}, {INT_MAX, INT_MAX}));
 }
 
 } // namespace

@@ -16,7 +16,8 @@ namespace {
 // Sets of moves, for tests that care which moves there are and not in what order.
 struct MoveOrder {
     bool operator()(const Move& a, const Move& b) const {
-        return std::tie(a.fromX, a.fromY, a.toX, a.toY) < std::tie(b.fromX, b.fromY, b.toX, b.toY);
+        return std::tie(a.from.x, a.from.y, a.to.x, a.to.y) <
+               std::tie(b.from.x, b.from.y, b.to.x, b.to.y);
     }
 };
 using MoveSet = std::set<Move, MoveOrder>;
@@ -49,12 +50,12 @@ Board Level(int n) {
 }
 
 TEST(GenerateMoves, Level2BothSidesKeepGenerationOrder) {
-    const std::vector<Move> sideOne = {{5, 6, 4, 5}, {5, 6, 6, 5}, {4, 6, 4, 5},
-                                       {2, 6, 2, 5}, {1, 6, 0, 5}, {1, 6, 2, 5},
-                                       {3, 4, 2, 3}, {3, 4, 4, 3}, {3, 4, 3, 5}};
-    const std::vector<Move> sideTwo = {{1, 0, 0, 1}, {1, 0, 2, 1}, {2, 0, 2, 1},
-                                       {4, 0, 4, 1}, {5, 0, 4, 1}, {5, 0, 6, 1},
-                                       {3, 2, 2, 3}, {3, 2, 4, 3}, {3, 2, 3, 1}};
+    const std::vector<Move> sideOne = {{{5, 6}, {4, 5}}, {{5, 6}, {6, 5}}, {{4, 6}, {4, 5}},
+                                       {{2, 6}, {2, 5}}, {{1, 6}, {0, 5}}, {{1, 6}, {2, 5}},
+                                       {{3, 4}, {2, 3}}, {{3, 4}, {4, 3}}, {{3, 4}, {3, 5}}};
+    const std::vector<Move> sideTwo = {{{1, 0}, {0, 1}}, {{1, 0}, {2, 1}}, {{2, 0}, {2, 1}},
+                                       {{4, 0}, {4, 1}}, {{5, 0}, {4, 1}}, {{5, 0}, {6, 1}},
+                                       {{3, 2}, {2, 3}}, {{3, 2}, {4, 3}}, {{3, 2}, {3, 1}}};
     for (const OrderingMode mode : {OrderingMode::CapturesFirst, OrderingMode::QuietMovesFirst}) {
         const int quietClass = mode == OrderingMode::CapturesFirst ? 0 : 1;
         const MoveList one = Generate(Level(2), Side::PlayerOne, mode);
@@ -69,9 +70,9 @@ TEST(GenerateMoves, Level2BothSidesKeepGenerationOrder) {
 
 // Level 50, Player 1: twelve quiet moves and one capture, in generation order.
 const std::vector<Move> Level50SideOne = {
-    {5, 6, 4, 5}, {3, 6, 2, 5}, {3, 6, 4, 5}, {1, 6, 2, 5}, {6, 5, 5, 4},
-    {0, 5, 1, 4}, {4, 4, 4, 3}, {4, 4, 5, 4}, {4, 4, 4, 5}, {2, 4, 2, 3},
-    {2, 4, 1, 4}, {2, 4, 2, 5}, {5, 0, 4, 1}, {5, 0, 6, 1},
+    {{5, 6}, {4, 5}}, {{3, 6}, {2, 5}}, {{3, 6}, {4, 5}}, {{1, 6}, {2, 5}}, {{6, 5}, {5, 4}},
+    {{0, 5}, {1, 4}}, {{4, 4}, {4, 3}}, {{4, 4}, {5, 4}}, {{4, 4}, {4, 5}}, {{2, 4}, {2, 3}},
+    {{2, 4}, {1, 4}}, {{2, 4}, {2, 5}}, {{5, 0}, {4, 1}}, {{5, 0}, {6, 1}},
 };
 
 TEST(GenerateMoves, Level50QuietFirstStaysInGenerationOrder) {
@@ -93,7 +94,8 @@ MoveList ListOfClasses(const std::vector<int>& classes) {
     MoveList list;
     ClearMoveList(list);
     for (int i = 0; i < static_cast<int>(classes.size()); ++i) {
-        list[i] = MoveRecord{{i + 1, 0, i + 1, 1}, classes[i]}; // fromX numbers the record
+        list[i] =
+            MoveRecord{{{i + 1, 0}, {i + 1, 1}}, classes[i]}; // the start column numbers the record
     }
     return list;
 }
@@ -101,7 +103,7 @@ MoveList ListOfClasses(const std::vector<int>& classes) {
 std::vector<int> RecordOrder(const MoveList& list) {
     std::vector<int> order;
     for (int i = 0; i < CountMoves(list); ++i) {
-        order.push_back(list[i].fromX);
+        order.push_back(list[i].from.x);
     }
     return order;
 }
@@ -151,18 +153,18 @@ TEST(GenerateMoves, KingCaptureFirstThenTheModesClassOrder) {
     for (const OrderingMode mode : {OrderingMode::CapturesFirst, OrderingMode::QuietMovesFirst}) {
         const MoveList one = Generate(board, Side::PlayerOne, mode);
         ASSERT_EQ(CountMoves(one), 4);
-        EXPECT_EQ(MovesOf(one)[0], (Move{3, 3, 3, 2})) << "mode " << static_cast<int>(mode);
+        EXPECT_EQ(MovesOf(one)[0], (Move{{3, 3}, {3, 2}})) << "mode " << static_cast<int>(mode);
         EXPECT_EQ(one[0].moveClass, 2);
         const std::vector<int> classes = ClassesOf(one);
         EXPECT_TRUE(std::is_sorted(classes.rbegin(), classes.rend()));
-        const Move capture{3, 3, 2, 3};
+        const Move capture{{3, 3}, {2, 3}};
         const auto moves = MovesOf(one);
         const auto at = std::find(moves.begin(), moves.end(), capture) - moves.begin();
         EXPECT_EQ(at, mode == OrderingMode::CapturesFirst ? 1 : 3)
             << "mode " << static_cast<int>(mode);
 
         const MoveList two = Generate(board, Side::PlayerTwo, mode);
-        EXPECT_EQ(MovesOf(two)[0], (Move{3, 1, 2, 1})) << "mode " << static_cast<int>(mode);
+        EXPECT_EQ(MovesOf(two)[0], (Move{{3, 1}, {2, 1}})) << "mode " << static_cast<int>(mode);
         EXPECT_EQ(two[0].moveClass, 2);
     }
 }
@@ -178,11 +180,11 @@ TEST(GenerateMoves, NeverOffTheBoardNorOntoWallsOrOwnCells) {
                                                "21 0 0  0 0 0  8\n");
     const auto one = MovesOf(Generate(board, Side::PlayerOne, OrderingMode::CapturesFirst));
     const MoveSet sideOne(one.begin(), one.end());
-    const MoveSet expectedOne = {{0, 0, 1, 1}, {6, 6, 5, 5}, {3, 3, 2, 4}};
+    const MoveSet expectedOne = {{{0, 0}, {1, 1}}, {{6, 6}, {5, 5}}, {{3, 3}, {2, 4}}};
     EXPECT_EQ(sideOne, expectedOne);
     const auto two = MovesOf(Generate(board, Side::PlayerTwo, OrderingMode::CapturesFirst));
     const MoveSet sideTwo(two.begin(), two.end());
-    const MoveSet expectedTwo = {{6, 0, 5, 1}, {0, 6, 1, 5}};
+    const MoveSet expectedTwo = {{{6, 0}, {5, 1}}, {{0, 6}, {1, 5}}};
     EXPECT_EQ(sideTwo, expectedTwo);
 }
 
@@ -190,9 +192,9 @@ TEST(GenerateMoves, FirstRecordBeforeSortingIsNearestTheSidesCorner) {
     const Board board = Level(1);
     // All of level 1's moves are quiet, so the sort keeps generation order.
     EXPECT_EQ(MovesOf(Generate(board, Side::PlayerOne, OrderingMode::CapturesFirst))[0],
-              (Move{6, 6, 5, 5}));
+              (Move{{6, 6}, {5, 5}}));
     EXPECT_EQ(MovesOf(Generate(board, Side::PlayerTwo, OrderingMode::CapturesFirst))[0],
-              (Move{0, 0, 1, 1}));
+              (Move{{0, 0}, {1, 1}}));
 }
 
 // A board no level comes near: crosses of both sides on alternating cells, 84 captures each.
@@ -200,7 +202,7 @@ Board CrowdedBoard() {
     Board board;
     for (int x = 0; x < BoardSize; ++x) {
         for (int y = 0; y < BoardSize; ++y) {
-            board.At(x, y) = (x + y) % 2 == 0 ? 7 : 20;
+            board.At({x, y}) = (x + y) % 2 == 0 ? 7 : 20;
         }
     }
     return board;
@@ -213,26 +215,26 @@ TEST(GenerateMoves, MoreThan59MovesKeepsTheFirst59AndTheEndMark) {
     } guarded;
     for (const Side side : {Side::PlayerOne, Side::PlayerTwo}) {
         ClearMoveList(guarded.list);
-        guarded.after = MoveRecord{{7, 7, 7, 7}, 7};
+        guarded.after = MoveRecord{{{7, 7}, {7, 7}}, 7};
         GenerateMoves(CrowdedBoard(), guarded.list, side, OrderingMode::CapturesFirst);
         EXPECT_EQ(CountMoves(guarded.list), MaxMoves);
         EXPECT_EQ(guarded.list[MaxMoves], MoveRecord{});
-        EXPECT_EQ(guarded.after, (MoveRecord{{7, 7, 7, 7}, 7}));
+        EXPECT_EQ(guarded.after, (MoveRecord{{{7, 7}, {7, 7}}, 7}));
 
         const auto moves = MovesOf(guarded.list);
         EXPECT_EQ(MoveSet(moves.begin(), moves.end()).size(), moves.size());
         for (const Move& m : moves) {
-            const CellCode mover = CrowdedBoard().At(m.fromX, m.fromY);
+            const CellCode mover = CrowdedBoard().At(m.from);
             EXPECT_TRUE(BelongsTo(mover, side));
-            EXPECT_TRUE(BelongsTo(CrowdedBoard().At(m.toX, m.toY), OtherSide(side)));
-            EXPECT_EQ(CanStep(mover, m.fromX, m.fromY, m.toX, m.toY), 1);
+            EXPECT_TRUE(BelongsTo(CrowdedBoard().At(m.to), OtherSide(side)));
+            EXPECT_TRUE(CanStep(mover, m.from, m.to));
         }
         // The list keeps the beginning of the scan: Player 1 starts at the bottom-right
         // corner and never reaches the top row; Player 2 the other way round.
         const int firstRow = side == Side::PlayerOne ? 6 : 0;
-        EXPECT_EQ(moves.front().fromY, firstRow);
+        EXPECT_EQ(moves.front().from.y, firstRow);
         for (const Move& m : moves) {
-            EXPECT_NE(m.fromY, 6 - firstRow);
+            EXPECT_NE(m.from.y, 6 - firstRow);
         }
     }
 }

@@ -24,8 +24,8 @@ using testing::WriteBytes;
 
 RecordBytes BytesOfLevel(int level) {
     SavedGameRecord record{SaveFormatVersion, 1, 0, 0, 1, level, {}};
-    record.board[CellIndex(3, 0)] = PlayerTwoKing;
-    record.board[CellIndex(3, 6)] = PlayerOneKing;
+    record.board[CellIndex({3, 0})] = PlayerTwoKing;
+    record.board[CellIndex({3, 6})] = PlayerOneKing;
     return EncodeRecord(record);
 }
 

@@ -34,8 +34,10 @@ TEST(SavedGameRecord, FieldsSitAtTheirOffsetsInLittleEndianOrder) {
     EXPECT_EQ(Int32At(bytes, 12), 2);
     EXPECT_EQ(Int32At(bytes, 16), 2);
     EXPECT_EQ(Int32At(bytes, 20), 12);
+    // The record keeps the board column by column.
     for (int i = 0; i < CellCount; ++i) {
-        EXPECT_EQ(Int32At(bytes, 24 + 4 * static_cast<std::size_t>(i)), record.board[i])
+        EXPECT_EQ(Int32At(bytes, 24 + 4 * static_cast<std::size_t>(i)),
+                  record.board.At({i / 7, i % 7}))
             << "element " << i;
     }
     for (std::size_t i = 220; i < RecordSize; ++i) {
@@ -61,7 +63,9 @@ struct RecordCase {
 };
 
 // Names the case in test listings instead of dumping its bytes.
-void PrintTo(const RecordCase& c, std::ostream* out) { *out << c.what; }
+void PrintTo(const RecordCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class CheckRecordCases : public ::testing::TestWithParam<RecordCase> {};
 

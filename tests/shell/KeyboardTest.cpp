@@ -10,7 +10,7 @@ class KeyboardTest : public QObject {
   private:
     WindowHarness h;
 
-    QAbstractButton* Cell(int x, int y) { return h.window->CellButton(x, y); }
+    QAbstractButton* Cell(int x, int y) { return h.window->CellButton({x, y}); }
 
     void Press(int x, int y, Qt::Key key) { QTest::keyClick(Cell(x, y), key); }
 

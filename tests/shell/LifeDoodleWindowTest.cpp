@@ -40,17 +40,17 @@ class LifeDoodleWindowTest : public QObject {
     // that the test gives the ticks itself.
     void OpenAtTheFirstTick() {
         h.Open({{QStringLiteral("PlayerTwo"), 0}});
-        QTRY_COMPARE_WITH_TIMEOUT(IconImage(h.window->CellButton(0, 0)), TileImage(Empty), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(IconImage(h.window->CellButton({0, 0})), TileImage(Empty), 5000);
         h.window->findChild<QTimer*>(QStringLiteral("clock"))->stop();
     }
 
-    void Tick() { h.window->Controller().OnTimer(); }
+    void Tick() { h.Tick(); }
 
     // The cells that do not show whether they are in `live`.
     QStringList WrongCells(const Cells& live) const {
         Board shown;
         for (const auto& [x, y] : live) {
-            shown.At(x, y) = Wall;
+            shown.At({x, y}) = Wall;
         }
         return CellsNotShowing(*h.window, shown);
     }
@@ -76,7 +76,7 @@ class LifeDoodleWindowTest : public QObject {
         for (int x = 0; x < BoardSize; ++x) {
             for (int y = 0; y < BoardSize; ++y) {
                 if (live.insert({x, y}).second) {
-                    h.Click(x, y);
+                    h.Click({x, y});
                     QCOMPARE(WrongCells(live), QStringList());
                 }
             }

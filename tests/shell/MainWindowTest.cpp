@@ -37,7 +37,7 @@ class MainWindowTest : public QObject {
     void buttonsFormTheBoard() {
         for (int y = 0; y < BoardSize; ++y) {
             for (int x = 0; x < BoardSize; ++x) {
-                QAbstractButton* button = h.window->CellButton(x, y);
+                QAbstractButton* button = h.window->CellButton({x, y});
                 QVERIFY(button != nullptr);
                 QCOMPARE(button->objectName(), QStringLiteral("cell_%1_%2").arg(x).arg(y));
                 QCOMPARE(button->size(), QSize(TileSize, TileSize));
@@ -46,23 +46,23 @@ class MainWindowTest : public QObject {
                 QCOMPARE(button->focusPolicy(), Qt::StrongFocus);
             }
         }
-        QCOMPARE(h.window->CellButton(7, 0), nullptr);
-        QCOMPARE(h.window->CellButton(0, -1), nullptr);
+        QCOMPARE(h.window->CellButton({7, 0}), nullptr);
+        QCOMPARE(h.window->CellButton({0, -1}), nullptr);
     }
 
     void buttonsShowTheirTileEdgeToEdge() {
         h.Choose(QStringLiteral("Level 1"));
         for (const QPoint cell : {QPoint(2, 5), QPoint(3, 0), QPoint(0, 3)}) {
-            QCOMPARE(ComparableImage(h.window->CellButton(cell.x(), cell.y())->grab()),
-                     TileImage(Level(1).At(cell.x(), cell.y())));
+            QCOMPARE(ComparableImage(h.window->CellButton({cell.x(), cell.y()})->grab()),
+                     TileImage(Level(1).At({cell.x(), cell.y()})));
         }
     }
 
     void tabShowsAFrameOnTheNextCell() {
         h.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
-        QAbstractButton* from = h.window->CellButton(6, 2);
-        QAbstractButton* to = h.window->CellButton(0, 3);
+        QAbstractButton* from = h.window->CellButton({6, 2});
+        QAbstractButton* to = h.window->CellButton({0, 3});
         from->setFocus(Qt::OtherFocusReason);
         QVERIFY(from->hasFocus());
 
@@ -78,21 +78,21 @@ class MainWindowTest : public QObject {
             const int y = i / BoardSize;
             const int nextX = (i + 1) % BoardSize;
             const int nextY = (i + 1) / BoardSize;
-            QCOMPARE(h.window->CellButton(x, y)->nextInFocusChain(),
-                     h.window->CellButton(nextX, nextY));
+            QCOMPARE(h.window->CellButton({x, y})->nextInFocusChain(),
+                     h.window->CellButton({nextX, nextY}));
         }
     }
 
     // Screen readers hear each cell's place and what stands there.
     void cellsHaveAccessibleNames() {
         h.Choose(QStringLiteral("Level 1"));
-        QCOMPARE(h.window->CellButton(3, 0)->accessibleName(),
+        QCOMPARE(h.window->CellButton({3, 0})->accessibleName(),
                  QStringLiteral("column 4, row 1: Player 2 king"));
-        QCOMPARE(h.window->CellButton(2, 5)->accessibleName(),
+        QCOMPARE(h.window->CellButton({2, 5})->accessibleName(),
                  QStringLiteral("column 3, row 6: Player 1 piece, arms up-right, down, up-left"));
-        h.Click(2, 5);
-        h.Click(1, 4);
-        QCOMPARE(h.window->CellButton(2, 5)->accessibleName(),
+        h.Click({2, 5});
+        h.Click({1, 4});
+        QCOMPARE(h.window->CellButton({2, 5})->accessibleName(),
                  QStringLiteral("column 3, row 6: empty"));
     }
 
@@ -161,15 +161,15 @@ class MainWindowTest : public QObject {
     void clickedMoveShowsOnTheBoard() {
         h.Choose(QStringLiteral("Level 1"));
         // Player 1's piece at (2, 5) has arms down, up-left and up-right.
-        h.Click(2, 5);
-        h.Click(2, 4); // straight up: not one of its arms
+        h.Click({2, 5});
+        h.Click({2, 4}); // straight up: not one of its arms
         QCOMPARE(CellsNotShowing(*h.window, Level(1)), QStringList());
         QVERIFY(h.ShowsCursor(CursorSide::PlayerOne));
 
-        h.Click(1, 4);
+        h.Click({1, 4});
         Board moved = Level(1);
-        moved.At(2, 5) = Empty;
-        moved.At(1, 4) = 5;
+        moved.At({2, 5}) = Empty;
+        moved.At({1, 4}) = 5;
         QCOMPARE(CellsNotShowing(*h.window, moved), QStringList());
         QVERIFY(h.ShowsCursor(CursorSide::PlayerTwo));
         QVERIFY(h.window->messages.empty());
@@ -178,9 +178,9 @@ class MainWindowTest : public QObject {
 
     void restartLevelRestoresTheLayout() {
         h.Choose(QStringLiteral("Level 5"));
-        h.Click(5, 6); // Player 1's piece 4 steps up-left
-        h.Click(4, 5);
-        QCOMPARE(IconImage(h.window->CellButton(4, 5)), TileImage(4));
+        h.Click({5, 6}); // Player 1's piece 4 steps up-left
+        h.Click({4, 5});
+        QCOMPARE(IconImage(h.window->CellButton({4, 5})), TileImage(4));
 
         h.Choose(QStringLiteral("Restart Level"));
         QCOMPARE(h.window->windowTitle(), QStringLiteral("Trevallion Level 5"));
@@ -205,13 +205,13 @@ class MainWindowTest : public QObject {
         QFETCH(CellCode, barCode);
         QFETCH(QPoint, king);
         Board board = Level(1);
-        board.At(bar.x(), bar.y()) = barCode;
+        board.At({bar.x(), bar.y()}) = barCode;
         h.Load({SaveFormatVersion, winner, 0, 0, winner, 1, board});
         const Side side = SideFromNumber(winner).value();
         QVERIFY(h.ShowsCursor(CursorOf(side)));
 
-        h.Click(bar.x(), bar.y());
-        h.Click(king.x(), king.y());
+        h.Click({bar.x(), bar.y()});
+        h.Click({king.x(), king.y()});
         QCOMPARE(h.window->winners, std::vector<Side>{side});
         QCOMPARE(h.window->cursorsAtWinnerBox,
                  std::vector<QImage>{SideCursorImage(CursorSide::Neutral)});
@@ -255,10 +255,10 @@ class MainWindowTest : public QObject {
         // Two ticks at most: one starts the worker, the next plays its move.
         QTRY_VERIFY_WITH_TIMEOUT(h.ShowsCursor(CursorSide::PlayerTwo), 10000);
         Board moved = Level(1);
-        moved.At(6, 6) = Empty; // AI Easy's piece 4 steps up-left
-        moved.At(5, 5) = 4;
+        moved.At({6, 6}) = Empty; // AI Easy's piece 4 steps up-left
+        moved.At({5, 5}) = 4;
         QCOMPARE(CellsNotShowing(*h.window, moved), QStringList());
-        QVERIFY(h.window->CellButton(5, 5)->hasFocus());
+        QVERIFY(h.window->CellButton({5, 5})->hasFocus());
     }
 
     void exitClosesTheWindow() {

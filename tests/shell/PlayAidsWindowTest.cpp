@@ -25,12 +25,12 @@ class PlayAidsWindowTest : public QObject {
 
     std::unique_ptr<MainWindow> window;
 
-    QImage Shown(int x, int y) const { return Image(window->CellButton(x, y)->grab()); }
+    QImage Shown(int x, int y) const { return Image(window->CellButton({x, y})->grab()); }
     QString Description(int x, int y) const {
-        return window->CellButton(x, y)->accessibleDescription();
+        return window->CellButton({x, y})->accessibleDescription();
     }
     void Run(CommandId command) { window->CommandAction(command)->trigger(); }
-    void Click(int x, int y) { QTest::mouseClick(window->CellButton(x, y), Qt::LeftButton); }
+    void Click(Cell cell) { QTest::mouseClick(window->CellButton(cell), Qt::LeftButton); }
 
     // The cells that show more than their tile of level 1's start, the focused cell aside.
     QList<QPoint> MarkedCells() const {
@@ -38,8 +38,8 @@ class PlayAidsWindowTest : public QObject {
         QList<QPoint> marked;
         for (int x = 0; x < BoardSize; ++x) {
             for (int y = 0; y < BoardSize; ++y) {
-                if (!window->CellButton(x, y)->hasFocus() &&
-                    Shown(x, y) != Image(DrawTile(start.At(x, y), qApp->devicePixelRatio()))) {
+                if (!window->CellButton({x, y})->hasFocus() &&
+                    Shown(x, y) != Image(DrawTile(start.At({x, y}), qApp->devicePixelRatio()))) {
                     marked << QPoint(x, y);
                 }
             }
@@ -64,7 +64,7 @@ class PlayAidsWindowTest : public QObject {
     void showMovesMarksTheSelectionAndLeavesNoTraceWhenOff() {
         QCOMPARE(MarkedCells(), QList<QPoint>());
         Run(CommandId::ShowMoves);
-        Click(2, 5); // arms up-left, up-right and down onto its own piece
+        Click({2, 5}); // arms up-left, up-right and down onto its own piece
         QCOMPARE(Shown(2, 5).pixelColor(0, 24), MarkColours::Selected);
         for (const QPoint target : {QPoint(1, 4), QPoint(3, 4)}) {
             const QColor centre = Shown(target.x(), target.y()).pixelColor(24, 24);
@@ -78,19 +78,19 @@ class PlayAidsWindowTest : public QObject {
         QCOMPARE(MarkedCells(), QList<QPoint>());
         QCOMPARE(Description(2, 5), QString());
         Run(CommandId::ShowMoves);
-        Click(1, 4);
+        Click({1, 4});
         QCOMPARE(Description(2, 5), QStringLiteral("last move"));
     }
 
     // The style draws it only after keyboard use unless told otherwise.
     void theFocusFrameShowsAfterAMouseClick() {
-        Click(3, 4);
-        QVERIFY(window->CellButton(3, 4)->hasFocus());
+        Click({3, 4});
+        QVERIFY(window->CellButton({3, 4})->hasFocus());
         QVERIFY(Shown(3, 4) != Image(DrawTile(Empty, qApp->devicePixelRatio())));
     }
 
     void aHintIsMarkedAndSpokenThenGoes() {
-        Click(0, 0); // the focus, far from any move Player 1 can make
+        Click({0, 0}); // the focus, far from any move Player 1 can make
         Run(CommandId::Hint);
         QList<QPoint> hinted;
         QTRY_VERIFY_WITH_TIMEOUT((hinted = MarkedCells()).size() == 2, 20000);
@@ -98,8 +98,8 @@ class PlayAidsWindowTest : public QObject {
         QVERIFY(Description(0, 0).startsWith(QStringLiteral("hint: column ")));
         QTRY_VERIFY_WITH_TIMEOUT(MarkedCells().isEmpty(), 5000);
 
-        window->ShowHint(Move{2, 5, 1, 4});
-        window->ShowHint(Move{4, 5, 5, 4}); // replaces the first
+        window->ShowHint(Move{{2, 5}, {1, 4}});
+        window->ShowHint(Move{{4, 5}, {5, 4}}); // replaces the first
         QCOMPARE(MarkedCells(), (QList<QPoint>{{4, 5}, {5, 4}}));
         window->ShowHint(std::nullopt);
         QCOMPARE(MarkedCells(), QList<QPoint>());
@@ -117,8 +117,8 @@ class PlayAidsWindowTest : public QObject {
         }
 
         QVERIFY(!window->CommandAction(CommandId::UndoMove)->isEnabled());
-        Click(2, 5);
-        Click(1, 4);
+        Click({2, 5});
+        Click({1, 4});
         QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(MarkedCells(), QList<QPoint>()); // the board is level 1's start again
         QVERIFY(window->CommandAction(CommandId::RedoMove)->isEnabled());
@@ -142,7 +142,7 @@ class PlayAidsWindowTest : public QObject {
             box->accept();
         });
         Run(CommandId::ChooseLevel);
-        QCOMPARE(window->windowTitle(), QStringLiteral("Trevallion Level 23"));
+        QTRY_COMPARE(window->windowTitle(), QStringLiteral("Trevallion Level 23"));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "WindowHarness.h"
 #include "levels/LevelLayouts.h"
+#include "savegame/SavedGameRecord.h"
 #include "shell/DataFolder.h"
 #include "shell/GameFileDialogs.h"
 
@@ -78,27 +79,54 @@ class RealDialogsTest : public QObject {
         QDir::setCurrent(QStringLiteral(TREVALLION_GAME_DIR));
     }
 
-    void messageBoxReturnsTheButtonPressed() {
-        CloseModalsAsTheyOpen([](QWidget* modal) {
-            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
+    // A computer player's win, announced by the real boxes: the winner box, then the retry
+    // question, whose Yes comes back to the game and sets the level up again.
+    void aComputerWinOffersTheRetryAndYesPlaysTheLevelAgain() {
+        QTemporaryDir folder;
+        Board board = LayoutToBoard(LevelLayout(1));
+        board.At({3, 5}) = 23; // a Player 2 bar (arms up and down) over Player 1's king
+        const QString path = folder.filePath(QStringLiteral("won.tvx"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const RecordBytes bytes = EncodeRecord({SaveFormatVersion, 2, 0, 1, 2, 1, board});
+        file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+        file.close();
+        CloseModalsAsTheyOpen([path](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                box->button(QMessageBox::Yes)->click();
+            } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+                QTimer::singleShot(0, dialog, [dialog, path] { EnterName(dialog, path); });
+            } else {
+                Accept(modal);
+            }
         });
-        const MessageAnswer answer =
-            m_window->ShowMessage("Would you like to try\nagain Player 1?", MessageButtons::YesNo,
-                                  MessageIcon::Exclamation);
-        QCOMPARE(answer, MessageAnswer::Yes);
-        QCOMPARE(m_seen, (QStringList{QStringLiteral("Trevallion"),
-                                      QStringLiteral("Would you like to try\nagain Player 1?")}));
+        m_window->CommandAction(CommandId::LoadGame)->trigger();
+        QTRY_COMPARE(m_window->windowTitle(), QStringLiteral("Trevallion Level 1"));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (testing::Tick(*m_window), m_seen.contains(QStringLiteral("Level Complete"))), 10000);
+        QTRY_VERIFY(m_seen.contains(QStringLiteral("Would you like to try\nagain Player 1?")));
+        QTRY_COMPARE(m_window->windowTitle(), QStringLiteral("Trevallion Level 1"));
+        QCOMPARE(CellsNotShowing(*m_window, LayoutToBoard(LevelLayout(1))), QStringList());
     }
 
     void winnerBoxCloses() {
         CloseModalsAsTheyOpen(Accept);
-        m_window->ShowWinnerBox(Side::PlayerTwo);
-        QCOMPARE(m_seen, QStringList{QStringLiteral("Level Complete")});
+        m_window->OpenWinnerBox(Side::PlayerTwo);
+        QTRY_COMPARE(m_seen, QStringList{QStringLiteral("Level Complete")});
     }
 
-    void aboutWindowCloses() {
-        CloseModalsAsTheyOpen(Accept);
-        m_window->ShowAbout();
+    // The Life Doodle lives on behind the About window: the clock is not stopped by it.
+    void aboutWindowClosesAndTheDoodleLivesBehindIt() {
+        testing::Tick(*m_window); // the doodle's start
+        const QImage before = testing::IconImage(m_window->CellButton({2, 0}));
+        QWidget* about = nullptr;
+        CloseModalsAsTheyOpen([&about](QWidget* modal) { about = modal; });
+        m_window->CommandAction(CommandId::About)->trigger();
+        QTRY_VERIFY(about != nullptr);
+        testing::Tick(*m_window); // the first generation brings (2, 0) to life
+        QVERIFY(about->isVisible());
+        QVERIFY(testing::IconImage(m_window->CellButton({2, 0})) != before);
+        Accept(about);
         QCOMPARE(m_seen, QStringList{QStringLiteral("About Trevallion")});
     }
 
@@ -108,8 +136,8 @@ class RealDialogsTest : public QObject {
         QVERIFY(QDir::setCurrent(elsewhere.path()));
         SettleDataFolder(QStringLiteral(TREVALLION_GAME_DIR));
         CloseModalsAsTheyOpen(Accept);
-        m_window->ShowInstructions();
-        QCOMPARE(m_seen, QStringList{QStringLiteral("Instructions")});
+        m_window->OpenInstructions();
+        QTRY_COMPARE(m_seen, QStringList{QStringLiteral("Instructions")});
     }
 
     // Without the manual a box says why, then the window opens empty: a stop box naming the full
@@ -143,9 +171,9 @@ class RealDialogsTest : public QObject {
             viewText = modal->findChild<QTextEdit*>()->toPlainText();
             Accept(modal);
         });
-        m_window->ShowInstructions();
-        QCOMPARE(m_seen, (QStringList{QStringLiteral("Trevallion"), message,
-                                      QStringLiteral("Instructions")}));
+        m_window->OpenInstructions();
+        QTRY_COMPARE(m_seen, (QStringList{QStringLiteral("Trevallion"), message,
+                                          QStringLiteral("Instructions")}));
         QCOMPARE(shownIcon, icon);
         QCOMPARE(viewText, QString());
     }
@@ -184,20 +212,24 @@ class RealDialogsTest : public QObject {
         const auto choose = [this](CommandId command) {
             m_window->CommandAction(command)->trigger();
         };
+        // The menus take commands again once the dialog has gone.
+        const auto closed = [] { return QApplication::activeModalWidget() == nullptr; };
         choose(CommandId::Level10);
-        m_window->Controller().OnTimer(); // a game is under way from its first tick
+        testing::Tick(*m_window); // a game is under way from its first tick
         const QString saved = folder.filePath(QStringLiteral("kept.tvx"));
 
         choose(CommandId::SaveGame);
-        QCOMPARE(QFileInfo(saved).size(), 348);
+        QTRY_COMPARE(QFileInfo(saved).size(), 348);
+        QTRY_VERIFY(closed());
         choose(CommandId::SaveGame);
-        QVERIFY(m_seen.contains(
+        QTRY_VERIFY(m_seen.contains(
             QStringLiteral("kept.tvx already exists.\nDo you want to replace it?")));
+        QTRY_VERIFY(closed());
 
         choose(CommandId::Level1);
         choose(CommandId::LoadGame);
+        QTRY_COMPARE(m_window->windowTitle(), QStringLiteral("Trevallion Level 10"));
         QCOMPARE(dialogs, (QStringList{"save", "save", "open"}));
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Trevallion Level 10"));
         QCOMPARE(CellsNotShowing(*m_window, LayoutToBoard(LevelLayout(10))), QStringList());
         const QString home = QDir::home().canonicalPath();
         const QString chosen = QDir(folder.path()).canonicalPath();

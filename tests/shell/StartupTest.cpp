@@ -79,13 +79,13 @@ class StartupTest : public QObject {
     void soundOffPlaysNothing() {
         h.Open({{QStringLiteral("SoundFlag"), 0}, {QStringLiteral("PlayerTwo"), 0}});
         Board kingInReach = LayoutToBoard(LevelLayout(1));
-        kingInReach.At(3, 1) = 10; // a Player 1 bar under Player 2's king
+        kingInReach.At({3, 1}) = 10; // a Player 1 bar under Player 2's king
         h.Load({SaveFormatVersion, 1, 0, 0, 1, 1, kingInReach});
-        h.Click(3, 1);
-        h.Click(3, 0);
+        h.Click({3, 1});
+        h.Click({3, 0});
         h.Choose(QStringLiteral("Life Doodle"));
-        h.window->Controller().OnTimer();
-        h.Click(0, 0); // a cell brought to life: the capture effect
+        h.Tick();
+        h.Click({0, 0}); // a cell brought to life: the capture effect
         h.Choose(QStringLiteral("Instructions"), QStringLiteral("Help"));
         h.Choose(QStringLiteral("About Trevallion"), QStringLiteral("Help"));
         QCOMPARE(h.window->winners, std::vector<Side>{Side::PlayerOne});

@@ -83,7 +83,7 @@ class TileArtTest : public QObject {
         const QColor body = BodyOf(code);
         for (int i = 0; i < DirectionCount; ++i) {
             const Direction d = Directions[i];
-            const bool arm = IsFigureCode(code) && CanStep(code, 3, 3, 3 + d.dx, 3 + d.dy) == 1;
+            const bool arm = IsFigureCode(code) && CanStep(code, {3, 3}, {3 + d.dx, 3 + d.dy});
             // Two points on the arm's axis, clear of the hub and of a king's disc.
             for (const qreal distance : {11.0, 14.0}) {
                 const bool painted = Near(PixelAlong(image, ratio, d, distance), body);

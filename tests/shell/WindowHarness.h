@@ -15,6 +15,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <deque>
 #include <memory>
@@ -48,7 +49,7 @@ inline QStringList CellsNotShowing(const MainWindow& window, const Board& board)
     QStringList wrong;
     for (int x = 0; x < BoardSize; ++x) {
         for (int y = 0; y < BoardSize; ++y) {
-            if (IconImage(window.CellButton(x, y)) != TileImage(board.At(x, y))) {
+            if (IconImage(window.CellButton({x, y})) != TileImage(board.At({x, y}))) {
                 wrong << QStringLiteral("cell (%1, %2)").arg(x).arg(y);
             }
         }
@@ -56,34 +57,51 @@ inline QStringList CellsNotShowing(const MainWindow& window, const Board& board)
     return wrong;
 }
 
-// The real window with its modal boxes and windows replaced by records, so that no test ever
-// waits on one. Sounds are recorded and still go to the real output.
+// The real window with its boxes and windows replaced by records, so that no test ever waits on
+// one. Each is answered from the event loop, as a player closing it would answer. Sounds are
+// recorded and still go to the real output.
 class RecordingWindow : public MainWindow {
   public:
     explicit RecordingWindow(std::unique_ptr<QSettings> settings)
         : MainWindow(std::make_unique<SettingsFile>(std::move(settings))) {}
 
-    MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons, MessageIcon) override {
+    void OpenMessage(std::string_view text, MessageButtons buttons, MessageIcon) override {
         messages.emplace_back(text);
-        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+        Later([this, buttons] {
+            MessageAnswered(buttons == MessageButtons::YesNo ? MessageAnswer::No
+                                                             : MessageAnswer::Ok);
+        });
     }
-    void ShowWinnerBox(Side winner) override {
+    void OpenWinnerBox(Side winner) override {
         winners.push_back(winner);
         cursorsAtWinnerBox.push_back(CursorImage(cursor()));
+        Later([this] { WinnerBoxClosed(); });
     }
     void PlaySoundFile(std::string_view file) override {
         sounds.emplace_back(file);
         MainWindow::PlaySoundFile(file);
     }
-    void ShowInstructions() override {}
-    void ShowAbout() override {}
-    std::optional<std::string> PickGameFile(GameFileDialog) override {
-        if (pickedFiles.empty()) {
-            return std::nullopt;
+    void OpenInstructions() override {
+        Later([this] { WindowClosed(); });
+    }
+    void OpenAbout() override {
+        Later([this] { WindowClosed(); });
+    }
+    void OpenGameFileDialog(GameFileDialog) override {
+        std::optional<std::string> picked;
+        if (!pickedFiles.empty()) {
+            picked = pickedFiles.front();
+            pickedFiles.pop_front();
         }
-        std::string picked = pickedFiles.front();
-        pickedFiles.pop_front();
-        return picked;
+        Later([this, picked] { GameFileChosen(picked); });
+    }
+
+    // Lets the boxes opened so far be answered, and those their answers open, until none is
+    // left open.
+    void AnswerBoxes() {
+        while (m_open > 0) {
+            QCoreApplication::processEvents();
+        }
     }
 
     std::vector<std::string> messages;
@@ -93,7 +111,23 @@ class RecordingWindow : public MainWindow {
     std::vector<std::string> sounds;
     // What the next file dialogs return, in order; a cancelled dialog when empty.
     std::deque<std::string> pickedFiles;
+
+  private:
+    template <typename Answer> void Later(Answer answer) {
+        ++m_open;
+        QTimer::singleShot(0, this, [this, answer] {
+            --m_open;
+            answer();
+        });
+    }
+
+    int m_open = 0;
 };
+
+// One tick of the window's own clock, at once.
+inline void Tick(const MainWindow& window) {
+    QMetaObject::invokeMethod(window.findChild<QTimer*>(QStringLiteral("clock")), "timeout");
+}
 
 // A menu title's or item's text as shown, without the '&' that marks its mnemonic.
 inline QString PlainText(const QAction* action) {
@@ -161,6 +195,7 @@ class WindowHarness {
         QAction* action = MenuAction(*window, menu, text);
         QVERIFY2(action != nullptr, qPrintable(text));
         action->trigger();
+        window->AnswerBoxes();
     }
 
     // Loads `record` through Load Game, as if picked in the open dialog.
@@ -175,11 +210,17 @@ class WindowHarness {
         Choose(QStringLiteral("Load Game"));
     }
 
-    void Click(int x, int y) {
-        QAbstractButton* button =
-            window->findChild<QAbstractButton*>(QStringLiteral("cell_%1_%2").arg(x).arg(y));
+    void Click(Cell cell) {
+        QAbstractButton* button = window->findChild<QAbstractButton*>(
+            QStringLiteral("cell_%1_%2").arg(cell.x).arg(cell.y));
         QVERIFY(button != nullptr);
         QTest::mouseClick(button, Qt::LeftButton);
+        window->AnswerBoxes();
+    }
+
+    void Tick() {
+        testing::Tick(*window);
+        window->AnswerBoxes();
     }
 
     bool ShowsCursor(CursorSide side) const {

@@ -15,7 +15,7 @@ inline Board BoardFromRows(const std::string& text) {
     Board board;
     for (int y = 0; y < BoardSize; ++y) {
         for (int x = 0; x < BoardSize; ++x) {
-            if (!(in >> board.At(x, y))) {
+            if (!(in >> board.At({x, y}))) {
                 throw std::invalid_argument("a board needs 49 codes");
             }
         }

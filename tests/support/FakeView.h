@@ -1,5 +1,6 @@
 #pragma once
 
+#include "play/GameController.h"
 #include "play/GameView.h"
 #include "rules/Board.h"
 
@@ -13,7 +14,7 @@
 
 namespace trevallion::testing {
 
-// A view that records what the game tells it and answers its modal boxes from a script.
+// A view that records what the game tells it and answers its boxes from a script.
 class FakeView : public GameView {
   public:
     struct Message {
@@ -22,8 +23,8 @@ class FakeView : public GameView {
         MessageIcon icon;
     };
 
-    void ShowTile(int x, int y, CellCode image) override {
-        tiles.at(static_cast<std::size_t>(CellIndex(x, y))) = image;
+    void ShowTile(Cell cell, CellCode image) override {
+        tiles.at(static_cast<std::size_t>(CellIndex(cell))) = image;
         events.push_back("tile");
     }
     void SetTitle(std::string_view title) override {
@@ -35,9 +36,9 @@ class FakeView : public GameView {
         cursor = shown;
         events.push_back("cursor " + std::to_string(static_cast<int>(shown)));
     }
-    void SetFocus(int x, int y) override {
-        focus = {x, y};
-        events.push_back("focus " + std::to_string(x) + " " + std::to_string(y));
+    void SetFocus(Cell cell) override {
+        focus = cell;
+        events.push_back("focus " + std::to_string(cell.x) + " " + std::to_string(cell.y));
     }
     void CheckMenuItem(CommandId item, bool checked) override {
         checks[static_cast<int>(item)] = checked;
@@ -62,51 +63,49 @@ class FakeView : public GameView {
         ++soundStops;
         events.push_back("stop sound");
     }
-    MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons,
-                              MessageIcon icon) override {
+    void OpenMessage(std::string_view text, MessageButtons buttons, MessageIcon icon) override {
         messages.push_back({std::string(text), buttons, icon});
         events.push_back("message");
-        WhileModal();
-        if (answers.empty()) {
-            return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
-        }
-        const MessageAnswer answer = answers.front();
-        answers.pop_front();
-        return answer;
+        openBoxes.push_back({buttons == MessageButtons::YesNo ? Box::Question : Box::Message});
     }
-    void ShowWinnerBox(Side winner) override {
+    void OpenWinnerBox(Side winner) override {
         winners.push_back(winner);
         events.push_back("winner " + std::to_string(SideNumber(winner)));
-        WhileModal();
+        openBoxes.push_back({Box::Winner});
     }
-    std::optional<std::string> PickGameFile(GameFileDialog dialog) override {
+    void OpenGameFileDialog(GameFileDialog dialog) override {
         events.push_back(dialog == GameFileDialog::Open ? "open dialog" : "save dialog");
-        WhileModal();
-        if (pickedFiles.empty()) {
-            return std::nullopt;
-        }
-        std::optional<std::string> answer = pickedFiles.front();
-        pickedFiles.pop_front();
-        return answer;
+        openBoxes.push_back({Box::FileDialog});
     }
     void GameFileUsed(std::string_view file) override { usedGameFiles.emplace_back(file); }
-    std::optional<int> ChooseLevel(int level) override {
+    void OpenChooseLevel(int level) override {
         events.push_back("choose level " + std::to_string(level));
-        WhileModal();
-        if (chosenLevels.empty()) {
-            return std::nullopt;
-        }
-        const std::optional<int> answer = chosenLevels.front();
-        chosenLevels.pop_front();
-        return answer;
+        openBoxes.push_back({Box::ChooseLevel});
     }
-    void ShowInstructions() override {
+    void OpenInstructions() override {
         events.push_back("instructions");
-        WhileModal();
+        openBoxes.push_back({Box::Window});
     }
-    void ShowAbout() override {
+    void OpenAbout() override {
         events.push_back("about");
-        WhileModal();
+        openBoxes.push_back({Box::Window});
+    }
+
+    // Closes the open boxes as a player would, the last opened first, with the answers of the
+    // script below, until none is open. `whileModal` runs before each answer: an input that
+    // arrives while the box is open. Inputs it makes answer nothing themselves.
+    void AnswerBoxes(GameController& game) {
+        if (m_answering) {
+            return;
+        }
+        m_answering = true;
+        while (!openBoxes.empty()) {
+            WhileModal();
+            const Box box = openBoxes.back();
+            openBoxes.pop_back();
+            Answer(game, box);
+        }
+        m_answering = false;
     }
 
     // Whether a menu item is checked; false for one never touched.
@@ -147,7 +146,7 @@ class FakeView : public GameView {
     std::string title;
     std::vector<std::string> titles;
     std::optional<CursorSide> cursor;
-    std::pair<int, int> focus{-1, -1};
+    std::optional<Cell> focus;
     std::map<int, bool> checks;
     std::map<int, bool> enabled;
     BoardMarks marks;
@@ -164,11 +163,48 @@ class FakeView : public GameView {
     std::vector<std::string> usedGameFiles; // saved or loaded, in order
     std::vector<Side> winners;
     std::vector<std::string> events; // every call above, in order
-    // Runs inside every modal box, as the toolkit's nested event loop would run a timer tick
-    // or a menu command that arrives while the box is open.
+    // Runs while each box is open, before it is answered: a timer tick, a click or a menu
+    // command that arrives meanwhile.
     std::function<void()> whileModal;
 
   private:
+    enum class Box { Message, Question, Winner, FileDialog, ChooseLevel, Window };
+
+    void Answer(GameController& game, Box box) {
+        switch (box) {
+        case Box::Message:
+        case Box::Question:
+            game.OnMessageAnswered(
+                Next(answers, box == Box::Question ? MessageAnswer::No : MessageAnswer::Ok));
+            return;
+        case Box::Winner:
+            game.OnWinnerBoxClosed();
+            return;
+        case Box::FileDialog:
+            game.OnGameFileChosen(Next(pickedFiles, std::optional<std::string>()));
+            return;
+        case Box::ChooseLevel:
+            game.OnLevelChosen(Next(chosenLevels, std::optional<int>()));
+            return;
+        case Box::Window:
+            game.OnWindowClosed();
+            return;
+        }
+    }
+
+    // The script's next answer, or `fallback` when it has none left.
+    template <typename T> static T Next(std::deque<T>& script, T fallback) {
+        if (script.empty()) {
+            return fallback;
+        }
+        T next = std::move(script.front());
+        script.pop_front();
+        return next;
+    }
+
+    std::vector<Box> openBoxes;
+    bool m_answering = false;
+
     void WhileModal() {
         if (whileModal) {
             whileModal();

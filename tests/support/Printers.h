@@ -18,7 +18,8 @@ inline std::ostream& operator<<(std::ostream& out, OrderingMode mode) {
 }
 
 inline std::ostream& operator<<(std::ostream& out, const Move& m) {
-    return out << "(" << m.fromX << ", " << m.fromY << ") to (" << m.toX << ", " << m.toY << ")";
+    return out << "(" << m.from.x << ", " << m.from.y << ") to (" << m.to.x << ", " << m.to.y
+               << ")";
 }
 
 } // namespace trevallion

@@ -40,10 +40,10 @@ void AppendFirstMove(Board& board, Side side, Bytes& actions) {
     ClearMoveList(list);
     GenerateMoves(board, list, side, OrderingMode::CapturesFirst);
     const MoveRecord& move = list[0];
-    actions.push_back(static_cast<std::uint8_t>(CellIndex(move.fromX, move.fromY)));
-    actions.push_back(static_cast<std::uint8_t>(CellIndex(move.toX, move.toY)));
-    board.At(move.toX, move.toY) = board.At(move.fromX, move.fromY);
-    board.At(move.fromX, move.fromY) = Empty;
+    actions.push_back(static_cast<std::uint8_t>(CellIndex({move.from.x, move.from.y})));
+    actions.push_back(static_cast<std::uint8_t>(CellIndex({move.to.x, move.to.y})));
+    board.At({move.to.x, move.to.y}) = board.At({move.from.x, move.from.y});
+    board.At({move.from.x, move.from.y}) = Empty;
 }
 
 bool Write(const std::string& path, const Bytes& bytes) {
@@ -78,15 +78,15 @@ int main(int argc, char** argv) {
     // Player 1 picks the piece at (4, 5) and hands the move to AI Easy, which plays another
     // piece; Player 2 then clicks where the picked piece could step, which must not move it.
     Bytes handover = Encoded(LevelStart(1, Side::PlayerOne));
-    handover.insert(handover.end(), {CellIndex(4, 5), fuzz::PlayerOneEasy, fuzz::Tick, fuzz::Tick,
-                                     CellIndex(5, 4)});
+    handover.insert(handover.end(), {CellIndex({4, 5}), fuzz::PlayerOneEasy, fuzz::Tick, fuzz::Tick,
+                                     CellIndex({5, 4})});
 
     SavedGameRecord otherVersion = level12;
     otherVersion.version = 1;
     SavedGameRecord badSide = level12;
     badSide.sideToMove = 3;
     SavedGameRecord badCode = level12;
-    badCode.board.At(3, 3) = LastCode + 1;
+    badCode.board.At({3, 3}) = LastCode + 1;
     Bytes cut = Encoded(level12);
     cut.resize(100);
 

@@ -190,7 +190,7 @@ ParsedBoard ParseBoardText(std::string_view text) {
             parsed.error = "the board has more than 49 codes";
             return parsed;
         }
-        parsed.board.At(count % BoardSize, count / BoardSize) = *code;
+        parsed.board.At(CellAt(count)) = *code;
         ++count;
     }
     if (count < CellCount) {

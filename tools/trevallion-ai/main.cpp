@@ -83,9 +83,9 @@ int main(int argc, char** argv) {
     }
 
     const std::atomic<bool> abortSearch{false};
-    Move move;
+    std::optional<Move> found;
     const int searchDepth = options.useStrength ? SearchDepthFor(options.strength) : options.depth;
-    SearchContext ctx{abortSearch, move, searchDepth, options.orderingMode};
+    SearchContext ctx{abortSearch, found, searchDepth, options.orderingMode};
 
     const auto start = std::chrono::steady_clock::now();
     const int score = options.useStrength
@@ -94,8 +94,10 @@ int main(int argc, char** argv) {
     const auto elapsed = std::chrono::steady_clock::now() - start;
 
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count();
-    return WriteOutput("score " + std::to_string(score) + " move " + std::to_string(move.fromX) +
-                       ' ' + std::to_string(move.fromY) + ' ' + std::to_string(move.toX) + ' ' +
-                       std::to_string(move.toY) + " nodes " + std::to_string(ctx.nodes) + " ms " +
+    // No move is written as the cells (50, 50).
+    const Move move = found.value_or(Move{});
+    return WriteOutput("score " + std::to_string(score) + " move " + std::to_string(move.from.x) +
+                       ' ' + std::to_string(move.from.y) + ' ' + std::to_string(move.to.x) + ' ' +
+                       std::to_string(move.to.y) + " nodes " + std::to_string(ctx.nodes) + " ms " +
                        std::to_string(ms) + '\n');
 }

@@ -11,13 +11,13 @@ void FillTargets(MoveTables& tables, Side side, CellCode code) {
     const int firstRowStep = side == Side::PlayerOne ? 1 : -1;
     for (int y = 0; y < BoardSize; ++y) {
         for (int x = 0; x < BoardSize; ++x) {
-            TargetList& list = tables.targets[SideNumber(side)][code][ReadingIndex(x, y)];
+            TargetList& list = tables.targets[SideNumber(side)][code][CellIndex({x, y})];
             int count = 0;
             for (int row = 0; row < 3; ++row) {
                 const int ty = y - firstRowStep + row * firstRowStep;
                 for (int tx = x - 1; tx <= x + 1; ++tx) {
-                    if (OnBoard(tx, ty) && CanStep(code, x, y, tx, ty) == 1) {
-                        list.cells[count++] = static_cast<std::uint8_t>(ReadingIndex(tx, ty));
+                    if (OnBoard({tx, ty}) && CanStep(code, {x, y}, {tx, ty})) {
+                        list.cells[count++] = static_cast<std::uint8_t>(CellIndex({tx, ty}));
                     }
                 }
             }

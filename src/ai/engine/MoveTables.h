@@ -6,12 +6,9 @@
 
 namespace trevallion::engine {
 
-// The engine numbers cells in reading order: cell (x, y) is y * 7 + x. Player 2 scans its pieces
-// in this order and Player 1 in the reverse order, so both scans follow a bit mask of the
-// pieces, lowest or highest bit first.
-constexpr int ReadingIndex(int x, int y) {
-    return y * BoardSize + x;
-}
+// The engine numbers cells as the board does, in reading order. Player 2 scans its pieces in
+// this order and Player 1 in the reverse order, so both scans follow a bit mask of the pieces,
+// lowest or highest bit first.
 
 // A cell past the board's 49 that always holds a wall: no piece may go there, so target lists
 // can be padded with it and read without looking at their length.

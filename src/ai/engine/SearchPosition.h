@@ -21,7 +21,7 @@ inline constexpr int Two = SideNumber(Side::PlayerTwo);
 struct SearchPosition {
     std::array<std::uint8_t, CellCount + 1> cells{};
     std::array<std::uint64_t, CellCount + 1> tallyWords{};
-    std::uint64_t movers[3] = {}; // by side; bit i is reading-order cell i
+    std::uint64_t movers[3] = {}; // by side; bit i is cell i
     int material = 0;             // Player 2's point of view, without the king terms
     int kings[3] = {};            // kings[One] counts code 2, kings[Two] code 15
 
@@ -30,8 +30,8 @@ struct SearchPosition {
         position.cells[SentinelCell] = Wall;
         for (int x = 0; x < BoardSize; ++x) {
             for (int y = 0; y < BoardSize; ++y) {
-                const CellCode code = board.At(x, y);
-                const int cell = ReadingIndex(x, y);
+                const CellCode code = board.At({x, y});
+                const int cell = CellIndex({x, y});
                 position.cells[cell] = static_cast<std::uint8_t>(code);
                 position.tallyWords[cell] = TallyWord[code];
                 position.material += PieceValue[code];

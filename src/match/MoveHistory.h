@@ -11,7 +11,7 @@ namespace trevallion {
 // One turn as it was played: the move (none when the side had no step and its turn passed),
 // the side that made it, and what its target held before, which taking it back restores.
 struct PlayedTurn {
-    Move move;
+    std::optional<Move> move;
     Side side = Side::PlayerOne;
     CellCode captured = Empty;
 };

@@ -1,4 +1,4 @@
-#include "play/MoveHistory.h"
+#include "match/MoveHistory.h"
 
 #include "rules/ApplyMove.h"
 
@@ -35,19 +35,19 @@ PlayedTurn MoveHistory::Redo() {
 
 std::optional<Move> MoveHistory::LastMove() const {
     const auto last = std::find_if(m_played.rbegin(), m_played.rend(),
-                                   [](const PlayedTurn& turn) { return !turn.move.IsNone(); });
-    return last == m_played.rend() ? std::nullopt : std::optional(last->move);
+                                   [](const PlayedTurn& turn) { return turn.move.has_value(); });
+    return last == m_played.rend() ? std::nullopt : last->move;
 }
 
 void TakeBack(Board& board, const PlayedTurn& turn) {
-    if (!turn.move.IsNone()) {
-        TakeBackMove(board, turn.move, turn.captured);
+    if (turn.move) {
+        TakeBackMove(board, *turn.move, turn.captured);
     }
 }
 
 void PlayAgain(Board& board, const PlayedTurn& turn) {
-    if (!turn.move.IsNone()) {
-        ApplyMove(board, turn.move);
+    if (turn.move) {
+        ApplyMove(board, *turn.move);
     }
 }
 

@@ -1,0 +1,219 @@
+#include "match/Match.h"
+
+#include "levels/LevelLayouts.h"
+#include "rules/ApplyMove.h"
+#include "rules/Steps.h"
+#include "rules/Winner.h"
+
+namespace trevallion {
+namespace {
+
+std::size_t DoodleIndex(Cell cell) {
+    return static_cast<std::size_t>(CellIndex(cell));
+}
+
+// A level set up over a game that a tick has driven is under way at once; over the doodle, it
+// waits for its first tick.
+Phase LevelPhaseAfter(Phase phase) {
+    switch (phase) {
+    case Phase::DoodleStarting:
+    case Phase::Doodle:
+    case Phase::LevelReady:
+        return Phase::LevelReady;
+    default:
+        return Phase::Playing;
+    }
+}
+
+} // namespace
+
+bool Match::InGame() const {
+    return m_phase == Phase::LevelReady || m_phase == Phase::Playing || m_phase == Phase::Decided;
+}
+
+bool Match::TurnsRefused() const {
+    return m_phase == Phase::Decided || m_phase == Phase::DoodleAskedDecided;
+}
+
+bool Match::HumanToMove() const {
+    return (m_phase == Phase::LevelReady || m_phase == Phase::Playing) &&
+           Player(m_sideToMove) == PlayerType::Human;
+}
+
+bool Match::AnyHumanPlayer() const {
+    return Player(Side::PlayerOne) == PlayerType::Human ||
+           Player(Side::PlayerTwo) == PlayerType::Human;
+}
+
+void Match::SetUpLevel(int n) {
+    n = ClampLevel(n);
+    Load(LayoutToBoard(LevelLayout(n)), Side::PlayerOne, n);
+}
+
+void Match::Load(const Board& board, Side sideToMove, std::int32_t level) {
+    m_phase = LevelPhaseAfter(m_phase);
+    m_selection.reset();
+    m_level = level;
+    m_sideToMove = sideToMove;
+    m_board = board;
+    ++m_position;
+    m_history.Clear();
+}
+
+void Match::GameTick() {
+    if (m_phase == Phase::LevelReady) {
+        m_phase = Phase::Playing;
+    }
+}
+
+std::optional<PlayedTurn> Match::HumanClick(Cell cell) {
+    if (!OnBoard(cell)) {
+        return std::nullopt;
+    }
+    const Side side = m_sideToMove;
+    const CellCode clicked = m_board.At(cell);
+    if (!m_selection) {
+        if (IsMovablePieceOf(clicked, side)) {
+            m_selection = cell;
+        }
+        return std::nullopt;
+    }
+    const Cell from = *m_selection;
+    if (cell == from) {
+        return std::nullopt;
+    }
+    if (clicked == Wall) {
+        m_selection.reset();
+        return std::nullopt;
+    }
+    if (BelongsTo(clicked, side)) {
+        // Reselect, the own king included; a king can go nowhere, so the player must pick again.
+        m_selection = cell;
+        return std::nullopt;
+    }
+    if (!MayStep(m_board, side, from, cell)) {
+        return std::nullopt;
+    }
+    return PlayTurn(Move{from, cell});
+}
+
+PlayedTurn Match::PlayTurn(const std::optional<Move>& move) {
+    // A piece picked while this side was still human is not the next side's to move.
+    m_selection.reset();
+    PlayedTurn turn{move, m_sideToMove};
+    if (move) {
+        turn.captured = ApplyMove(m_board, *move);
+    }
+    m_history.Record(turn);
+    m_sideToMove = OtherSide(m_sideToMove);
+    ++m_position;
+    return turn;
+}
+
+std::optional<Side> Match::Decide() {
+    const std::optional<Side> winner = FindWinner(m_board);
+    if (winner) {
+        m_phase = Phase::Decided;
+    }
+    return winner;
+}
+
+std::vector<ShownTurn> Match::Undo() {
+    std::vector<ShownTurn> undone;
+    Side side;
+    do {
+        const PlayedTurn turn = m_history.Undo();
+        TakeBack(m_board, turn);
+        undone.push_back(Shown(turn));
+        side = turn.side;
+    } while (m_history.CanUndo() && AnyHumanPlayer() && Player(side) != PlayerType::Human);
+    Resume(side);
+    return undone;
+}
+
+std::vector<ShownTurn> Match::Redo() {
+    std::vector<ShownTurn> redone;
+    Side side;
+    do {
+        const PlayedTurn turn = m_history.Redo();
+        PlayAgain(m_board, turn);
+        redone.push_back(Shown(turn));
+        side = OtherSide(turn.side);
+    } while (m_history.CanRedo() && AnyHumanPlayer() && Player(side) != PlayerType::Human);
+    Resume(side);
+    return redone;
+}
+
+ShownTurn Match::Shown(const PlayedTurn& turn) const {
+    if (!turn.move) {
+        return {turn};
+    }
+    const Move& move = *turn.move;
+    return {turn, m_board.At(move.from), m_board.At(move.to)};
+}
+
+void Match::Resume(Side side) {
+    m_selection.reset();
+    if (m_phase == Phase::Decided) {
+        m_phase = Phase::Playing;
+    }
+    m_sideToMove = side;
+    ++m_position;
+}
+
+void Match::AskDoodle() {
+    m_phase = TurnsRefused() ? Phase::DoodleAskedDecided
+              : Saveable()   ? Phase::DoodleAskedPlaying
+                             : Phase::DoodleStarting;
+}
+
+std::vector<DoodleTile> Match::StartDoodle() {
+    m_phase = Phase::Doodle;
+    std::vector<DoodleTile> tiles;
+    for (int x = 0; x < BoardSize; ++x) {
+        for (int y = 0; y < BoardSize; ++y) {
+            const bool alive = AliveAtDoodleStart({x, y});
+            m_doodle[DoodleIndex({x, y})] = alive ? 1 : 0;
+            tiles.push_back({{x, y}, alive});
+        }
+    }
+    return tiles;
+}
+
+DoodleGeneration Match::NextGeneration() {
+    DoodleGeneration generation;
+    // The last click's cell is alive for this generation even if it was clicked during a game.
+    if (m_lastClick && OnBoard({m_lastClick->x, m_lastClick->y})) {
+        m_doodle[DoodleIndex(*m_lastClick)] = 1;
+        if (CreditsPatternLives(m_doodle)) {
+            // The next tick, which may come while the credits are still shown, starts afresh.
+            m_phase = Phase::DoodleStarting;
+            generation.credits = true;
+        }
+    }
+    DoodleGrid next{};
+    ComputeNextGeneration(m_doodle, next);
+    // Only cells that change are shown anew.
+    for (int x = 0; x < BoardSize; ++x) {
+        for (int y = 0; y < BoardSize; ++y) {
+            std::int32_t& now = m_doodle[DoodleIndex({x, y})];
+            const std::int32_t then = next[DoodleIndex({x, y})];
+            if ((then == 1 && now != 1) || (then == 0 && now != 0)) {
+                generation.changed.push_back({{x, y}, then == 1});
+            }
+            now = then;
+        }
+    }
+    m_lastClick.reset();
+    return generation;
+}
+
+// A click never kills a cell: a live one stays as it is.
+bool Match::DoodleClick(Cell cell) {
+    std::int32_t& state = m_doodle[DoodleIndex(cell)];
+    const bool wasDead = state == 0;
+    state = 1;
+    return wasDead;
+}
+
+} // namespace trevallion

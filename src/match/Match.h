@@ -1,0 +1,142 @@
+#pragma once
+
+#include "ai/Strength.h"
+#include "doodle/LifeDoodle.h"
+#include "match/MoveHistory.h"
+#include "rules/Board.h"
+#include "rules/MoveList.h"
+#include "rules/Side.h"
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace trevallion {
+
+// What the match is doing, which decides what a tick and a click do.
+enum class Phase {
+    // The Life Doodle starts with the next tick: at start-up, or asked for since. Until then
+    // the board shows what it showed.
+    DoodleStarting,
+    // The Life Doodle was asked for during a game under way: until the next tick starts it, that
+    // game can still be saved, and a level set up meanwhile is under way at once.
+    DoodleAskedPlaying,
+    // The Life Doodle was asked for once the level was decided: clicks stay refused until the
+    // next tick starts it.
+    DoodleAskedDecided,
+    // The Life Doodle lives, one generation a tick.
+    Doodle,
+    // A level set up or loaded since the doodle, which no tick has driven yet: nothing to save.
+    LevelReady,
+    // A level in play.
+    Playing,
+    // The level is decided: clicks and turn steps are refused until a new level.
+    Decided,
+};
+
+// One cell the Life Doodle shows anew: alive (the wall tile) or dead (the empty tile).
+struct DoodleTile {
+    Cell cell;
+    bool alive = false;
+};
+
+// A turn taken back or played again, with what its two cells hold right after.
+struct ShownTurn {
+    PlayedTurn turn;
+    CellCode atFrom = Empty;
+    CellCode atTo = Empty;
+};
+
+// A Life Doodle generation: whether the credits' pattern came alive before it, and the cells
+// that changed.
+struct DoodleGeneration {
+    bool credits = false;
+    std::vector<DoodleTile> changed;
+};
+
+// The game as a value: the board, the side to move, the players, the selection, the turns to
+// take back and play again, the level, the Life Doodle's grid and the phase. It knows the
+// rules of a match and nothing of windows, threads or files; every operation answers what
+// changed, for the controller to show. Anything that follows from these (the cursor, which
+// menu items are available) is derived, never kept beside them.
+class Match {
+  public:
+    Phase CurrentPhase() const { return m_phase; }
+    const Board& CurrentBoard() const { return m_board; }
+    Side SideToMove() const { return m_sideToMove; }
+    PlayerType Player(Side side) const { return m_players[Index(side)]; }
+    std::optional<Cell> Selection() const { return m_selection; }
+    // 0 before the first level, 1..50 after level setup, up to 255 from a saved game.
+    std::int32_t Level() const { return m_level; }
+    // Counts the changes of the position (a move, a new level, a loaded game, a turn taken
+    // back), so that a search's answer is used only on the position it was worked out for.
+    std::uint64_t Position() const { return m_position; }
+    const MoveHistory& History() const { return m_history; }
+
+    // Whether the game owns the board and the clock (a level, decided or not).
+    bool InGame() const;
+    bool Decided() const { return m_phase == Phase::Decided; }
+    // Whether clicks and turn steps are refused: the level is decided, also behind a doodle
+    // asked for and not yet started.
+    bool TurnsRefused() const;
+    bool HumanToMove() const;
+    bool AnyHumanPlayer() const;
+    // Whether there is a game to save: one in play that a tick has driven, also while the
+    // doodle asked for has not started yet.
+    bool Saveable() const {
+        return m_phase == Phase::Playing || m_phase == Phase::DoodleAskedPlaying;
+    }
+
+    void SetPlayer(Side side, PlayerType type) { m_players[Index(side)] = type; }
+
+    // Level n from its layout, Player 1 to move.
+    void SetUpLevel(int n);
+    // A saved game's position. The players come through SetPlayer, as the menus set them.
+    void Load(const Board& board, Side sideToMove, std::int32_t level);
+
+    // A tick of the game: from now on a game is under way.
+    void GameTick();
+
+    // A human's click on the side to move's turn: pick one of your movable pieces, then click
+    // where it goes. Answers the turn when the click made a move; clicks the rules do not
+    // accept change nothing.
+    std::optional<PlayedTurn> HumanClick(Cell cell);
+    // Plays the side to move's turn with `move` (none: the turn passes without one), keeps it
+    // for Undo and hands the move to the other side.
+    PlayedTurn PlayTurn(const std::optional<Move>& move);
+    // Ends the level when a side has lost; answers the winner.
+    std::optional<Side> Decide();
+
+    // Takes back the last turn, and the computer player's turns before it, so that a human is
+    // to move again; answers the turns taken back, last first. Redo plays them again. Both
+    // open a decided level again; only in a game with turns to take back or play again.
+    std::vector<ShownTurn> Undo();
+    std::vector<ShownTurn> Redo();
+
+    // The Life Doodle: asked for, started from the middle block (answers every cell), one
+    // generation, and a click that brings a cell to life (answers whether it was dead).
+    void AskDoodle();
+    std::vector<DoodleTile> StartDoodle();
+    DoodleGeneration NextGeneration();
+    bool DoodleClick(Cell cell);
+    // The cell of the last click that was taken; a doodle generation sets it alive.
+    void RememberClick(std::optional<Cell> cell) { m_lastClick = cell; }
+
+  private:
+    static constexpr std::size_t Index(Side side) { return side == Side::PlayerOne ? 0 : 1; }
+    void Resume(Side side);
+    ShownTurn Shown(const PlayedTurn& turn) const;
+
+    Phase m_phase = Phase::DoodleStarting;
+    Board m_board;
+    Side m_sideToMove = Side::PlayerOne;
+    PlayerType m_players[2] = {PlayerType::Human, PlayerType::Human};
+    std::optional<Cell> m_selection;
+    std::optional<Cell> m_lastClick;
+    std::int32_t m_level = 0;
+    std::uint64_t m_position = 0;
+    MoveHistory m_history;
+    DoodleGrid m_doodle{};
+};
+
+} // namespace trevallion

@@ -1,0 +1,304 @@
+#include "play/GameController.h"
+
+#include "levels/LevelLayouts.h"
+#include "play/Messages.h"
+#include "play/SettingNames.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace trevallion {
+namespace {
+
+// The level that a Start menu level command sets up; 0 for other commands.
+int CommandLevel(CommandId command) {
+    switch (command) {
+    case CommandId::Level1:
+        return 1;
+    case CommandId::Level5:
+        return 5;
+    case CommandId::Level10:
+        return 10;
+    case CommandId::Level20:
+        return 20;
+    case CommandId::Level40:
+        return 40;
+    default:
+        return 0;
+    }
+}
+
+constexpr std::string_view SettingOf(Side side) {
+    return side == Side::PlayerOne ? PlayerOneSetting : PlayerTwoSetting;
+}
+
+} // namespace
+
+GameController::GameController(GameView& view, SettingsStore& settings, WorkerRunner& workers,
+                               WorkerRunner& hintWorkers)
+    : m_view(view), m_settings(settings), m_effects(view), m_aids(view), m_boxes(view),
+      m_computer(workers), m_hinter(hintWorkers) {}
+
+GameController::~GameController() {
+    Shutdown();
+}
+
+void GameController::Start() {
+    StartUp();
+    RefreshAids();
+}
+
+void GameController::StartUp() {
+    for (int x = 0; x < BoardSize; ++x) {
+        for (int y = 0; y < BoardSize; ++y) {
+            m_view.ShowTile({x, y}, Wall);
+        }
+    }
+    m_view.SetCursor(CursorSide::Neutral);
+    // Anything stored but 0 means sound on, and is stored back as 1.
+    SwitchSound(m_settings.ReadSetting(SoundSetting).value_or(1) != 0);
+    ApplyStoredPlayers();
+    SwitchShowMoves(m_settings.ReadSetting(ShowMovesSetting).value_or(0) != 0, false);
+    PlayEffect(Effect::Startup);
+}
+
+void GameController::OnTimer() {
+    if (m_boxes.TicksKeptAway()) {
+        return;
+    }
+    TimerTick();
+    RefreshAids();
+}
+
+void GameController::OnCell(Cell cell) {
+    if (m_boxes.AnythingOpen()) {
+        return;
+    }
+    HandleCell(cell);
+    RefreshAids();
+}
+
+void GameController::OnWake() {
+    PollHint();
+    RefreshAids();
+}
+
+void GameController::OnCommand(CommandId command) {
+    if (m_boxes.AnythingOpen()) {
+        return;
+    }
+    RunCommand(command);
+    RefreshAids();
+}
+
+// A game box, which opens above a command's window, is answered first.
+void GameController::OnMessageAnswered(MessageAnswer answer) {
+    const std::optional<GameBox> box = m_boxes.TakeMessageAnswer();
+    if (!box) {
+        return;
+    }
+    switch (*box) {
+    case GameBox::Retry:
+        if (answer == MessageAnswer::Yes) {
+            LoadLevel(m_match.Level());
+        }
+        break;
+    case GameBox::PastLastLevel:
+        SetUpLevel(1);
+        break;
+    case GameBox::LoadPlayerOneRefused:
+        LoadPlayers(m_boxes.TakeLoad(), Side::PlayerTwo);
+        break;
+    case GameBox::LoadPlayerTwoRefused:
+        FinishLoad(m_boxes.TakeLoad());
+        break;
+    default:
+        break;
+    }
+    RefreshAids();
+}
+
+void GameController::OnWinnerBoxClosed() {
+    if (const std::optional<Side> winner = m_boxes.TakeWinnerBox()) {
+        AfterWinnerBox(*winner);
+        RefreshAids();
+    }
+}
+
+void GameController::OnGameFileChosen(const std::optional<std::string>& path) {
+    const std::optional<CommandWindow> dialog = m_boxes.TakeFileDialog();
+    if (!dialog) {
+        return;
+    }
+    if (path) {
+        if (*dialog == CommandWindow::LoadDialog) {
+            LoadFrom(*path);
+        } else {
+            SaveTo(*path);
+        }
+    }
+    RefreshAids();
+}
+
+void GameController::OnLevelChosen(std::optional<int> level) {
+    if (!m_boxes.TakeChooseLevel()) {
+        return;
+    }
+    if (level && *level >= 1 && *level <= LevelCount) {
+        PlayEffect(Effect::Ambient);
+        LoadLevel(*level);
+    }
+    RefreshAids();
+}
+
+// The manual's sound plays while its window is open and is cut off when it closes, even if
+// sound was switched off meanwhile; the jingle runs on after the About window.
+void GameController::OnWindowClosed() {
+    const std::optional<CommandWindow> window = m_boxes.TakeWindowClosed();
+    if (!window) {
+        return;
+    }
+    if (*window == CommandWindow::Instructions) {
+        m_view.StopSound();
+    }
+    RefreshAids();
+}
+
+void GameController::Shutdown() {
+    m_computer.Stop();
+    m_hinter.Stop();
+}
+
+void GameController::RunCommand(CommandId command) {
+    for (const Side side : {Side::PlayerOne, Side::PlayerTwo}) {
+        for (const PlayerType type : AllPlayerTypes) {
+            if (command == PlayerCommand(side, type)) {
+                if (const auto refusal = ChoosePlayer(side, type)) {
+                    m_boxes.OpenNotice(*refusal, MessageIcon::Exclamation);
+                }
+                return;
+            }
+        }
+    }
+    switch (command) {
+    case CommandId::LifeDoodle:
+        m_match.AskDoodle(); // the next tick starts it
+        return;
+    case CommandId::SoundOn:
+    case CommandId::SoundOff:
+        SwitchSound(command == CommandId::SoundOn);
+        return;
+    case CommandId::Instructions:
+        ShowInstructions();
+        return;
+    case CommandId::About:
+        ShowAbout();
+        return;
+    case CommandId::LoadGame:
+        OnLoadGame();
+        return;
+    case CommandId::SaveGame:
+        OnSaveGame();
+        return;
+    case CommandId::ShowMoves:
+        SwitchShowMoves(!m_aids.ShowMoves(), true);
+        return;
+    case CommandId::UndoMove:
+        UndoMove();
+        return;
+    case CommandId::RedoMove:
+        RedoMove();
+        return;
+    case CommandId::Hint:
+        AskHint();
+        return;
+    case CommandId::ChooseLevel:
+        ChooseLevel();
+        return;
+    case CommandId::RestartLevel:
+        // Before any level this starts level 1; during the Life Doodle, the last level again.
+        LoadLevel(std::max(m_match.Level(), 1));
+        return;
+    default:
+        break;
+    }
+    if (const int level = CommandLevel(command); level != 0) {
+        PlayEffect(Effect::Ambient);
+        LoadLevel(level);
+    }
+}
+
+void GameController::PlayEffect(Effect effect) {
+    m_effects.Play(effect, m_match.Level());
+}
+
+void GameController::SetCursorSide(CursorSide cursor) {
+    if (cursor != m_shownCursor) {
+        m_shownCursor = cursor;
+        m_view.SetCursor(cursor);
+    }
+}
+
+void GameController::ShowBoard() {
+    for (int x = 0; x < BoardSize; ++x) {
+        for (int y = 0; y < BoardSize; ++y) {
+            m_view.ShowTile({x, y}, m_match.CurrentBoard().At({x, y}));
+        }
+    }
+}
+
+// The Options and Help menus: sound on and off, the manual and the About window.
+// Switching on plays nothing; switching off silences what still plays. Choosing the item
+// already checked does it all again.
+void GameController::SwitchSound(bool on) {
+    if (!on) {
+        m_view.StopSound();
+    }
+    m_view.CheckMenuItem(CommandId::SoundOn, on);
+    m_view.CheckMenuItem(CommandId::SoundOff, !on);
+    m_effects.SetOn(on);
+    m_settings.WriteSetting(SoundSetting, on ? 1 : 0);
+}
+
+// The manual's sound plays while the window is open (OnWindowClosed cuts it off).
+void GameController::ShowInstructions() {
+    PlayEffect(Effect::Instructions);
+    m_boxes.OpenInstructions();
+}
+
+// The jingle starts with the window and runs on to its end after the window closes.
+void GameController::ShowAbout() {
+    PlayEffect(Effect::Jingle);
+    m_boxes.OpenAbout();
+}
+
+// The Player 1 and Player 2 menus: what plays each side, and the settings that remember it.
+// A command changes no search under way: a thinking worker has its strength already, and the
+// side's next turn thinks at the new one.
+std::optional<std::string_view> GameController::ChoosePlayer(Side side, PlayerType type,
+                                                             bool fromSettings) {
+    // At most one computer player, unless both come back from the stored settings.
+    if (type != PlayerType::Human && m_match.Player(OtherSide(side)) != PlayerType::Human &&
+        !fromSettings) {
+        return side == Side::PlayerOne ? PlayerTwoMustBeHuman : PlayerOneMustBeHuman;
+    }
+    for (const PlayerType item : AllPlayerTypes) {
+        m_view.CheckMenuItem(PlayerCommand(side, item), item == type);
+    }
+    m_match.SetPlayer(side, type);
+    m_settings.WriteSetting(SettingOf(side), PlayerTypeNumber(type));
+    return std::nullopt;
+}
+
+// Start-up runs the commands the stored values name; a value out of range names the default
+// (Player 1 human, Player 2 AI Medium), which is then stored in its place.
+void GameController::ApplyStoredPlayers() {
+    const auto stored = [this](Side side, PlayerType fallback) {
+        const std::optional<std::int32_t> value = m_settings.ReadSetting(SettingOf(side));
+        return PlayerTypeFromNumber(value.value_or(-1)).value_or(fallback);
+    };
+    ChoosePlayer(Side::PlayerOne, stored(Side::PlayerOne, PlayerType::Human), true);
+    ChoosePlayer(Side::PlayerTwo, stored(Side::PlayerTwo, PlayerType::AiMedium), true);
+}
+
+} // namespace trevallion

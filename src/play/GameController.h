@@ -1,0 +1,152 @@
+#pragma once
+
+#include "match/Match.h"
+#include "play/AidsOnView.h"
+#include "play/CommandId.h"
+#include "play/ComputerPlayer.h"
+#include "play/EffectPlayer.h"
+#include "play/GameView.h"
+#include "play/OpenBoxes.h"
+#include "play/SettingsStore.h"
+#include "play/WorkerRunner.h"
+#include "savegame/SavedGameRecord.h"
+
+#include <optional>
+#include <string>
+
+namespace trevallion {
+
+// The controller: it holds the game state, takes every cell click, timer tick, menu command and
+// box answer, and tells the view what to show. It never touches the toolkit itself.
+//
+// Every input is one short call that never waits: a box is opened through the view, the call
+// returns, and the box's answer comes back later as an input of its own. So no call can run
+// inside another. What the controller was doing when it opened a box is kept in m_boxes.
+class GameController {
+  public:
+    // `workers` starts the threads the computer players think on, `hintWorkers` those that
+    // work out hints.
+    GameController(GameView& view, SettingsStore& settings, WorkerRunner& workers,
+                   WorkerRunner& hintWorkers);
+    // Stops a computer player's worker and joins it.
+    ~GameController();
+
+    GameController(const GameController&) = delete;
+    GameController& operator=(const GameController&) = delete;
+
+    // The game's part of the window's start-up: every cell shows the wall until the first
+    // level or pastime paints it, the stored sound and player settings are applied as if chosen
+    // from the menus, and the start-up sound plays.
+    void Start();
+
+    // The window timer's tick, once a second: the Life Doodle, or during a game a computer
+    // player's turn step. It runs on behind the windows a command opens; only a box opened in
+    // the middle of changing the game keeps it from the board.
+    void OnTimer();
+
+    // A click on the cell button (x, y), both 0..6. The board behind an open box takes none.
+    void OnCell(Cell cell);
+
+    // A menu command; the menus take none while a box is open.
+    void OnCommand(CommandId command);
+
+    // The call the view makes when asked by RequestWake: a hint may be ready.
+    void OnWake();
+
+    // The answers of the boxes and windows opened through the view, one call each.
+    void OnMessageAnswered(MessageAnswer answer);
+    void OnWinnerBoxClosed();
+    void OnGameFileChosen(const std::optional<std::string>& path);
+    void OnLevelChosen(std::optional<int> level);
+    // The Instructions or the About window has closed.
+    void OnWindowClosed();
+
+    // Abandons a running search and joins its worker. The window calls this before it goes away;
+    // nothing is left running afterwards.
+    void Shutdown();
+
+  private:
+    // How often a hint being worked out is looked for.
+    static constexpr int HintPollMilliseconds = 50;
+
+    // The operations, each run by the public entries above.
+    void StartUp();
+    void HandleCell(Cell cell);
+    void TimerTick();
+    void RunCommand(CommandId command);
+
+    // A computer player's turn step, run by a tick or a click on its turn: start thinking, or
+    // play what it found.
+    void ComputerStep();
+    bool TurnRefused() const;
+    void ComputerTurn(Side side);
+    // Shows a turn the match has played and the hand-off to the other side.
+    void ShowTurn(const PlayedTurn& turn, bool takeFocus);
+    void SetCursorSide(CursorSide cursor);
+    // Ends the level when a side has lost; `withSound` false keeps a redone end silent.
+    void CheckOutcome(bool withSound = true);
+
+    // Sets up level n from its layout: 0 means level 1, and anything past the last level shows
+    // the closing message and starts again at level 1 once it is answered.
+    void LoadLevel(int n);
+    void SetUpLevel(int n);
+    void AfterWinnerBox(Side winner);
+    // Stops a thinking computer player before the position changes under it.
+    void AbortComputerSearch();
+    void ShowBoard();
+
+    void OnSaveGame();
+    void OnLoadGame();
+    void SaveTo(const std::string& path);
+    void LoadFrom(const std::string& path);
+    // The load of a checked record from the first Player menu command on: `side`'s first.
+    void LoadPlayers(PendingLoad load, Side side);
+    void FinishLoad(const PendingLoad& load);
+    // Load Game's use of a Player menu command; a type no command names changes nothing.
+    std::optional<std::string_view> ApplySavedPlayer(Side side, std::int32_t type);
+
+    // A Player menu item: makes `side` a player of `type` unless the other side is already a
+    // computer player. Returns the refusal's text in that case, for the caller's box.
+    // The stored settings may bring back two computer players.
+    std::optional<std::string_view> ChoosePlayer(Side side, PlayerType type,
+                                                 bool fromSettings = false);
+    void ApplyStoredPlayers();
+
+    // The Options menu: sound on or off, checked in the menu and stored.
+    void SwitchSound(bool on);
+    void ShowInstructions();
+    void ShowAbout();
+    void PlayEffect(Effect effect);
+
+    // The Life Doodle: its start from the middle block, one generation, and a click that brings
+    // a cell to life.
+    void StartDoodle();
+    void DoodleGeneration();
+    void DoodleClick(Cell cell);
+
+    // The play aids: the marks of Show Moves, taking moves back and playing them again, the
+    // hint, and any level by number.
+    void SwitchShowMoves(bool on, bool store);
+    void UndoMove();
+    void RedoMove();
+    // After Undo or Redo: the tiles of the turns, and the turn of the side now to move.
+    void ShowTakenTurns(const std::vector<ShownTurn>& turns);
+    void AskHint();
+    void PollHint();
+    void ChooseLevel();
+    // Tells the view the marks and the menu items' states, when they have changed.
+    void RefreshAids();
+
+    GameView& m_view;
+    SettingsStore& m_settings;
+    Match m_match;
+    EffectPlayer m_effects;
+    AidsOnView m_aids;
+    OpenBoxes m_boxes;
+    ComputerPlayer m_computer;
+    ComputerPlayer m_hinter;
+    // The cursor the view was last told, so that only changes are sent.
+    CursorSide m_shownCursor = CursorSide::Neutral;
+};
+
+} // namespace trevallion

@@ -1,0 +1,203 @@
+// The game's turns: the clock's tick, a click on a cell, a computer player's move, the end of a
+// level and the setting up of the next, and the Life Doodle between games, which keeps its grid
+// in the match apart from the game's board, level and players.
+
+#include "levels/LevelLayouts.h"
+#include "play/GameController.h"
+#include "play/Messages.h"
+
+namespace trevallion {
+namespace {
+
+CellCode DoodleTileCode(bool alive) {
+    return alive ? Wall : Empty;
+}
+
+} // namespace
+
+void GameController::TimerTick() {
+    switch (m_match.CurrentPhase()) {
+    case Phase::DoodleStarting:
+    case Phase::DoodleAskedPlaying:
+    case Phase::DoodleAskedDecided:
+        StartDoodle();
+        return;
+    case Phase::Doodle:
+        DoodleGeneration();
+        return;
+    case Phase::LevelReady:
+    case Phase::Playing:
+    case Phase::Decided:
+        break;
+    }
+    m_match.GameTick();
+    // A human's turn does nothing on a tick; a computer player's turn is one step further.
+    if (m_match.Player(m_match.SideToMove()) == PlayerType::Human || TurnRefused()) {
+        return;
+    }
+    // A turn step forgets the last click, so the Life Doodle after this game starts without it.
+    m_match.RememberClick(std::nullopt);
+    ComputerStep();
+}
+
+void GameController::ComputerStep() {
+    const Side side = m_match.SideToMove();
+    SetCursorSide(CursorOf(side));
+    ComputerTurn(side);
+    CheckOutcome();
+}
+
+// One step of a computer player's turn: the first starts its search, and the first after the
+// search has finished plays the move. Every call while it thinks is refused before this.
+void GameController::ComputerTurn(Side side) {
+    // A move worked out for an earlier position (a human has moved since its side was made human
+    // during the search) is dropped, and this side thinks afresh.
+    if (const std::optional<ComputerChoice> turn =
+            m_computer.TakeChoice(side, m_match.CurrentBoard(), m_match.Position())) {
+        // The move is played as the search left it: the engine lists only legal steps. With no
+        // step at all, the turn passes without a move.
+        ShowTurn(m_match.PlayTurn(turn->move), true);
+        return;
+    }
+    m_computer.Start(side, m_match.Player(side), m_match.CurrentBoard(), m_match.Position());
+}
+
+// A decided level, or a computer player thinking, refuses clicks and turn steps alike.
+bool GameController::TurnRefused() const {
+    return m_match.TurnsRefused() || m_computer.State() == ComputerState::Thinking;
+}
+
+void GameController::HandleCell(Cell cell) {
+    if (TurnRefused()) {
+        return;
+    }
+    m_match.RememberClick(cell);
+    if (!m_match.InGame()) {
+        DoodleClick(cell);
+        return;
+    }
+    const Side side = m_match.SideToMove();
+    if (m_match.Player(side) != PlayerType::Human) {
+        // A click on a computer player's turn does what the tick would do.
+        ComputerStep();
+        return;
+    }
+    SetCursorSide(CursorOf(side));
+    // Clicks the rules do not accept are ignored without a word or a sound.
+    if (const std::optional<PlayedTurn> turn = m_match.HumanClick(cell)) {
+        ShowTurn(*turn, false);
+    }
+    CheckOutcome();
+}
+
+// The piece leaves its cell and enters its target. A computer player's move also takes the
+// keyboard focus, first to the cell it leaves and then to its target, so that the focus mark
+// shows where it moved; a human's move leaves the focus where the click put it. Then the other
+// side's cursor shows.
+void GameController::ShowTurn(const PlayedTurn& turn, bool takeFocus) {
+    if (turn.move) {
+        const Move& move = *turn.move;
+        m_view.ShowTile(move.from, Empty);
+        if (takeFocus) {
+            m_view.SetFocus(move.from);
+        }
+        // Taking a king is announced by the end of the level, not by the capture sound.
+        if (turn.captured != Empty && !IsKing(turn.captured)) {
+            PlayEffect(Effect::Capture);
+        }
+        if (takeFocus) {
+            m_view.SetFocus(move.to);
+        }
+        m_view.ShowTile(move.to, m_match.CurrentBoard().At(move.to));
+    }
+    SetCursorSide(CursorOf(m_match.SideToMove()));
+    m_aids.PositionChanged();
+}
+
+void GameController::CheckOutcome(bool withSound) {
+    // From here every click and tick is refused, also while the boxes that follow are open.
+    const std::optional<Side> winner = m_match.Decide();
+    if (!winner) {
+        return;
+    }
+    if (withSound) {
+        PlayEffect(m_match.Player(*winner) == PlayerType::Human ? Effect::Win : Effect::Lose);
+    }
+    SetCursorSide(CursorSide::Neutral);
+    RefreshAids();
+    m_boxes.OpenWinnerBox(*winner);
+}
+
+// The winner goes on to the next level; a human beaten by a computer player is offered the
+// level again.
+void GameController::AfterWinnerBox(Side winner) {
+    const Side loser = OtherSide(winner);
+    m_view.SetTitle(GameOverTitle);
+    if (m_match.Player(winner) == PlayerType::Human) {
+        LoadLevel(m_match.Level() + 1);
+    } else if (m_match.Player(loser) == PlayerType::Human) {
+        m_boxes.OpenGameBox(GameBox::Retry,
+                            loser == Side::PlayerOne ? TryAgainPlayerOne : TryAgainPlayerTwo,
+                            MessageButtons::YesNo, MessageIcon::Exclamation);
+    }
+}
+
+void GameController::LoadLevel(int n) {
+    if (n > LevelCount) {
+        PlayEffect(Effect::Startup);
+        m_boxes.OpenGameBox(GameBox::PastLastLevel, PastLastLevelMessage, MessageButtons::Ok,
+                            MessageIcon::Exclamation);
+        return;
+    }
+    SetUpLevel(n);
+}
+
+void GameController::SetUpLevel(int n) {
+    AbortComputerSearch();
+    m_match.SetUpLevel(n);
+    m_aids.PositionChanged();
+    SetCursorSide(CursorSide::PlayerOne);
+    m_view.SetTitle(LevelTitle(m_match.Level()));
+    ShowBoard();
+}
+
+// The title says why the window waits, for the moment the search takes to notice the flag.
+// A move the search leaves, or one already waiting, is dropped.
+void GameController::AbortComputerSearch() {
+    if (m_computer.State() == ComputerState::Thinking) {
+        m_view.SetTitle(PleaseWaitTitle);
+    }
+    m_computer.Stop();
+}
+
+void GameController::StartDoodle() {
+    SetCursorSide(CursorSide::Neutral);
+    m_view.SetTitle(ProgramName);
+    for (const DoodleTile& tile : m_match.StartDoodle()) {
+        m_view.ShowTile(tile.cell, DoodleTileCode(tile.alive));
+    }
+}
+
+void GameController::DoodleGeneration() {
+    const trevallion::DoodleGeneration generation = m_match.NextGeneration();
+    if (generation.credits) {
+        m_boxes.OpenGameBox(GameBox::Credits, CreditsMessage, MessageButtons::Ok,
+                            MessageIcon::Information);
+    }
+    for (const DoodleTile& tile : generation.changed) {
+        m_view.ShowTile(tile.cell, DoodleTileCode(tile.alive));
+    }
+}
+
+// A click never kills a cell: a live one stays as it is, silently.
+void GameController::DoodleClick(Cell cell) {
+    if (!OnBoard(cell)) {
+        return;
+    }
+    m_view.ShowTile(cell, Wall);
+    if (m_match.DoodleClick(cell)) {
+        PlayEffect(Effect::Capture);
+    }
+}
+
+} // namespace trevallion
