@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 
 #include <optional>
 
@@ -14,10 +14,22 @@ std::optional<QString>& Settled() {
     return folder;
 }
 
-// The same folder as the build sees it, once links are followed: the program's own folder
-// comes from the kernel with every link resolved.
-QString Canonical(const char* folder) {
-    return QFileInfo(QString::fromUtf8(folder)).canonicalFilePath();
+// The build leaves a note beside the game it builds, naming the data folder of its tree
+// relative to the program's folder; the install does not copy it. So the program needs no
+// build folder's path inside it, and a build tree that is moved as a whole keeps working.
+const QString BuildTreeNote = QStringLiteral(TREVALLION_BUILD_TREE_NOTE);
+
+// The folder the note beside a program names, or nothing when there is no readable note.
+std::optional<QString> FolderNamedBeside(const QString& programFolder) {
+    QFile note(QDir(programFolder).filePath(BuildTreeNote));
+    if (!note.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const QString folder = QString::fromUtf8(note.readLine()).trimmed();
+    if (folder.isEmpty()) {
+        return std::nullopt;
+    }
+    return QDir::cleanPath(QDir(programFolder).filePath(folder));
 }
 
 } // namespace
@@ -26,8 +38,8 @@ QString DataFolderFor(const QString& programFolder) {
     if (programFolder.isEmpty()) {
         return QString();
     }
-    if (programFolder == Canonical(TREVALLION_BUILD_PROGRAM_DIR)) {
-        return Canonical(TREVALLION_BUILD_DATA_DIR);
+    if (const std::optional<QString> buildTreeFolder = FolderNamedBeside(programFolder)) {
+        return *buildTreeFolder;
     }
     return QDir::cleanPath(programFolder + QLatin1Char('/') +
                            QString::fromUtf8(TREVALLION_DATA_FROM_PROGRAM));

@@ -8,9 +8,10 @@ namespace trevallion {
 // program itself lies, never from the current directory: a desktop launcher starts the game in
 // the home folder, a terminal anywhere.
 
-// The data folder of a program that lies in `programFolder`: the top of the build tree for the
-// game built there, otherwise the "share/trevallion" folder beside the installed program's
-// "bin" (so a prefix moved as a whole still works).
+// The data folder of a program that lies in `programFolder`: the folder that the build's note
+// beside a game built but not installed names (the top of its build tree), otherwise the
+// "share/trevallion" folder beside the installed program's "bin" (so a prefix moved as a whole
+// still works).
 QString DataFolderFor(const QString& programFolder);
 
 // Fixes the data folder for the rest of the run, in place of the one found from the running
