@@ -219,6 +219,10 @@ CommandLine ReadCommandLine(const QByteArrayList& arguments) {
         if (qt == QtOption::WithValue && ++i == arguments.size()) {
             return Refused(Quoted(text) + QStringLiteral(" needs a value"));
         }
+        if (!qt && argument.toLower().endsWith(".tvx")) {
+            return Refused(QStringLiteral("unknown option ") + Quoted(text) +
+                           QStringLiteral("; a saved game of that name goes after --"));
+        }
         if (!qt) {
             return Refused(QStringLiteral("unknown option ") + Quoted(text));
         }

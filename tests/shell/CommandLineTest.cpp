@@ -29,7 +29,8 @@ class CommandLineTest : public QObject {
         row("option", {"--version"}, Request::Version, "");
         row("other name", {"a.txt"}, Request::Refused, "", "unexpected argument 'a.txt'");
         row("empty", {""}, Request::Refused, "", "unexpected argument ''");
-        row("dash name", {"-x.tvx"}, Request::Refused, "", "unknown option '-x.tvx'");
+        row("dash name", {"-x.tvx"}, Request::Refused, "",
+            "unknown option '-x.tvx'; a saved game of that name goes after --");
         row("two games", {"a.tvx", "b.tvx"}, Request::Refused, "",
             "one saved game at a time, not 'b.tvx'");
         row("game and option", {"a.tvx", "--help"}, Request::Refused, "",
