@@ -1,10 +1,12 @@
 #include "WindowHarness.h"
 #include "levels/LevelLayouts.h"
+#include "shell/CommandLine.h"
 
 using namespace trevallion;
 using namespace trevallion::testing;
 
-// The window's start-up from the stored settings, and what it stores back.
+// The program's start-up: the saved game its command line names, and the window's start-up from
+// the stored settings, and what it stores back.
 class StartupTest : public QObject {
     Q_OBJECT
 
@@ -13,6 +15,32 @@ class StartupTest : public QObject {
 
   private slots:
     void cleanup() { h.window.reset(); }
+
+    // The saved game to start with, as given, or why the command line is refused.
+    void commandLine() {
+        const struct {
+            QByteArrayList arguments;
+            QByteArray file;
+            const char* refused;
+        } rows[] = {
+            {{"dir/\xff.TvX"}, "dir/\xff.TvX", ""},
+            {{"-platform", "x.tvx", "b.tvx"}, "b.tvx", ""},
+            {{"--", "-x.tvx"}, "-x.tvx", ""},
+            {{"a.txt"}, "", "unexpected argument 'a.txt'"},
+            {{"-x.tvx"}, "", "unknown option '-x.tvx'; a saved game of that name goes after --"},
+            {{"a.tvx", "b.tvx"}, "", "one saved game at a time, not 'b.tvx'"},
+            {{"a.tvx", "--help"}, "", "'--help' takes no saved game"},
+            {{"--", "-style=a.tvx"},
+             "",
+             "'-style=a.tvx' is an option of Qt's; name the file as "
+             "'./-style=a.tvx'"},
+        };
+        for (const auto& row : rows) {
+            const CommandLine line = ReadCommandLine(QByteArrayList{"trevallion"} + row.arguments);
+            QCOMPARE(QByteArray::fromStdString(line.gameFile), row.file);
+            QCOMPARE(line.refused, QString::fromUtf8(row.refused));
+        }
+    }
 
     void firstRun() {
         h.Open({});
