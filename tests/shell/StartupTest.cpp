@@ -18,28 +18,20 @@ class StartupTest : public QObject {
 
     // The saved game to start with, as given, or why the command line is refused.
     void commandLine() {
-        const struct {
-            QByteArrayList arguments;
-            QByteArray file;
-            const char* refused;
-        } rows[] = {
-            {{"dir/\xff.TvX"}, "dir/\xff.TvX", ""},
-            {{"-platform", "x.tvx", "b.tvx"}, "b.tvx", ""},
-            {{"--", "-x.tvx"}, "-x.tvx", ""},
-            {{"a.txt"}, "", "unexpected argument 'a.txt'"},
-            {{"-x.tvx"}, "", "unknown option '-x.tvx'; a saved game of that name goes after --"},
-            {{"a.tvx", "b.tvx"}, "", "one saved game at a time, not 'b.tvx'"},
-            {{"a.tvx", "--help"}, "", "'--help' takes no saved game"},
-            {{"--", "-style=a.tvx"},
-             "",
-             "'-style=a.tvx' is an option of Qt's; name the file as "
-             "'./-style=a.tvx'"},
+        const auto read = [](const QByteArrayList& arguments) {
+            const CommandLine line = ReadCommandLine(QByteArrayList{"trevallion"} + arguments);
+            return QByteArray::fromStdString(line.gameFile) + line.refused.toUtf8();
         };
-        for (const auto& row : rows) {
-            const CommandLine line = ReadCommandLine(QByteArrayList{"trevallion"} + row.arguments);
-            QCOMPARE(QByteArray::fromStdString(line.gameFile), row.file);
-            QCOMPARE(line.refused, QString::fromUtf8(row.refused));
-        }
+        QCOMPARE(read({"dir/\xff.TvX"}), "dir/\xff.TvX");
+        QCOMPARE(read({"-platform", "x.tvx", "b.tvx"}), "b.tvx");
+        QCOMPARE(read({"--", "-x.tvx"}), "-x.tvx");
+        QCOMPARE(read({"a.txt"}), "unexpected argument 'a.txt'");
+        QCOMPARE(read({"-x.tvx"}),
+                 "unknown option '-x.tvx'; a saved game of that name goes after --");
+        QCOMPARE(read({"a.tvx", "b.tvx"}), "one saved game at a time, not 'b.tvx'");
+        QCOMPARE(read({"a.tvx", "--help"}), "'--help' takes no saved game");
+        QCOMPARE(read({"--", "-style=a.tvx"}),
+                 "'-style=a.tvx' is an option of Qt's; name the file as './-style=a.tvx'");
     }
 
     void firstRun() {
