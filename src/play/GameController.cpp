@@ -140,6 +140,14 @@ void GameController::OnGameFileChosen(const std::optional<std::string>& path) {
     RefreshAids();
 }
 
+void GameController::OnFileGiven(const std::string& path) {
+    if (m_boxes.AnythingOpen()) {
+        return;
+    }
+    LoadFrom(path);
+    RefreshAids();
+}
+
 void GameController::OnLevelChosen(std::optional<int> level) {
     if (!m_boxes.TakeChooseLevel()) {
         return;

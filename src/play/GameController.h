@@ -57,6 +57,10 @@ class GameController {
     void OnMessageAnswered(MessageAnswer answer);
     void OnWinnerBoxClosed();
     void OnGameFileChosen(const std::optional<std::string>& path);
+
+    // A saved game named on the command line: loaded as a file chosen in Load Game's dialog, with
+    // the same checks and boxes. Like a menu command, it is taken only while no box is open.
+    void OnFileGiven(const std::string& path);
     void OnLevelChosen(std::optional<int> level);
     // The Instructions or the About window has closed.
     void OnWindowClosed();

@@ -8,10 +8,13 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 #include <QTextStream>
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
+#include <system_error>
 
 namespace trevallion {
 namespace {
@@ -19,9 +22,11 @@ namespace {
 constexpr int ExitMissingData = 1;
 constexpr int ExitRefused = 2;
 
-const char* const HelpText = R"(Usage: trevallion [OPTION]
+const char* const HelpText = R"(Usage: trevallion [OPTION | [--] FILE.tvx]
 
-Starts Trevallion, a two-player strategy game on a 7 x 7 board, in a window of its own.
+Starts Trevallion, a two-player strategy game on a 7 x 7 board, in a window of its own. With
+FILE.tvx, a game kept by Save Game, it starts with that game loaded, as Load Game loads it;
+after --, a name that starts with - is a file's too.
 
   --check-data  print the full paths of the manual and the sound files the game reads, one a
                 line, and exit with status 1 if any of them is missing or cannot be read
@@ -148,35 +153,82 @@ int CheckData() {
     return status;
 }
 
+CommandLine Refused(const QString& why) {
+    return {Request::Refused, why, {}};
+}
+
+// An argument that is no option: the saved game to start with, named as the file dialogs name
+// saved games (".tvx" in any case), and only one. Returns the refusal of anything else.
+std::optional<QString> TakeGameFile(CommandLine& line, const QByteArray& argument) {
+    const QString text = QString::fromLocal8Bit(argument);
+    if (!argument.toLower().endsWith(".tvx")) {
+        return QStringLiteral("unexpected argument ") + Quoted(text);
+    }
+    // Qt takes its options wherever they stand, even after "--", and would take this one too.
+    if (QtOptionNamed(text)) {
+        return Quoted(text) + QStringLiteral(" is an option of Qt's; name the file as ") +
+               Quoted(QStringLiteral("./") + text);
+    }
+    if (!line.gameFile.empty()) {
+        return QStringLiteral("one saved game at a time, not ") + Quoted(text);
+    }
+    line.gameFile = argument.toStdString();
+    return std::nullopt;
+}
+
+// `file` as a full path, so that a message names it as the Load Game dialog would and the
+// dialogs remember its folder; as given when the current folder is gone.
+std::string FullPath(std::string file) {
+    while (file.starts_with("./")) {
+        file.erase(0, file.find_first_not_of('/', 1));
+    }
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(file, error);
+    return file.empty() || error ? file : full.string();
+}
+
 } // namespace
 
-CommandLine ReadCommandLine(const QStringList& arguments) {
+CommandLine ReadCommandLine(const QByteArrayList& arguments) {
     CommandLine line;
+    QString ownOption; // the option taken, for a refusal that names it
+    bool optionsEnded = false;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments.at(i);
-        const std::optional<Request> own = OwnOption(argument);
-        if (own && line.request == Request::Play) {
-            line.request = *own;
-            continue;
-        }
-        if (own) {
-            return {Request::Refused,
-                    QStringLiteral("one option at a time, not ") + Quoted(argument)};
-        }
-        const std::optional<QtOption> qt = QtOptionNamed(argument);
-        if (qt == QtOption::Alone) {
-            continue;
-        }
-        if (qt == QtOption::WithValue) {
-            if (++i == arguments.size()) {
-                return {Request::Refused, Quoted(argument) + QStringLiteral(" needs a value")};
+        const QByteArray& argument = arguments.at(i);
+        const QString text = QString::fromLocal8Bit(argument);
+        if (optionsEnded || !argument.startsWith('-')) {
+            if (const std::optional<QString> refusal = TakeGameFile(line, argument)) {
+                return Refused(*refusal);
             }
             continue;
         }
-        const QString what = argument.startsWith(QLatin1Char('-'))
-                                 ? QStringLiteral("unknown option ")
-                                 : QStringLiteral("unexpected argument ");
-        return {Request::Refused, what + Quoted(argument)};
+        if (argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const std::optional<Request> own = OwnOption(text);
+        if (own && line.request == Request::Play) {
+            line.request = *own;
+            ownOption = text;
+            continue;
+        }
+        if (own) {
+            return Refused(QStringLiteral("one option at a time, not ") + Quoted(text));
+        }
+        const std::optional<QtOption> qt = QtOptionNamed(text);
+        if (qt == QtOption::WithValue && ++i == arguments.size()) {
+            return Refused(Quoted(text) + QStringLiteral(" needs a value"));
+        }
+        if (!qt && argument.toLower().endsWith(".tvx")) {
+            return Refused(QStringLiteral("unknown option ") + Quoted(text) +
+                           QStringLiteral("; a saved game of that name goes after --"));
+        }
+        if (!qt) {
+            return Refused(QStringLiteral("unknown option ") + Quoted(text));
+        }
+    }
+    if (line.request != Request::Play && !line.gameFile.empty()) {
+        return Refused(Quoted(ownOption) + QStringLiteral(" takes no saved game"));
     }
     return line;
 }
@@ -201,17 +253,17 @@ int AnswerRequest(const CommandLine& line) {
     return ExitRefused;
 }
 
-std::optional<int> AnswerWithoutWindow(int& argc, char** argv) {
-    QStringList arguments;
+StartRequest AnswerWithoutWindow(int& argc, char** argv) {
+    QByteArrayList arguments;
     for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << QByteArray(argv[i]);
     }
     const CommandLine line = ReadCommandLine(arguments);
     if (line.request == Request::Play) {
-        return std::nullopt;
+        return {std::nullopt, FullPath(line.gameFile)};
     }
     const QCoreApplication application(argc, argv);
-    return AnswerRequest(line);
+    return {AnswerRequest(line), {}};
 }
 
 } // namespace trevallion

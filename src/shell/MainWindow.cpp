@@ -78,6 +78,10 @@ void MainWindow::Start() {
     m_timer.start(1000);
 }
 
+void MainWindow::LoadGivenGame(const std::string& path) {
+    QTimer::singleShot(0, this, [this, path] { m_controller.OnFileGiven(path); });
+}
+
 MainWindow::~MainWindow() {
     m_timer.stop();
     // A box still open goes before the controller it would answer.

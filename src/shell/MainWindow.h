@@ -42,6 +42,10 @@ class MainWindow : public QMainWindow, public GameView {
     // fully built, so that what it shows goes through the window's final overrides.
     void Start();
 
+    // Loads the saved game at `path` as Load Game loads a file chosen in its dialog, once the
+    // events already waiting, the window's showing among them, have been handled.
+    void LoadGivenGame(const std::string& path);
+
     // The button of cell (x, y), or nullptr off the board.
     QAbstractButton* CellButton(Cell cell) const;
 

@@ -9,8 +9,9 @@
 
 int main(int argc, char* argv[]) {
     // Before the application object, which needs a display: the options need none.
-    if (const std::optional<int> status = trevallion::AnswerWithoutWindow(argc, argv)) {
-        return *status;
+    const trevallion::StartRequest start = trevallion::AnswerWithoutWindow(argc, argv);
+    if (start.exitStatus) {
+        return *start.exitStatus;
     }
     trevallion::IgnoreRelativeBaseFolders();
     const trevallion::ConfigFolder config = trevallion::UserConfigFolder();
@@ -23,5 +24,8 @@ int main(int argc, char* argv[]) {
     trevallion::MainWindow window(trevallion::OpenUserSettings(config));
     window.Start();
     window.show();
+    if (!start.gameFile.empty()) {
+        window.LoadGivenGame(start.gameFile);
+    }
     return app.exec();
 }

@@ -254,6 +254,23 @@ TEST_F(SavedGames, FileErrorsNameTheFileWithTheStopIcon) {
     EXPECT_EQ(view.Shown(), Level(6));
 }
 
+// A saved game named at start-up loads as Load Game loads it, before the Life Doodle's first
+// tick, and owns the clock; a box still open refuses it.
+TEST_F(SavedGames, AGameGivenAtStartUpLoadsLikeLoadGame) {
+    StartWith({{"PlayerOne", 0}, {"PlayerTwo", 1}});
+    const std::string path = saves.File("given.tvx");
+    WriteBytes(path, EncodeRecord(Record()));
+    keepBoxesOpen = true;
+    Command(CommandId::About);
+    game.OnFileGiven(path);
+    EXPECT_TRUE(view.titles.empty());
+    view.AnswerBoxes(game);
+    game.OnFileGiven(path);
+    Tick();
+    EXPECT_EQ(view.titles, std::vector<std::string>{"Trevallion Level 30"});
+    EXPECT_EQ(view.Shown(), Record().board);
+}
+
 // Only a game really saved or loaded names the folder for the next file dialog.
 TEST_F(SavedGames, OnlyFilesSavedOrLoadedAreToldAsUsed) {
     PlayLevel(6);

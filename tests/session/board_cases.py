@@ -1,5 +1,6 @@
 """Saved games through the real file dialogs: what is saved comes back, and the dialog opens
-and answers wherever the remembered folder points."""
+and answers wherever the remembered folder points. And a saved game given on the command line,
+as the desktop gives it."""
 
 import os
 import time
@@ -71,10 +72,37 @@ def load_from_folder(folder):
     return play
 
 
+def given_game(build):
+    """Started with a saved game: its board, and no Life Doodle after a tick of the clock."""
+    with session.Session(build) as game:
+        path = os.path.join(game.home, "Kept.TVX")
+        session.saved_game(path, {(0, 0): 15, (6, 6): 2}, level=9)
+        game.start_game(arguments=[path])
+        game.wait_title("Trevallion Level 9")
+        time.sleep(1.5)
+        seen = [name for name in game.board_names().values() if not name.endswith(": empty")]
+        print(f"SAW {game.title()!r}, every cell empty but {seen}", flush=True)
+        if sorted(seen) != ["column 1, row 1: Player 2 king", "column 7, row 7: Player 1 king"]:
+            fail("the board is not the saved one")
+
+
+def given_pipe(build):
+    """Started with a pipe that nobody writes to: Load Game's box at once."""
+    with session.Session(build) as game:
+        path = os.path.join(game.home, "pipe.tvx")
+        os.mkfifo(path)
+        game.start_game(arguments=[path])
+        text = f"An unexpected error occurred while accessing {path}."
+        wait_for(text, lambda: text in [n.name for n in session.walk(game.accessible_game())], 10)
+        print(f"SAW the box {text!r}", flush=True)
+
+
 CASES = {
     "save_load": save_and_load,
     "load_folder_gone": load_from_folder("/tmp/trevallion-no-such-folder/gone"),
     "load_folder_proc": load_from_folder("/proc"),
+    "given_game": given_game,
+    "given_pipe": given_pipe,
 }
 
 if __name__ == "__main__":

@@ -270,8 +270,8 @@ class Session:
             raise Skip(f"{command[0]} did not start")
         return line.decode().strip()
 
-    def start_game(self, wait_window=True):
-        self.game = self._spawn([os.path.join(self.build, "src/shell/trevallion")],
+    def start_game(self, wait_window=True, arguments=()):
+        self.game = self._spawn([os.path.join(self.build, "src/shell/trevallion"), *arguments],
                                 cwd=self.build)
         if wait_window:
             self.window = wait_for("the game's window", lambda: self.find_window("^Trevallion"),

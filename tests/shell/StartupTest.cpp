@@ -1,10 +1,12 @@
 #include "WindowHarness.h"
 #include "levels/LevelLayouts.h"
+#include "shell/CommandLine.h"
 
 using namespace trevallion;
 using namespace trevallion::testing;
 
-// The window's start-up from the stored settings, and what it stores back.
+// The program's start-up: the saved game its command line names, and the window's start-up from
+// the stored settings, and what it stores back.
 class StartupTest : public QObject {
     Q_OBJECT
 
@@ -13,6 +15,24 @@ class StartupTest : public QObject {
 
   private slots:
     void cleanup() { h.window.reset(); }
+
+    // The saved game to start with, as given, or why the command line is refused.
+    void commandLine() {
+        const auto read = [](const QByteArrayList& arguments) {
+            const CommandLine line = ReadCommandLine(QByteArrayList{"trevallion"} + arguments);
+            return QByteArray::fromStdString(line.gameFile) + line.refused.toUtf8();
+        };
+        QCOMPARE(read({"dir/\xff.TvX"}), "dir/\xff.TvX");
+        QCOMPARE(read({"-platform", "x.tvx", "b.tvx"}), "b.tvx");
+        QCOMPARE(read({"--", "-x.tvx"}), "-x.tvx");
+        QCOMPARE(read({"a.txt"}), "unexpected argument 'a.txt'");
+        QCOMPARE(read({"-x.tvx"}),
+                 "unknown option '-x.tvx'; a saved game of that name goes after --");
+        QCOMPARE(read({"a.tvx", "b.tvx"}), "one saved game at a time, not 'b.tvx'");
+        QCOMPARE(read({"a.tvx", "--help"}), "'--help' takes no saved game");
+        QCOMPARE(read({"--", "-style=a.tvx"}),
+                 "'-style=a.tvx' is an option of Qt's; name the file as './-style=a.tvx'");
+    }
 
     void firstRun() {
         h.Open({});
