@@ -9,12 +9,13 @@ StatusLine::StatusLine(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
 }
 
-// setAccessibleName sends the name-changed event that screen readers speak; the text alone
-// would send it only while no accessible name has been set.
+// setAccessibleName sends the name-changed event that screen readers speak. The text alone
+// would send one only while no accessible name is set; set after the name, it sends none, so a
+// change is heard once.
 void StatusLine::Show(std::string_view text) {
     const QString shown = ToQString(text);
-    setText(shown);
     setAccessibleName(shown);
+    setText(shown);
 }
 
 } // namespace trevallion
