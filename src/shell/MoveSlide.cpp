@@ -1,6 +1,7 @@
 #include "shell/MoveSlide.h"
 
 #include <QAbstractButton>
+#include <QEvent>
 #include <QPainter>
 
 namespace trevallion {
@@ -17,6 +18,14 @@ MoveSlide::MoveSlide(QWidget* board) : QWidget(board) {
     m_clock.setEasingCurve(QEasingCurve::InOutQuad);
     connect(&m_clock, &QVariantAnimation::valueChanged, this, [this] { update(); });
     connect(&m_clock, &QVariantAnimation::finished, this, &QWidget::hide);
+    board->installEventFilter(this);
+}
+
+bool MoveSlide::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parentWidget() && event->type() == QEvent::Resize) {
+        setGeometry(parentWidget()->rect());
+    }
+    return false;
 }
 
 void MoveSlide::Start(const QAbstractButton* from, const QAbstractButton* to) {

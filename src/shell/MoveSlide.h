@@ -35,6 +35,8 @@ class MoveSlide : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    // Keeps the slide over the whole board when the board is resized under it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     // Where a cell button lies on this widget, at whatever size the board has now.

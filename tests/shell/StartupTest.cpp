@@ -1,8 +1,6 @@
 #include "WindowHarness.h"
 #include "levels/LevelLayouts.h"
 
-#include <QStatusBar>
-
 using namespace trevallion;
 using namespace trevallion::testing;
 
@@ -36,11 +34,8 @@ class StartupTest : public QObject {
                 {QStringLiteral("PlayerOne"), 3},
                 {QStringLiteral("PlayerTwo"), 1},
                 {QStringLiteral("VersionNumber"), 9},
-                {QStringLiteral("AnimateMoves"), 0},
-                {QStringLiteral("StatusLine"), 1}});
-        QCOMPARE(h.Checked(QStringLiteral("Options")),
-                 (QStringList{QStringLiteral("Sound OFF"), QStringLiteral("Status Line")}));
-        QVERIFY(h.window->statusBar()->isVisible());
+                {QStringLiteral("AnimateMoves"), 0}});
+        QCOMPARE(h.Checked(QStringLiteral("Options")), QStringList{QStringLiteral("Sound OFF")});
         QCOMPARE(h.Checked(QStringLiteral("Player 1")),
                  QStringList{QStringLiteral("AI Difficult")});
         QCOMPARE(h.Checked(QStringLiteral("Player 2")), QStringList{QStringLiteral("AI Easy")});

@@ -10,7 +10,6 @@
 #include <map>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace trevallion::testing {
@@ -55,7 +54,6 @@ class FakeView : public GameView {
         hint = shown;
         events.push_back(shown ? "hint" : "hint gone");
     }
-    // Neither goes to `events`, whose exact lists the older tests compare.
     void ShowMoveMade(const Move& move) override { movesMade.push_back({move, Shown()}); }
     void ShowStatus(std::string_view text) override { statuses.emplace_back(text); }
     void RequestWake(int milliseconds) override { wakes.push_back(milliseconds); }
@@ -156,9 +154,9 @@ class FakeView : public GameView {
     BoardMarks marks;
     std::optional<Move> hint;
     std::vector<int> wakes; // the delays asked for, in order
-    // The moves the view may slide, each with the board the buttons showed when it was told.
+    // Apart from `events`: each move to slide, with the board shown then; each status line.
     std::vector<std::pair<Move, Board>> movesMade;
-    std::vector<std::string> statuses; // every status line told, in order
+    std::vector<std::string> statuses;
     // What the next Choose Level dialogs return, in order; nothing (cancelled) when empty.
     std::deque<std::optional<int>> chosenLevels;
     std::vector<std::string> sounds;
