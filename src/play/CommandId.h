@@ -34,6 +34,9 @@ enum class CommandId : int {
     RedoMove = 32802,
     ShowMoves = 32803,
     Hint = 32804,
+    // Switches the window alone acts on.
+    AnimateMoves = 32809,
+    StatusLine = 32810,
 };
 
 // The Player menu item that makes `side` a player of `type`; the items of each menu are

@@ -59,6 +59,11 @@ void GameController::StartUp() {
     SwitchSound(m_settings.ReadSetting(SoundSetting).value_or(1) != 0);
     ApplyStoredPlayers();
     SwitchShowMoves(m_settings.ReadSetting(ShowMovesSetting).value_or(0) != 0, false);
+    // Moves slide unless the player has switched it off; the status line waits to be chosen.
+    SwitchViewOption(CommandId::AnimateMoves,
+                     m_settings.ReadSetting(AnimateMovesSetting).value_or(1) != 0, false);
+    SwitchViewOption(CommandId::StatusLine,
+                     m_settings.ReadSetting(StatusLineSetting).value_or(0) != 0, false);
     PlayEffect(Effect::Startup);
 }
 
@@ -210,6 +215,10 @@ void GameController::RunCommand(CommandId command) {
         return;
     case CommandId::ShowMoves:
         SwitchShowMoves(!m_aids.ShowMoves(), true);
+        return;
+    case CommandId::AnimateMoves:
+    case CommandId::StatusLine:
+        SwitchViewOption(command, !m_viewOptions[command], true);
         return;
     case CommandId::UndoMove:
         UndoMove();

@@ -11,6 +11,7 @@
 #include "play/WorkerRunner.h"
 #include "savegame/SavedGameRecord.h"
 
+#include <map>
 #include <optional>
 #include <string>
 
@@ -138,8 +139,12 @@ class GameController {
     void AskHint();
     void PollHint();
     void ChooseLevel();
-    // Tells the view the marks and the menu items' states, when they have changed.
+    // Tells the view the marks, the menu items' states and the status line, when they have
+    // changed.
     void RefreshAids();
+    // The Options menu's switches that only the window acts on, Animate Moves and Status Line:
+    // checked in the menu, and stored once chosen.
+    void SwitchViewOption(CommandId item, bool on, bool store);
 
     GameView& m_view;
     SettingsStore& m_settings;
@@ -151,6 +156,10 @@ class GameController {
     ComputerPlayer m_hinter;
     // The cursor the view was last told, so that only changes are sent.
     CursorSide m_shownCursor = CursorSide::Neutral;
+    // The status line the view was last told; the window starts with it empty.
+    std::string m_shownStatus;
+    // The state of each switch of SwitchViewOption.
+    std::map<CommandId, bool> m_viewOptions;
 };
 
 } // namespace trevallion

@@ -92,8 +92,8 @@ void GameController::HandleCell(Cell cell) {
 
 // The piece leaves its cell and enters its target. A computer player's move also takes the
 // keyboard focus, first to the cell it leaves and then to its target, so that the focus mark
-// shows where it moved; a human's move leaves the focus where the click put it. Then the other
-// side's cursor shows.
+// shows where it moved, and the window may slide it there; a human's move leaves the focus
+// where the click put it. Then the other side's cursor shows.
 void GameController::ShowTurn(const PlayedTurn& turn, bool takeFocus) {
     if (turn.move) {
         const Move& move = *turn.move;
@@ -109,6 +109,9 @@ void GameController::ShowTurn(const PlayedTurn& turn, bool takeFocus) {
             m_view.SetFocus(move.to);
         }
         m_view.ShowTile(move.to, m_match.CurrentBoard().At(move.to));
+        if (takeFocus) {
+            m_view.ShowMoveMade(move);
+        }
     }
     SetCursorSide(CursorOf(m_match.SideToMove()));
     m_aids.PositionChanged();

@@ -64,6 +64,15 @@ class GameView {
     // screen readers about it; nothing takes a hint still showing away at once.
     virtual void ShowHint(const std::optional<Move>& hint) = 0;
 
+    // A computer player's move, or a move played again, whose tiles have just been shown: the
+    // window may let the eye follow the piece from its cell to its target. Whatever it draws
+    // for that lies over the board for a moment and leaves the tiles as they were shown.
+    virtual void ShowMoveMade(const Move& move) = 0;
+
+    // The line under the board that says whose turn it is; empty when nothing is in play. Told
+    // only when it changes, whether the line is shown or not.
+    virtual void ShowStatus(std::string_view text) = 0;
+
     // Asks for a call of the controller's OnWake after about `milliseconds`.
     virtual void RequestWake(int milliseconds) = 0;
 

@@ -4,6 +4,9 @@
 #include "play/GameController.h"
 #include "play/Messages.h"
 #include "play/SettingNames.h"
+#include "play/StatusText.h"
+
+#include <utility>
 
 namespace trevallion {
 
@@ -14,6 +17,17 @@ void GameController::SwitchShowMoves(bool on, bool store) {
     m_view.CheckMenuItem(CommandId::ShowMoves, on);
     if (store) {
         m_settings.WriteSetting(ShowMovesSetting, on ? 1 : 0);
+    }
+}
+
+// The window reads the check mark to slide moves or show the status line. Like Show Moves, the
+// stored choice is applied at start-up without being stored again.
+void GameController::SwitchViewOption(CommandId item, bool on, bool store) {
+    m_viewOptions[item] = on;
+    m_view.CheckMenuItem(item, on);
+    if (store) {
+        m_settings.WriteSetting(
+            item == CommandId::AnimateMoves ? AnimateMovesSetting : StatusLineSetting, on ? 1 : 0);
     }
 }
 
@@ -34,7 +48,14 @@ void GameController::RedoMove() {
         return;
     }
     AbortComputerSearch();
-    ShowTakenTurns(m_match.Redo());
+    const std::vector<ShownTurn> turns = m_match.Redo();
+    ShowTakenTurns(turns);
+    // Each move played again may be followed by eye; the window shows the last of them moving.
+    for (const ShownTurn& shown : turns) {
+        if (shown.turn.move) {
+            m_view.ShowMoveMade(*shown.turn.move);
+        }
+    }
     CheckOutcome(false);
 }
 
@@ -83,6 +104,10 @@ void GameController::ChooseLevel() {
 
 void GameController::RefreshAids() {
     m_aids.Refresh(m_match);
+    if (std::string status = StatusText(m_match); status != m_shownStatus) {
+        m_shownStatus = std::move(status);
+        m_view.ShowStatus(m_shownStatus);
+    }
 }
 
 } // namespace trevallion

@@ -10,8 +10,10 @@
 #include "shell/Cursors.h"
 #include "shell/DataFolder.h"
 #include "shell/GameFileDialogs.h"
+#include "shell/MoveSlide.h"
 #include "shell/ProgramIcon.h"
 #include "shell/QtText.h"
+#include "shell/StatusLine.h"
 #include "shell/TileArt.h"
 #include "shell/TileButton.h"
 #include "shell/WinnerBox.h"
@@ -27,6 +29,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QShortcut>
+#include <QStatusBar>
 
 namespace trevallion {
 namespace {
@@ -65,6 +68,7 @@ MainWindow::MainWindow(std::unique_ptr<SettingsFile> settings, QWidget* parent)
     }
     BuildBoard();
     BuildMenus();
+    BuildMotionAndStatus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // The game's clock: once a second it lets a computer player think or move, or the Life
     // Doodle live a generation.
@@ -176,6 +180,8 @@ void MainWindow::BuildMenus() {
     AddCommand(options, QStringLiteral("Sound O&FF"), CommandId::SoundOff, true);
     options->addSeparator();
     AddCommand(options, QStringLiteral("Show &Moves"), CommandId::ShowMoves, true);
+    AddCommand(options, QStringLiteral("&Animate Moves"), CommandId::AnimateMoves, true);
+    AddCommand(options, QStringLiteral("S&tatus Line"), CommandId::StatusLine, true);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     AddCommand(help, QStringLiteral("&Hint"), CommandId::Hint, false, {QKeySequence(Qt::Key_H)});
@@ -187,6 +193,17 @@ void MainWindow::BuildMenus() {
     // Escape leaves the game like Exit, as it closes a dialog.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
+}
+
+void MainWindow::BuildMotionAndStatus() {
+    m_slide = new MoveSlide(m_cells[0]->parentWidget());
+    m_statusLine = new StatusLine(this);
+    statusBar()->addWidget(m_statusLine, 1);
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->hide();
+    // The controller sets the check mark at start-up and on each choice.
+    connect(CommandAction(CommandId::StatusLine), &QAction::toggled, statusBar(),
+            &QWidget::setVisible);
 }
 
 // Left and Right walk the board in reading order, as Tab does, from the last cell round to the
@@ -212,6 +229,8 @@ QAbstractButton* MainWindow::CellButton(Cell cell) const {
 }
 
 void MainWindow::ShowTile(Cell cell, CellCode image) {
+    // Any change of the board ends a slide at once: what it drew is no longer the board.
+    m_slide->Finish();
     if (QAbstractButton* button = CellButton(cell)) {
         button->setIcon(QIcon(m_tiles.Tile(image)));
         button->setAccessibleName(ToQString(DescribeCell(cell, image)));
@@ -321,6 +340,16 @@ void MainWindow::ShowMarks(const BoardMarks& marks) {
 
 void MainWindow::ShowHint(const std::optional<Move>& hint) {
     m_aids->ShowHint(hint);
+}
+
+void MainWindow::ShowMoveMade(const Move& move) {
+    if (CommandAction(CommandId::AnimateMoves)->isChecked() && !m_reducedMotion.Asked()) {
+        m_slide->Start(CellButton(move.from), CellButton(move.to));
+    }
+}
+
+void MainWindow::ShowStatus(std::string_view text) {
+    m_statusLine->Show(text);
 }
 
 void MainWindow::RequestWake(int milliseconds) {

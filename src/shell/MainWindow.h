@@ -4,6 +4,7 @@
 #include "play/GameView.h"
 #include "play/WorkerRunner.h"
 #include "rules/Board.h"
+#include "shell/ReducedMotion.h"
 #include "shell/SettingsFile.h"
 #include "shell/SoundPlayer.h"
 #include "shell/TileSet.h"
@@ -25,6 +26,8 @@ class QMenu;
 namespace trevallion {
 
 class BoardAids;
+class MoveSlide;
+class StatusLine;
 class TileButton;
 
 // The game's window: the 7 x 7 board of cell buttons and the menu bar. It owns the controller,
@@ -57,6 +60,8 @@ class MainWindow : public QMainWindow, public GameView {
     void EnableMenuItem(CommandId item, bool enabled) override;
     void ShowMarks(const BoardMarks& marks) override;
     void ShowHint(const std::optional<Move>& hint) override;
+    void ShowMoveMade(const Move& move) override;
+    void ShowStatus(std::string_view text) override;
     void RequestWake(int milliseconds) override;
     void PlaySoundFile(std::string_view file) override;
     void StopSound() override;
@@ -88,6 +93,9 @@ class MainWindow : public QMainWindow, public GameView {
 
     void BuildBoard();
     void BuildMenus();
+    // The slide of a move over the board and the status line under it, each shown while its
+    // Options item is checked.
+    void BuildMotionAndStatus();
     QAction* AddCommand(QMenu* menu, const QString& text, CommandId command, bool checkable,
                         const QList<QKeySequence>& keys = {});
     // An arrow key on cell (x, y): the focus moves to a neighbouring cell.
@@ -99,6 +107,9 @@ class MainWindow : public QMainWindow, public GameView {
     // Indexed like the board: cell (x, y) is element x * 7 + y.
     std::array<TileButton*, CellCount> m_cells{};
     BoardAids* m_aids = nullptr;
+    MoveSlide* m_slide = nullptr;
+    StatusLine* m_statusLine = nullptr;
+    ReducedMotion m_reducedMotion;
     std::unordered_map<CommandId, QAction*> m_actions;
     QTimer m_timer;
     SoundPlayer m_sound;

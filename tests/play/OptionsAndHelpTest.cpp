@@ -72,5 +72,48 @@ TEST_F(OptionsAndHelp, HelpWindowsPlayTheirSounds) {
     EXPECT_EQ(view.events, (std::vector<std::string>{"instructions", "stop sound"}));
 }
 
+// Animate Moves starts on, Status Line off; a choice is stored and comes back.
+TEST(ViewOptions, AreCheckedAsStoredAndStoredOnceChosen) {
+    for (const auto& [item, setting, byDefault] :
+         {std::tuple{CommandId::AnimateMoves, "AnimateMoves", true},
+          std::tuple{CommandId::StatusLine, "StatusLine", false}}) {
+        GameTable table, again;
+        table.StartWith({});
+        EXPECT_EQ(table.view.Checked(item), byDefault) << setting;
+        EXPECT_FALSE(table.settings.values.contains(setting)) << setting;
+        table.Command(item);
+        EXPECT_EQ(table.view.Checked(item), !byDefault) << setting;
+        again.StartWith(table.settings.values);
+        EXPECT_EQ(again.view.Checked(item), !byDefault) << setting;
+    }
+}
+
+TEST(StatusLine, TellsTheTurnWhoPlaysItAStallAndTheOutcome) {
+    using enum PlayerType;
+    const std::tuple<Side, PlayerType, PlayerType, const char*> cases[] = {
+        {Side::PlayerTwo, Human, Human, "Player 2 to move"},
+        {Side::PlayerOne, AiEasy, Human, "Player 1 (AI Easy) is thinking\u2026"},
+        {Side::PlayerTwo, Human, AiMedium, "Player 2 (AI Medium) is thinking\u2026"},
+        {Side::PlayerTwo, Human, AiDifficult, "Player 2 (AI Difficult) is thinking\u2026"},
+    };
+    for (const auto& [side, one, two, text] : cases) {
+        GameTable table;
+        table.Play(testing::ThreeStrengths, side, 7, one, two);
+        EXPECT_EQ(table.view.statuses.back(), text);
+    }
+    // Player 1 walled in; then taking the king, on to level 8 and the doodle. Each text once.
+    GameTable table;
+    table.Play("7 1 0 0 0 0 15\n1 1 0 0 0 0 0\n0 0 0 0 0 0 0\n0 0 0 16 0 0 0\n"
+               "0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n0 0 0 0 0 0 2\n");
+    table.Play("0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n0 0 16 15 0 0 0\n0 0 0 7 0 0 0\n"
+               "0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n0 0 0 2 0 0 0\n");
+    table.PlayMove({{3, 3}, {3, 2}});
+    table.Command(CommandId::LifeDoodle);
+    table.Tick();
+    EXPECT_EQ(table.view.statuses,
+              (std::vector<std::string>{"No legal move for Player 1", "Player 1 to move",
+                                        "Player 1 wins", "Player 1 to move", ""}));
+}
+
 } // namespace
 } // namespace trevallion

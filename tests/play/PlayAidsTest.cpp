@@ -65,6 +65,21 @@ TEST_F(PlayAids, UndoAndRedoShowTheBoardOfTheHistory) {
     EXPECT_TRUE(view.sounds.empty()) << "undo and redo are silent";
 }
 
+// The computer's moves and redone moves are told after all their tiles; others are not.
+TEST_F(PlayAids, ComputerAndRedoneMovesAreToldAfterTheirTiles) {
+    StartLevel(1, PlayerType::Human, PlayerType::AiEasy);
+    const Move human{{6, 6}, {5, 5}};
+    PlayMove(human);
+    Tick(), Tick();
+    ASSERT_EQ(view.movesMade.size(), 1u);
+    const Move computer = view.movesMade[0].first;
+    const Board both = Moved(Moved(Level(1), human), computer);
+    Command(CommandId::UndoMove);
+    Command(CommandId::RedoMove);
+    EXPECT_EQ(view.movesMade, (std::vector<std::pair<Move, Board>>{
+                                  {computer, both}, {human, both}, {computer, both}}));
+}
+
 TEST_F(PlayAids, UndoTakesBackTheComputersReplyAndStopsItsSearch) {
     StartLevel(1, PlayerType::Human, PlayerType::AiEasy);
     Click({3, 5}), Click({3, 4});

@@ -2,6 +2,7 @@
 #include "shell/CellMarksArt.h"
 #include "shell/ChooseLevelDialog.h"
 #include "shell/MainWindow.h"
+#include "shell/MoveSlide.h"
 #include "shell/SettingsFile.h"
 #include "shell/TileArt.h"
 
@@ -80,6 +81,35 @@ class PlayAidsWindowTest : public QObject {
         Run(CommandId::ShowMoves);
         Click({1, 4});
         QCOMPARE(Description(2, 5), QStringLiteral("last move"));
+    }
+
+    // The slide on its own clock, driven by hand.
+    void aMoveSlidesAndEndsOnTheBoardAsShown() {
+        const auto onBoard = [this](Cell cell) { // and whatever lies over it
+            const QWidget* button = window->CellButton(cell);
+            return Image(button->parentWidget()->grab(button->geometry()));
+        };
+        const Cell from{0, 3}, middle{1, 3}, to{2, 3};
+        window->ShowTile(from, 7);
+        const QImage piece = onBoard(from), empty = onBoard(middle);
+        window->ShowTile(from, Empty);
+        window->ShowTile(to, 7);
+        window->ShowMoveMade({from, to});
+        auto* slide = window->findChild<MoveSlide*>();
+        slide->Clock().pause();
+        slide->Clock().setCurrentTime(MoveSlide::SlideMilliseconds / 2);
+        QCOMPARE(onBoard(middle), piece);
+        QCOMPARE(onBoard(to), empty);
+        slide->Clock().setCurrentTime(MoveSlide::SlideMilliseconds);
+        QCOMPARE(onBoard(middle), empty);
+        QCOMPARE(onBoard(to), piece);
+        // A tile shown ends a slide at once; with Animate Moves off none starts.
+        window->ShowMoveMade({from, to});
+        window->ShowTile(from, Empty);
+        QVERIFY(!slide->Running());
+        Run(CommandId::AnimateMoves);
+        window->ShowMoveMade({from, to});
+        QVERIFY(!slide->Running());
     }
 
     // The style draws it only after keyboard use unless told otherwise.

@@ -37,7 +37,8 @@ class StartupTest : public QObject {
     void firstRun() {
         h.Open({});
         QCOMPARE(h.window->windowTitle(), QStringLiteral("Trevallion"));
-        QCOMPARE(h.Checked(QStringLiteral("Options")), QStringList{QStringLiteral("Sound ON")});
+        QCOMPARE(h.Checked(QStringLiteral("Options")),
+                 (QStringList{QStringLiteral("Sound ON"), QStringLiteral("Animate Moves")}));
         QCOMPARE(h.Checked(QStringLiteral("Player 1")), QStringList{QStringLiteral("Human")});
         QCOMPARE(h.Checked(QStringLiteral("Player 2")), QStringList{QStringLiteral("AI Medium")});
         QCOMPARE(h.Stored(QStringLiteral("VersionNumber")).toInt(), 2);
@@ -52,7 +53,8 @@ class StartupTest : public QObject {
         h.Open({{QStringLiteral("SoundFlag"), 0},
                 {QStringLiteral("PlayerOne"), 3},
                 {QStringLiteral("PlayerTwo"), 1},
-                {QStringLiteral("VersionNumber"), 9}});
+                {QStringLiteral("VersionNumber"), 9},
+                {QStringLiteral("AnimateMoves"), 0}});
         QCOMPARE(h.Checked(QStringLiteral("Options")), QStringList{QStringLiteral("Sound OFF")});
         QCOMPARE(h.Checked(QStringLiteral("Player 1")),
                  QStringList{QStringLiteral("AI Difficult")});
@@ -74,7 +76,7 @@ class StartupTest : public QObject {
         const QString one = QStringLiteral("PlayerOne");
         const QString sound = QStringLiteral("SoundFlag");
         const QString human = QStringLiteral("Human");
-        const QString soundOn = QStringLiteral("Sound ON");
+        const QString soundOn = QStringLiteral("Sound ON, Animate Moves");
         QTest::newRow("player 2 out of range")
             << QStringLiteral("PlayerTwo") << QStringLiteral("9") << QStringLiteral("Player 2")
             << QStringLiteral("AI Medium") << 2;
@@ -91,7 +93,7 @@ class StartupTest : public QObject {
         QFETCH(QString, checked);
         QFETCH(int, storedBack);
         h.Open({{setting, stored}});
-        QCOMPARE(h.Checked(menu), QStringList{checked});
+        QCOMPARE(h.Checked(menu).join(QStringLiteral(", ")), checked);
         QCOMPARE(h.Stored(setting).toString(), QString::number(storedBack));
     }
 
@@ -112,7 +114,8 @@ class StartupTest : public QObject {
         QVERIFY(h.window->sounds.empty());
 
         h.Choose(QStringLiteral("Sound ON"), QStringLiteral("Options"));
-        QCOMPARE(h.Checked(QStringLiteral("Options")), QStringList{QStringLiteral("Sound ON")});
+        QCOMPARE(h.Checked(QStringLiteral("Options")),
+                 (QStringList{QStringLiteral("Sound ON"), QStringLiteral("Animate Moves")}));
         QVERIFY(h.window->sounds.empty());
         h.Choose(QStringLiteral("Level 5"));
         QCOMPARE(h.window->sounds, std::vector<std::string>{"sounds/ambient1.wav"});

@@ -54,6 +54,8 @@ class FakeView : public GameView {
         hint = shown;
         events.push_back(shown ? "hint" : "hint gone");
     }
+    void ShowMoveMade(const Move& move) override { movesMade.push_back({move, Shown()}); }
+    void ShowStatus(std::string_view text) override { statuses.emplace_back(text); }
     void RequestWake(int milliseconds) override { wakes.push_back(milliseconds); }
     void PlaySoundFile(std::string_view file) override {
         sounds.emplace_back(file);
@@ -152,6 +154,9 @@ class FakeView : public GameView {
     BoardMarks marks;
     std::optional<Move> hint;
     std::vector<int> wakes; // the delays asked for, in order
+    // Apart from `events`: each move to slide, with the board shown then; each status line.
+    std::vector<std::pair<Move, Board>> movesMade;
+    std::vector<std::string> statuses;
     // What the next Choose Level dialogs return, in order; nothing (cancelled) when empty.
     std::deque<std::optional<int>> chosenLevels;
     std::vector<std::string> sounds;

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QIcon>
+#include <QPointer>
+#include <QVariantAnimation>
+#include <QWidget>
+
+class QAbstractButton;
+
+namespace trevallion {
+
+// A moment's picture, over the board, of a piece sliding from its cell to its target, so that
+// the eye can follow a move the cell buttons show at once. It only draws: it takes no input and
+// no focus, keeps no game state, and once the slide ends it hides and the buttons show the
+// board as they always do.
+class MoveSlide : public QWidget {
+    Q_OBJECT
+
+  public:
+    static constexpr int SlideMilliseconds = 200;
+
+    // Lies over `board`, the widget that holds the cell buttons.
+    explicit MoveSlide(QWidget* board);
+
+    // Slides the tile the button `to` shows from `from` to `to`. Until the piece arrives, the
+    // tile `from` shows now (the cell it has left) stands in for the target's. A slide still
+    // running ends first.
+    void Start(const QAbstractButton* from, const QAbstractButton* to);
+    // Ends a running slide at once.
+    void Finish();
+    bool Running() const;
+
+    // The slide's clock, for a test to drive by hand.
+    QVariantAnimation& Clock() { return m_clock; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    // Keeps the slide over the whole board when the board is resized under it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // Where a cell button lies on this widget, at whatever size the board has now.
+    QRect CellRect(const QWidget* button) const;
+
+    QVariantAnimation m_clock;
+    QPointer<const QAbstractButton> m_from;
+    QPointer<const QAbstractButton> m_to;
+    QIcon m_piece;
+    QIcon m_vacated;
+};
+
+} // namespace trevallion
