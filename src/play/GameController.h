@@ -137,6 +137,11 @@ class GameController {
     // Tells the view the marks and the menu items' states, when they have changed.
     void RefreshAids();
 
+    // The board's look: Dark Board and High Contrast, checked in the menu and told to the view.
+    void ShowBoardLook(BoardLook look);
+    // A look command flips its own choice and stores it.
+    void SwitchBoardLook(CommandId command);
+
     GameView& m_view;
     SettingsStore& m_settings;
     Match m_match;
@@ -145,6 +150,7 @@ class GameController {
     OpenBoxes m_boxes;
     ComputerPlayer m_computer;
     ComputerPlayer m_hinter;
+    BoardLook m_look;
     // The cursor the view was last told, so that only changes are sent.
     CursorSide m_shownCursor = CursorSide::Neutral;
 };

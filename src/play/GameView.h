@@ -34,6 +34,15 @@ struct BoardMarks {
     friend bool operator==(const BoardMarks&, const BoardMarks&) = default;
 };
 
+// How the player asked for the board to be drawn: for a dark background (the window also
+// draws it so on a dark desktop), and with the two sides told apart by shape as well as colour.
+struct BoardLook {
+    bool dark = false;
+    bool highContrast = false;
+
+    friend bool operator==(const BoardLook&, const BoardLook&) = default;
+};
+
 // Everything the game shows or asks through its window. The controller calls it for every
 // change, and the window keeps no copy of the game's logic: it never asks the controller what
 // happened. The desktop shell implements it; the tests use a recording fake.
@@ -63,6 +72,9 @@ class GameView {
     // Marks a hint's two cells for two seconds, whether other marks show or not, and tells
     // screen readers about it; nothing takes a hint still showing away at once.
     virtual void ShowHint(const std::optional<Move>& hint) = 0;
+
+    // Draws the board in `look` from now on; the tiles and marks stay what they are.
+    virtual void SetBoardLook(const BoardLook& look) = 0;
 
     // Asks for a call of the controller's OnWake after about `milliseconds`.
     virtual void RequestWake(int milliseconds) = 0;

@@ -54,6 +54,10 @@ class FakeView : public GameView {
         hint = shown;
         events.push_back(shown ? "hint" : "hint gone");
     }
+    void SetBoardLook(const BoardLook& shown) override {
+        look = shown;
+        events.push_back("look");
+    }
     void RequestWake(int milliseconds) override { wakes.push_back(milliseconds); }
     void PlaySoundFile(std::string_view file) override {
         sounds.emplace_back(file);
@@ -151,6 +155,7 @@ class FakeView : public GameView {
     std::map<int, bool> enabled;
     BoardMarks marks;
     std::optional<Move> hint;
+    BoardLook look;
     std::vector<int> wakes; // the delays asked for, in order
     // What the next Choose Level dialogs return, in order; nothing (cancelled) when empty.
     std::deque<std::optional<int>> chosenLevels;
