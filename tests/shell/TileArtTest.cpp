@@ -45,8 +45,8 @@ bool IsShadow(QRgb pixel, CellCode code) {
     return Near(pixel, QColor(255, 0, 0)) || Near(pixel, QColor(0, 0, 0));
 }
 
-QImage TileImage(CellCode code, qreal ratio = 1.0) {
-    return DrawTile(code, ratio).toImage().convertToFormat(QImage::Format_ARGB32);
+QImage TileImage(CellCode code, qreal ratio = 1.0, const BoardLook& look = {}) {
+    return DrawTile(code, TileSize, ratio, look).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
 // The pixel `distance` tile pixels from the figure's centre along `direction`, `across` pixels
@@ -110,9 +110,7 @@ class TileArtTest : public QObject {
 
     void emptyTileIsPlainBackground() {
         for (const bool dark : {false, true}) {
-            const QImage image = DrawTile(Empty, TileSize, 1.0, {.dark = dark})
-                                     .toImage()
-                                     .convertToFormat(QImage::Format_ARGB32);
+            const QImage image = TileImage(Empty, 1.0, {.dark = dark});
             for (int y = 0; y < image.height(); ++y) {
                 for (int x = 0; x < image.width(); ++x) {
                     QCOMPARE(image.pixel(x, y), BoardBackground(dark).rgb());
@@ -132,9 +130,7 @@ class TileArtTest : public QObject {
             const BoardLook look{.dark = dark, .highContrast = true};
             QVERIFY2(MeasureSideGreys(look).Separation() >= 60, dark ? "dark" : "light");
             for (const CellCode code : {CellCode(PlayerOneKing + 1), CellCode(PlayerTwoKing + 1)}) {
-                const QImage image = DrawTile(code, TileSize, 1.0, look)
-                                         .toImage()
-                                         .convertToFormat(QImage::Format_ARGB32);
+                const QImage image = TileImage(code, 1.0, look);
                 const Direction arm = Directions[std::countr_zero(StepMask(code))];
                 const int axis = qGray(PixelAlong(image, 1, arm, 12));
                 const int edge = qGray(PixelAlong(image, 1, arm, 12, 3));
