@@ -34,6 +34,9 @@ enum class CommandId : int {
     RedoMove = 32802,
     ShowMoves = 32803,
     Hint = 32804,
+    // How the board is drawn.
+    DarkBoard = 32807,
+    HighContrast = 32808,
     // Switches the window alone acts on.
     AnimateMoves = 32809,
     StatusLine = 32810,

@@ -59,6 +59,9 @@ void GameController::StartUp() {
     SwitchSound(m_settings.ReadSetting(SoundSetting).value_or(1) != 0);
     ApplyStoredPlayers();
     SwitchShowMoves(m_settings.ReadSetting(ShowMovesSetting).value_or(0) != 0, false);
+    // Like Show Moves, applied without being stored again.
+    ShowBoardLook({.dark = m_settings.ReadSetting(DarkBoardSetting).value_or(0) != 0,
+                   .highContrast = m_settings.ReadSetting(HighContrastSetting).value_or(0) != 0});
     // Moves slide unless the player has switched it off; the status line waits to be chosen.
     SwitchViewOption(CommandId::AnimateMoves,
                      m_settings.ReadSetting(AnimateMovesSetting).value_or(1) != 0, false);
@@ -215,6 +218,10 @@ void GameController::RunCommand(CommandId command) {
         return;
     case CommandId::ShowMoves:
         SwitchShowMoves(!m_aids.ShowMoves(), true);
+        return;
+    case CommandId::DarkBoard:
+    case CommandId::HighContrast:
+        SwitchBoardLook(command);
         return;
     case CommandId::AnimateMoves:
     case CommandId::StatusLine:

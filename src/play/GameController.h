@@ -146,6 +146,11 @@ class GameController {
     // checked in the menu, and stored once chosen.
     void SwitchViewOption(CommandId item, bool on, bool store);
 
+    // The board's look: Dark Board and High Contrast, checked in the menu and told to the view.
+    void ShowBoardLook(BoardLook look);
+    // A look command flips its own choice and stores it.
+    void SwitchBoardLook(CommandId command);
+
     GameView& m_view;
     SettingsStore& m_settings;
     Match m_match;
@@ -154,6 +159,7 @@ class GameController {
     OpenBoxes m_boxes;
     ComputerPlayer m_computer;
     ComputerPlayer m_hinter;
+    BoardLook m_look;
     // The cursor the view was last told, so that only changes are sent.
     CursorSide m_shownCursor = CursorSide::Neutral;
     // The status line the view was last told; the window starts with it empty.

@@ -26,6 +26,7 @@ class QMenu;
 namespace trevallion {
 
 class BoardAids;
+class BoardWidget;
 class MoveSlide;
 class StatusLine;
 class TileButton;
@@ -60,6 +61,7 @@ class MainWindow : public QMainWindow, public GameView {
     void EnableMenuItem(CommandId item, bool enabled) override;
     void ShowMarks(const BoardMarks& marks) override;
     void ShowHint(const std::optional<Move>& hint) override;
+    void SetBoardLook(const BoardLook& look) override;
     void ShowMoveMade(const Move& move) override;
     void ShowStatus(std::string_view text) override;
     void RequestWake(int milliseconds) override;
@@ -86,12 +88,18 @@ class MainWindow : public QMainWindow, public GameView {
     void LevelChosen(std::optional<int> level);
     void WindowClosed();
 
+    // The window's size and place are kept for the next run.
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     // Shows `dialog`, which goes when it closes: modal to this window, or to the whole program
     // for a box that must be answered before any other.
     void OpenBox(QDialog* dialog, Qt::WindowModality modality);
 
     void BuildBoard();
+    // Back to the size and place of the last run, when the settings hold them undamaged;
+    // else the smallest size, the board's tiles at their smallest.
+    void RestoreSizeAndPlace();
     void BuildMenus();
     // The slide of a move over the board and the status line under it, each shown while its
     // Options item is checked.
@@ -102,10 +110,11 @@ class MainWindow : public QMainWindow, public GameView {
     void StepFocus(Cell from, int dx, int dy);
 
     std::unique_ptr<SettingsFile> m_settings;
-    TileSet m_tiles;
+    std::shared_ptr<TileSet> m_tiles;
     std::array<QCursor, 3> m_cursors;
     // Indexed like the board: cell (x, y) is element x * 7 + y.
     std::array<TileButton*, CellCount> m_cells{};
+    BoardWidget* m_board = nullptr;
     BoardAids* m_aids = nullptr;
     MoveSlide* m_slide = nullptr;
     StatusLine* m_statusLine = nullptr;

@@ -11,7 +11,8 @@ MENUS = {
               "Life Doodle", "Exit"],
     "Player 1": ["Human", "AI Easy", "AI Medium", "AI Difficult"],
     "Player 2": ["Human", "AI Easy", "AI Medium", "AI Difficult"],
-    "Options": ["Sound ON", "Sound OFF", "Show Moves", "Animate Moves", "Status Line"],
+    "Options": ["Sound ON", "Sound OFF", "Show Moves", "Dark Board", "High Contrast",
+                "Animate Moves", "Status Line"],
     "Help": ["Hint", "Instructions", "About Trevallion"],
 }
 CELL_NAME = re.compile(r"column (\d), row (\d): (empty|wall|Player [12] king|"

@@ -54,6 +54,10 @@ class FakeView : public GameView {
         hint = shown;
         events.push_back(shown ? "hint" : "hint gone");
     }
+    void SetBoardLook(const BoardLook& shown) override {
+        look = shown;
+        events.push_back("look");
+    }
     void ShowMoveMade(const Move& move) override { movesMade.push_back({move, Shown()}); }
     void ShowStatus(std::string_view text) override { statuses.emplace_back(text); }
     void RequestWake(int milliseconds) override { wakes.push_back(milliseconds); }
@@ -153,6 +157,7 @@ class FakeView : public GameView {
     std::map<int, bool> enabled;
     BoardMarks marks;
     std::optional<Move> hint;
+    BoardLook look;
     std::vector<int> wakes; // the delays asked for, in order
     // Apart from `events`: each move to slide, with the board shown then; each status line.
     std::vector<std::pair<Move, Board>> movesMade;
