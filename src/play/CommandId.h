@@ -34,6 +34,9 @@ enum class CommandId : int {
     RedoMove = 32802,
     ShowMoves = 32803,
     Hint = 32804,
+    // What the game keeps between runs.
+    ContinueGame = 32805,
+    Statistics = 32806,
 };
 
 // The Player menu item that makes `side` a player of `type`; the items of each menu are
