@@ -1,6 +1,5 @@
 #include "GameFixture.h"
 #include "play/KeepingMessages.h"
-#include "play/Messages.h"
 
 #include <filesystem>
 #include <memory>
@@ -69,43 +68,21 @@ TEST_F(Keeping, AKillWhileKeepingLeavesTheGameKeptBefore) {
     EXPECT_TRUE(second->view.messages.empty());
 }
 
-TEST_F(Keeping, WhatANewLevelOrADecidedOneLeavesKept) {
-    struct Case {
-        const char* what;
-        std::function<void(GameTable&)> play;
-        std::optional<int> keptLevel; // the level Continue sets up; nothing: it is greyed
-    };
-    const Case cases[] = {
-        {"a level set up over a game under way",
-         [](GameTable& run) {
-             run.StartLevel(5);
-             run.PlayMove(GameTable::FirstMove(GameTable::Level(5), Side::PlayerOne));
-             run.Command(CommandId::Level10);
-         },
-         10},
-        {"a level lost, not tried again", [](GameTable& run) { LoseToTheComputer(run, 9); },
-         std::nullopt},
-        {"a level lost, then the Life Doodle",
-         [](GameTable& run) {
-             LoseToTheComputer(run, 9);
-             run.Command(CommandId::LifeDoodle);
-             run.Tick();
-         },
-         std::nullopt},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        auto first = Run();
-        c.play(*first);
-        first.reset();
-        auto second = Run();
-        EXPECT_EQ(second->view.Enabled(CommandId::ContinueGame), c.keptLevel.has_value());
-        if (c.keptLevel) {
-            second->Command(CommandId::ContinueGame);
-            EXPECT_EQ(second->view.Shown(), GameTable::Level(*c.keptLevel));
-            EXPECT_EQ(second->view.title, LevelTitle(*c.keptLevel));
-        }
-    }
+// A new level replaces the game kept; a decided level keeps nothing.
+TEST_F(Keeping, ANewLevelIsKeptAndADecidedOneIsNot) {
+    auto first = Run();
+    first->StartLevel(5);
+    first->PlayMove(GameTable::FirstMove(GameTable::Level(5), Side::PlayerOne));
+    first->Command(CommandId::Level10);
+    first.reset();
+
+    auto second = Run();
+    second->Command(CommandId::ContinueGame);
+    EXPECT_EQ(second->view.Shown(), GameTable::Level(10));
+    EXPECT_EQ(second->view.title, "Trevallion Level 10");
+    LoseToTheComputer(*second, 9);
+    EXPECT_FALSE(second->view.Enabled(CommandId::ContinueGame));
+    EXPECT_EQ(data.Names(), std::vector<std::string>{"statistics"});
 }
 
 // Each level counts once, however often Undo and Redo decide it again; the results last from
