@@ -69,6 +69,7 @@ void GameController::OnTimer() {
     if (m_boxes.TicksKeptAway()) {
         return;
     }
+    ShowKeptNotice();
     TimerTick();
     RefreshAids();
     KeepProgress();

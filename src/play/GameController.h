@@ -146,6 +146,7 @@ class GameController {
     // What is kept between runs: the game in play after every input that changed it, Continue
     // Game, and the results of the levels played.
     void OpenKept();
+    void ShowKeptNotice();
     void KeepProgress();
     SavedGameRecord CurrentRecord() const;
     void ContinueGame();
@@ -160,6 +161,8 @@ class GameController {
     ComputerPlayer m_computer;
     ComputerPlayer m_hinter;
     GameKeeper m_keeper;
+    // The message about a damaged statistics file, until it can be shown.
+    std::optional<std::string> m_keptNotice;
     // Whether the view was last told that Continue Game is available.
     std::optional<bool> m_continueShown;
     // The cursor the view was last told, so that only changes are sent.

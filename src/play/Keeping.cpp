@@ -3,11 +3,19 @@
 
 #include "play/GameController.h"
 
+#include <utility>
+
 namespace trevallion {
 
 void GameController::OpenKept() {
-    if (const std::optional<std::string> damaged = m_keeper.Open()) {
-        m_boxes.OpenNotice(*damaged, MessageIcon::Exclamation);
+    m_keptNotice = m_keeper.Open();
+}
+
+// What the player must hear of the kept files waits for the clock's first tick: by then the
+// window shows, and the box opens over it rather than somewhere before it.
+void GameController::ShowKeptNotice() {
+    if (m_keptNotice && !m_boxes.AnythingOpen()) {
+        m_boxes.OpenNotice(*std::exchange(m_keptNotice, std::nullopt), MessageIcon::Exclamation);
     }
 }
 

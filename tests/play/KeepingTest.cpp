@@ -112,6 +112,7 @@ TEST_F(Keeping, StatisticsCountEachLevelOnceUntilReset) {
 TEST_F(Keeping, ADamagedStatisticsFileIsSetAsideWithAMessage) {
     testing::WriteBytes(data.File("statistics"), std::string("trevallion-statistics 1\n9 ea"));
     auto run = Run();
+    run->Tick(); // the window shows by now
     ASSERT_EQ(run->view.messages.size(), 1u);
     EXPECT_EQ(run->view.messages[0].text,
               StatisticsSetAsideMessage(data.File("statistics.damaged")));
