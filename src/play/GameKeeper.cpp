@@ -146,7 +146,8 @@ void GameKeeper::ResetStatistics() {
 }
 
 void GameKeeper::Write() {
-    if (!m_folder) {
+    const bool statistics = m_statisticsChanged && !m_statisticsLocked;
+    if (!m_folder || (m_gameChange == GameChange::None && !statistics)) {
         return;
     }
     Batch batch;
@@ -154,14 +155,11 @@ void GameKeeper::Write() {
     batch.keep = m_gameChange == GameChange::Keep ? m_lastKept : std::nullopt;
     batch.forget = m_gameChange == GameChange::Forget;
     batch.statisticsFile = FileIn(StatisticsName);
-    if (m_statisticsChanged && !m_statisticsLocked) {
+    if (statistics) {
         batch.statistics = EncodeStatistics(m_statistics);
     }
     m_gameChange = GameChange::None;
     m_statisticsChanged = false;
-    if (!batch.keep && !batch.forget && !batch.statistics) {
-        return;
-    }
     // Without a thread, the files are written at once rather than not at all.
     if (!m_writer.Start([batch] { WriteBatch(batch); })) {
         WriteBatch(batch);
