@@ -1,6 +1,7 @@
 #pragma once
 
 #include "play/CommandId.h"
+#include "play/Statistics.h"
 #include "rules/Board.h"
 #include "rules/MoveList.h"
 
@@ -127,6 +128,10 @@ class GameView {
     // when either closes.
     virtual void OpenInstructions() = 0;
     virtual void OpenAbout() = 0;
+
+    // The Statistics box with `table` and a Reset button, which asks before it resets;
+    // OnStatisticsClosed when it closes, saying whether the player chose to reset.
+    virtual void OpenStatistics(const StatisticsTable& table) = 0;
 };
 
 } // namespace trevallion

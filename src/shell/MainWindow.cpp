@@ -14,6 +14,7 @@
 #include "shell/MoveSlide.h"
 #include "shell/ProgramIcon.h"
 #include "shell/QtText.h"
+#include "shell/StatisticsDialog.h"
 #include "shell/StatusLine.h"
 #include "shell/TileArt.h"
 #include "shell/TileButton.h"
@@ -51,10 +52,12 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 
 } // namespace
 
-MainWindow::MainWindow(std::unique_ptr<SettingsFile> settings, QWidget* parent)
+MainWindow::MainWindow(std::unique_ptr<SettingsFile> settings, std::unique_ptr<KeepingPlace> place,
+                       QWidget* parent)
     : QMainWindow(parent), m_settings(std::move(settings)),
       m_tiles(std::make_shared<TileSet>(qApp->devicePixelRatio())),
-      m_controller(*this, *m_settings, m_workers, m_hintWorkers) {
+      m_place(place ? std::move(place) : std::make_unique<NowhereToKeep>()),
+      m_controller(*this, *m_settings, m_workers, m_hintWorkers, *m_place, m_keepWriter) {
     m_settings->WriteSetting(VersionSetting, SettingsVersion);
     for (const CursorSide cursor :
          {CursorSide::Neutral, CursorSide::PlayerOne, CursorSide::PlayerTwo}) {
@@ -150,6 +153,7 @@ void MainWindow::BuildMenus() {
     QMenu* start = menuBar()->addMenu(QStringLiteral("&Start"));
     AddCommand(start, QStringLiteral("&Load Game"), CommandId::LoadGame, false,
                {QKeySequence(Qt::CTRL | Qt::Key_O)});
+    AddCommand(start, QStringLiteral("Co&ntinue Game"), CommandId::ContinueGame, false);
     AddCommand(start, QStringLiteral("&Save Game"), CommandId::SaveGame, false,
                {QKeySequence(Qt::CTRL | Qt::Key_S)});
     start->addSeparator();
@@ -201,6 +205,7 @@ void MainWindow::BuildMenus() {
     help->addSeparator();
     AddCommand(help, QStringLiteral("&Instructions"), CommandId::Instructions, false,
                {QKeySequence(Qt::Key_F1)});
+    AddCommand(help, QStringLiteral("&Statistics\u2026"), CommandId::Statistics, false);
     AddCommand(help, QStringLiteral("&About Trevallion"), CommandId::About, false);
 
     // Escape leaves the game like Exit, as it closes a dialog.
@@ -326,6 +331,13 @@ void MainWindow::OpenAbout() {
     OpenBox(box, Qt::WindowModal);
 }
 
+void MainWindow::OpenStatistics(const StatisticsTable& table) {
+    auto* box = new StatisticsDialog(table, this);
+    connect(box, &QDialog::finished, this,
+            [this](int result) { StatisticsClosed(result == StatisticsDialog::ResetChosen); });
+    OpenBox(box, Qt::WindowModal);
+}
+
 void MainWindow::SetCursor(CursorSide cursor) {
     setCursor(m_cursors[static_cast<std::size_t>(cursor)]);
 }
@@ -412,6 +424,10 @@ void MainWindow::LevelChosen(std::optional<int> level) {
 
 void MainWindow::WindowClosed() {
     m_controller.OnWindowClosed();
+}
+
+void MainWindow::StatisticsClosed(bool reset) {
+    m_controller.OnStatisticsClosed(reset);
 }
 
 } // namespace trevallion

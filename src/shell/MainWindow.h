@@ -2,6 +2,7 @@
 
 #include "play/GameController.h"
 #include "play/GameView.h"
+#include "play/KeepingPlace.h"
 #include "play/WorkerRunner.h"
 #include "rules/Board.h"
 #include "shell/ReducedMotion.h"
@@ -37,8 +38,10 @@ class MainWindow : public QMainWindow, public GameView {
     Q_OBJECT
 
   public:
-    // `settings` keeps the program's settings from one run to the next.
-    explicit MainWindow(std::unique_ptr<SettingsFile> settings, QWidget* parent = nullptr);
+    // `settings` keeps the program's settings from one run to the next, `place` the game in
+    // play and the statistics; with no place, they are not kept.
+    explicit MainWindow(std::unique_ptr<SettingsFile> settings,
+                        std::unique_ptr<KeepingPlace> place = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The game's start-up: applies the stored settings and starts the clock, whose first tick
@@ -74,6 +77,7 @@ class MainWindow : public QMainWindow, public GameView {
     void OpenChooseLevel(int level) override;
     void OpenInstructions() override;
     void OpenAbout() override;
+    void OpenStatistics(const StatisticsTable& table) override;
 
     // The menu item of a command, or nullptr.
     QAction* CommandAction(CommandId command) const;
@@ -87,6 +91,7 @@ class MainWindow : public QMainWindow, public GameView {
     void GameFileChosen(const std::optional<std::string>& path);
     void LevelChosen(std::optional<int> level);
     void WindowClosed();
+    void StatisticsClosed(bool reset);
 
     // The window's size and place are kept for the next run.
     void closeEvent(QCloseEvent* event) override;
@@ -126,6 +131,9 @@ class MainWindow : public QMainWindow, public GameView {
     // goes.
     ThreadRunner m_workers;
     ThreadRunner m_hintWorkers;
+    std::unique_ptr<KeepingPlace> m_place;
+    // Writes what the game keeps, so that no move waits for the disk.
+    ThreadRunner m_keepWriter;
     GameController m_controller;
 };
 

@@ -1,5 +1,6 @@
 #include "shell/CommandLine.h"
 #include "shell/ConfigFolder.h"
+#include "shell/KeepingFolder.h"
 #include "shell/MainWindow.h"
 #include "shell/QtText.h"
 #include "shell/SettingsFile.h"
@@ -21,7 +22,9 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("QMV"));
     QApplication::setDesktopFileName(trevallion::ToQString(trevallion::ApplicationId));
 
-    trevallion::MainWindow window(trevallion::OpenUserSettings(config));
+    trevallion::MainWindow window(
+        trevallion::OpenUserSettings(config),
+        std::make_unique<trevallion::KeepingFolder>(trevallion::UserDataFolder()));
     window.Start();
     window.show();
     if (!start.gameFile.empty()) {

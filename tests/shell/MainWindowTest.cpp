@@ -144,12 +144,13 @@ class MainWindowTest : public QObject {
                                      QStringLiteral("AI Medium"), QStringLiteral("AI Difficult")};
         const QList<std::pair<QString, QStringList>> expected = {
             {QStringLiteral("Start"),
-             {QStringLiteral("Load Game"), QStringLiteral("Save Game"), separator,
-              QStringLiteral("Undo Move"), QStringLiteral("Redo Move"), separator,
-              QStringLiteral("Level 1"), QStringLiteral("Level 5"), QStringLiteral("Level 10"),
-              QStringLiteral("Level 20"), QStringLiteral("Level 40"),
-              QStringLiteral("Choose Level\u2026"), separator, QStringLiteral("Restart Level"),
-              separator, QStringLiteral("Life Doodle"), separator, QStringLiteral("Exit")}},
+             {QStringLiteral("Load Game"), QStringLiteral("Continue Game"),
+              QStringLiteral("Save Game"), separator, QStringLiteral("Undo Move"),
+              QStringLiteral("Redo Move"), separator, QStringLiteral("Level 1"),
+              QStringLiteral("Level 5"), QStringLiteral("Level 10"), QStringLiteral("Level 20"),
+              QStringLiteral("Level 40"), QStringLiteral("Choose Level\u2026"), separator,
+              QStringLiteral("Restart Level"), separator, QStringLiteral("Life Doodle"), separator,
+              QStringLiteral("Exit")}},
             {QStringLiteral("Player 1"), players},
             {QStringLiteral("Player 2"), players},
             {QStringLiteral("Options"),
@@ -159,11 +160,12 @@ class MainWindowTest : public QObject {
               QStringLiteral("Status Line")}},
             {QStringLiteral("Help"),
              {QStringLiteral("Hint"), separator, QStringLiteral("Instructions"),
-              QStringLiteral("About Trevallion")}},
+              QStringLiteral("Statistics\u2026"), QStringLiteral("About Trevallion")}},
         };
-        // Before any level there is nothing to take back, play again or hint at.
+        // Before any level there is nothing to take back, play again or hint at, and this window
+        // has kept no game to continue.
         const QStringList disabled = {QStringLiteral("Undo Move"), QStringLiteral("Redo Move"),
-                                      QStringLiteral("Hint")};
+                                      QStringLiteral("Hint"), QStringLiteral("Continue Game")};
         const QList<QAction*> bar = h.window->menuBar()->actions();
         QCOMPARE(bar.size(), expected.size());
         for (qsizetype m = 0; m < bar.size(); ++m) {

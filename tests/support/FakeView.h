@@ -96,6 +96,11 @@ class FakeView : public GameView {
         events.push_back("about");
         openBoxes.push_back({Box::Window});
     }
+    void OpenStatistics(const StatisticsTable& table) override {
+        statistics = table;
+        events.push_back("statistics");
+        openBoxes.push_back({Box::Statistics});
+    }
 
     // Closes the open boxes as a player would, the last opened first, with the answers of the
     // script below, until none is open. `whileModal` runs before each answer: an input that
@@ -172,13 +177,15 @@ class FakeView : public GameView {
     std::deque<std::optional<std::string>> pickedFiles;
     std::vector<std::string> usedGameFiles; // saved or loaded, in order
     std::vector<Side> winners;
-    std::vector<std::string> events; // every call above, in order
+    StatisticsTable statistics;        // as the Statistics box last showed it
+    std::deque<bool> statisticsResets; // whether the next Statistics boxes are reset; no when empty
+    std::vector<std::string> events;   // every call above, in order
     // Runs while each box is open, before it is answered: a timer tick, a click or a menu
     // command that arrives meanwhile.
     std::function<void()> whileModal;
 
   private:
-    enum class Box { Message, Question, Winner, FileDialog, ChooseLevel, Window };
+    enum class Box { Message, Question, Winner, FileDialog, ChooseLevel, Window, Statistics };
 
     void Answer(GameController& game, Box box) {
         switch (box) {
@@ -198,6 +205,9 @@ class FakeView : public GameView {
             return;
         case Box::Window:
             game.OnWindowClosed();
+            return;
+        case Box::Statistics:
+            game.OnStatisticsClosed(Next(statisticsResets, false));
             return;
         }
     }
