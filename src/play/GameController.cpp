@@ -61,15 +61,11 @@ void GameController::StartUp() {
     // Anything stored but 0 means sound on, and is stored back as 1.
     SwitchSound(m_settings.ReadSetting(SoundSetting).value_or(1) != 0);
     ApplyStoredPlayers();
-    SwitchShowMoves(m_settings.ReadSetting(ShowMovesSetting).value_or(0) != 0, false);
-    // Like Show Moves, applied without being stored again.
-    ShowBoardLook({.dark = m_settings.ReadSetting(DarkBoardSetting).value_or(0) != 0,
-                   .highContrast = m_settings.ReadSetting(HighContrastSetting).value_or(0) != 0});
-    // Moves slide unless the player has switched it off; the status line waits to be chosen.
-    SwitchViewOption(CommandId::AnimateMoves,
-                     m_settings.ReadSetting(AnimateMovesSetting).value_or(1) != 0, false);
-    SwitchViewOption(CommandId::StatusLine,
-                     m_settings.ReadSetting(StatusLineSetting).value_or(0) != 0, false);
+    for (const OptionSwitch& option : OptionSwitches) {
+        const int byDefault = option.byDefault ? 1 : 0;
+        SwitchOption(option.item, m_settings.ReadSetting(option.setting).value_or(byDefault) != 0,
+                     false);
+    }
     PlayEffect(Effect::Startup);
 }
 
@@ -208,6 +204,10 @@ void GameController::RunCommand(CommandId command) {
             }
         }
     }
+    if (OptionStates::IsSwitch(command)) {
+        SwitchOption(command, !m_options.On(command), true);
+        return;
+    }
     switch (command) {
     case CommandId::LifeDoodle:
         m_match.AskDoodle(); // the next tick starts it
@@ -233,17 +233,6 @@ void GameController::RunCommand(CommandId command) {
         return;
     case CommandId::SaveGame:
         OnSaveGame();
-        return;
-    case CommandId::ShowMoves:
-        SwitchShowMoves(!m_aids.ShowMoves(), true);
-        return;
-    case CommandId::DarkBoard:
-    case CommandId::HighContrast:
-        SwitchBoardLook(command);
-        return;
-    case CommandId::AnimateMoves:
-    case CommandId::StatusLine:
-        SwitchViewOption(command, !m_viewOptions[command], true);
         return;
     case CommandId::UndoMove:
         UndoMove();

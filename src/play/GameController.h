@@ -8,11 +8,11 @@
 #include "play/GameKeeper.h"
 #include "play/GameView.h"
 #include "play/OpenBoxes.h"
+#include "play/OptionSwitches.h"
 #include "play/SettingsStore.h"
 #include "play/WorkerRunner.h"
 #include "savegame/SavedGameRecord.h"
 
-#include <map>
 #include <optional>
 #include <string>
 
@@ -137,7 +137,6 @@ class GameController {
 
     // The play aids: the marks of Show Moves, taking moves back and playing them again, the
     // hint, and any level by number.
-    void SwitchShowMoves(bool on, bool store);
     void UndoMove();
     void RedoMove();
     // After Undo or Redo: the tiles of the turns, and the turn of the side now to move.
@@ -148,14 +147,10 @@ class GameController {
     // Tells the view the marks, the menu items' states and the status line, when they have
     // changed.
     void RefreshAids();
-    // The Options menu's switches that only the window acts on, Animate Moves and Status Line:
-    // checked in the menu, and stored once chosen.
-    void SwitchViewOption(CommandId item, bool on, bool store);
-
-    // The board's look: Dark Board and High Contrast, checked in the menu and told to the view.
-    void ShowBoardLook(BoardLook look);
-    // A look command flips its own choice and stores it.
-    void SwitchBoardLook(CommandId command);
+    // An Options switch (Show Moves, the board's looks, Animate Moves, Status Line): its check
+    // mark, its stored choice when `store`, and what it changes. Start-up applies the stored
+    // choices without storing them again: a player who never used an item finds no setting.
+    void SwitchOption(CommandId item, bool on, bool store);
 
     // What is kept between runs: the game in play after every input that changed it, Continue
     // Game, and the results of the levels played.
@@ -174,7 +169,7 @@ class GameController {
     OpenBoxes m_boxes;
     ComputerPlayer m_computer;
     ComputerPlayer m_hinter;
-    BoardLook m_look;
+    OptionStates m_options;
     GameKeeper m_keeper;
     // The message about a damaged statistics file, until it can be shown.
     std::optional<std::string> m_keptNotice;
@@ -184,8 +179,6 @@ class GameController {
     CursorSide m_shownCursor = CursorSide::Neutral;
     // The status line the view was last told; the window starts with it empty.
     std::string m_shownStatus;
-    // The state of each switch of SwitchViewOption.
-    std::map<CommandId, bool> m_viewOptions;
 };
 
 } // namespace trevallion

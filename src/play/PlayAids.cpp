@@ -10,24 +10,20 @@
 
 namespace trevallion {
 
-// Start-up applies the stored choice without storing it again: a player who never used the
-// item finds no setting for it.
-void GameController::SwitchShowMoves(bool on, bool store) {
-    m_aids.SetShowMoves(on);
-    m_view.CheckMenuItem(CommandId::ShowMoves, on);
-    if (store) {
-        m_settings.WriteSetting(ShowMovesSetting, on ? 1 : 0);
+// Show Moves marks the board through the play aids, and the looks redraw it; the window reads
+// the check marks of Animate Moves and Status Line itself.
+void GameController::SwitchOption(CommandId item, bool on, bool store) {
+    m_options.Set(item, on);
+    if (item == CommandId::ShowMoves) {
+        m_aids.SetShowMoves(on);
     }
-}
-
-// The window reads the check mark to slide moves or show the status line. Like Show Moves, the
-// stored choice is applied at start-up without being stored again.
-void GameController::SwitchViewOption(CommandId item, bool on, bool store) {
-    m_viewOptions[item] = on;
     m_view.CheckMenuItem(item, on);
     if (store) {
-        m_settings.WriteSetting(
-            item == CommandId::AnimateMoves ? AnimateMovesSetting : StatusLineSetting, on ? 1 : 0);
+        m_settings.WriteSetting(OptionStates::Setting(item), on ? 1 : 0);
+    }
+    if (item == CommandId::DarkBoard || item == CommandId::HighContrast) {
+        m_view.SetBoardLook({.dark = m_options.On(CommandId::DarkBoard),
+                             .highContrast = m_options.On(CommandId::HighContrast)});
     }
 }
 
