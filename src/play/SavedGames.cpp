@@ -8,7 +8,7 @@ namespace trevallion {
 
 void GameController::OnSaveGame() {
     if (!m_match.Saveable()) {
-        m_boxes.OpenNotice(SaveRefusedMessage, MessageIcon::Exclamation);
+        m_boxes.OpenNotice(Message(SaveRefusedMessage), MessageIcon::Exclamation);
         return;
     }
     m_boxes.OpenGameFileDialog(GameFileDialog::Save);
@@ -19,7 +19,7 @@ void GameController::OnSaveGame() {
 void GameController::SaveTo(const std::string& path) {
     const Match& m = m_match;
     if (!m.Saveable()) {
-        m_boxes.OpenNotice(SaveRefusedMessage, MessageIcon::Exclamation);
+        m_boxes.OpenNotice(Message(SaveRefusedMessage), MessageIcon::Exclamation);
         return;
     }
     // A thinking computer player searches a copy of the board, so this is the position before
@@ -53,8 +53,9 @@ void GameController::LoadFrom(const std::string& path) {
         return;
     }
     if (read.verdict != RecordVerdict::Sound) {
-        m_boxes.OpenNotice(read.verdict == RecordVerdict::OtherVersion ? OtherVersionMessage
-                                                                       : CorruptGameMessage,
+        m_boxes.OpenNotice(Message(read.verdict == RecordVerdict::OtherVersion
+                                       ? OtherVersionMessage
+                                       : CorruptGameMessage),
                            MessageIcon::Exclamation);
         return;
     }

@@ -1,6 +1,7 @@
 #include "shell/CommandLine.h"
 #include "shell/ConfigFolder.h"
 #include "shell/MainWindow.h"
+#include "shell/PlayersLanguage.h"
 #include "shell/QtText.h"
 #include "shell/SettingsFile.h"
 #include "version/Version.h"
@@ -20,6 +21,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Trevallion"));
     QApplication::setOrganizationName(QStringLiteral("QMV"));
     QApplication::setDesktopFileName(trevallion::ToQString(trevallion::ApplicationId));
+    trevallion::UsePlayersLanguage();
 
     trevallion::MainWindow window(trevallion::OpenUserSettings(config));
     window.Start();
