@@ -2,8 +2,10 @@
 
 #include "shell/DataFolder.h"
 #include "shell/PlayersLanguage.h"
+#include "shell/help/InstructionsDialog.h"
 
 #include <QRegularExpression>
+#include <QTextEdit>
 
 using namespace trevallion;
 using namespace trevallion::testing;
@@ -47,13 +49,15 @@ class LanguagesTest : public QObject {
 
     void cleanupTestCase() { SpeakLanguage(QString()); }
 
-    void eachMenuHasAMnemonicPerItem_data() {
+    void languages_data() {
         QTest::addColumn<QString>("language");
         QTest::newRow("English") << QString();
         for (const QString& language : TranslatedLanguages()) {
             QTest::newRow(qPrintable(language)) << language;
         }
     }
+
+    void eachMenuHasAMnemonicPerItem_data() { languages_data(); }
 
     // Every title of the bar, and every item of each menu, has a letter of its own to be chosen by.
     void eachMenuHasAMnemonicPerItem() {
@@ -71,6 +75,28 @@ class LanguagesTest : public QObject {
         const bool english = h.window->CellButton({2, 5})->accessibleName().startsWith(
             QStringLiteral("column 3, row 6: "));
         QCOMPARE(english, language.isEmpty());
+    }
+
+    void manualHasTheHeadingsItsButtonsShow_data() { languages_data(); }
+
+    // The Instructions window opens the manual in the game's language, and each of its section
+    // buttons finds its heading there.
+    void manualHasTheHeadingsItsButtonsShow() {
+        QFETCH(QString, language);
+        SpeakLanguage(language);
+        const QString manual = SpokenDataFilePath(QStringLiteral("Instructions.rtf"));
+        QVERIFY2(manual.endsWith(language.isEmpty() ? QStringLiteral("/Instructions.rtf")
+                                                    : QStringLiteral("_%1.rtf").arg(language)),
+                 qPrintable(manual));
+        InstructionsDialog window;
+        QCOMPARE(window.Load(manual), QString());
+        const QString text = window.findChild<QTextEdit*>(QStringLiteral("manual"))->toPlainText();
+        for (const char* heading :
+             {"INTRODUCTION", "INTERFACE", "GAME PLAY", "ADDITIONAL INFORMATION"}) {
+            const QString shown =
+                QCoreApplication::translate("trevallion::InstructionsDialog", heading);
+            QVERIFY2(text.contains(shown), qPrintable(shown));
+        }
     }
 };
 
