@@ -22,21 +22,5 @@ TEST(TextCatalog, ValuesFillTheirNumberedPlacesInAnyOrder) {
     EXPECT_EQ(WithValues("%1 was not found.", {"/tmp/%2.tvx", "x"}), "/tmp/%2.tvx was not found.");
 }
 
-class Shouting : public TextCatalog {
-  public:
-    std::string Translate(std::string_view context, std::string_view source) const override {
-        return std::string(context) + ":" + std::string(source) + "!";
-    }
-};
-
-TEST(TextCatalog, TextsGoThroughTheCatalogSetUntilItIsTakenAway) {
-    EXPECT_EQ(Translated("Status", "Human"), "Human");
-    const Shouting shouting;
-    UseTextCatalog(&shouting);
-    EXPECT_EQ(Translated("Status", "Human"), "Status:Human!");
-    UseTextCatalog(nullptr);
-    EXPECT_EQ(Translated("Status", "Human"), "Human");
-}
-
 } // namespace
 } // namespace trevallion
