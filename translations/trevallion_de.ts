@@ -325,6 +325,51 @@ is corrupt.</source>
         <translation>Diese Spieldatei
 ist beschädigt.</translation>
     </message>
+    <message>
+        <source>The statistics file was damaged.
+It has been set aside as
+%1
+and the statistics start afresh.</source>
+        <translation>Die Statistikdatei war beschädigt.
+Sie wurde beiseitegelegt als
+%1
+und die Statistik beginnt neu.</translation>
+    </message>
+    <message>
+        <source>Forget the results of every level played?</source>
+        <translation>Die Ergebnisse aller gespielten Level vergessen?</translation>
+    </message>
+    <message>
+        <source>Won and Lost count for the human against a computer player, and for Player 1 otherwise.</source>
+        <translation>Gewonnen und Verloren zählen für den Menschen gegen einen Computerspieler, sonst für Spieler 1.</translation>
+    </message>
+    <message>
+        <source>No level has been played to the end yet.</source>
+        <translation>Noch kein Level wurde zu Ende gespielt.</translation>
+    </message>
+</context>
+<context>
+    <name>Statistics</name>
+    <message>
+        <source>Human vs AI Easy</source>
+        <translation>Mensch gegen KI leicht</translation>
+    </message>
+    <message>
+        <source>Human vs AI Medium</source>
+        <translation>Mensch gegen KI mittel</translation>
+    </message>
+    <message>
+        <source>Human vs AI Difficult</source>
+        <translation>Mensch gegen KI schwer</translation>
+    </message>
+    <message>
+        <source>Human vs Human</source>
+        <translation>Mensch gegen Mensch</translation>
+    </message>
+    <message>
+        <source>AI vs AI</source>
+        <translation>KI gegen KI</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>
@@ -563,6 +608,53 @@ ist beschädigt.</translation>
     <message>
         <source>&amp;About Trevallion</source>
         <translation>Ü&amp;ber Trevallion</translation>
+    </message>
+    <message>
+        <source>Co&amp;ntinue Game</source>
+        <translation>Spiel &amp;fortsetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Dark Board</source>
+        <translation>&amp;Dunkles Brett</translation>
+    </message>
+    <message>
+        <source>&amp;High Contrast</source>
+        <translation>&amp;Hoher Kontrast</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics…</source>
+        <translation>&amp;Statistik…</translation>
+    </message>
+</context>
+<context>
+    <name>trevallion::StatisticsDialog</name>
+    <message>
+        <source>Results of the levels played</source>
+        <translation>Ergebnisse der gespielten Level</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Zurücksetzen</translation>
     </message>
 </context>
 <context>

@@ -34,6 +34,12 @@ enum class CommandId : int {
     RedoMove = 32802,
     ShowMoves = 32803,
     Hint = 32804,
+    // What the game keeps between runs.
+    ContinueGame = 32805,
+    Statistics = 32806,
+    // How the board is drawn.
+    DarkBoard = 32807,
+    HighContrast = 32808,
     // Switches the window alone acts on.
     AnimateMoves = 32809,
     StatusLine = 32810,

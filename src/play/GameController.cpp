@@ -35,9 +35,10 @@ constexpr std::string_view SettingOf(Side side) {
 } // namespace
 
 GameController::GameController(GameView& view, SettingsStore& settings, WorkerRunner& workers,
-                               WorkerRunner& hintWorkers)
+                               WorkerRunner& hintWorkers, KeepingPlace& place,
+                               WorkerRunner& keepWriter)
     : m_view(view), m_settings(settings), m_effects(view), m_aids(view), m_boxes(view),
-      m_computer(workers), m_hinter(hintWorkers) {}
+      m_computer(workers), m_hinter(hintWorkers), m_keeper(place, keepWriter) {}
 
 GameController::~GameController() {
     Shutdown();
@@ -45,7 +46,9 @@ GameController::~GameController() {
 
 void GameController::Start() {
     StartUp();
+    OpenKept();
     RefreshAids();
+    KeepProgress();
 }
 
 void GameController::StartUp() {
@@ -59,6 +62,9 @@ void GameController::StartUp() {
     SwitchSound(m_settings.ReadSetting(SoundSetting).value_or(1) != 0);
     ApplyStoredPlayers();
     SwitchShowMoves(m_settings.ReadSetting(ShowMovesSetting).value_or(0) != 0, false);
+    // Like Show Moves, applied without being stored again.
+    ShowBoardLook({.dark = m_settings.ReadSetting(DarkBoardSetting).value_or(0) != 0,
+                   .highContrast = m_settings.ReadSetting(HighContrastSetting).value_or(0) != 0});
     // Moves slide unless the player has switched it off; the status line waits to be chosen.
     SwitchViewOption(CommandId::AnimateMoves,
                      m_settings.ReadSetting(AnimateMovesSetting).value_or(1) != 0, false);
@@ -71,8 +77,10 @@ void GameController::OnTimer() {
     if (m_boxes.TicksKeptAway()) {
         return;
     }
+    ShowKeptNotice();
     TimerTick();
     RefreshAids();
+    KeepProgress();
 }
 
 void GameController::OnCell(Cell cell) {
@@ -81,6 +89,7 @@ void GameController::OnCell(Cell cell) {
     }
     HandleCell(cell);
     RefreshAids();
+    KeepProgress();
 }
 
 void GameController::OnWake() {
@@ -94,6 +103,7 @@ void GameController::OnCommand(CommandId command) {
     }
     RunCommand(command);
     RefreshAids();
+    KeepProgress();
 }
 
 // A game box, which opens above a command's window, is answered first.
@@ -121,12 +131,14 @@ void GameController::OnMessageAnswered(MessageAnswer answer) {
         break;
     }
     RefreshAids();
+    KeepProgress();
 }
 
 void GameController::OnWinnerBoxClosed() {
     if (const std::optional<Side> winner = m_boxes.TakeWinnerBox()) {
         AfterWinnerBox(*winner);
         RefreshAids();
+        KeepProgress();
     }
 }
 
@@ -143,6 +155,7 @@ void GameController::OnGameFileChosen(const std::optional<std::string>& path) {
         }
     }
     RefreshAids();
+    KeepProgress();
 }
 
 void GameController::OnFileGiven(const std::string& path) {
@@ -162,6 +175,7 @@ void GameController::OnLevelChosen(std::optional<int> level) {
         LoadLevel(*level);
     }
     RefreshAids();
+    KeepProgress();
 }
 
 // The manual's sound plays while its window is open and is cut off when it closes, even if
@@ -180,6 +194,7 @@ void GameController::OnWindowClosed() {
 void GameController::Shutdown() {
     m_computer.Stop();
     m_hinter.Stop();
+    m_keeper.Finish();
 }
 
 void GameController::RunCommand(CommandId command) {
@@ -210,11 +225,21 @@ void GameController::RunCommand(CommandId command) {
     case CommandId::LoadGame:
         OnLoadGame();
         return;
+    case CommandId::ContinueGame:
+        ContinueGame();
+        return;
+    case CommandId::Statistics:
+        ShowStatistics();
+        return;
     case CommandId::SaveGame:
         OnSaveGame();
         return;
     case CommandId::ShowMoves:
         SwitchShowMoves(!m_aids.ShowMoves(), true);
+        return;
+    case CommandId::DarkBoard:
+    case CommandId::HighContrast:
+        SwitchBoardLook(command);
         return;
     case CommandId::AnimateMoves:
     case CommandId::StatusLine:

@@ -5,6 +5,7 @@
 #include "play/CommandId.h"
 #include "play/ComputerPlayer.h"
 #include "play/EffectPlayer.h"
+#include "play/GameKeeper.h"
 #include "play/GameView.h"
 #include "play/OpenBoxes.h"
 #include "play/SettingsStore.h"
@@ -26,9 +27,10 @@ namespace trevallion {
 class GameController {
   public:
     // `workers` starts the threads the computer players think on, `hintWorkers` those that
-    // work out hints.
+    // work out hints, `keepWriter` those that write the game in play and the statistics to
+    // `place`.
     GameController(GameView& view, SettingsStore& settings, WorkerRunner& workers,
-                   WorkerRunner& hintWorkers);
+                   WorkerRunner& hintWorkers, KeepingPlace& place, WorkerRunner& keepWriter);
     // Stops a computer player's worker and joins it.
     ~GameController();
 
@@ -65,9 +67,11 @@ class GameController {
     void OnLevelChosen(std::optional<int> level);
     // The Instructions or the About window has closed.
     void OnWindowClosed();
+    // The Statistics box has closed; `reset` when the player chose to empty it.
+    void OnStatisticsClosed(bool reset);
 
-    // Abandons a running search and joins its worker. The window calls this before it goes away;
-    // nothing is left running afterwards.
+    // Abandons a running search and joins its worker, and finishes writing what is kept. The
+    // window calls this before it goes away; nothing is left running afterwards.
     void Shutdown();
 
   private:
@@ -103,7 +107,9 @@ class GameController {
     void OnSaveGame();
     void OnLoadGame();
     void SaveTo(const std::string& path);
-    void LoadFrom(const std::string& path);
+    // `fromDialog`: the file was chosen in the open dialog, whose next opening starts in its
+    // folder.
+    void LoadFrom(const std::string& path, bool fromDialog = true);
     // The load of a checked record from the first Player menu command on: `side`'s first.
     void LoadPlayers(PendingLoad load, Side side);
     void FinishLoad(const PendingLoad& load);
@@ -146,6 +152,20 @@ class GameController {
     // checked in the menu, and stored once chosen.
     void SwitchViewOption(CommandId item, bool on, bool store);
 
+    // The board's look: Dark Board and High Contrast, checked in the menu and told to the view.
+    void ShowBoardLook(BoardLook look);
+    // A look command flips its own choice and stores it.
+    void SwitchBoardLook(CommandId command);
+
+    // What is kept between runs: the game in play after every input that changed it, Continue
+    // Game, and the results of the levels played.
+    void OpenKept();
+    void ShowKeptNotice();
+    void KeepProgress();
+    SavedGameRecord CurrentRecord() const;
+    void ContinueGame();
+    void ShowStatistics();
+
     GameView& m_view;
     SettingsStore& m_settings;
     Match m_match;
@@ -154,6 +174,12 @@ class GameController {
     OpenBoxes m_boxes;
     ComputerPlayer m_computer;
     ComputerPlayer m_hinter;
+    BoardLook m_look;
+    GameKeeper m_keeper;
+    // The message about a damaged statistics file, until it can be shown.
+    std::optional<std::string> m_keptNotice;
+    // Whether the view was last told that Continue Game is available.
+    std::optional<bool> m_continueShown;
     // The cursor the view was last told, so that only changes are sent.
     CursorSide m_shownCursor = CursorSide::Neutral;
     // The status line the view was last told; the window starts with it empty.

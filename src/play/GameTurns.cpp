@@ -123,6 +123,8 @@ void GameController::CheckOutcome(bool withSound) {
     if (!winner) {
         return;
     }
+    m_keeper.CountResult(m_match.Level(), m_match.Player(Side::PlayerOne),
+                         m_match.Player(Side::PlayerTwo), *winner);
     if (withSound) {
         PlayEffect(m_match.Player(*winner) == PlayerType::Human ? Effect::Win : Effect::Lose);
     }
@@ -159,6 +161,7 @@ void GameController::LoadLevel(int n) {
 void GameController::SetUpLevel(int n) {
     AbortComputerSearch();
     m_match.SetUpLevel(n);
+    m_keeper.LevelBegun();
     m_aids.PositionChanged();
     SetCursorSide(CursorSide::PlayerOne);
     m_view.SetTitle(LevelTitle(m_match.Level()));

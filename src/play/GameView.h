@@ -1,6 +1,7 @@
 #pragma once
 
 #include "play/CommandId.h"
+#include "play/Statistics.h"
 #include "rules/Board.h"
 #include "rules/MoveList.h"
 
@@ -34,6 +35,15 @@ struct BoardMarks {
     friend bool operator==(const BoardMarks&, const BoardMarks&) = default;
 };
 
+// How the player asked for the board to be drawn: for a dark background (the window also
+// draws it so on a dark desktop), and with the two sides told apart by shape as well as colour.
+struct BoardLook {
+    bool dark = false;
+    bool highContrast = false;
+
+    friend bool operator==(const BoardLook&, const BoardLook&) = default;
+};
+
 // Everything the game shows or asks through its window. The controller calls it for every
 // change, and the window keeps no copy of the game's logic: it never asks the controller what
 // happened. The desktop shell implements it; the tests use a recording fake.
@@ -64,6 +74,8 @@ class GameView {
     // screen readers about it; nothing takes a hint still showing away at once.
     virtual void ShowHint(const std::optional<Move>& hint) = 0;
 
+    // Draws the board in `look` from now on; the tiles and marks stay what they are.
+    virtual void SetBoardLook(const BoardLook& look) = 0;
     // A computer player's move, or a move played again, whose tiles have just been shown: the
     // window may let the eye follow the piece from its cell to its target. Whatever it draws
     // for that lies over the board for a moment and leaves the tiles as they were shown.
@@ -116,6 +128,10 @@ class GameView {
     // when either closes.
     virtual void OpenInstructions() = 0;
     virtual void OpenAbout() = 0;
+
+    // The Statistics box with `table` and a Reset button, which asks before it resets;
+    // OnStatisticsClosed when it closes, saying whether the player chose to reset.
+    virtual void OpenStatistics(const StatisticsTable& table) = 0;
 };
 
 } // namespace trevallion

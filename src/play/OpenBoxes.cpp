@@ -30,6 +30,11 @@ void OpenBoxes::OpenAbout() {
     m_view.OpenAbout();
 }
 
+void OpenBoxes::OpenStatistics(const StatisticsTable& table) {
+    m_window = CommandWindow::Statistics;
+    m_view.OpenStatistics(table);
+}
+
 void OpenBoxes::OpenGameBox(GameBox box, std::string_view text, MessageButtons buttons,
                             MessageIcon icon) {
     m_box = box;
@@ -77,6 +82,10 @@ std::optional<CommandWindow> OpenBoxes::TakeWindowClosed() {
         return window;
     }
     return std::nullopt;
+}
+
+bool OpenBoxes::TakeStatistics() {
+    return TakeWindow(CommandWindow::Statistics);
 }
 
 PendingLoad OpenBoxes::TakeLoad() {

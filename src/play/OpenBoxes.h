@@ -1,6 +1,7 @@
 #pragma once
 
 #include "play/GameView.h"
+#include "play/Statistics.h"
 #include "rules/Side.h"
 #include "savegame/SavedGameRecord.h"
 
@@ -12,7 +13,16 @@ namespace trevallion {
 
 // A window a command opens. The clock runs on behind it, and a box of the game may open over it
 // (a computer player's move can decide the level meanwhile).
-enum class CommandWindow { None, Notice, About, Instructions, LoadDialog, SaveDialog, ChooseLevel };
+enum class CommandWindow {
+    None,
+    Notice,
+    About,
+    Instructions,
+    LoadDialog,
+    SaveDialog,
+    ChooseLevel,
+    Statistics,
+};
 
 // A box opened in the middle of changing the game: its answer goes on with the change, and until
 // then no tick reaches the board, except behind the Life Doodle's credits, where the doodle
@@ -30,7 +40,7 @@ enum class GameBox {
 // A saved game being loaded while a Player menu's refusal box is open.
 struct PendingLoad {
     SavedGameRecord record;
-    std::string path;
+    std::string path; // the file chosen in the open dialog; empty for the kept game
 };
 
 // The boxes and windows open on the view, and what each waits for. A box opens through the view
@@ -50,6 +60,7 @@ class OpenBoxes {
     void OpenChooseLevel(int level);
     void OpenInstructions();
     void OpenAbout();
+    void OpenStatistics(const StatisticsTable& table);
     // The boxes of the game; a refused load waits in `load` for its box's answer.
     void OpenGameBox(GameBox box, std::string_view text, MessageButtons buttons, MessageIcon icon);
     void OpenWinnerBox(Side winner);
@@ -62,6 +73,7 @@ class OpenBoxes {
     std::optional<CommandWindow> TakeFileDialog();
     bool TakeChooseLevel();
     std::optional<CommandWindow> TakeWindowClosed();
+    bool TakeStatistics();
     PendingLoad TakeLoad();
 
   private:

@@ -17,22 +17,11 @@ void GameController::OnSaveGame() {
 // The clock runs on behind the file dialog: the game saved is the one in play when the name is
 // chosen, and a level decided meanwhile has nothing left to save.
 void GameController::SaveTo(const std::string& path) {
-    const Match& m = m_match;
-    if (!m.Saveable()) {
+    if (!m_match.Saveable()) {
         m_boxes.OpenNotice(Message(SaveRefusedMessage), MessageIcon::Exclamation);
         return;
     }
-    // A thinking computer player searches a copy of the board, so this is the position before
-    // its move, with its side to move: after loading it thinks again.
-    // The cursor is kept as it shows.
-    const SavedGameRecord record{SaveFormatVersion,
-                                 SideNumber(m.SideToMove()),
-                                 PlayerTypeNumber(m.Player(Side::PlayerOne)),
-                                 PlayerTypeNumber(m.Player(Side::PlayerTwo)),
-                                 static_cast<std::int32_t>(m_shownCursor),
-                                 m.Level(),
-                                 m.CurrentBoard()};
-    const FileError error = WriteSavedGameFile(path, EncodeRecord(record));
+    const FileError error = WriteSavedGameFile(path, EncodeRecord(CurrentRecord()));
     if (error != FileError::None) {
         m_boxes.OpenNotice(FileErrorMessage(error, path), MessageIcon::Stop);
         return;
@@ -40,11 +29,24 @@ void GameController::SaveTo(const std::string& path) {
     m_view.GameFileUsed(path);
 }
 
+// A thinking computer player searches a copy of the board, so this is the position before its
+// move, with its side to move: after loading it thinks again. The cursor is kept as it shows.
+SavedGameRecord GameController::CurrentRecord() const {
+    const Match& m = m_match;
+    return {SaveFormatVersion,
+            SideNumber(m.SideToMove()),
+            PlayerTypeNumber(m.Player(Side::PlayerOne)),
+            PlayerTypeNumber(m.Player(Side::PlayerTwo)),
+            static_cast<std::int32_t>(m_shownCursor),
+            m.Level(),
+            m.CurrentBoard()};
+}
+
 void GameController::OnLoadGame() {
     m_boxes.OpenGameFileDialog(GameFileDialog::Open);
 }
 
-void GameController::LoadFrom(const std::string& path) {
+void GameController::LoadFrom(const std::string& path, bool fromDialog) {
     // Everything is read and checked before the game changes: a refused file leaves the game,
     // and a computer player thinking in it, as they were.
     const SavedGameRead read = ReadSavedGame(path, SaveFormatVersion);
@@ -61,7 +63,7 @@ void GameController::LoadFrom(const std::string& path) {
     }
     const SavedGameRecord& record = read.record;
     AbortComputerSearch();
-    LoadPlayers({record, path}, Side::PlayerOne);
+    LoadPlayers({record, fromDialog ? path : std::string()}, Side::PlayerOne);
 }
 
 // The Player commands run with their refusals: the file cannot bring in a second computer
@@ -89,11 +91,14 @@ void GameController::FinishLoad(const PendingLoad& load) {
     // The check has made sure of the side and the cursor.
     const Side side = SideFromNumber(record.sideToMove).value_or(Side::PlayerOne);
     m_match.Load(record.board, side, record.level);
+    m_keeper.LevelBegun();
     SetCursorSide(static_cast<CursorSide>(record.cursorSide));
     m_aids.PositionChanged();
     ShowBoard();
     m_view.SetTitle(LevelTitle(m_match.Level()));
-    m_view.GameFileUsed(load.path);
+    if (!load.path.empty()) {
+        m_view.GameFileUsed(load.path);
+    }
 }
 
 std::optional<std::string_view> GameController::ApplySavedPlayer(Side side, std::int32_t type) {

@@ -1,18 +1,28 @@
 #include "shell/CellMarksArt.h"
 
+#include "shell/TileArt.h"
+
 #include <QPainter>
 #include <QRect>
+
+#include <algorithm>
+#include <cmath>
 
 namespace trevallion {
 namespace {
 
-// The frames keep to the tile's outer two pixels, clear of the focus frame just inside them.
+// On the smallest tile the frames keep to the tile's outer two pixels, clear of the focus frame
+// just inside them; on a larger tile everything grows in proportion.
 constexpr int FrameWidth = 2;
 constexpr int BracketLength = 12;
 
-// A solid frame `FrameWidth` wide along the inside of `tile`'s edges.
-void PaintFrame(QPainter& painter, const QRect& tile, const QColor& colour) {
-    const int w = FrameWidth;
+int Scaled(const QRect& tile, int length) {
+    return std::max(1, static_cast<int>(std::lround(length * qreal(tile.width()) / TileSize)));
+}
+
+// A solid frame `width` wide along the inside of `tile`'s edges.
+void PaintFrame(QPainter& painter, const QRect& tile, const QColor& colour, int width) {
+    const int w = width;
     const QRect sides[] = {
         {tile.left(), tile.top(), tile.width(), w},
         {tile.left(), tile.bottom() + 1 - w, tile.width(), w},
@@ -31,8 +41,8 @@ void PaintCornerBrackets(QPainter& painter, const QRect& tile, const QColor& col
     const int top = tile.top();
     const int right = tile.right() + 1;
     const int bottom = tile.bottom() + 1;
-    const int w = FrameWidth;
-    const int n = BracketLength;
+    const int w = Scaled(tile, FrameWidth);
+    const int n = Scaled(tile, BracketLength);
     const QRect bars[] = {
         {left, top, n, w},
         {left, top, w, n},
@@ -48,20 +58,14 @@ void PaintCornerBrackets(QPainter& painter, const QRect& tile, const QColor& col
     }
 }
 
-// A one-pixel outline along the tile's edges; neighbouring empty cells draw a line of two.
-void PaintGridLine(QPainter& painter, const QRect& tile) {
-    painter.save();
-    painter.setPen(MarkColours::Grid);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(tile.adjusted(0, 0, -1, -1));
-    painter.restore();
-}
-
 } // namespace
 
-void PaintCellMarks(QPainter& painter, const QRect& tile, const CellMarks& marks, bool grid) {
+void PaintCellMarks(QPainter& painter, const QRect& tile, const CellMarks& marks, bool grid,
+                    bool dark) {
+    // A line along the tile's edges; neighbouring empty cells draw a line of two.
     if (grid) {
-        PaintGridLine(painter, tile);
+        PaintFrame(painter, tile, dark ? MarkColours::DarkGrid : MarkColours::Grid,
+                   Scaled(tile, 1));
     }
     if (marks.target || marks.selected) {
         painter.fillRect(tile, MarkColours::Target);
@@ -70,13 +74,14 @@ void PaintCellMarks(QPainter& painter, const QRect& tile, const CellMarks& marks
         painter.fillRect(tile, MarkColours::HintTint);
     }
     if (marks.lastMove) {
-        PaintCornerBrackets(painter, tile, MarkColours::LastMove);
+        PaintCornerBrackets(painter, tile,
+                            dark ? MarkColours::DarkLastMove : MarkColours::LastMove);
     }
     if (marks.selected) {
-        PaintFrame(painter, tile, MarkColours::Selected);
+        PaintFrame(painter, tile, MarkColours::Selected, Scaled(tile, FrameWidth));
     }
     if (marks.hint) {
-        PaintFrame(painter, tile, MarkColours::Hint);
+        PaintFrame(painter, tile, MarkColours::Hint, Scaled(tile, FrameWidth));
     }
 }
 

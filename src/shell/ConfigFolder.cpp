@@ -28,18 +28,28 @@ ConfigFolder FolderNamedBy(const char* name, const QByteArray& value) {
     return {QDir::cleanPath(QString::fromUtf8(value)), {}};
 }
 
-} // namespace
-
-ConfigFolder ConfigFolderFrom(const char* home, const char* xdgConfigHome) {
-    const QByteArray xdg(xdgConfigHome);
+// The base folder that the variable `name`, of value `value`, names, or `underHome` under HOME.
+ConfigFolder BaseFolderFrom(const char* home, const char* name, const char* value,
+                            const QString& underHome) {
+    const QByteArray xdg(value);
     if (xdg.startsWith('/')) {
-        return FolderNamedBy("XDG_CONFIG_HOME", xdg);
+        return FolderNamedBy(name, xdg);
     }
     ConfigFolder folder = FolderNamedBy("HOME", home);
     if (!folder.path.isEmpty()) {
-        folder.path = QDir::cleanPath(folder.path + QStringLiteral("/.config"));
+        folder.path = QDir::cleanPath(folder.path + QLatin1Char('/') + underHome);
     }
     return folder;
+}
+
+} // namespace
+
+ConfigFolder ConfigFolderFrom(const char* home, const char* xdgConfigHome) {
+    return BaseFolderFrom(home, "XDG_CONFIG_HOME", xdgConfigHome, QStringLiteral(".config"));
+}
+
+ConfigFolder DataFolderFrom(const char* home, const char* xdgDataHome) {
+    return BaseFolderFrom(home, "XDG_DATA_HOME", xdgDataHome, QStringLiteral(".local/share"));
 }
 
 void IgnoreRelativeBaseFolders() {
@@ -53,6 +63,10 @@ void IgnoreRelativeBaseFolders() {
 
 ConfigFolder UserConfigFolder() {
     return ConfigFolderFrom(std::getenv("HOME"), std::getenv("XDG_CONFIG_HOME"));
+}
+
+ConfigFolder UserDataFolder() {
+    return DataFolderFrom(std::getenv("HOME"), std::getenv("XDG_DATA_HOME"));
 }
 
 QString UsableHomeFolder() {

@@ -18,6 +18,10 @@ struct ConfigFolder {
 // From the values of HOME and XDG_CONFIG_HOME, null when unset.
 ConfigFolder ConfigFolderFrom(const char* home, const char* xdgConfigHome);
 
+// The folder for the user's data files, with the same care: $XDG_DATA_HOME, or
+// $HOME/.local/share. From the values of HOME and XDG_DATA_HOME, null when unset.
+ConfigFolder DataFolderFrom(const char* home, const char* xdgDataHome);
+
 // The base directory rules count an XDG_*_HOME or XDG_RUNTIME_DIR that is not a full path as
 // unset; Qt and the libraries under it (PulseAudio's among them) would write under the current
 // directory instead. This unsets every such variable, so that all of them fall back alike.
@@ -25,6 +29,7 @@ void IgnoreRelativeBaseFolders();
 
 // From this process's environment.
 ConfigFolder UserConfigFolder();
+ConfigFolder UserDataFolder();
 
 // HOME when it names a folder by a full path that Qt can spell; otherwise empty.
 QString UsableHomeFolder();

@@ -6,7 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QLocale>
+#include <QTreeView>
 
 #include <array>
 
@@ -39,6 +42,34 @@ bool IsNamePattern(const QString& name) {
            name.contains(QLatin1Char('['));
 }
 
+// The Qt dialog's detail view opens with its Size and Date Modified columns narrower than what
+// they hold. Each is widened to fit its longest text, a width the player chose is kept if
+// larger, and the dialog grows by as much so that the Name column keeps its room.
+void WidenForColumns(QFileDialog& dialog) {
+    auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (view == nullptr) {
+        return; // the desktop's own dialog sizes itself
+    }
+    const QString longest[] = {
+        {},
+        QStringLiteral("1,023 bytes"),
+        {},
+        QLocale::system().toString(QDateTime(QDate(2026, 12, 28), QTime(23, 59, 59)),
+                                   QLocale::ShortFormat),
+    };
+    const int padding = 4 * view->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, view);
+    QHeaderView* header = view->header();
+    int grown = 0;
+    for (int column = 0; column < header->count() && column < 4; ++column) {
+        const int wanted = view->fontMetrics().horizontalAdvance(longest[column]) + padding;
+        if (!longest[column].isEmpty() && header->sectionSize(column) < wanted) {
+            grown += wanted - header->sectionSize(column);
+            header->resizeSection(column, wanted);
+        }
+    }
+    dialog.resize(dialog.width() + grown, dialog.height());
+}
+
 } // namespace
 
 GameFileDialogBox::GameFileDialogBox(QWidget* parent, GameFileDialog kind, const QString& folder)
@@ -53,6 +84,7 @@ GameFileDialogBox::GameFileDialogBox(QWidget* parent, GameFileDialog kind, const
     setOption(QFileDialog::DontConfirmOverwrite, false);
     setDirectory(folder);
     selectFile(QStringLiteral("*.tvx"));
+    WidenForColumns(*this);
 }
 
 void GameFileDialogBox::accept() {

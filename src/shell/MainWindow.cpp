@@ -6,6 +6,7 @@
 #include "play/SettingNames.h"
 #include "shell/AboutDialog.h"
 #include "shell/BoardAids.h"
+#include "shell/BoardWidget.h"
 #include "shell/ChooseLevelDialog.h"
 #include "shell/Cursors.h"
 #include "shell/DataFolder.h"
@@ -14,6 +15,7 @@
 #include "shell/PlayersLanguage.h"
 #include "shell/ProgramIcon.h"
 #include "shell/QtText.h"
+#include "shell/StatisticsDialog.h"
 #include "shell/StatusLine.h"
 #include "shell/TileArt.h"
 #include "shell/TileButton.h"
@@ -23,9 +25,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFileDialog>
-#include <QGridLayout>
-#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -34,6 +35,9 @@
 
 namespace trevallion {
 namespace {
+
+// The window's size and place, as Qt saves them, in Base64.
+constexpr std::string_view WindowGeometrySetting = "WindowGeometry";
 
 QMessageBox::Icon BoxIcon(MessageIcon icon) {
     switch (icon) {
@@ -49,9 +53,12 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 
 } // namespace
 
-MainWindow::MainWindow(std::unique_ptr<SettingsFile> settings, QWidget* parent)
-    : QMainWindow(parent), m_settings(std::move(settings)), m_tiles(qApp->devicePixelRatio()),
-      m_controller(*this, *m_settings, m_workers, m_hintWorkers) {
+MainWindow::MainWindow(std::unique_ptr<SettingsFile> settings, std::unique_ptr<KeepingPlace> place,
+                       QWidget* parent)
+    : QMainWindow(parent), m_settings(std::move(settings)),
+      m_tiles(std::make_shared<TileSet>(qApp->devicePixelRatio())),
+      m_place(place ? std::move(place) : std::make_unique<NowhereToKeep>()),
+      m_controller(*this, *m_settings, m_workers, m_hintWorkers, *m_place, m_keepWriter) {
     m_settings->WriteSetting(VersionSetting, SettingsVersion);
     for (const CursorSide cursor :
          {CursorSide::Neutral, CursorSide::PlayerOne, CursorSide::PlayerTwo}) {
@@ -59,10 +66,6 @@ MainWindow::MainWindow(std::unique_ptr<SettingsFile> settings, QWidget* parent)
     }
     setWindowTitle(ToQString(ProgramName));
     setWindowIcon(ProgramIcon());
-    // A board of fixed size: the frame offers no maximise button.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
     // Every sound is read in the background from now on, so that each plays at once when due.
     for (const std::string_view file : AllSoundFiles()) {
         m_sound.Preload(DataFilePath(ToQString(file)));
@@ -70,7 +73,7 @@ MainWindow::MainWindow(std::unique_ptr<SettingsFile> settings, QWidget* parent)
     BuildBoard();
     BuildMenus();
     BuildMotionAndStatus();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    RestoreSizeAndPlace();
     // The game's clock: once a second it lets a computer player think or move, or the Life
     // Doodle live a generation.
     m_timer.setObjectName(QStringLiteral("clock"));
@@ -95,14 +98,11 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::BuildBoard() {
-    auto* board = new QWidget(this);
-    auto* grid = new QGridLayout(board);
-    grid->setSpacing(0);
-    grid->setContentsMargins(0, 0, 0, 0);
+    m_board = new BoardWidget(m_tiles, this);
     // Created row by row, so Tab walks the board in reading order.
     for (int y = 0; y < BoardSize; ++y) {
         for (int x = 0; x < BoardSize; ++x) {
-            auto* button = new TileButton(board);
+            auto* button = new TileButton(m_tiles, m_board);
             button->setObjectName(QStringLiteral("cell_%1_%2").arg(x).arg(y));
             connect(button, &TileButton::clicked, this, [this, x, y] {
                 m_controller.OnCell({x, y});
@@ -110,12 +110,26 @@ void MainWindow::BuildBoard() {
             connect(button, &TileButton::focusStepAsked, this, [this, x, y](int dx, int dy) {
                 StepFocus({x, y}, dx, dy);
             });
-            grid->addWidget(button, y, x);
+            m_board->Place(button, {x, y});
             m_cells[static_cast<std::size_t>(CellIndex({x, y}))] = button;
         }
     }
-    setCentralWidget(board);
+    setCentralWidget(m_board);
     m_aids = new BoardAids(m_cells, this);
+}
+
+void MainWindow::RestoreSizeAndPlace() {
+    const QByteArray saved =
+        QByteArray::fromBase64(m_settings->ReadText(WindowGeometrySetting).toLatin1());
+    // Qt refuses a damaged value and changes nothing then: the window opens at its size hint.
+    if (!saved.isEmpty()) {
+        restoreGeometry(saved);
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    m_settings->WriteText(WindowGeometrySetting, QString::fromLatin1(saveGeometry().toBase64()));
+    QMainWindow::closeEvent(event);
 }
 
 QAction* MainWindow::AddCommand(QMenu* menu, const QString& text, CommandId command, bool checkable,
@@ -140,6 +154,7 @@ void MainWindow::BuildMenus() {
     QMenu* start = menuBar()->addMenu(tr("&Start"));
     AddCommand(start, tr("&Load Game"), CommandId::LoadGame, false,
                {QKeySequence(Qt::CTRL | Qt::Key_O)});
+    AddCommand(start, tr("Co&ntinue Game"), CommandId::ContinueGame, false);
     AddCommand(start, tr("&Save Game"), CommandId::SaveGame, false,
                {QKeySequence(Qt::CTRL | Qt::Key_S)});
     start->addSeparator();
@@ -181,6 +196,8 @@ void MainWindow::BuildMenus() {
     AddCommand(options, tr("Sound O&FF"), CommandId::SoundOff, true);
     options->addSeparator();
     AddCommand(options, tr("Show &Moves"), CommandId::ShowMoves, true);
+    AddCommand(options, tr("&Dark Board"), CommandId::DarkBoard, true);
+    AddCommand(options, tr("&High Contrast"), CommandId::HighContrast, true);
     AddCommand(options, tr("&Animate Moves"), CommandId::AnimateMoves, true);
     AddCommand(options, tr("S&tatus Line"), CommandId::StatusLine, true);
 
@@ -189,6 +206,7 @@ void MainWindow::BuildMenus() {
     help->addSeparator();
     AddCommand(help, tr("&Instructions"), CommandId::Instructions, false,
                {QKeySequence(Qt::Key_F1)});
+    AddCommand(help, tr("&Statistics\u2026"), CommandId::Statistics, false);
     AddCommand(help, tr("&About Trevallion"), CommandId::About, false);
 
     // Escape leaves the game like Exit, as it closes a dialog.
@@ -232,8 +250,9 @@ QAbstractButton* MainWindow::CellButton(Cell cell) const {
 void MainWindow::ShowTile(Cell cell, CellCode image) {
     // Any change of the board ends a slide at once: what it drew is no longer the board.
     m_slide->Finish();
-    if (QAbstractButton* button = CellButton(cell)) {
-        button->setIcon(QIcon(m_tiles.Tile(image)));
+    if (OnBoard(cell)) {
+        TileButton* button = m_cells[static_cast<std::size_t>(CellIndex(cell))];
+        button->ShowTile(image);
         button->setAccessibleName(ToQString(DescribeCell(cell, image)));
         m_aids->TileShown(cell, image);
     }
@@ -313,6 +332,13 @@ void MainWindow::OpenAbout() {
     OpenBox(box, Qt::WindowModal);
 }
 
+void MainWindow::OpenStatistics(const StatisticsTable& table) {
+    auto* box = new StatisticsDialog(table, this);
+    connect(box, &QDialog::finished, this,
+            [this](int result) { StatisticsClosed(result == StatisticsDialog::ResetChosen); });
+    OpenBox(box, Qt::WindowModal);
+}
+
 void MainWindow::SetCursor(CursorSide cursor) {
     setCursor(m_cursors[static_cast<std::size_t>(cursor)]);
 }
@@ -343,6 +369,10 @@ void MainWindow::ShowHint(const std::optional<Move>& hint) {
     m_aids->ShowHint(hint);
 }
 
+void MainWindow::SetBoardLook(const BoardLook& look) {
+    m_board->SetChosenLook(look);
+}
+
 void MainWindow::ShowMoveMade(const Move& move) {
     if (CommandAction(CommandId::AnimateMoves)->isChecked() && !m_reducedMotion.Asked()) {
         m_slide->Start(CellButton(move.from), CellButton(move.to));
@@ -358,7 +388,7 @@ void MainWindow::RequestWake(int milliseconds) {
 }
 
 void MainWindow::OpenChooseLevel(int level) {
-    auto* box = new ChooseLevelDialog(level, m_tiles, this);
+    auto* box = new ChooseLevelDialog(level, *m_tiles, this);
     connect(box, &QDialog::finished, this, [this, box](int result) {
         LevelChosen(result == QDialog::Accepted ? std::optional(box->Level()) : std::nullopt);
     });
@@ -395,6 +425,10 @@ void MainWindow::LevelChosen(std::optional<int> level) {
 
 void MainWindow::WindowClosed() {
     m_controller.OnWindowClosed();
+}
+
+void MainWindow::StatisticsClosed(bool reset) {
+    m_controller.OnStatisticsClosed(reset);
 }
 
 } // namespace trevallion

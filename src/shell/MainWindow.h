@@ -2,6 +2,7 @@
 
 #include "play/GameController.h"
 #include "play/GameView.h"
+#include "play/KeepingPlace.h"
 #include "play/WorkerRunner.h"
 #include "rules/Board.h"
 #include "shell/ReducedMotion.h"
@@ -26,6 +27,7 @@ class QMenu;
 namespace trevallion {
 
 class BoardAids;
+class BoardWidget;
 class MoveSlide;
 class StatusLine;
 class TileButton;
@@ -36,8 +38,10 @@ class MainWindow : public QMainWindow, public GameView {
     Q_OBJECT
 
   public:
-    // `settings` keeps the program's settings from one run to the next.
-    explicit MainWindow(std::unique_ptr<SettingsFile> settings, QWidget* parent = nullptr);
+    // `settings` keeps the program's settings from one run to the next, `place` the game in
+    // play and the statistics; with no place, they are not kept.
+    explicit MainWindow(std::unique_ptr<SettingsFile> settings,
+                        std::unique_ptr<KeepingPlace> place = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The game's start-up: applies the stored settings and starts the clock, whose first tick
@@ -60,6 +64,7 @@ class MainWindow : public QMainWindow, public GameView {
     void EnableMenuItem(CommandId item, bool enabled) override;
     void ShowMarks(const BoardMarks& marks) override;
     void ShowHint(const std::optional<Move>& hint) override;
+    void SetBoardLook(const BoardLook& look) override;
     void ShowMoveMade(const Move& move) override;
     void ShowStatus(std::string_view text) override;
     void RequestWake(int milliseconds) override;
@@ -72,6 +77,7 @@ class MainWindow : public QMainWindow, public GameView {
     void OpenChooseLevel(int level) override;
     void OpenInstructions() override;
     void OpenAbout() override;
+    void OpenStatistics(const StatisticsTable& table) override;
 
     // The menu item of a command, or nullptr.
     QAction* CommandAction(CommandId command) const;
@@ -85,6 +91,10 @@ class MainWindow : public QMainWindow, public GameView {
     void GameFileChosen(const std::optional<std::string>& path);
     void LevelChosen(std::optional<int> level);
     void WindowClosed();
+    void StatisticsClosed(bool reset);
+
+    // The window's size and place are kept for the next run.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     // Shows `dialog`, which goes when it closes: modal to this window, or to the whole program
@@ -92,6 +102,9 @@ class MainWindow : public QMainWindow, public GameView {
     void OpenBox(QDialog* dialog, Qt::WindowModality modality);
 
     void BuildBoard();
+    // Back to the size and place of the last run, when the settings hold them undamaged;
+    // else the smallest size, the board's tiles at their smallest.
+    void RestoreSizeAndPlace();
     void BuildMenus();
     // The slide of a move over the board and the status line under it, each shown while its
     // Options item is checked.
@@ -102,10 +115,11 @@ class MainWindow : public QMainWindow, public GameView {
     void StepFocus(Cell from, int dx, int dy);
 
     std::unique_ptr<SettingsFile> m_settings;
-    TileSet m_tiles;
+    std::shared_ptr<TileSet> m_tiles;
     std::array<QCursor, 3> m_cursors;
     // Indexed like the board: cell (x, y) is element x * 7 + y.
     std::array<TileButton*, CellCount> m_cells{};
+    BoardWidget* m_board = nullptr;
     BoardAids* m_aids = nullptr;
     MoveSlide* m_slide = nullptr;
     StatusLine* m_statusLine = nullptr;
@@ -117,6 +131,9 @@ class MainWindow : public QMainWindow, public GameView {
     // goes.
     ThreadRunner m_workers;
     ThreadRunner m_hintWorkers;
+    std::unique_ptr<KeepingPlace> m_place;
+    // Writes what the game keeps, so that no move waits for the disk.
+    ThreadRunner m_keepWriter;
     GameController m_controller;
 };
 

@@ -3,16 +3,50 @@
 #include "shell/CellMarksArt.h"
 #include "shell/TileArt.h"
 
+#include <QIconEngine>
 #include <QKeyEvent>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
 namespace trevallion {
+namespace {
 
-TileButton::TileButton(QWidget* parent) : QToolButton(parent) {
+// A tile as an icon: painted from the tile set at the size of the rectangle and the ratio of
+// the device it is painted on, so that it is drawn for the screen's pixels, never scaled.
+class TileIconEngine : public QIconEngine {
+  public:
+    TileIconEngine(std::shared_ptr<const TileSet> tiles, CellCode code)
+        : m_tiles(std::move(tiles)), m_code(code) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode /*mode*/,
+               QIcon::State /*state*/) override {
+        const qreal ratio = painter->device()->devicePixelRatioF();
+        painter->drawPixmap(rect, m_tiles->Tile(m_code, rect.width(), ratio));
+    }
+
+    // QIcon asks for the screen's pixels and sets the ratio on the answer itself.
+    QPixmap pixmap(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+        return m_tiles->Tile(m_code, size.width(), 1.0);
+    }
+
+    QIconEngine* clone() const override { return new TileIconEngine(m_tiles, m_code); }
+
+  private:
+    std::shared_ptr<const TileSet> m_tiles;
+    CellCode m_code;
+};
+
+} // namespace
+
+TileButton::TileButton(std::shared_ptr<const TileSet> tiles, QWidget* parent)
+    : QToolButton(parent), m_tiles(std::move(tiles)) {
     setFocusPolicy(Qt::StrongFocus);
-    setFixedSize(TileSize, TileSize);
-    setIconSize(QSize(TileSize, TileSize));
+    setMinimumSize(TileSize, TileSize);
+    resize(TileSize, TileSize);
+}
+
+void TileButton::ShowTile(CellCode code) {
+    setIcon(QIcon(new TileIconEngine(m_tiles, code)));
 }
 
 void TileButton::SetMarks(const CellMarks& marks, bool grid) {
@@ -23,18 +57,27 @@ void TileButton::SetMarks(const CellMarks& marks, bool grid) {
     }
 }
 
+void TileButton::resizeEvent(QResizeEvent* event) {
+    setIconSize(size());
+    QToolButton::resizeEvent(event);
+}
+
 void TileButton::paintEvent(QPaintEvent* /*event*/) {
+    const bool dark = m_tiles->Look().dark;
     QStylePainter painter(this);
     icon().paint(&painter, rect());
-    PaintCellMarks(painter, rect(), m_marks, m_grid);
+    PaintCellMarks(painter, rect(), m_marks, m_grid, dark);
     if (hasFocus()) {
         QStyleOptionFocusRect option;
         option.initFrom(this);
         // The style would draw the frame only once the keyboard has been used; here it always
         // shows, for the game moves the focus to show the computer player's move.
         option.state |= QStyle::State_KeyboardFocusChange;
-        option.rect = rect().adjusted(2, 2, -2, -2);
-        option.backgroundColor = Qt::white;
+        option.backgroundColor = BoardBackground(dark);
+        // Two pixels inside the smallest tile, and on a larger one the same frame drawn larger,
+        // its line as well.
+        option.rect = QRect(0, 0, TileSize, TileSize).adjusted(2, 2, -2, -2);
+        painter.scale(qreal(width()) / TileSize, qreal(height()) / TileSize);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
     }
 }

@@ -1,19 +1,29 @@
 #pragma once
 
 #include "play/CellDescription.h"
+#include "rules/CellCode.h"
+#include "shell/TileSet.h"
 
 #include <QToolButton>
+
+#include <memory>
 
 namespace trevallion {
 
 // One cell of the board: a tool button that is nothing but its tile, edge to edge, with the
-// play aids' marks and the style's focus frame drawn over the tile. Space, Enter and Return
-// click it; the arrow keys ask for the focus to move to a neighbouring cell.
+// play aids' marks and the style's focus frame drawn over the tile, all for the size the button
+// has. Space, Enter and Return click it; the arrow keys ask for the focus to move to a
+// neighbouring cell.
 class TileButton : public QToolButton {
     Q_OBJECT
 
   public:
-    explicit TileButton(QWidget* parent = nullptr);
+    // The tiles come from `tiles`, in its look.
+    explicit TileButton(std::shared_ptr<const TileSet> tiles, QWidget* parent = nullptr);
+
+    // Shows the tile of `code`. The button's icon draws it from the tile set at whatever size
+    // and device pixel ratio it is asked for.
+    void ShowTile(CellCode code);
 
     // The marks drawn over the tile; `grid` draws the faint grid line round it.
     void SetMarks(const CellMarks& marks, bool grid);
@@ -25,8 +35,10 @@ class TileButton : public QToolButton {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
+    std::shared_ptr<const TileSet> m_tiles;
     CellMarks m_marks;
     bool m_grid = false;
 };

@@ -1,5 +1,6 @@
 #include "shell/CommandLine.h"
 #include "shell/ConfigFolder.h"
+#include "shell/KeepingFolder.h"
 #include "shell/MainWindow.h"
 #include "shell/PlayersLanguage.h"
 #include "shell/QtText.h"
@@ -23,7 +24,9 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(trevallion::ToQString(trevallion::ApplicationId));
     trevallion::UsePlayersLanguage();
 
-    trevallion::MainWindow window(trevallion::OpenUserSettings(config));
+    trevallion::MainWindow window(
+        trevallion::OpenUserSettings(config),
+        std::make_unique<trevallion::KeepingFolder>(trevallion::UserDataFolder()));
     window.Start();
     window.show();
     if (!start.gameFile.empty()) {

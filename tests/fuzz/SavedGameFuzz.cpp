@@ -3,6 +3,7 @@
 // Every step is checked, from what the view was told, against what the file holds and what the
 // rules allow; a broken invariant aborts, so libFuzzer keeps the input.
 
+#include "FakePlace.h"
 #include "FakeRunner.h"
 #include "FakeSettings.h"
 #include "FakeView.h"
@@ -267,7 +268,9 @@ class Session {
     testing::FakeSettings settings;
     testing::FakeRunner workers; // Inline: a computer player's move is ready on the next tick
     testing::FakeRunner hintWorkers;
-    GameController game{view, settings, workers, hintWorkers};
+    testing::FakePlace place; // no folder: nothing is kept
+    testing::FakeRunner keepWriter;
+    GameController game{view, settings, workers, hintWorkers, place, keepWriter};
 
   private:
     void Play(int action) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BoardText.h"
+#include "FakePlace.h"
 #include "FakeRunner.h"
 #include "FakeSettings.h"
 #include "FakeView.h"
@@ -136,7 +137,9 @@ class GameTable {
     FakeSettings settings;
     FakeRunner workers;
     FakeRunner hintWorkers;
-    GameController game{view, settings, workers, hintWorkers};
+    FakePlace place;
+    FakeRunner keepWriter;
+    GameController game{view, settings, workers, hintWorkers, place, keepWriter};
 
   private:
     bool m_started = false;

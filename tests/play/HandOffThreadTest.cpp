@@ -127,8 +127,8 @@ TEST(HandOffThreads, ClosingWhileAWorkerThinksStopsAndJoinsIt) {
     workers.mode = Mode::Threaded;
     {
         GameTable table;
-        auto game = std::make_unique<GameController>(table.view, table.settings, workers,
-                                                     table.hintWorkers);
+        auto game = std::make_unique<GameController>(
+            table.view, table.settings, workers, table.hintWorkers, table.place, table.keepWriter);
         table.settings.values = {{"PlayerOne", 3}, {"PlayerTwo", 0}};
         game->Start();
         game->OnCommand(CommandId::Level40);

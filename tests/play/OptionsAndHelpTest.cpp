@@ -23,6 +23,26 @@ TEST(SoundAtStartUp, TheStoredSoundFlagIsApplied) {
     }
 }
 
+// Start-up shows the stored look without storing it again; each command flips its own choice,
+// stores it and tells the view the whole look.
+TEST(BoardLookOptions, CommandsFlipStoreAndTellTheView) {
+    GameTable table;
+    table.StartWith({{"HighContrast", 1}});
+    EXPECT_EQ(table.view.look, (BoardLook{.dark = false, .highContrast = true}));
+    EXPECT_TRUE(table.view.Checked(CommandId::HighContrast));
+    EXPECT_FALSE(table.settings.values.contains("DarkBoard"));
+
+    table.Command(CommandId::DarkBoard);
+    EXPECT_EQ(table.view.look, (BoardLook{.dark = true, .highContrast = true}));
+    EXPECT_TRUE(table.view.Checked(CommandId::DarkBoard));
+    EXPECT_EQ(table.settings.values["DarkBoard"], 1);
+
+    table.Command(CommandId::HighContrast);
+    EXPECT_EQ(table.view.look, (BoardLook{.dark = true, .highContrast = false}));
+    EXPECT_FALSE(table.view.Checked(CommandId::HighContrast));
+    EXPECT_EQ(table.settings.values["HighContrast"], 0);
+}
+
 class OptionsAndHelp : public testing::GameFixture {};
 
 // With sound off nothing plays and no rotation moves: switched on again, the ambient phrases

@@ -6,13 +6,14 @@ import session
 from session import fail, wait_for
 
 MENUS = {
-    "Start": ["Load Game", "Save Game", "Undo Move", "Redo Move", "Level 1", "Level 5",
+    "Start": ["Load Game", "Continue Game", "Save Game", "Undo Move", "Redo Move", "Level 1", "Level 5",
               "Level 10", "Level 20", "Level 40", "Choose Level\u2026", "Restart Level",
               "Life Doodle", "Exit"],
     "Player 1": ["Human", "AI Easy", "AI Medium", "AI Difficult"],
     "Player 2": ["Human", "AI Easy", "AI Medium", "AI Difficult"],
-    "Options": ["Sound ON", "Sound OFF", "Show Moves", "Animate Moves", "Status Line"],
-    "Help": ["Hint", "Instructions", "About Trevallion"],
+    "Options": ["Sound ON", "Sound OFF", "Show Moves", "Dark Board", "High Contrast",
+                "Animate Moves", "Status Line"],
+    "Help": ["Hint", "Instructions", "Statistics\u2026", "About Trevallion"],
 }
 CELL_NAME = re.compile(r"column (\d), row (\d): (empty|wall|Player [12] king|"
                        r"Player [12] piece, arms [a-z-]+(, [a-z-]+)*)")

@@ -6,13 +6,14 @@ from session import fail, wait_for
 
 GERMAN = {"LANG": "de_DE.UTF-8", "LANGUAGE": "de"}
 MENUS = {
-    "Start": ["Spiel laden", "Spiel speichern", "Zug zurücknehmen", "Zug wiederholen",
+    "Start": ["Spiel laden", "Spiel fortsetzen", "Spiel speichern", "Zug zurücknehmen", "Zug wiederholen",
               "Level 1", "Level 5", "Level 10", "Level 20", "Level 40", "Level auswählen\u2026",
               "Level neu starten", "Life-Doodle", "Beenden"],
     "Spieler 1": ["Mensch", "KI leicht", "KI mittel", "KI schwer"],
     "Spieler 2": ["Mensch", "KI leicht", "KI mittel", "KI schwer"],
-    "Optionen": ["Ton an", "Ton aus", "Züge zeigen", "Züge animieren", "Statuszeile"],
-    "Hilfe": ["Tipp", "Anleitung", "Über Trevallion"],
+    "Optionen": ["Ton an", "Ton aus", "Züge zeigen", "Dunkles Brett", "Hoher Kontrast",
+                 "Züge animieren", "Statuszeile"],
+    "Hilfe": ["Tipp", "Anleitung", "Statistik\u2026", "Über Trevallion"],
 }
 
 

@@ -161,9 +161,10 @@ def which_sound(build, heard, candidates):
 class Session:
     """One desktop, one audio server and one fresh home for one case."""
 
-    def __init__(self, build, settings=None):
+    def __init__(self, build, settings=None, screen="800x600"):
         self.build = build
         self.settings = settings
+        self.screen = screen
         self.processes = []
         self.game = None
 
@@ -207,7 +208,7 @@ class Session:
             with open(os.path.join(home, ".config/QMV/Trevallion.conf"), "w") as file:
                 file.write("[Trevallion]\n" + "".join(f"{k}={v}\n" for k, v in self.settings))
         self.env["DISPLAY"] = ":" + self._read_from(
-            ["Xvfb", "-displayfd", "{fd}", "-screen", "0", "800x600x24", "-nolisten", "tcp"])
+            ["Xvfb", "-displayfd", "{fd}", "-screen", "0", self.screen + "x24", "-nolisten", "tcp"])
         self.env["DBUS_SESSION_BUS_ADDRESS"] = self._read_from(
             ["dbus-daemon", "--session", "--nofork", "--print-address={fd}",
              "--address=unix:path=" + os.path.join(runtime, "bus")])

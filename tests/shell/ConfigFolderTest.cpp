@@ -26,6 +26,13 @@ class ConfigFolderTest : public QObject {
         expect("/home/ann", "/etc/\xc3", "XDG_CONFIG_HOME is not valid UTF-8");
     }
 
+    // The data folder, where the game in play and the statistics are kept, with the same care.
+    void dataFolderFollowsTheEnvironment() {
+        QCOMPARE(DataFolderFrom("/home/ann", "rel").path, QStringLiteral("/home/ann/.local/share"));
+        QCOMPARE(DataFolderFrom("/home/ann", "/data/").path, QStringLiteral("/data"));
+        QCOMPARE(DataFolderFrom("ann", nullptr).problem, QStringLiteral("HOME is not a full path"));
+    }
+
     void qtSettingsWithNoFolderAreDropped() {
         KeepQtSettingsIn(QString());
         QSettings nowhere(QSettings::UserScope, QStringLiteral("QtProject"));

@@ -80,7 +80,7 @@ class InstructionsDialogTest : public QObject {
     void showsTheManualBehindItsButtons() {
         Open();
         QCOMPARE(m_dialog->windowTitle(), QStringLiteral("Instructions"));
-        QCOMPARE(m_dialog->minimumSize(), m_dialog->maximumSize());
+        QCOMPARE(m_dialog->size(), m_dialog->minimumSize());
         QPushButton* ok = Button(*m_dialog, QStringLiteral("OK"));
         QVERIFY(ok->isDefault() && !ok->isFlat());
         QCOMPARE(m_dialog->focusWidget(), ok);
@@ -102,6 +102,19 @@ class InstructionsDialogTest : public QObject {
         Open();
         QTest::keyClick(m_dialog, Qt::Key_Escape);
         QVERIFY(!m_dialog->isVisible());
+    }
+
+    // Made larger, the view takes the room and its text flows into fewer lines; OK stays below.
+    void growsWithTheTextFlowingToItsWidth() {
+        Open();
+        QTextEdit* view = View(*m_dialog);
+        const QSize viewBefore = view->size();
+        const qreal heightBefore = view->document()->size().height();
+        const int okGap = m_dialog->height() - Button(*m_dialog, QStringLiteral("OK"))->y();
+        m_dialog->resize(m_dialog->size() + QSize(300, 100));
+        QCOMPARE(view->size(), viewBefore + QSize(300, 100));
+        QVERIFY(view->document()->size().height() < heightBefore);
+        QCOMPARE(m_dialog->height() - Button(*m_dialog, QStringLiteral("OK"))->y(), okGap);
     }
 
     void failuresLeaveTheViewEmptyAndNameThePath() {

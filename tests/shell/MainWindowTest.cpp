@@ -96,10 +96,45 @@ class MainWindowTest : public QObject {
                  QStringLiteral("column 3, row 6: empty"));
     }
 
-    void windowHasAFixedSize() {
-        QCOMPARE(h.window->minimumSize(), h.window->maximumSize());
-        QVERIFY(h.window->width() >= BoardSize * TileSize);
-        QVERIFY(h.window->centralWidget()->size() == QSize(7, 7) * TileSize);
+    // The first size is the smallest. Made larger, the board stays square and centred, its
+    // tiles drawn for their size; the size comes back in the next window unless damaged.
+    void boardGrowsSquareAndCentred() {
+        QCOMPARE(h.window->size(), h.window->minimumSize());
+        QCOMPARE(h.window->centralWidget()->size(), QSize(7, 7) * TileSize);
+        h.Choose(QStringLiteral("Level 1"));
+        h.window->resize(h.window->size() + QSize(300, 200));
+        const QSize room = h.window->centralWidget()->size();
+        const int tile = std::min(room.width(), room.height()) / BoardSize;
+        QVERIFY(tile > TileSize);
+        const QRect first((room.width() - 7 * tile) / 2, (room.height() - 7 * tile) / 2, tile,
+                          tile);
+        QCOMPARE(h.window->CellButton({0, 0})->geometry(), first);
+        QCOMPARE(h.window->CellButton({6, 6})->geometry(), first.translated(6 * tile, 6 * tile));
+        QCOMPARE(
+            ComparableImage(h.window->CellButton({3, 0})->grab()),
+            ComparableImage(DrawTile(Level(1).At({3, 0}), tile, qApp->devicePixelRatio(), {})));
+
+        const QSize large = h.window->size();
+        h.window->close();
+        const QVariant kept = h.Stored(QStringLiteral("WindowGeometry"));
+        for (const QVariant& stored : {kept, QVariant(QStringLiteral("bm90IGEgd2luZG93"))}) {
+            h.Open({{QStringLiteral("PlayerTwo"), 0}, {QStringLiteral("WindowGeometry"), stored}});
+            QCOMPARE(h.window->size(), stored == kept ? large : h.window->minimumSize());
+        }
+    }
+
+    // The desktop's dark palette darkens the board as it comes and goes. (The window is given
+    // the palette itself: Qt hands an application's new palette on only once its loop runs.)
+    void followsTheDesktopIntoTheDark() {
+        const QPalette light = h.window->palette();
+        QPalette dark = light;
+        dark.setColor(QPalette::Window, QColor(30, 30, 30));
+        h.window->setPalette(dark);
+        const QImage shown = IconImage(h.window->CellButton({3, 3}));
+        h.window->setPalette(light);
+        QCOMPARE(shown, ComparableImage(
+                            DrawTile(Wall, TileSize, qApp->devicePixelRatio(), {.dark = true})));
+        QCOMPARE(IconImage(h.window->CellButton({3, 3})), TileImage(Wall));
     }
 
     // Every menu of the bar, in order; an empty text stands for a separator.
@@ -109,25 +144,28 @@ class MainWindowTest : public QObject {
                                      QStringLiteral("AI Medium"), QStringLiteral("AI Difficult")};
         const QList<std::pair<QString, QStringList>> expected = {
             {QStringLiteral("Start"),
-             {QStringLiteral("Load Game"), QStringLiteral("Save Game"), separator,
-              QStringLiteral("Undo Move"), QStringLiteral("Redo Move"), separator,
-              QStringLiteral("Level 1"), QStringLiteral("Level 5"), QStringLiteral("Level 10"),
-              QStringLiteral("Level 20"), QStringLiteral("Level 40"),
-              QStringLiteral("Choose Level\u2026"), separator, QStringLiteral("Restart Level"),
-              separator, QStringLiteral("Life Doodle"), separator, QStringLiteral("Exit")}},
+             {QStringLiteral("Load Game"), QStringLiteral("Continue Game"),
+              QStringLiteral("Save Game"), separator, QStringLiteral("Undo Move"),
+              QStringLiteral("Redo Move"), separator, QStringLiteral("Level 1"),
+              QStringLiteral("Level 5"), QStringLiteral("Level 10"), QStringLiteral("Level 20"),
+              QStringLiteral("Level 40"), QStringLiteral("Choose Level\u2026"), separator,
+              QStringLiteral("Restart Level"), separator, QStringLiteral("Life Doodle"), separator,
+              QStringLiteral("Exit")}},
             {QStringLiteral("Player 1"), players},
             {QStringLiteral("Player 2"), players},
             {QStringLiteral("Options"),
              {QStringLiteral("Sound ON"), QStringLiteral("Sound OFF"), separator,
-              QStringLiteral("Show Moves"), QStringLiteral("Animate Moves"),
+              QStringLiteral("Show Moves"), QStringLiteral("Dark Board"),
+              QStringLiteral("High Contrast"), QStringLiteral("Animate Moves"),
               QStringLiteral("Status Line")}},
             {QStringLiteral("Help"),
              {QStringLiteral("Hint"), separator, QStringLiteral("Instructions"),
-              QStringLiteral("About Trevallion")}},
+              QStringLiteral("Statistics\u2026"), QStringLiteral("About Trevallion")}},
         };
-        // Before any level there is nothing to take back, play again or hint at.
+        // Before any level there is nothing to take back, play again or hint at, and this window
+        // has kept no game to continue.
         const QStringList disabled = {QStringLiteral("Undo Move"), QStringLiteral("Redo Move"),
-                                      QStringLiteral("Hint")};
+                                      QStringLiteral("Hint"), QStringLiteral("Continue Game")};
         const QList<QAction*> bar = h.window->menuBar()->actions();
         QCOMPARE(bar.size(), expected.size());
         for (qsizetype m = 0; m < bar.size(); ++m) {

@@ -1,10 +1,12 @@
 #include "shell/TileArt.h"
 #include "rules/CellCode.h"
 #include "rules/Steps.h"
+#include "shell/SideContrast.h"
 
 #include <QImage>
 #include <QTest>
 
+#include <bit>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
@@ -43,15 +45,17 @@ bool IsShadow(QRgb pixel, CellCode code) {
     return Near(pixel, QColor(255, 0, 0)) || Near(pixel, QColor(0, 0, 0));
 }
 
-QImage TileImage(CellCode code, qreal ratio = 1.0) {
-    return DrawTile(code, ratio).toImage().convertToFormat(QImage::Format_ARGB32);
+QImage TileImage(CellCode code, qreal ratio = 1.0, const BoardLook& look = {}) {
+    return DrawTile(code, TileSize, ratio, look).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
-// The pixel `distance` tile pixels from the figure's centre along `direction`.
-QRgb PixelAlong(const QImage& image, qreal ratio, Direction direction, qreal distance) {
+// The pixel `distance` tile pixels from the figure's centre along `direction`, `across` pixels
+// to its side, on a tile drawn `ratio` times the smallest's pixels.
+QRgb PixelAlong(const QImage& image, qreal ratio, Direction direction, qreal distance,
+                qreal across = 0) {
     const qreal length = std::hypot(direction.dx, direction.dy);
-    const qreal x = FigureCentre + distance * direction.dx / length;
-    const qreal y = FigureCentre + distance * direction.dy / length;
+    const qreal x = FigureCentre + (distance * direction.dx - across * direction.dy) / length;
+    const qreal y = FigureCentre + (distance * direction.dy + across * direction.dx) / length;
     return image.pixel(static_cast<int>(std::floor(x * ratio)),
                        static_cast<int>(std::floor(y * ratio)));
 }
@@ -64,21 +68,26 @@ class TileArtTest : public QObject {
   private slots:
     void armsFollowTheRules_data() {
         QTest::addColumn<int>("code");
+        QTest::addColumn<int>("side");
         QTest::addColumn<qreal>("ratio");
-        for (const qreal ratio : {1.0, 2.0}) {
+        for (const auto& [side, ratio] : {std::pair(TileSize, 1.0), std::pair(TileSize, 2.0),
+                                          std::pair(TileSize * 5 / 3, 1.0)}) {
             for (int code = 0; code <= LastCode; ++code) {
-                QTest::addRow("code %d at %gx", code, ratio) << code << ratio;
+                QTest::addRow("code %d, %d at %gx", code, side, ratio) << code << side << ratio;
             }
         }
     }
 
+    // At every size the arms are where the rules put them, drawn on the screen's own pixels.
     void armsFollowTheRules() {
         QFETCH(int, code);
+        QFETCH(int, side);
         QFETCH(qreal, ratio);
-        const QPixmap pixmap = DrawTile(code, ratio);
+        const QPixmap pixmap = DrawTile(code, side, ratio, {});
         QCOMPARE(pixmap.devicePixelRatio(), ratio);
         const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
-        QCOMPARE(image.size(), QSize(TileSize, TileSize) * ratio);
+        QCOMPARE(image.size(), QSize(side, side) * ratio);
+        ratio *= qreal(side) / TileSize;
 
         const QColor body = BodyOf(code);
         for (int i = 0; i < DirectionCount; ++i) {
@@ -99,11 +108,34 @@ class TileArtTest : public QObject {
         }
     }
 
-    void emptyTileIsPlainWhite() {
-        const QImage image = TileImage(Empty);
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                QCOMPARE(image.pixel(x, y), qRgb(255, 255, 255));
+    void emptyTileIsPlainBackground() {
+        for (const bool dark : {false, true}) {
+            const QImage image = TileImage(Empty, 1.0, {.dark = dark});
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    QCOMPARE(image.pixel(x, y), BoardBackground(dark).rgb());
+                }
+            }
+        }
+    }
+
+    // Greyscale pictures of the light board tell the sides apart by their pixels' mean grey
+    // only about 11 of 255 apart, and the dark board keeps them as far apart. High Contrast sets
+    // them at least 60 apart, and draws Player 2 hollow: light along an arm's axis, dark at
+    // its edge, where Player 1 is solid.
+    void highContrastSetsTheSidesApart() {
+        const double light = MeasureSideGreys({}).Separation();
+        QVERIFY(MeasureSideGreys({.dark = true}).Separation() >= light);
+        for (const bool dark : {false, true}) {
+            const BoardLook look{.dark = dark, .highContrast = true};
+            QVERIFY2(MeasureSideGreys(look).Separation() >= 60, dark ? "dark" : "light");
+            for (const CellCode code : {CellCode(PlayerOneKing + 1), CellCode(PlayerTwoKing + 1)}) {
+                const QImage image = TileImage(code, 1.0, look);
+                const Direction arm = Directions[std::countr_zero(StepMask(code))];
+                const int axis = qGray(PixelAlong(image, 1, arm, 12));
+                const int edge = qGray(PixelAlong(image, 1, arm, 12, 3));
+                const bool hollow = BelongsTo(code, Side::PlayerTwo);
+                QVERIFY2((std::abs(axis - edge) > 60) == hollow, qPrintable(QString::number(code)));
             }
         }
     }

@@ -16,6 +16,7 @@ class FakeRunner : public WorkerRunner {
         Threaded, // on a real thread, as the game does
         Held,     // on a real thread that waits until Release (or Join)
         Failing,  // no thread can be started
+        Lost,     // taken and never run, as by a program killed before it ran
     };
 
     ~FakeRunner() override { Join(); }
@@ -42,6 +43,8 @@ class FakeRunner : public WorkerRunner {
             return true;
         case Mode::Failing:
             return false;
+        case Mode::Lost:
+            return true;
         }
         return false;
     }

@@ -54,6 +54,10 @@ class FakeView : public GameView {
         hint = shown;
         events.push_back(shown ? "hint" : "hint gone");
     }
+    void SetBoardLook(const BoardLook& shown) override {
+        look = shown;
+        events.push_back("look");
+    }
     void ShowMoveMade(const Move& move) override { movesMade.push_back({move, Shown()}); }
     void ShowStatus(std::string_view text) override { statuses.emplace_back(text); }
     void RequestWake(int milliseconds) override { wakes.push_back(milliseconds); }
@@ -91,6 +95,11 @@ class FakeView : public GameView {
     void OpenAbout() override {
         events.push_back("about");
         openBoxes.push_back({Box::Window});
+    }
+    void OpenStatistics(const StatisticsTable& table) override {
+        statistics = table;
+        events.push_back("statistics");
+        openBoxes.push_back({Box::Statistics});
     }
 
     // Closes the open boxes as a player would, the last opened first, with the answers of the
@@ -153,6 +162,7 @@ class FakeView : public GameView {
     std::map<int, bool> enabled;
     BoardMarks marks;
     std::optional<Move> hint;
+    BoardLook look;
     std::vector<int> wakes; // the delays asked for, in order
     // Apart from `events`: each move to slide, with the board shown then; each status line.
     std::vector<std::pair<Move, Board>> movesMade;
@@ -167,13 +177,15 @@ class FakeView : public GameView {
     std::deque<std::optional<std::string>> pickedFiles;
     std::vector<std::string> usedGameFiles; // saved or loaded, in order
     std::vector<Side> winners;
-    std::vector<std::string> events; // every call above, in order
+    StatisticsTable statistics;        // as the Statistics box last showed it
+    std::deque<bool> statisticsResets; // whether the next Statistics boxes are reset; no when empty
+    std::vector<std::string> events;   // every call above, in order
     // Runs while each box is open, before it is answered: a timer tick, a click or a menu
     // command that arrives meanwhile.
     std::function<void()> whileModal;
 
   private:
-    enum class Box { Message, Question, Winner, FileDialog, ChooseLevel, Window };
+    enum class Box { Message, Question, Winner, FileDialog, ChooseLevel, Window, Statistics };
 
     void Answer(GameController& game, Box box) {
         switch (box) {
@@ -193,6 +205,9 @@ class FakeView : public GameView {
             return;
         case Box::Window:
             game.OnWindowClosed();
+            return;
+        case Box::Statistics:
+            game.OnStatisticsClosed(Next(statisticsResets, false));
             return;
         }
     }

@@ -29,6 +29,7 @@ class ScratchFolder {
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
     std::string File(const std::string& name) const { return (m_path / name).string(); }
+    std::string Path() const { return m_path.string(); }
 
     // The names of everything in the folder.
     std::vector<std::string> Names() const {

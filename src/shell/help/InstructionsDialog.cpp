@@ -35,10 +35,12 @@ QString ErrorText(FileError error, const QString& path) {
 InstructionsDialog::InstructionsDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Instructions"));
     setModal(true);
-    setFixedSize(Units(0, 0, 300, 215).size());
+    const QSize smallest = Units(0, 0, 300, 215).size();
+    setMinimumSize(smallest);
+    resize(smallest);
 
-    auto* frame = new QGroupBox(this);
-    frame->setGeometry(Units(2, 0, 296, 198));
+    m_frame = new QGroupBox(this);
+    m_frame->setGeometry(Units(2, 0, 296, 198));
 
     m_view = new QTextEdit(this);
     m_view->setObjectName(QStringLiteral("manual"));
@@ -75,6 +77,32 @@ InstructionsDialog::InstructionsDialog(QWidget* parent) : QDialog(parent) {
         previous = section;
     }
     ok->setFocus();
+
+    m_buttons = {sections[0], sections[1], sections[2], sections[3], ok};
+    for (const QWidget* widget : {static_cast<QWidget*>(m_frame), static_cast<QWidget*>(m_view)}) {
+        m_smallest << widget->geometry();
+    }
+    for (const QPushButton* button : m_buttons) {
+        m_smallest << button->geometry();
+    }
+}
+
+// The frame and the view grow with the window; the section buttons keep to the bottom, "More
+// Information" to the right with the frame's edge, and OK to the middle.
+void InstructionsDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (m_smallest.size() != 2 + m_buttons.size()) {
+        return; // still being built
+    }
+    const QSize grown = size() - minimumSize();
+    const int down = std::max(0, grown.height());
+    const int across = std::max(0, grown.width());
+    m_frame->setGeometry(m_smallest[0].adjusted(0, 0, across, down));
+    m_view->setGeometry(m_smallest[1].adjusted(0, 0, across, down));
+    const int rightward[] = {0, 0, 0, across, across / 2};
+    for (qsizetype i = 0; i < m_buttons.size(); ++i) {
+        m_buttons[i]->setGeometry(m_smallest[2 + i].translated(rightward[i], down));
+    }
 }
 
 QRect InstructionsDialog::Units(int x, int y, int width, int height) const {

@@ -3,13 +3,15 @@
 #include <QDialog>
 #include <QString>
 
+class QGroupBox;
 class QPushButton;
 class QTextEdit;
 
 namespace trevallion {
 
 // The Help menu's Instructions window: the game's manual in a read-only rich text view, four
-// buttons that jump to its sections, and OK. OK and Escape close it.
+// buttons that jump to its sections, and OK. OK and Escape close it. It opens at its smallest
+// size; made larger, the view takes the room and the text flows to its width.
 class InstructionsDialog : public QDialog {
     Q_OBJECT
 
@@ -28,12 +30,20 @@ class InstructionsDialog : public QDialog {
     // selection and the caret stay where they are.
     void ShowSection(const QString& heading);
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     // A rectangle given in dialog units, which follow the dialog's font.
     QRect Units(int x, int y, int width, int height) const;
     QPushButton* AddSectionButton(const QString& text, const QString& heading, QRect geometry);
 
+    QGroupBox* m_frame;
     QTextEdit* m_view;
+    // The four section buttons and OK, along the bottom.
+    QList<QPushButton*> m_buttons;
+    // Where each widget stands at the smallest size: the frame, the view, then the buttons.
+    QList<QRect> m_smallest;
 };
 
 } // namespace trevallion

@@ -1,0 +1,75 @@
+// What the game keeps from one run to the next: the game in play, which Start › Continue Game
+// brings back, and the results of the levels played, which the Statistics box shows.
+
+#include "play/GameController.h"
+
+#include <utility>
+
+namespace trevallion {
+
+void GameController::OpenKept() {
+    m_keptNotice = m_keeper.Open();
+}
+
+// What the player must hear of the kept files waits for the clock's first tick: by then the
+// window shows, and the box opens over it rather than somewhere before it.
+void GameController::ShowKeptNotice() {
+    if (m_keptNotice && !m_boxes.AnythingOpen()) {
+        m_boxes.OpenNotice(*std::exchange(m_keptNotice, std::nullopt), MessageIcon::Exclamation);
+    }
+}
+
+// Runs at the end of every input, once the view has been told all of it, so that writing never
+// comes between a move and the player seeing it. The game is kept from its level's setup on,
+// also before a tick has made it a game that Save Game takes: the player's progress is what
+// counts here. A decided level keeps nothing; the Life Doodle leaves the last game kept.
+void GameController::KeepProgress() {
+    switch (m_match.CurrentPhase()) {
+    case Phase::Decided:
+    case Phase::DoodleAskedDecided:
+        m_keeper.Forget();
+        break;
+    case Phase::LevelReady:
+    case Phase::Playing:
+    case Phase::DoodleAskedPlaying:
+        // A load held up by a refusal's box has its players half applied and its board not
+        // yet: the game is kept again once the load is done.
+        if (!m_boxes.TicksKeptAway()) {
+            m_keeper.Keep(EncodeRecord(CurrentRecord()));
+        }
+        break;
+    case Phase::DoodleStarting:
+    case Phase::Doodle:
+        break;
+    }
+    m_keeper.Write();
+    if (m_continueShown != m_keeper.HasKeptGame()) {
+        m_continueShown = m_keeper.HasKeptGame();
+        m_view.EnableMenuItem(CommandId::ContinueGame, *m_continueShown);
+    }
+}
+
+// The kept game comes back exactly as Load Game would bring back its file, with the same checks,
+// messages and Player commands; only the file dialogs do not learn its folder.
+void GameController::ContinueGame() {
+    if (const std::optional<std::string> kept = m_keeper.KeptGame()) {
+        LoadFrom(*kept, false);
+    }
+}
+
+// The clock runs on behind the box, and the table is the one of the moment it opened.
+void GameController::ShowStatistics() {
+    m_boxes.OpenStatistics(m_keeper.Statistics());
+}
+
+void GameController::OnStatisticsClosed(bool reset) {
+    if (!m_boxes.TakeStatistics()) {
+        return;
+    }
+    if (reset) {
+        m_keeper.ResetStatistics();
+    }
+    KeepProgress();
+}
+
+} // namespace trevallion

@@ -1,0 +1,62 @@
+"""What the game keeps from one run to the next: the game in play comes back with Continue."""
+
+import os
+
+import session
+from board_cases import some_move
+from session import fail, wait_for
+
+
+def player_two_is(game, wanted):
+    """Whether the Player 2 menu's check mark stands on `wanted`, as a screen reader finds it."""
+    import pyatspi
+    for node in session.walk(game.accessible_game()):
+        if node.getRoleName() == "menu item" and node.name == "Player 2" and node.childCount:
+            checked = [item.name for item in node.getChildAtIndex(0)
+                       if item.getState().contains(pyatspi.STATE_CHECKED)]
+            return checked == [wanted]
+    return False
+
+
+def play_move(game, player):
+    start, end = some_move(game.board_names(), player)
+    cells = game.cells()
+    game.click_cell(cells[start])
+    game.click_cell(cells[end])
+    wait_for(f"Player {player}'s move", lambda: f"Player {player}" in game.cells()[end].name, 5)
+
+
+def continue_after_close(build):
+    with session.Session(build) as game:
+        game.start_game()
+        game.key("alt+2", "h")  # two humans: the position waits for the window to close
+        game.key("alt+s", "5")
+        game.wait_title("Trevallion Level 5")
+        play_move(game, 1)
+        play_move(game, 2)
+        play_move(game, 1)  # Player 2 to move
+        kept = game.board_names()
+        game.key("Escape")
+        game.game.wait(10)
+        path = os.path.join(game.home, ".local/share/trevallion/game-in-play.tvx")
+        if not os.path.exists(path):
+            fail(f"nothing kept at {path}")
+
+        game.start_game()
+        game.key("alt+2", "d")  # Continue must bring the human Player 2 back
+        wait_for("Player 2 as AI Difficult", lambda: player_two_is(game, "AI Difficult"), 5)
+        game.key("alt+s", "n")  # Continue Game
+        game.wait_title("Trevallion Level 5")
+        back = game.board_names()
+        differences = [f"{kept[place]!r} came back as {back.get(place)!r}"
+                       for place in sorted(kept) if back.get(place) != kept[place]]
+        if differences or len(kept) != 49:
+            fail(f"{len(kept)} cells kept; " + "; ".join(differences))
+        wait_for("Player 2 as Human again", lambda: player_two_is(game, "Human"), 5)
+        play_move(game, 2)  # only the side to move can
+
+
+CASES = {"continue_after_close": continue_after_close}
+
+if __name__ == "__main__":
+    session.run(CASES, timeout=110)
