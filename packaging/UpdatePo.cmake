@@ -1,4 +1,4 @@
-# The English texts of the desktop entry and the AppStream entry (TEMPLATES), as gettext's
+# The English texts of the desktop entry and the AppStream entry (DESKTOP, METAINFO), as gettext's
 # template, and each language of PO_FOLDER merged with them. With UPDATE, the template and the
 # .po files in PO_FOLDER are rewritten, for the translators. Otherwise the work is done on copies
 # in WORK, and any text a language leaves untranslated, or marks as fuzzy, is an error.
@@ -9,17 +9,15 @@ else()
     file(REMOVE_RECURSE ${WORK})
     file(MAKE_DIRECTORY ${WORK})
 endif()
-list(GET TEMPLATES 0 desktop)
-list(GET TEMPLATES 1 metainfo)
 set(pot ${WORK}/trevallion.pot)
 execute_process(
     COMMAND xgettext --language=Desktop -k -kName -kGenericName -kComment -kKeywords
-            --from-code=UTF-8 --package-name=trevallion --no-location ${desktop}
+            --from-code=UTF-8 --package-name=trevallion --no-location ${DESKTOP}
             -o ${WORK}/desktop.pot
     COMMAND_ERROR_IS_FATAL ANY)
 execute_process(
     COMMAND xgettext --its=/usr/share/gettext/its/metainfo.its --from-code=UTF-8
-            --package-name=trevallion --no-location ${metainfo} -o ${WORK}/metainfo.pot
+            --package-name=trevallion --no-location ${METAINFO} -o ${WORK}/metainfo.pot
     COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND msgcat --use-first ${WORK}/desktop.pot ${WORK}/metainfo.pot -o ${pot}
                 COMMAND_ERROR_IS_FATAL ANY)
