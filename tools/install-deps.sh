@@ -3,9 +3,10 @@
 set -euo pipefail
 
 # dpkg-dev and file: cpack -G DEB computes the package's dependencies with them. The game plays
-# its sounds through the PulseAudio client library, found with pkg-config.
+# its sounds through the PulseAudio client library, found with pkg-config. Its translations are
+# made with Qt's Linguist tools (lupdate, lrelease) and gettext (msgfmt, xgettext).
 packages=(cmake g++ make pkg-config libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev
-    libpulse-dev dpkg-dev file "$@")
+    libpulse-dev dpkg-dev file qt6-tools-dev qt6-l10n-tools gettext "$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,5 +1,7 @@
 #include "fileio/FileError.h"
 
+#include "text/TextCatalog.h"
+
 #include <cerrno>
 
 namespace trevallion {
@@ -27,24 +29,35 @@ FileError FileErrorFromErrno(int error) {
     }
 }
 
-std::string FileErrorMessage(FileError error, std::string_view path) {
-    const std::string p(path);
+namespace {
+
+const char* MessageOf(FileError error) {
     switch (error) {
     case FileError::None:
-        return {};
+        return "";
     case FileError::NotFound:
-        return p + " was not found.";
+        return QT_TRANSLATE_NOOP("FileError", "%1 was not found.");
     case FileError::AccessDenied:
-        return "Access to " + p + " was denied.";
+        return QT_TRANSLATE_NOOP("FileError", "Access to %1 was denied.");
     case FileError::DiskFull:
-        return "Disk full while accessing " + p + ".";
+        return QT_TRANSLATE_NOOP("FileError", "Disk full while accessing %1.");
     case FileError::TooManyOpenFiles:
-        return p + " could not be opened because there are too many open files.";
+        return QT_TRANSLATE_NOOP("FileError",
+                                 "%1 could not be opened because there are too many open files.");
     case FileError::NotPlainFile:
     case FileError::Other:
         break;
     }
-    return "An unexpected error occurred while accessing " + p + ".";
+    return QT_TRANSLATE_NOOP("FileError", "An unexpected error occurred while accessing %1.");
+}
+
+} // namespace
+
+std::string FileErrorMessage(FileError error, std::string_view path) {
+    if (error == FileError::None) {
+        return {};
+    }
+    return WithValues(Translated("FileError", MessageOf(error)), {path});
 }
 
 } // namespace trevallion

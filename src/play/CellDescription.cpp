@@ -1,20 +1,27 @@
 #include "play/CellDescription.h"
 
 #include "rules/Steps.h"
+#include "text/TextCatalog.h"
 
 namespace trevallion {
 namespace {
 
-// "up", "down-left" and so on, built from the step itself: the vertical part first.
+std::string Words(std::string_view text, std::initializer_list<std::string_view> values = {}) {
+    return WithValues(Translated("CellDescription", text), values);
+}
+
+// "up", "down-left" and so on: the vertical part first. Each is a word of its own for the
+// translators, as a language may not build them from two.
 std::string DirectionName(Direction direction) {
-    std::string name = direction.dy < 0 ? "up" : direction.dy > 0 ? "down" : "";
-    if (direction.dx != 0) {
-        if (!name.empty()) {
-            name += '-';
-        }
-        name += direction.dx < 0 ? "left" : "right";
-    }
-    return name;
+    const char* const names[3][3] = {{QT_TRANSLATE_NOOP("CellDescription", "up-left"),
+                                      QT_TRANSLATE_NOOP("CellDescription", "up"),
+                                      QT_TRANSLATE_NOOP("CellDescription", "up-right")},
+                                     {QT_TRANSLATE_NOOP("CellDescription", "left"), "",
+                                      QT_TRANSLATE_NOOP("CellDescription", "right")},
+                                     {QT_TRANSLATE_NOOP("CellDescription", "down-left"),
+                                      QT_TRANSLATE_NOOP("CellDescription", "down"),
+                                      QT_TRANSLATE_NOOP("CellDescription", "down-right")}};
+    return Words(names[direction.dy + 1][direction.dx + 1]);
 }
 
 // The arms of a piece, in the clockwise order of Directions, which starts at up.
@@ -23,16 +30,18 @@ std::string ArmsOf(CellCode code) {
     for (const Direction direction : Directions) {
         // Any cell will do as the start: the rule looks only at the step.
         if (HasArm(code, direction)) {
-            arms += arms.empty() ? "arms " : ", ";
+            arms += arms.empty() ? "" : Words(QT_TRANSLATE_NOOP("CellDescription", ", "));
             arms += DirectionName(direction);
         }
     }
-    return arms.empty() ? "no arms" : arms;
+    return arms.empty() ? Words(QT_TRANSLATE_NOOP("CellDescription", "no arms"))
+                        : Words(QT_TRANSLATE_NOOP("CellDescription", "arms %1"), {arms});
 }
 
 // "column 3, row 6", counting from 1.
 std::string PlaceOf(Cell cell) {
-    return "column " + std::to_string(cell.x + 1) + ", row " + std::to_string(cell.y + 1);
+    return Words(QT_TRANSLATE_NOOP("CellDescription", "column %1, row %2"),
+                 {std::to_string(cell.x + 1), std::to_string(cell.y + 1)});
 }
 
 bool IsEnd(const Move& move, Cell cell) {
@@ -41,26 +50,27 @@ bool IsEnd(const Move& move, Cell cell) {
 
 std::string WhatStands(CellCode code) {
     if (code == Empty) {
-        return "empty";
+        return Words(QT_TRANSLATE_NOOP("CellDescription", "empty"));
     }
     if (code == Wall) {
-        return "wall";
+        return Words(QT_TRANSLATE_NOOP("CellDescription", "wall"));
     }
     const std::optional<Side> side = OwnerOf(code);
     if (!side) {
-        return "unknown";
+        return Words(QT_TRANSLATE_NOOP("CellDescription", "unknown"));
     }
-    const std::string owner = "Player " + std::to_string(SideNumber(*side));
+    const std::string owner = std::to_string(SideNumber(*side));
     if (IsKing(code)) {
-        return owner + " king";
+        return Words(QT_TRANSLATE_NOOP("CellDescription", "Player %1 king"), {owner});
     }
-    return owner + " piece, " + ArmsOf(code);
+    return Words(QT_TRANSLATE_NOOP("CellDescription", "Player %1 piece, %2"),
+                 {owner, ArmsOf(code)});
 }
 
 } // namespace
 
 std::string DescribeCell(Cell cell, CellCode code) {
-    return PlaceOf(cell) + ": " + WhatStands(code);
+    return Words(QT_TRANSLATE_NOOP("CellDescription", "%1: %2"), {PlaceOf(cell), WhatStands(code)});
 }
 
 CellMarks MarksOfCell(const BoardMarks& marks, const std::optional<Move>& hint, Cell at) {
@@ -73,22 +83,25 @@ CellMarks MarksOfCell(const BoardMarks& marks, const std::optional<Move>& hint, 
 }
 
 std::string DescribeMarks(const CellMarks& marks) {
-    const std::pair<bool, const char*> words[] = {{marks.selected, "selected"},
-                                                  {marks.target, "can move here"},
-                                                  {marks.lastMove, "last move"},
-                                                  {marks.hint, "hint"}};
+    const std::pair<bool, const char*> words[] = {
+        {marks.selected, QT_TRANSLATE_NOOP("CellDescription", "selected")},
+        {marks.target, QT_TRANSLATE_NOOP("CellDescription", "can move here")},
+        {marks.lastMove, QT_TRANSLATE_NOOP("CellDescription", "last move")},
+        {marks.hint, QT_TRANSLATE_NOOP("CellDescription", "hint")}};
     std::string description;
     for (const auto& [applies, word] : words) {
         if (applies) {
-            description += description.empty() ? "" : ", ";
-            description += word;
+            description +=
+                description.empty() ? "" : Words(QT_TRANSLATE_NOOP("CellDescription", ", "));
+            description += Words(word);
         }
     }
     return description;
 }
 
 std::string DescribeHint(const Move& hint) {
-    return "hint: " + PlaceOf(hint.from) + " to " + PlaceOf(hint.to);
+    return Words(QT_TRANSLATE_NOOP("CellDescription", "hint: %1 to %2"),
+                 {PlaceOf(hint.from), PlaceOf(hint.to)});
 }
 
 } // namespace trevallion

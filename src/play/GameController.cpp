@@ -198,7 +198,7 @@ void GameController::RunCommand(CommandId command) {
         for (const PlayerType type : AllPlayerTypes) {
             if (command == PlayerCommand(side, type)) {
                 if (const auto refusal = ChoosePlayer(side, type)) {
-                    m_boxes.OpenNotice(*refusal, MessageIcon::Exclamation);
+                    m_boxes.OpenNotice(Message(*refusal), MessageIcon::Exclamation);
                 }
                 return;
             }

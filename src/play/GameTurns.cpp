@@ -137,21 +137,22 @@ void GameController::CheckOutcome(bool withSound) {
 // level again.
 void GameController::AfterWinnerBox(Side winner) {
     const Side loser = OtherSide(winner);
-    m_view.SetTitle(GameOverTitle);
+    m_view.SetTitle(Message(GameOverTitle));
     if (m_match.Player(winner) == PlayerType::Human) {
         LoadLevel(m_match.Level() + 1);
     } else if (m_match.Player(loser) == PlayerType::Human) {
-        m_boxes.OpenGameBox(GameBox::Retry,
-                            loser == Side::PlayerOne ? TryAgainPlayerOne : TryAgainPlayerTwo,
-                            MessageButtons::YesNo, MessageIcon::Exclamation);
+        m_boxes.OpenGameBox(
+            GameBox::Retry,
+            Message(loser == Side::PlayerOne ? TryAgainPlayerOne : TryAgainPlayerTwo),
+            MessageButtons::YesNo, MessageIcon::Exclamation);
     }
 }
 
 void GameController::LoadLevel(int n) {
     if (n > LevelCount) {
         PlayEffect(Effect::Startup);
-        m_boxes.OpenGameBox(GameBox::PastLastLevel, PastLastLevelMessage, MessageButtons::Ok,
-                            MessageIcon::Exclamation);
+        m_boxes.OpenGameBox(GameBox::PastLastLevel, Message(PastLastLevelMessage),
+                            MessageButtons::Ok, MessageIcon::Exclamation);
         return;
     }
     SetUpLevel(n);
@@ -171,7 +172,7 @@ void GameController::SetUpLevel(int n) {
 // A move the search leaves, or one already waiting, is dropped.
 void GameController::AbortComputerSearch() {
     if (m_computer.State() == ComputerState::Thinking) {
-        m_view.SetTitle(PleaseWaitTitle);
+        m_view.SetTitle(Message(PleaseWaitTitle));
     }
     m_computer.Stop();
 }
@@ -187,7 +188,7 @@ void GameController::StartDoodle() {
 void GameController::DoodleGeneration() {
     const trevallion::DoodleGeneration generation = m_match.NextGeneration();
     if (generation.credits) {
-        m_boxes.OpenGameBox(GameBox::Credits, CreditsMessage, MessageButtons::Ok,
+        m_boxes.OpenGameBox(GameBox::Credits, Message(CreditsMessage), MessageButtons::Ok,
                             MessageIcon::Information);
     }
     for (const DoodleTile& tile : generation.changed) {

@@ -1,50 +1,64 @@
 #pragma once
 
 #include "savegame/RefusalMessages.h"
+#include "text/TextCatalog.h"
 
 #include <string>
 #include <string_view>
 
 namespace trevallion {
 
-// The program's own texts, shown exactly as they stand here.
+// The program's own texts, shown exactly as they stand here in English, and through Message() in
+// the player's language. The game's name stays as it is in every language.
 inline constexpr std::string_view ProgramName = "Trevallion";
-inline constexpr std::string_view GameOverTitle = "Game Over";
-inline constexpr std::string_view PleaseWaitTitle = "Please Wait...";
+inline constexpr std::string_view GameOverTitle = QT_TRANSLATE_NOOP("Messages", "Game Over");
+inline constexpr std::string_view PleaseWaitTitle = QT_TRANSLATE_NOOP("Messages", "Please Wait...");
 
-inline constexpr std::string_view WinnerBoxTitle = "Level Complete";
-inline constexpr std::string_view PlayerOneWinsText = "Player 1 Wins!";
-inline constexpr std::string_view PlayerTwoWinsText = "Player 2  Wins!";
+inline constexpr std::string_view WinnerBoxTitle = QT_TRANSLATE_NOOP("Messages", "Level Complete");
+inline constexpr std::string_view PlayerOneWinsText =
+    QT_TRANSLATE_NOOP("Messages", "Player 1 Wins!");
+inline constexpr std::string_view PlayerTwoWinsText =
+    QT_TRANSLATE_NOOP("Messages", "Player 2  Wins!");
 
-inline constexpr std::string_view TryAgainPlayerOne = "Would you like to try\nagain Player 1?";
-inline constexpr std::string_view TryAgainPlayerTwo = "Would you like to try\nagain Player 2?";
+inline constexpr std::string_view TryAgainPlayerOne =
+    QT_TRANSLATE_NOOP("Messages", "Would you like to try\nagain Player 1?");
+inline constexpr std::string_view TryAgainPlayerTwo =
+    QT_TRANSLATE_NOOP("Messages", "Would you like to try\nagain Player 2?");
 
 // A Player menu refuses a second computer player.
-inline constexpr std::string_view PlayerTwoMustBeHuman = "Player 2 must be\nset to Human first.";
-inline constexpr std::string_view PlayerOneMustBeHuman = "Player 1 must be\nset to Human first.";
+inline constexpr std::string_view PlayerTwoMustBeHuman =
+    QT_TRANSLATE_NOOP("Messages", "Player 2 must be\nset to Human first.");
+inline constexpr std::string_view PlayerOneMustBeHuman =
+    QT_TRANSLATE_NOOP("Messages", "Player 1 must be\nset to Human first.");
 // Saved games.
-inline constexpr std::string_view SaveRefusedMessage = "You must start a game\nbefore saving.";
+inline constexpr std::string_view SaveRefusedMessage =
+    QT_TRANSLATE_NOOP("Messages", "You must start a game\nbefore saving.");
 // Load Game's refusals, OtherVersionMessage and CorruptGameMessage, live with the saved-game
 // record (savegame/RefusalMessages.h).
 // The manual's full path cannot be formed: the game found no data folder.
-inline constexpr std::string_view CannotOpenManualMessage = "Cannot open instructions file.";
+inline constexpr std::string_view CannotOpenManualMessage =
+    QT_TRANSLATE_NOOP("Messages", "Cannot open instructions file.");
 
-inline constexpr std::string_view PastLastLevelMessage =
+inline constexpr std::string_view PastLastLevelMessage = QT_TRANSLATE_NOOP(
+    "Messages",
     "Congratulations! You've made\nit past Level 50.  Thank you\nfor playing Trevallion."
-    "\n\nOur next game is already\nin the making; look out for\nnews of it where you found\n"
-    "this one.";
+    "\n\nOur next game is already\nin the making; look out for\nnews of it where you "
+    "found\nthis one.");
 
 // The Life Doodle's secret: shown when the four corners and the centre come alive together.
-inline constexpr std::string_view CreditsMessage =
-    "Trevallion was made by\n\nProgramming and design:\n*  The Trevallion Workshop\n\n"
-    "Special thanks:\n*  The Level Testers' Guild\n*  You, for playing";
+inline constexpr std::string_view CreditsMessage = QT_TRANSLATE_NOOP(
+    "Messages", "Trevallion was made by\n\nProgramming and design:\n*  The Trevallion "
+                "Workshop\n\nSpecial thanks:\n*  The Level Testers' Guild\n*  You, for playing");
+
+// One of the texts above, or of the saved game's refusals, in the player's language.
+inline std::string Message(std::string_view text) {
+    return Translated("Messages", text);
+}
 
 // "Trevallion Level 7" for level 7.
 inline std::string LevelTitle(int level) {
-    std::string title(ProgramName);
-    title += " Level ";
-    title += std::to_string(level);
-    return title;
+    return WithValues(Message(QT_TRANSLATE_NOOP("Messages", "Trevallion Level %1")),
+                      {std::to_string(level)});
 }
 
 } // namespace trevallion

@@ -8,7 +8,7 @@ namespace trevallion {
 
 void GameController::OnSaveGame() {
     if (!m_match.Saveable()) {
-        m_boxes.OpenNotice(SaveRefusedMessage, MessageIcon::Exclamation);
+        m_boxes.OpenNotice(Message(SaveRefusedMessage), MessageIcon::Exclamation);
         return;
     }
     m_boxes.OpenGameFileDialog(GameFileDialog::Save);
@@ -18,7 +18,7 @@ void GameController::OnSaveGame() {
 // chosen, and a level decided meanwhile has nothing left to save.
 void GameController::SaveTo(const std::string& path) {
     if (!m_match.Saveable()) {
-        m_boxes.OpenNotice(SaveRefusedMessage, MessageIcon::Exclamation);
+        m_boxes.OpenNotice(Message(SaveRefusedMessage), MessageIcon::Exclamation);
         return;
     }
     const FileError error = WriteSavedGameFile(path, EncodeRecord(CurrentRecord()));
@@ -55,8 +55,9 @@ void GameController::LoadFrom(const std::string& path, bool fromDialog) {
         return;
     }
     if (read.verdict != RecordVerdict::Sound) {
-        m_boxes.OpenNotice(read.verdict == RecordVerdict::OtherVersion ? OtherVersionMessage
-                                                                       : CorruptGameMessage,
+        m_boxes.OpenNotice(Message(read.verdict == RecordVerdict::OtherVersion
+                                       ? OtherVersionMessage
+                                       : CorruptGameMessage),
                            MessageIcon::Exclamation);
         return;
     }

@@ -1,5 +1,7 @@
 #include "play/Statistics.h"
 
+#include "text/TextCatalog.h"
+
 #include <charconv>
 #include <limits>
 
@@ -76,15 +78,15 @@ std::int32_t OneMore(std::int32_t count) {
 std::string_view PairingName(Pairing pairing) {
     switch (pairing) {
     case Pairing::HumanVsEasy:
-        return "Human vs AI Easy";
+        return QT_TRANSLATE_NOOP("Statistics", "Human vs AI Easy");
     case Pairing::HumanVsMedium:
-        return "Human vs AI Medium";
+        return QT_TRANSLATE_NOOP("Statistics", "Human vs AI Medium");
     case Pairing::HumanVsDifficult:
-        return "Human vs AI Difficult";
+        return QT_TRANSLATE_NOOP("Statistics", "Human vs AI Difficult");
     case Pairing::TwoHumans:
-        return "Human vs Human";
+        return QT_TRANSLATE_NOOP("Statistics", "Human vs Human");
     case Pairing::TwoComputers:
-        return "AI vs AI";
+        return QT_TRANSLATE_NOOP("Statistics", "AI vs AI");
     }
     return "";
 }

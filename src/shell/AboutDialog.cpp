@@ -20,7 +20,7 @@ constexpr int IconSide = 32;
 } // namespace
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About ") + ToQString(ProgramName));
+    setWindowTitle(tr("About %1").arg(ToQString(ProgramName)));
     setModal(true);
     const qreal ratio = devicePixelRatioF();
 
@@ -36,8 +36,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     // starting at the same left edge.
     auto* lines = new QVBoxLayout;
     for (const QString& text :
-         {ToQString(ProgramName), QStringLiteral("Version ") + ToQString(ProgramVersion),
-          QStringLiteral("Released August 7, 1998")}) {
+         {ToQString(ProgramName), tr("Version %1").arg(ToQString(ProgramVersion)),
+          tr("Released August 7, 1998")}) {
         lines->addWidget(new QLabel(text, this), 0, Qt::AlignLeft);
     }
     lines->addStretch();
@@ -45,14 +45,14 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     beside->addWidget(icon, 0, Qt::AlignTop);
     beside->addLayout(lines);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(picture, 0, 0, Qt::AlignTop | Qt::AlignLeft);
     layout->addLayout(beside, 0, 1);
-    auto* thanks = new QLabel(QStringLiteral("Thank you for playing intelligent games!"), this);
+    auto* thanks = new QLabel(tr("Thank you for playing intelligent games!"), this);
     thanks->setAlignment(Qt::AlignCenter);
     layout->addWidget(thanks, 1, 0, 1, 2);
     layout->addWidget(ok, 2, 0, 1, 2, Qt::AlignHCenter);

@@ -33,7 +33,7 @@ QPixmap DrawBoardPreview(const Board& board, const TileSet& tiles, int cellSide)
 
 ChooseLevelDialog::ChooseLevelDialog(int level, const TileSet& tiles, QWidget* parent)
     : QDialog(parent), m_tiles(tiles), m_number(new QSpinBox(this)), m_preview(new QLabel(this)) {
-    setWindowTitle(QStringLiteral("Choose Level"));
+    setWindowTitle(tr("Choose Level"));
     setModal(true);
 
     m_number->setRange(1, LevelCount);
@@ -49,7 +49,7 @@ ChooseLevelDialog::ChooseLevelDialog(int level, const TileSet& tiles, QWidget* p
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* number = new QFormLayout;
-    number->addRow(QStringLiteral("&Level:"), m_number);
+    number->addRow(tr("&Level:"), m_number);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(number);
     layout->addWidget(m_preview, 0, Qt::AlignHCenter);
@@ -65,7 +65,7 @@ int ChooseLevelDialog::Level() const {
 void ChooseLevelDialog::ShowPreview(int level) {
     m_preview->setPixmap(
         DrawBoardPreview(LayoutToBoard(LevelLayout(level)), m_tiles, PreviewCellSide));
-    m_preview->setAccessibleName(QStringLiteral("Level %1 at its start").arg(level));
+    m_preview->setAccessibleName(tr("Level %1 at its start").arg(level));
 }
 
 } // namespace trevallion

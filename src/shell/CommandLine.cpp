@@ -1,6 +1,7 @@
 #include "shell/CommandLine.h"
 
 #include "shell/DataFolder.h"
+#include "shell/PlayersLanguage.h"
 #include "shell/QtText.h"
 #include "sound/SoundEffects.h"
 #include "version/Version.h"
@@ -22,19 +23,25 @@ namespace {
 constexpr int ExitMissingData = 1;
 constexpr int ExitRefused = 2;
 
-const char* const HelpText = R"(Usage: trevallion [OPTION | [--] FILE.tvx]
+// Its first line is the usage a refusal repeats.
+const char* const HelpText = QT_TRANSLATE_NOOP(
+    "CommandLine",
+    "Usage: trevallion [OPTION | [--] FILE.tvx]\n"
+    "\n"
+    "Starts Trevallion, a two-player strategy game on a 7 x 7 board, in a window of its own. With\n"
+    "FILE.tvx, a game kept by Save Game, it starts with that game loaded, as Load Game loads it;\n"
+    "after --, a name that starts with - is a file's too.\n"
+    "\n"
+    "  --check-data  print the full paths of the manual and the sound files the game reads, one a\n"
+    "                line, and exit with status 1 if any of them is missing or cannot be read\n"
+    "  --version     print the version and exit\n"
+    "  -h, --help    print this text and exit\n"
+    "\n"
+    "Qt's own options, such as -platform NAME or -style NAME, are taken as well.\n");
 
-Starts Trevallion, a two-player strategy game on a 7 x 7 board, in a window of its own. With
-FILE.tvx, a game kept by Save Game, it starts with that game loaded, as Load Game loads it;
-after --, a name that starts with - is a file's too.
-
-  --check-data  print the full paths of the manual and the sound files the game reads, one a
-                line, and exit with status 1 if any of them is missing or cannot be read
-  --version     print the version and exit
-  -h, --help    print this text and exit
-
-Qt's own options, such as -platform NAME or -style NAME, are taken as well.
-)";
+QString Tr(const char* text) {
+    return QCoreApplication::translate("CommandLine", text);
+}
 
 // The game's own options.
 std::optional<Request> OwnOption(const QString& argument) {
@@ -115,10 +122,10 @@ QStringList SoundNames() {
 std::optional<QString> UnreadableBecause(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists()) {
-        return QStringLiteral("it is missing");
+        return Tr(QT_TRANSLATE_NOOP("CommandLine", "it is missing"));
     }
     if (!info.isFile()) {
-        return QStringLiteral("it is not a plain file");
+        return Tr(QT_TRANSLATE_NOOP("CommandLine", "it is not a plain file"));
     }
     QFile file(path);
     char byte = 0;
@@ -127,25 +134,44 @@ std::optional<QString> UnreadableBecause(const QString& path) {
         return file.errorString();
     }
     if (read == 0) {
-        return QStringLiteral("it is empty");
+        return Tr(QT_TRANSLATE_NOOP("CommandLine", "it is empty"));
     }
     return std::nullopt;
+}
+
+// The manual in each language the game has a translation into, whose manual the Instructions
+// window would open in that language.
+QStringList ManualsInOtherLanguages() {
+    QStringList manuals;
+    for (const QString& language : TranslatedLanguages()) {
+        const QString name = QStringLiteral("Instructions_%1.rtf").arg(language);
+        if (QFileInfo::exists(DataFilePath(name))) {
+            manuals << name;
+        }
+    }
+    return manuals;
 }
 
 int CheckData() {
     QTextStream out(stdout);
     QTextStream err(stderr);
     if (DataFilePath(QStringLiteral("Instructions.rtf")).isEmpty()) {
-        err << "trevallion: the program's own folder, and so its data folder, is unknown\n";
+        err << "trevallion: "
+            << Tr(QT_TRANSLATE_NOOP("CommandLine",
+                                    "the program's own folder, and so its data folder, is unknown"))
+            << '\n';
         return ExitMissingData;
     }
     int status = 0;
-    for (const QString& name : QStringList{QStringLiteral("Instructions.rtf")} + SoundNames()) {
+    for (const QString& name : QStringList{QStringLiteral("Instructions.rtf")} +
+                                   ManualsInOtherLanguages() + SoundNames()) {
         const QString path = DataFilePath(name);
         out << path << '\n';
         if (const std::optional<QString> problem = UnreadableBecause(path)) {
             out.flush();
-            err << "trevallion: cannot read " << path << ": " << *problem << '\n';
+            err << "trevallion: "
+                << Tr(QT_TRANSLATE_NOOP("CommandLine", "cannot read %1: %2")).arg(path, *problem)
+                << '\n';
             err.flush();
             status = ExitMissingData;
         }
@@ -162,15 +188,16 @@ CommandLine Refused(const QString& why) {
 std::optional<QString> TakeGameFile(CommandLine& line, const QByteArray& argument) {
     const QString text = QString::fromLocal8Bit(argument);
     if (!argument.toLower().endsWith(".tvx")) {
-        return QStringLiteral("unexpected argument ") + Quoted(text);
+        return Tr(QT_TRANSLATE_NOOP("CommandLine", "unexpected argument %1")).arg(Quoted(text));
     }
     // Qt takes its options wherever they stand, even after "--", and would take this one too.
     if (QtOptionNamed(text)) {
-        return Quoted(text) + QStringLiteral(" is an option of Qt's; name the file as ") +
-               Quoted(QStringLiteral("./") + text);
+        return Tr(QT_TRANSLATE_NOOP("CommandLine", "%1 is an option of Qt's; name the file as %2"))
+            .arg(Quoted(text), Quoted(QStringLiteral("./") + text));
     }
     if (!line.gameFile.empty()) {
-        return QStringLiteral("one saved game at a time, not ") + Quoted(text);
+        return Tr(QT_TRANSLATE_NOOP("CommandLine", "one saved game at a time, not %1"))
+            .arg(Quoted(text));
     }
     line.gameFile = argument.toStdString();
     return std::nullopt;
@@ -213,22 +240,28 @@ CommandLine ReadCommandLine(const QByteArrayList& arguments) {
             continue;
         }
         if (own) {
-            return Refused(QStringLiteral("one option at a time, not ") + Quoted(text));
+            return Refused(Tr(QT_TRANSLATE_NOOP("CommandLine", "one option at a time, not %1"))
+                               .arg(Quoted(text)));
         }
         const std::optional<QtOption> qt = QtOptionNamed(text);
         if (qt == QtOption::WithValue && ++i == arguments.size()) {
-            return Refused(Quoted(text) + QStringLiteral(" needs a value"));
+            return Refused(
+                Tr(QT_TRANSLATE_NOOP("CommandLine", "%1 needs a value")).arg(Quoted(text)));
         }
         if (!qt && argument.toLower().endsWith(".tvx")) {
-            return Refused(QStringLiteral("unknown option ") + Quoted(text) +
-                           QStringLiteral("; a saved game of that name goes after --"));
+            return Refused(
+                Tr(QT_TRANSLATE_NOOP("CommandLine",
+                                     "unknown option %1; a saved game of that name goes after --"))
+                    .arg(Quoted(text)));
         }
         if (!qt) {
-            return Refused(QStringLiteral("unknown option ") + Quoted(text));
+            return Refused(
+                Tr(QT_TRANSLATE_NOOP("CommandLine", "unknown option %1")).arg(Quoted(text)));
         }
     }
     if (line.request != Request::Play && !line.gameFile.empty()) {
-        return Refused(Quoted(ownOption) + QStringLiteral(" takes no saved game"));
+        return Refused(
+            Tr(QT_TRANSLATE_NOOP("CommandLine", "%1 takes no saved game")).arg(Quoted(ownOption)));
     }
     return line;
 }
@@ -236,7 +269,7 @@ CommandLine ReadCommandLine(const QByteArrayList& arguments) {
 int AnswerRequest(const CommandLine& line) {
     switch (line.request) {
     case Request::Help:
-        QTextStream(stdout) << HelpText;
+        QTextStream(stdout) << Tr(HelpText);
         return 0;
     case Request::Version:
         QTextStream(stdout) << "trevallion " << ToQString(ProgramVersion) << '\n';
@@ -248,8 +281,10 @@ int AnswerRequest(const CommandLine& line) {
         break;
     }
     QTextStream(stderr) << "trevallion: " << line.refused << '\n'
-                        << QString::fromLatin1(HelpText).section(QLatin1Char('\n'), 0, 0)
-                        << "\nTry 'trevallion --help' for the options.\n";
+                        << Tr(HelpText).section(QLatin1Char('\n'), 0, 0) << '\n'
+                        << Tr(QT_TRANSLATE_NOOP("CommandLine",
+                                                "Try 'trevallion --help' for the options."))
+                        << '\n';
     return ExitRefused;
 }
 
@@ -263,7 +298,9 @@ StartRequest AnswerWithoutWindow(int& argc, char** argv) {
         return {std::nullopt, FullPath(line.gameFile)};
     }
     const QCoreApplication application(argc, argv);
-    return {AnswerRequest(line), {}};
+    // Read again in the player's language, which needs the application to be.
+    UsePlayersLanguage();
+    return {AnswerRequest(ReadCommandLine(arguments)), {}};
 }
 
 } // namespace trevallion

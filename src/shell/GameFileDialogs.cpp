@@ -2,6 +2,7 @@
 
 #include "shell/ConfigFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,7 +19,10 @@ namespace {
 // A folder's path, unlike the game's own settings, is text; it has a key of its own.
 constexpr std::string_view GameFolderSetting = "GameFolder";
 
-const QString GameFilesFilter = QStringLiteral("Trevallion Game Files (*.tvx)");
+// Made when asked for, after the player's language is chosen.
+QString GameFilesFilter() {
+    return QCoreApplication::translate("GameFileDialogs", "Trevallion Game Files (*.tvx)");
+}
 
 // Whether `path`, with its links resolved, lies in one of the kernel's own file systems.
 bool InKernelFolders(const QString& path) {
@@ -75,7 +79,7 @@ GameFileDialogBox::GameFileDialogBox(QWidget* parent, GameFileDialog kind, const
     const bool saving = kind == GameFileDialog::Save;
     setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     setFileMode(QFileDialog::AnyFile);
-    setNameFilter(GameFilesFilter);
+    setNameFilter(GameFilesFilter());
     setDefaultSuffix(QStringLiteral("tvx"));
     setOption(QFileDialog::DontConfirmOverwrite, false);
     setDirectory(folder);
@@ -105,10 +109,10 @@ void GameFileDialogBox::ShowOnlyFilesMatching(const QFileInfo& typed) {
     }
     const QString filter = typed.fileName();
     if (filter == QStringLiteral("*.tvx")) {
-        selectNameFilter(GameFilesFilter);
+        selectNameFilter(GameFilesFilter());
         return;
     }
-    setNameFilters({GameFilesFilter, filter});
+    setNameFilters({GameFilesFilter(), filter});
     selectNameFilter(filter);
 }
 

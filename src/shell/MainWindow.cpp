@@ -12,6 +12,7 @@
 #include "shell/DataFolder.h"
 #include "shell/GameFileDialogs.h"
 #include "shell/MoveSlide.h"
+#include "shell/PlayersLanguage.h"
 #include "shell/ProgramIcon.h"
 #include "shell/QtText.h"
 #include "shell/StatisticsDialog.h"
@@ -150,38 +151,38 @@ QAction* MainWindow::AddCommand(QMenu* menu, const QString& text, CommandId comm
 
 // Every title of the bar and every item of a menu has a mnemonic of its own.
 void MainWindow::BuildMenus() {
-    QMenu* start = menuBar()->addMenu(QStringLiteral("&Start"));
-    AddCommand(start, QStringLiteral("&Load Game"), CommandId::LoadGame, false,
+    QMenu* start = menuBar()->addMenu(tr("&Start"));
+    AddCommand(start, tr("&Load Game"), CommandId::LoadGame, false,
                {QKeySequence(Qt::CTRL | Qt::Key_O)});
-    AddCommand(start, QStringLiteral("Co&ntinue Game"), CommandId::ContinueGame, false);
-    AddCommand(start, QStringLiteral("&Save Game"), CommandId::SaveGame, false,
+    AddCommand(start, tr("Co&ntinue Game"), CommandId::ContinueGame, false);
+    AddCommand(start, tr("&Save Game"), CommandId::SaveGame, false,
                {QKeySequence(Qt::CTRL | Qt::Key_S)});
     start->addSeparator();
-    AddCommand(start, QStringLiteral("&Undo Move"), CommandId::UndoMove, false,
+    AddCommand(start, tr("&Undo Move"), CommandId::UndoMove, false,
                {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    AddCommand(start, QStringLiteral("&Redo Move"), CommandId::RedoMove, false,
+    AddCommand(start, tr("&Redo Move"), CommandId::RedoMove, false,
                {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     start->addSeparator();
-    AddCommand(start, QStringLiteral("Level &1"), CommandId::Level1, false);
-    AddCommand(start, QStringLiteral("Level &5"), CommandId::Level5, false);
-    AddCommand(start, QStringLiteral("Level 1&0"), CommandId::Level10, false);
-    AddCommand(start, QStringLiteral("Level &20"), CommandId::Level20, false);
-    AddCommand(start, QStringLiteral("Level &40"), CommandId::Level40, false);
-    AddCommand(start, QStringLiteral("&Choose Level\u2026"), CommandId::ChooseLevel, false);
+    AddCommand(start, tr("Level &1"), CommandId::Level1, false);
+    AddCommand(start, tr("Level &5"), CommandId::Level5, false);
+    AddCommand(start, tr("Level 1&0"), CommandId::Level10, false);
+    AddCommand(start, tr("Level &20"), CommandId::Level20, false);
+    AddCommand(start, tr("Level &40"), CommandId::Level40, false);
+    AddCommand(start, tr("&Choose Level\u2026"), CommandId::ChooseLevel, false);
     start->addSeparator();
-    AddCommand(start, QStringLiteral("Res&tart Level"), CommandId::RestartLevel, false,
+    AddCommand(start, tr("Res&tart Level"), CommandId::RestartLevel, false,
                {QKeySequence(Qt::CTRL | Qt::Key_R), QKeySequence(Qt::Key_F5)});
     start->addSeparator();
-    AddCommand(start, QStringLiteral("Life &Doodle"), CommandId::LifeDoodle, false);
+    AddCommand(start, tr("Life &Doodle"), CommandId::LifeDoodle, false);
     start->addSeparator();
-    QAction* exit = start->addAction(QStringLiteral("E&xit"));
+    QAction* exit = start->addAction(tr("E&xit"));
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
     for (const Side side : {Side::PlayerOne, Side::PlayerTwo}) {
-        QMenu* player = menuBar()->addMenu(QStringLiteral("Player &%1").arg(SideNumber(side)));
-        const QString items[] = {QStringLiteral("&Human"), QStringLiteral("AI &Easy"),
-                                 QStringLiteral("AI &Medium"), QStringLiteral("AI &Difficult")};
+        QMenu* player = menuBar()->addMenu(tr("Player &%1").arg(SideNumber(side)));
+        const QString items[] = {tr("&Human"), tr("AI &Easy"), tr("AI &Medium"),
+                                 tr("AI &Difficult")};
         for (const PlayerType type : AllPlayerTypes) {
             AddCommand(player, items[PlayerTypeNumber(type)], PlayerCommand(side, type), true);
             if (type == PlayerType::Human) {
@@ -190,23 +191,23 @@ void MainWindow::BuildMenus() {
         }
     }
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-    AddCommand(options, QStringLiteral("Sound O&N"), CommandId::SoundOn, true);
-    AddCommand(options, QStringLiteral("Sound O&FF"), CommandId::SoundOff, true);
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
+    AddCommand(options, tr("Sound O&N"), CommandId::SoundOn, true);
+    AddCommand(options, tr("Sound O&FF"), CommandId::SoundOff, true);
     options->addSeparator();
-    AddCommand(options, QStringLiteral("Show &Moves"), CommandId::ShowMoves, true);
-    AddCommand(options, QStringLiteral("&Dark Board"), CommandId::DarkBoard, true);
-    AddCommand(options, QStringLiteral("&High Contrast"), CommandId::HighContrast, true);
-    AddCommand(options, QStringLiteral("&Animate Moves"), CommandId::AnimateMoves, true);
-    AddCommand(options, QStringLiteral("S&tatus Line"), CommandId::StatusLine, true);
+    AddCommand(options, tr("Show &Moves"), CommandId::ShowMoves, true);
+    AddCommand(options, tr("&Dark Board"), CommandId::DarkBoard, true);
+    AddCommand(options, tr("&High Contrast"), CommandId::HighContrast, true);
+    AddCommand(options, tr("&Animate Moves"), CommandId::AnimateMoves, true);
+    AddCommand(options, tr("S&tatus Line"), CommandId::StatusLine, true);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    AddCommand(help, QStringLiteral("&Hint"), CommandId::Hint, false, {QKeySequence(Qt::Key_H)});
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    AddCommand(help, tr("&Hint"), CommandId::Hint, false, {QKeySequence(Qt::Key_H)});
     help->addSeparator();
-    AddCommand(help, QStringLiteral("&Instructions"), CommandId::Instructions, false,
+    AddCommand(help, tr("&Instructions"), CommandId::Instructions, false,
                {QKeySequence(Qt::Key_F1)});
-    AddCommand(help, QStringLiteral("&Statistics\u2026"), CommandId::Statistics, false);
-    AddCommand(help, QStringLiteral("&About Trevallion"), CommandId::About, false);
+    AddCommand(help, tr("&Statistics\u2026"), CommandId::Statistics, false);
+    AddCommand(help, tr("&About Trevallion"), CommandId::About, false);
 
     // Escape leaves the game like Exit, as it closes a dialog.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -308,11 +309,11 @@ void MainWindow::StopSound() {
 void MainWindow::OpenInstructions() {
     auto* window = new InstructionsDialog(this);
     connect(window, &QDialog::finished, this, [this] { WindowClosed(); });
-    const QString manual = DataFilePath(QStringLiteral("Instructions.rtf"));
+    const QString manual = SpokenDataFilePath(QStringLiteral("Instructions.rtf"));
     QString error;
     MessageIcon icon = MessageIcon::Stop;
     if (manual.isEmpty()) {
-        error = ToQString(CannotOpenManualMessage);
+        error = ToQString(Message(CannotOpenManualMessage));
         icon = MessageIcon::Exclamation;
     } else {
         error = window->Load(manual);

@@ -26,16 +26,18 @@ QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment) {
 QTableWidget* ResultsTable(const StatisticsTable& table, QWidget* parent) {
     auto* view = new QTableWidget(static_cast<int>(table.size()), 4, parent);
     view->setObjectName(QStringLiteral("results"));
-    view->setAccessibleName(QStringLiteral("Results of the levels played"));
-    view->setHorizontalHeaderLabels({QStringLiteral("Level"), QStringLiteral("Players"),
-                                     QStringLiteral("Won"), QStringLiteral("Lost")});
+    view->setAccessibleName(StatisticsDialog::tr("Results of the levels played"));
+    view->setHorizontalHeaderLabels({StatisticsDialog::tr("Level"), StatisticsDialog::tr("Players"),
+                                     StatisticsDialog::tr("Won"), StatisticsDialog::tr("Lost")});
     view->verticalHeader()->hide();
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     int row = 0;
     for (const auto& [key, tally] : table) {
         view->setItem(row, 0, Cell(QString::number(key.first), Qt::AlignRight));
-        view->setItem(row, 1, Cell(ToQString(PairingName(key.second)), Qt::AlignLeft));
+        view->setItem(
+            row, 1,
+            Cell(ToQString(Translated("Statistics", PairingName(key.second))), Qt::AlignLeft));
         view->setItem(row, 2, Cell(QString::number(tally.won), Qt::AlignRight));
         view->setItem(row, 3, Cell(QString::number(tally.lost), Qt::AlignRight));
         ++row;
@@ -50,19 +52,19 @@ QTableWidget* ResultsTable(const StatisticsTable& table, QWidget* parent) {
 
 StatisticsDialog::StatisticsDialog(const StatisticsTable& table, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Statistics"));
+    setWindowTitle(tr("Statistics"));
     auto* layout = new QVBoxLayout(this);
     if (table.empty()) {
-        layout->addWidget(new QLabel(ToQString(NoStatisticsYet), this));
+        layout->addWidget(new QLabel(ToQString(Message(NoStatisticsYet)), this));
     } else {
         layout->addWidget(ResultsTable(table, this));
-        auto* note = new QLabel(ToQString(StatisticsNote), this);
+        auto* note = new QLabel(ToQString(Message(StatisticsNote)), this);
         note->setWordWrap(true);
         layout->addWidget(note);
     }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton* reset = buttons->addButton(QStringLiteral("&Reset"), QDialogButtonBox::ResetRole);
+    QPushButton* reset = buttons->addButton(tr("&Reset"), QDialogButtonBox::ResetRole);
     reset->setEnabled(!table.empty());
     connect(reset, &QPushButton::clicked, this, &StatisticsDialog::AskReset);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -74,7 +76,7 @@ StatisticsDialog::StatisticsDialog(const StatisticsTable& table, QWidget* parent
 // The question waits without a loop of its own, like every box of the game.
 void StatisticsDialog::AskReset() {
     auto* question = new QMessageBox(QMessageBox::Warning, ToQString(ProgramName),
-                                     ToQString(ResetStatisticsQuestion),
+                                     ToQString(Message(ResetStatisticsQuestion)),
                                      QMessageBox::Yes | QMessageBox::No, this);
     question->setDefaultButton(QMessageBox::No);
     question->setAttribute(Qt::WA_DeleteOnClose);

@@ -11,14 +11,15 @@
 namespace trevallion {
 
 WinnerBox::WinnerBox(Side winner, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(ToQString(WinnerBoxTitle));
+    setWindowTitle(ToQString(Message(WinnerBoxTitle)));
     setModal(true);
 
     auto* label = new QLabel(
-        ToQString(winner == Side::PlayerOne ? PlayerOneWinsText : PlayerTwoWinsText), this);
+        ToQString(Message(winner == Side::PlayerOne ? PlayerOneWinsText : PlayerTwoWinsText)),
+        this);
     label->setAlignment(Qt::AlignCenter);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -2,6 +2,7 @@
 #include "shell/ConfigFolder.h"
 #include "shell/KeepingFolder.h"
 #include "shell/MainWindow.h"
+#include "shell/PlayersLanguage.h"
 #include "shell/QtText.h"
 #include "shell/SettingsFile.h"
 #include "version/Version.h"
@@ -21,6 +22,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Trevallion"));
     QApplication::setOrganizationName(QStringLiteral("QMV"));
     QApplication::setDesktopFileName(trevallion::ToQString(trevallion::ApplicationId));
+    trevallion::UsePlayersLanguage();
 
     trevallion::MainWindow window(
         trevallion::OpenUserSettings(config),

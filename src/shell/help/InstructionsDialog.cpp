@@ -33,7 +33,7 @@ QString ErrorText(FileError error, const QString& path) {
 } // namespace
 
 InstructionsDialog::InstructionsDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Instructions"));
+    setWindowTitle(tr("Instructions"));
     setModal(true);
     const QSize smallest = Units(0, 0, 300, 215).size();
     setMinimumSize(smallest);
@@ -51,18 +51,21 @@ InstructionsDialog::InstructionsDialog(QWidget* parent) : QDialog(parent) {
     m_view->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     m_view->setFocusPolicy(Qt::ClickFocus); // a click may select text, Tab passes it by
 
+    // Each button shows the section of the manual under its heading, as the manual in the
+    // player's language spells it.
     QPushButton* sections[] = {
-        AddSectionButton(QStringLiteral("Introduction"), QStringLiteral("INTRODUCTION"),
-                         Units(6, 180, 54, 14)),
-        AddSectionButton(QStringLiteral("Interface"), QStringLiteral("INTERFACE"),
-                         Units(64, 180, 54, 14)),
-        AddSectionButton(QStringLiteral("Game Play"), QStringLiteral("GAME PLAY"),
-                         Units(122, 180, 54, 14)),
-        AddSectionButton(QStringLiteral("More Information"),
-                         QStringLiteral("ADDITIONAL INFORMATION"), Units(236, 180, 58, 14)),
+        //: The heading of the manual's first section, exactly as the translated manual has it.
+        AddSectionButton(tr("Introduction"), tr("INTRODUCTION"), Units(6, 180, 54, 14)),
+        //: A heading of the translated manual, exactly as it stands there.
+        AddSectionButton(tr("Interface"), tr("INTERFACE"), Units(64, 180, 54, 14)),
+        //: A heading of the translated manual, exactly as it stands there.
+        AddSectionButton(tr("Game Play"), tr("GAME PLAY"), Units(122, 180, 54, 14)),
+        //: A heading of the translated manual, exactly as it stands there.
+        AddSectionButton(tr("More Information"), tr("ADDITIONAL INFORMATION"),
+                         Units(236, 180, 58, 14)),
     };
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setGeometry(Units(124, 200, 50, 14));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,0 +1,67 @@
+"""The game in the desktop's language: started with German asked for, it shows German menus,
+German message boxes and the German manual, as a screen reader finds them."""
+
+import session
+from session import fail, wait_for
+
+GERMAN = {"LANG": "de_DE.UTF-8", "LANGUAGE": "de"}
+MENUS = {
+    "Start": ["Spiel laden", "Spiel fortsetzen", "Spiel speichern", "Zug zurücknehmen", "Zug wiederholen",
+              "Level 1", "Level 5", "Level 10", "Level 20", "Level 40", "Level auswählen\u2026",
+              "Level neu starten", "Life-Doodle", "Beenden"],
+    "Spieler 1": ["Mensch", "KI leicht", "KI mittel", "KI schwer"],
+    "Spieler 2": ["Mensch", "KI leicht", "KI mittel", "KI schwer"],
+    "Optionen": ["Ton an", "Ton aus", "Züge zeigen", "Dunkles Brett", "Hoher Kontrast",
+                 "Züge animieren", "Statuszeile"],
+    "Hilfe": ["Tipp", "Anleitung", "Statistik\u2026", "Über Trevallion"],
+}
+
+
+def names(game, role):
+    return [node.name for node in session.walk(game.accessible_game())
+            if node.getRoleName() == role]
+
+
+def german(build):
+    with session.Session(build) as game:
+        game.env.update(GERMAN)
+        game.start_game()
+        found = {}
+        for node in session.walk(game.accessible_game()):
+            if node.getRoleName() == "menu item" and node.childCount == 1:
+                found[node.name] = [item.name for item in node.getChildAtIndex(0)
+                                    if item.getRoleName() == "menu item"]
+        if found != MENUS:
+            fail(f"the menus read {found}")
+
+        # Save Game before any level is refused, in German, with Qt's own button in German.
+        game.key("ctrl+s")
+        refusal = "Sie müssen ein Spiel beginnen,\nbevor Sie speichern."
+        wait_for("the German refusal to save", lambda: refusal in names(game, "label"), 10)
+        buttons = [name for name in names(game, "push button") if not name.startswith("Spalte")]
+        print(f"the box says {refusal!r} with the buttons {buttons}")
+        game.key("Return")
+        wait_for("the box gone", lambda: refusal not in names(game, "label"), 10)
+
+        game.key("F1")
+        game.wait_title("Anleitung", 10)
+        buttons = names(game, "push button")
+        if not {"Einführung", "Bedienung", "Spielablauf", "Weitere Infos"} <= set(buttons):
+            fail(f"the Instructions window's buttons read {buttons}")
+
+        def manual():
+            for node in session.walk(game.accessible_game()):
+                if node.getRoleName() == "text":
+                    text = node.queryText()
+                    return text.getText(0, text.characterCount)
+            return None
+        text = wait_for("the manual's text", manual, 10)
+        if "EINFÜHRUNG" not in text or "INTRODUCTION" in text:
+            fail(f"the manual is not the German one: {text[:200]!r}")
+        print(f"the manual begins {text[:60]!r}")
+
+
+CASES = {"german": german}
+
+if __name__ == "__main__":
+    session.run(CASES, timeout=80)
