@@ -66,16 +66,6 @@ TEST(Match, PhasesFollowTheGame) {
     }
 }
 
-// Player 1's pieces: an upright cross at (3, 4) beside its king at (3, 5), a vertical bar at
-// (1, 5); walls at (4, 4) and (2, 2); Player 2's bar at (3, 2), a piece at (2, 3) and its king.
-const char* const Position = "0 0 0 15 0 0 0\n"
-                             "0 0 0 0  0 0 0\n"
-                             "0 0 1 23 0 0 0\n"
-                             "0 0 16 0 0 0 0\n"
-                             "0 0 0 7  1 0 0\n"
-                             "0 10 0 2 0 0 0\n"
-                             "0 0 0 0  0 0 0\n";
-
 TEST(Match, TheSelectionDecidesWhatALaterClickMoves) {
     const Move crossLeft{{3, 4}, {2, 4}};
     const struct {
@@ -98,7 +88,7 @@ TEST(Match, TheSelectionDecidesWhatALaterClickMoves) {
     };
     for (const auto& c : cases) {
         Match match;
-        match.Load(testing::BoardFromRows(Position), Side::PlayerOne, 7);
+        match.Load(testing::BoardFromRows(testing::CrossBesideKing), Side::PlayerOne, 7);
         std::optional<Move> moved;
         for (const Cell cell : c.clicks) {
             if (const auto turn = match.HumanClick(cell)) {
@@ -161,7 +151,7 @@ TEST(Match, UndoAndRedoWalkTheHistory) {
 
 TEST(Match, UndoOpensADecidedLevelAgain) {
     Match match;
-    match.Load(testing::BoardFromRows(Position), Side::PlayerOne, 7);
+    match.Load(testing::BoardFromRows(testing::CrossBesideKing), Side::PlayerOne, 7);
     match.GameTick();
     match.PlayTurn(Move{{3, 4}, {3, 3}});
     match.PlayTurn(Move{{3, 2}, {3, 3}});

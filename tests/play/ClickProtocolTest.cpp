@@ -5,19 +5,9 @@ namespace {
 
 using testing::GameTable;
 
-// Player 1's pieces: an upright cross at (3, 4) beside its king at (3, 5), a vertical bar at
-// (1, 5); walls at (4, 4) and (2, 2); Player 2's bar at (3, 2), a piece at (2, 3) and its king.
-const char* const Position = "0 0 0 15 0 0 0\n"
-                             "0 0 0 0  0 0 0\n"
-                             "0 0 1 23 0 0 0\n"
-                             "0 0 16 0 0 0 0\n"
-                             "0 0 0 7  1 0 0\n"
-                             "0 10 0 2 0 0 0\n"
-                             "0 0 0 0  0 0 0\n";
-
 class ClickProtocolGame : public testing::GameFixture {
   protected:
-    void SetUp() override { Play(Position); }
+    void SetUp() override { Play(testing::CrossBesideKing); }
 };
 
 // Which click moves what is the match's rule; here, what the view is told of it.
@@ -67,7 +57,8 @@ TEST(ClickProtocol, ARefusedClickIsNotRemembered) {
         GameTable table;
         table.workers.mode = GameTable::Mode::Held;
         if (thinking) {
-            table.Play(Position, Side::PlayerTwo, 7, PlayerType::Human, PlayerType::AiEasy);
+            table.Play(testing::CrossBesideKing, Side::PlayerTwo, 7, PlayerType::Human,
+                       PlayerType::AiEasy);
             table.Tick();
             ASSERT_EQ(table.workers.started, 1);
         } else {

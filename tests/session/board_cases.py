@@ -53,11 +53,7 @@ def save_and_load(build):
         game.wait_title("Trevallion Level 5")
         game.load_game(path)
         game.wait_title("Trevallion Level 1")
-        loaded = game.board_names()
-        differences = [f"{saved[place]!r} came back as {loaded.get(place)!r}"
-                       for place in sorted(saved) if loaded.get(place) != saved[place]]
-        if differences or len(saved) != 49:
-            fail(f"{len(saved)} cells saved; " + "; ".join(differences))
+        session.same_board("saved", saved, game.board_names())
 
 
 def load_from_folder(folder):

@@ -26,11 +26,7 @@ def german(build):
     with session.Session(build) as game:
         game.env.update(GERMAN)
         game.start_game()
-        found = {}
-        for node in session.walk(game.accessible_game()):
-            if node.getRoleName() == "menu item" and node.childCount == 1:
-                found[node.name] = [item.name for item in node.getChildAtIndex(0)
-                                    if item.getRoleName() == "menu item"]
+        found = game.menus()
         if found != MENUS:
             fail(f"the menus read {found}")
 

@@ -351,6 +351,15 @@ class Session:
     def board_names(self):
         return {place: cell.name for place, cell in self.cells().items()}
 
+    def menus(self):
+        """Each menu of the menu bar by name, with the names of its items."""
+        found = {}
+        for node in walk(self.accessible_game()):
+            if node.getRoleName() == "menu item" and node.childCount == 1:
+                found[node.name] = [item.name for item in node.getChildAtIndex(0)
+                                    if item.getRoleName() == "menu item"]
+        return found
+
     def load_game(self, path):
         """Load Game through its dialog: the file's path typed into the name field, Enter."""
         main = self.title()
@@ -416,6 +425,14 @@ def kill_marked(folder):
                     os.kill(int(pid), signal.SIGKILL)
         except (OSError, ProcessLookupError):
             pass
+
+
+def same_board(what, before, after):
+    """Fails unless the 49 cells' names `after` are those `before` (the board `what`)."""
+    differences = [f"{before[place]!r} came back as {after.get(place)!r}"
+                   for place in sorted(before) if after.get(place) != before[place]]
+    if differences or len(before) != 49:
+        fail(f"{len(before)} cells {what}; " + "; ".join(differences))
 
 
 def saved_game(path, board, side=1, players=(0, 0), level=3):
