@@ -5,8 +5,15 @@
 
 namespace trevallion {
 
-// What plays a side. The numbers are the ones the settings and saved games store.
-enum class PlayerType : std::int32_t { Human = 0, AiEasy = 1, AiMedium = 2, AiDifficult = 3 };
+// What plays a side. The numbers are the ones the settings and saved games store. AI Expert
+// searches in a way of its own (ai/ExpertSearch.h); the other three by depth.
+enum class PlayerType : std::int32_t {
+    Human = 0,
+    AiEasy = 1,
+    AiMedium = 2,
+    AiDifficult = 3,
+    AiExpert = 4
+};
 
 inline constexpr PlayerType AllPlayerTypes[] = {PlayerType::Human, PlayerType::AiEasy,
                                                 PlayerType::AiMedium, PlayerType::AiDifficult};
@@ -23,7 +30,7 @@ constexpr std::optional<PlayerType> PlayerTypeFromNumber(std::int64_t number) {
     return static_cast<PlayerType>(number);
 }
 
-// The depth of a computer player's search: 2, 4 or 6; 0 for a human.
+// The depth of a computer player's search: 2, 4 or 6; 0 for a human and for AI Expert.
 constexpr std::int32_t SearchDepthFor(PlayerType type) {
     switch (type) {
     case PlayerType::AiEasy:
@@ -33,6 +40,7 @@ constexpr std::int32_t SearchDepthFor(PlayerType type) {
     case PlayerType::AiDifficult:
         return 6;
     case PlayerType::Human:
+    case PlayerType::AiExpert:
         break;
     }
     return 0;

@@ -29,6 +29,7 @@ int RunStrengthPasses(PlayerType type, Side side, const Board& board, SearchCont
         return Pass(side, board, ctx, search, OrderingMode::CapturesFirst);
     }
     case PlayerType::Human:
+    case PlayerType::AiExpert:
         break;
     }
     return LosingScore;

@@ -20,6 +20,8 @@ std::string PlayerTypeName(PlayerType type) {
         return Status(QT_TRANSLATE_NOOP("Status", "AI Medium"), {});
     case PlayerType::AiDifficult:
         return Status(QT_TRANSLATE_NOOP("Status", "AI Difficult"), {});
+    case PlayerType::AiExpert:
+        return Status(QT_TRANSLATE_NOOP("Status", "AI Expert"), {});
     case PlayerType::Human:
         break;
     }
