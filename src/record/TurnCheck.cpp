@@ -14,10 +14,14 @@ TurnVerdict CheckTurn(const Board& board, Side side, const std::optional<Move>& 
         return MayStep(board, side, turn->from, turn->to) ? TurnVerdict::Allowed
                                                           : TurnVerdict::IllegalMove;
     }
+    return HasStep(board, side) ? TurnVerdict::PassWithMove : TurnVerdict::Allowed;
+}
+
+bool HasStep(const Board& board, Side side) {
     MoveList moves;
     ClearMoveList(moves);
     GenerateMoves(board, moves, side, OrderingMode::CapturesFirst);
-    return moves[0].IsEndMark() ? TurnVerdict::Allowed : TurnVerdict::PassWithMove;
+    return !moves[0].IsEndMark();
 }
 
 } // namespace trevallion

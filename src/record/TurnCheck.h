@@ -18,4 +18,7 @@ enum class TurnVerdict {
 
 TurnVerdict CheckTurn(const Board& board, Side side, const std::optional<Move>& turn);
 
+// Whether `side` has any step on `board`; without one, its turn passes.
+bool HasStep(const Board& board, Side side);
+
 } // namespace trevallion

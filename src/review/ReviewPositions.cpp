@@ -1,10 +1,9 @@
 #include "review/ReviewPositions.h"
 
 #include "ai/SearchContext.h"
+#include "record/TurnCheck.h"
 #include "rules/ApplyMove.h"
-#include "rules/GenerateMoves.h"
 #include "rules/PositionKey.h"
-#include "rules/Steps.h"
 #include "rules/Winner.h"
 
 #include <algorithm>
@@ -13,17 +12,6 @@
 
 namespace trevallion {
 namespace {
-
-bool CanMove(const Board& board, Side side) {
-    MoveList moves;
-    ClearMoveList(moves);
-    GenerateMoves(board, moves, side, OrderingMode::CapturesFirst);
-    return !moves[0].IsEndMark();
-}
-
-bool Allowed(const Board& board, Side side, const std::optional<Move>& turn) {
-    return turn ? MayStep(board, side, turn->from, turn->to) : !CanMove(board, side);
-}
 
 int Clamped(int score) {
     return std::clamp(score, LosingScore, WinningScore);
@@ -49,7 +37,7 @@ void Analyse(ExpertSearch& expert, ReviewedPosition& position, std::span<const P
         position.score = *winner == side ? WinningScore : LosingScore;
         return;
     }
-    if (CanMove(position.board, side)) {
+    if (HasStep(position.board, side)) {
         const ExpertAnswer answer = expert.Choose(position.board, side, seen, budget, cancel);
         position.score = Clamped(answer.score);
         position.best = answer.move;
@@ -57,7 +45,7 @@ void Analyse(ExpertSearch& expert, ReviewedPosition& position, std::span<const P
     }
     // The side must pass: the position is worth what the opponent makes of the same board.
     const Side other = OtherSide(side);
-    if (!CanMove(position.board, other)) {
+    if (!HasStep(position.board, other)) {
         position.score = 0;
         return;
     }
@@ -74,7 +62,7 @@ PositionsOfGame(const Board& start, Side sideToMove, std::span<const std::option
     positions[0].sideToMove = sideToMove;
     for (const std::optional<Move>& turn : turns) {
         ReviewedPosition next = positions.back();
-        if (FindWinner(next.board) || !Allowed(next.board, next.sideToMove, turn)) {
+        if (CheckTurn(next.board, next.sideToMove, turn) != TurnVerdict::Allowed) {
             return std::nullopt;
         }
         if (turn) {
