@@ -46,8 +46,9 @@ struct GameReview {
 
 // Reviews the game from `start` with `turns`, asking AI Expert about every position with
 // `budget`, on as many threads as `experts` holds (one AI Expert each, one thread for each).
-// Meant for a worker thread: `control` cancels it and shows its progress. Nothing when it was
-// cancelled, or when a turn is not one the rules allow.
+// Meant for a worker thread: `control` cancels it and shows its progress. The board holds codes
+// 0 to 27, as every board read or played does. Nothing when the review was cancelled, or when a
+// turn is not one the rules allow.
 std::optional<GameReview> ReviewGame(const Board& start, Side sideToMove,
                                      std::span<const std::optional<Move>> turns,
                                      const ExpertBudget& budget, ReviewControl& control,
