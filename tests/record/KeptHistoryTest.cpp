@@ -28,7 +28,6 @@ TEST(KeptHistory, TheTurnsComeBackOnlyWhenTheyLeadToTheKeptGame) {
     } cases[] = {
         {"as it was kept", history, 3, true},
         {"a turn behind", *WriteRecord(RecordOfMatch(behind, "")), 3, false},
-        {"cut short", history.substr(0, history.size() - 20), 3, false},
         {"of another level", history, 4, false},
         {"damaged", history + "\x01", 3, false},
     };
@@ -37,10 +36,7 @@ TEST(KeptHistory, TheTurnsComeBackOnlyWhenTheyLeadToTheKeptGame) {
             HistoryOfKeptGame({kept.board, kept.sideToMove, c.level}, c.history);
         ASSERT_EQ(record.has_value(), c.restored) << c.what;
         if (record) {
-            Match replayed;
-            replayed.Replay(record->start, record->sideToMove, record->level, record->turns);
-            EXPECT_EQ(replayed.CurrentBoard(), match.CurrentBoard());
-            EXPECT_EQ(replayed.History().Played().size(), match.History().Played().size());
+            EXPECT_EQ(record->turns, RecordOfMatch(match, "").turns);
         }
     }
     const testing::ScratchFolder folder;
