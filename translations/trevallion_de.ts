@@ -349,6 +349,69 @@ und die Statistik beginnt neu.</translation>
     </message>
 </context>
 <context>
+    <name>Records</name>
+    <message>
+        <source>This file is not a Trevallion game record.</source>
+        <translation>Diese Datei ist keine Trevallion-Spielaufzeichnung.</translation>
+    </message>
+    <message>
+        <source>This file is too large to be a game record.</source>
+        <translation>Diese Datei ist zu groß für eine Spielaufzeichnung.</translation>
+    </message>
+    <message>
+        <source>Line %1: the game is longer than %2 turns.</source>
+        <translation>Zeile %1: Das Spiel hat mehr als %2 Züge.</translation>
+    </message>
+    <message>
+        <source>Line %1: this tag cannot be read.</source>
+        <translation>Zeile %1: Diese Kopfzeile ist nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>Line %1: the %2 tag is given twice.</source>
+        <translation>Zeile %1: Die Kopfzeile %2 kommt zweimal vor.</translation>
+    </message>
+    <message>
+        <source>Line %1: the %2 tag is missing.</source>
+        <translation>Zeile %1: Die Kopfzeile %2 fehlt.</translation>
+    </message>
+    <message>
+        <source>Line %1: the %2 tag cannot hold &quot;%3&quot;.</source>
+        <translation>Zeile %1: Die Kopfzeile %2 kann nicht „%3“ enthalten.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a move.</source>
+        <translation>Zeile %1: „%2“ ist kein Zug.</translation>
+    </message>
+    <message>
+        <source>Line %1: this comment is never closed.</source>
+        <translation>Zeile %1: Dieser Kommentar wird nie geschlossen.</translation>
+    </message>
+    <message>
+        <source>Line %1: the move number %2 is out of place.</source>
+        <translation>Zeile %1: Die Zugnummer %2 steht an der falschen Stelle.</translation>
+    </message>
+    <message>
+        <source>Line %1: Player %3 may not play %2.</source>
+        <translation>Zeile %1: Spieler %3 darf nicht %2 ziehen.</translation>
+    </message>
+    <message>
+        <source>Line %1: Player %3 may not pass while it can move.</source>
+        <translation>Zeile %1: Spieler %3 darf nicht passen, solange er ziehen kann.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 comes after the level was decided.</source>
+        <translation>Zeile %1: %2 folgt, obwohl das Level schon entschieden war.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 must be written %3.</source>
+        <translation>Zeile %1: %2 muss %3 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Line %1: the moves do not end in the result &quot;%2&quot;.</source>
+        <translation>Zeile %1: Die Züge enden nicht mit dem Ergebnis „%2“.</translation>
+    </message>
+</context>
+<context>
     <name>Statistics</name>
     <message>
         <source>Human vs AI Easy</source>
@@ -404,6 +467,10 @@ und die Statistik beginnt neu.</translation>
     <message>
         <source>Player %1 (%2) is thinking…</source>
         <translation>Spieler %1 (%2) denkt nach…</translation>
+    </message>
+    <message>
+        <source>AI Expert</source>
+        <translation>KI Experte</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,14 @@ void Match::Load(const Board& board, Side sideToMove, std::int32_t level) {
     m_history.Clear();
 }
 
+void Match::Replay(const Board& start, Side sideToMove, std::int32_t level,
+                   std::span<const std::optional<Move>> turns) {
+    Load(start, sideToMove, level);
+    for (const std::optional<Move>& turn : turns) {
+        PlayTurn(turn);
+    }
+}
+
 void Match::GameTick() {
     if (m_phase == Phase::LevelReady) {
         m_phase = Phase::Playing;

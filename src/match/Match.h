@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace trevallion {
@@ -93,6 +94,12 @@ class Match {
     void SetUpLevel(int n);
     // A saved game's position. The players come through SetPlayer, as the menus set them.
     void Load(const Board& board, Side sideToMove, std::int32_t level);
+    // A game brought back with its turns (a kept game's history, an imported record): `start`
+    // loaded as Load does, then `turns` played from it in order, so that Undo can take them back
+    // as far as `start`. The turns must be ones the rules allow there, as a record's reader
+    // has checked.
+    void Replay(const Board& start, Side sideToMove, std::int32_t level,
+                std::span<const std::optional<Move>> turns);
 
     // A tick of the game: from now on a game is under way.
     void GameTick();

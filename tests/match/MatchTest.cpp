@@ -101,8 +101,9 @@ TEST(Match, TheSelectionDecidesWhatALaterClickMoves) {
 
 // Undo takes back the last turn and the computer players' turns before it, so that a human is
 // to move again; Redo plays them again; a new turn ends what could be redone; a decided level
-// opens again; a loaded game starts a history of its own. Ops: U undo, R redo, N a new turn
-// for the side to move, L a game loaded.
+// opens again; a loaded game starts a history of its own, and a replayed one the history of its
+// turns. Ops: U undo, R redo, N a new turn for the side to move, L a game loaded, P the level's
+// start replayed with both turns.
 TEST(Match, UndoAndRedoWalkTheHistory) {
     const Move turns[] = {{{3, 5}, {3, 4}}, {{3, 1}, {3, 2}}}; // Player 1, then Player 2
     const PlayerType human = PlayerType::Human, computer = PlayerType::AiEasy;
@@ -116,7 +117,8 @@ TEST(Match, UndoAndRedoWalkTheHistory) {
         {"UUR", human, human, 1, true, true},    {"UURR", human, human, 2, true, false},
         {"UN", human, human, 2, true, false},    {"U", human, computer, 0, false, true},
         {"UR", human, computer, 2, true, false}, {"U", computer, computer, 1, true, true},
-        {"L", human, human, 0, false, false},
+        {"L", human, human, 0, false, false},    {"UUP", human, human, 2, true, false},
+        {"PUU", human, human, 0, false, true},
     };
     for (const auto& c : cases) {
         Match match;
@@ -133,6 +135,9 @@ TEST(Match, UndoAndRedoWalkTheHistory) {
                 match.Redo();
             } else if (op == 'N') {
                 match.PlayTurn(turns[1]);
+            } else if (op == 'P') {
+                const std::optional<Move> both[] = {turns[0], turns[1]};
+                match.Replay(LayoutToBoard(LevelLayout(1)), Side::PlayerOne, 1, both);
             } else {
                 match.Load(LayoutToBoard(LevelLayout(1)), Side::PlayerOne, 1);
             }
