@@ -55,13 +55,14 @@ def dark_follows_portal(build):
         game.start_game()
         game.key("alt+s", "1")
         game.wait_title("Trevallion Level 1")
-        greys, delays = [game.board_grey()], []
+        board = game.board_area()
+        greys, delays = [game.grey(board)], []
         for scheme, dark in ((1, True), (0, False)):
             sent = change(APPEARANCE, "color-scheme", f"u:{scheme}")
             wait_for(f"the board {'dark' if dark else 'light'} (its grey {greys[-1]:.0f})",
-                     lambda: (game.board_grey() < 128) == dark, 1, step=0.02)
+                     lambda: (game.grey(board) < 128) == dark, 1, step=0.02)
             delays.append((time.monotonic() - sent) * 1000)
-            greys.append(game.board_grey())
+            greys.append(game.grey(board))
         print(f"FIGURES {session.LANE} board grey " + " -> ".join(f"{g:.0f}" for g in greys) +
               ", seen after " + ", ".join(f"{d:.0f} ms" for d in delays), flush=True)
 

@@ -370,15 +370,18 @@ class Session:
             fail(f"the screen came as {fields[11]} bits a pixel, byte order {fields[7]}")
         return line, picture[fields[0] + 12 * fields[19]:], size  # after the colour map
 
-    def board_grey(self):
-        """The mean grey of the board on the screen, 0 black to 255 white."""
+    def board_area(self):
+        """The board's place on the screen: left, top, right, bottom."""
         places = []
         for cell in self.cells().values():
             extents = cell.queryComponent().getExtents(0)
             places.append(self.on_screen(extents) + (extents.width,))
-        left, top = min(p[0] for p in places), min(p[1] for p in places)
-        right = max(p[0] + p[2] for p in places)
-        bottom = max(p[1] + p[2] for p in places)
+        return (min(p[0] for p in places), min(p[1] for p in places),
+                max(p[0] + p[2] for p in places), max(p[1] + p[2] for p in places))
+
+    def grey(self, area):
+        """The mean grey of an area of the screen, 0 black to 255 white."""
+        left, top, right, bottom = area
         line, pixels, size = self.screenshot()
         total = count = 0
         for y in range(top, bottom, 4):
