@@ -474,6 +474,13 @@ und die Statistik beginnt neu.</translation>
     </message>
 </context>
 <context>
+    <name>WindowSystem</name>
+    <message>
+        <source>this Wayland desktop has no X server, and Qt&apos;s Wayland support is not installed (the package qt6-wayland); no window can open.</source>
+        <translation>dieser Wayland-Desktop hat keinen X-Server, und Qts Wayland-Unterstützung ist nicht installiert (das Paket qt6-wayland); es kann sich kein Fenster öffnen.</translation>
+    </message>
+</context>
+<context>
     <name>trevallion::AboutDialog</name>
     <message>
         <source>About %1</source>

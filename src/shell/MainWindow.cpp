@@ -13,12 +13,14 @@
 #include "shell/GameFileDialogs.h"
 #include "shell/MoveSlide.h"
 #include "shell/PlayersLanguage.h"
+#include "shell/PortalAppearance.h"
 #include "shell/ProgramIcon.h"
 #include "shell/QtText.h"
 #include "shell/StatisticsDialog.h"
 #include "shell/StatusLine.h"
 #include "shell/TileArt.h"
 #include "shell/TileButton.h"
+#include "shell/WindowPlace.h"
 #include "shell/WinnerBox.h"
 #include "shell/help/InstructionsDialog.h"
 #include "sound/SoundEffects.h"
@@ -36,9 +38,6 @@
 namespace trevallion {
 namespace {
 
-// The window's size and place, as Qt saves them, in Base64.
-constexpr std::string_view WindowGeometrySetting = "WindowGeometry";
-
 QMessageBox::Icon BoxIcon(MessageIcon icon) {
     switch (icon) {
     case MessageIcon::Exclamation:
@@ -54,9 +53,11 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 } // namespace
 
 MainWindow::MainWindow(std::unique_ptr<SettingsFile> settings, std::unique_ptr<KeepingPlace> place,
-                       QWidget* parent)
+                       std::unique_ptr<DesktopAppearance> desktop, QWidget* parent)
     : QMainWindow(parent), m_settings(std::move(settings)),
       m_tiles(std::make_shared<TileSet>(qApp->devicePixelRatio())),
+      m_desktop(desktop ? std::move(desktop)
+                        : std::make_unique<PortalAppearance>(QDBusConnection(QString()))),
       m_place(place ? std::move(place) : std::make_unique<NowhereToKeep>()),
       m_controller(*this, *m_settings, m_workers, m_hintWorkers, *m_place, m_keepWriter) {
     m_settings->WriteSetting(VersionSetting, SettingsVersion);
@@ -74,6 +75,11 @@ MainWindow::MainWindow(std::unique_ptr<SettingsFile> settings, std::unique_ptr<K
     BuildMenus();
     BuildMotionAndStatus();
     RestoreSizeAndPlace();
+    // The desktop's dark goes where the palette's does: the board weighs both with the player's
+    // choice. Motion is asked for as each move is shown.
+    const auto showDark = [this] { m_board->SetDesktopDark(m_desktop->PrefersDark()); };
+    connect(m_desktop.get(), &DesktopAppearance::Changed, this, showDark);
+    showDark();
     // The game's clock: once a second it lets a computer player think or move, or the Life
     // Doodle live a generation.
     m_timer.setObjectName(QStringLiteral("clock"));
@@ -119,8 +125,7 @@ void MainWindow::BuildBoard() {
 }
 
 void MainWindow::RestoreSizeAndPlace() {
-    const QByteArray saved =
-        QByteArray::fromBase64(m_settings->ReadText(WindowGeometrySetting).toLatin1());
+    const QByteArray saved = KeptWindowGeometry(*m_settings);
     // Qt refuses a damaged value and changes nothing then: the window opens at its size hint.
     if (!saved.isEmpty()) {
         restoreGeometry(saved);
@@ -128,7 +133,7 @@ void MainWindow::RestoreSizeAndPlace() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    m_settings->WriteText(WindowGeometrySetting, QString::fromLatin1(saveGeometry().toBase64()));
+    KeepWindowGeometry(*m_settings, saveGeometry());
     QMainWindow::closeEvent(event);
 }
 
@@ -374,7 +379,7 @@ void MainWindow::SetBoardLook(const BoardLook& look) {
 }
 
 void MainWindow::ShowMoveMade(const Move& move) {
-    if (CommandAction(CommandId::AnimateMoves)->isChecked() && !m_reducedMotion.Asked()) {
+    if (CommandAction(CommandId::AnimateMoves)->isChecked() && !m_desktop->PrefersReducedMotion()) {
         m_slide->Start(CellButton(move.from), CellButton(move.to));
     }
 }
