@@ -11,7 +11,9 @@
 #include "shell/Cursors.h"
 #include "shell/DataFolder.h"
 #include "shell/GameFileDialogs.h"
+#include "shell/GameNarrator.h"
 #include "shell/MoveSlide.h"
+#include "shell/NotificationAnnouncer.h"
 #include "shell/PlayersLanguage.h"
 #include "shell/ProgramIcon.h"
 #include "shell/QtText.h"
@@ -220,6 +222,9 @@ void MainWindow::BuildMotionAndStatus() {
     statusBar()->addWidget(m_statusLine, 1);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->hide();
+    // What a screen reader hears beyond the focused cell comes as notices in the status bar.
+    m_narrator = new GameNarrator(*new NotificationAnnouncer(statusBar()), windowTitle(), this);
+    m_narrator->NameMenus(*menuBar());
     // The controller sets the check mark at start-up and on each choice.
     connect(CommandAction(CommandId::StatusLine), &QAction::toggled, statusBar(),
             &QWidget::setVisible);
@@ -259,7 +264,9 @@ void MainWindow::ShowTile(Cell cell, CellCode image) {
 }
 
 void MainWindow::SetTitle(std::string_view title) {
-    setWindowTitle(ToQString(title));
+    const QString shown = ToQString(title);
+    setWindowTitle(shown);
+    m_narrator->TitleShown(shown);
 }
 
 void MainWindow::OpenBox(QDialog* dialog, Qt::WindowModality modality) {
@@ -363,10 +370,12 @@ void MainWindow::EnableMenuItem(CommandId item, bool enabled) {
 
 void MainWindow::ShowMarks(const BoardMarks& marks) {
     m_aids->ShowMarks(marks);
+    m_narrator->MarksShown(marks);
 }
 
 void MainWindow::ShowHint(const std::optional<Move>& hint) {
     m_aids->ShowHint(hint);
+    m_narrator->HintShown(hint);
 }
 
 void MainWindow::SetBoardLook(const BoardLook& look) {
@@ -379,8 +388,13 @@ void MainWindow::ShowMoveMade(const Move& move) {
     }
 }
 
+void MainWindow::TellMovePlayed(const PlayedTurn& turn) {
+    m_narrator->MovePlayed(turn);
+}
+
 void MainWindow::ShowStatus(std::string_view text) {
     m_statusLine->Show(text);
+    m_narrator->StatusShown(ToQString(text));
 }
 
 void MainWindow::RequestWake(int milliseconds) {

@@ -28,6 +28,7 @@ namespace trevallion {
 
 class BoardAids;
 class BoardWidget;
+class GameNarrator;
 class MoveSlide;
 class StatusLine;
 class TileButton;
@@ -66,6 +67,7 @@ class MainWindow : public QMainWindow, public GameView {
     void ShowHint(const std::optional<Move>& hint) override;
     void SetBoardLook(const BoardLook& look) override;
     void ShowMoveMade(const Move& move) override;
+    void TellMovePlayed(const PlayedTurn& turn) override;
     void ShowStatus(std::string_view text) override;
     void RequestWake(int milliseconds) override;
     void PlaySoundFile(std::string_view file) override;
@@ -123,6 +125,7 @@ class MainWindow : public QMainWindow, public GameView {
     BoardAids* m_aids = nullptr;
     MoveSlide* m_slide = nullptr;
     StatusLine* m_statusLine = nullptr;
+    GameNarrator* m_narrator = nullptr;
     ReducedMotion m_reducedMotion;
     std::unordered_map<CommandId, QAction*> m_actions;
     QTimer m_timer;
