@@ -17,18 +17,17 @@ QString Place(Cell cell) {
 
 GameNarrator::GameNarrator(Announcer& announcer, QString title, QObject* parent)
     : QObject(parent), m_announcer(announcer), m_title(std::move(title)) {
-    m_sayTimer.setObjectName(QStringLiteral("narration"));
-    m_sayTimer.setParent(this);
-    m_sayTimer.setSingleShot(true);
-    m_sayTimer.setInterval(0);
-    connect(&m_sayTimer, &QTimer::timeout, this, &GameNarrator::SayAll);
+    m_statusTimer.setObjectName(QStringLiteral("statusAfterTitle"));
+    m_statusTimer.setParent(this);
+    m_statusTimer.setSingleShot(true);
+    m_statusTimer.setInterval(0);
+    connect(&m_statusTimer, &QTimer::timeout, this, &GameNarrator::SayStatusIfDue);
 }
 
 void GameNarrator::NameMenus(const QMenuBar& bar) {
     for (QAction* title : bar.actions()) {
         if (QMenu* menu = title->menu()) {
             connect(menu, &QMenu::aboutToShow, this, [this, menu] {
-                // Said at once: the menu's first item follows as soon as it shows.
                 m_announcer.Announce(
                     tr("%1 menu").arg(QString(menu->title()).remove(QLatin1Char('&'))));
             });
@@ -37,17 +36,26 @@ void GameNarrator::NameMenus(const QMenuBar& bar) {
 }
 
 void GameNarrator::TitleShown(const QString& title) {
+    // The Life Doodle's title, shown again at start-up, is no news.
     if (title != m_title || !m_status.isEmpty()) {
-        m_newTitle = title;
-        m_sayTimer.start();
+        m_announcer.Announce(title);
+        m_statusDue = true;
+        m_statusTimer.start();
     }
     m_title = title;
 }
 
 void GameNarrator::StatusShown(const QString& status) {
     m_status = status;
-    m_statusChanged = true;
-    m_sayTimer.start();
+    m_statusDue = false;
+    m_announcer.Announce(status);
+}
+
+void GameNarrator::SayStatusIfDue() {
+    if (m_statusDue) {
+        m_statusDue = false;
+        m_announcer.Announce(m_status);
+    }
 }
 
 void GameNarrator::MarksShown(const BoardMarks& marks) {
@@ -56,41 +64,20 @@ void GameNarrator::MarksShown(const BoardMarks& marks) {
     }
     m_selected = marks.selected;
     if (m_selected) {
-        Tell(SelectionWords(*m_selected, marks.targets));
+        m_announcer.Announce(SelectionWords(*m_selected, marks.targets));
     }
 }
 
 void GameNarrator::HintShown(const std::optional<Move>& hint) {
     if (hint) {
-        Tell(ToQString(DescribeHint(*hint)));
+        m_announcer.Announce(ToQString(DescribeHint(*hint)));
     }
 }
 
 void GameNarrator::MovePlayed(const PlayedTurn& turn) {
     if (turn.move) {
-        Tell(MoveWords(turn));
+        m_announcer.Announce(MoveWords(turn));
     }
-}
-
-void GameNarrator::Tell(const QString& text) {
-    m_news << text;
-    m_sayTimer.start();
-}
-
-void GameNarrator::SayAll() {
-    if (m_newTitle) {
-        m_announcer.Announce(*m_newTitle);
-    }
-    for (const QString& news : std::as_const(m_news)) {
-        m_announcer.Announce(news);
-    }
-    // A level started afresh says who is to move, even when the line reads as before.
-    if (m_statusChanged || m_newTitle) {
-        m_announcer.Announce(m_status);
-    }
-    m_newTitle.reset();
-    m_news.clear();
-    m_statusChanged = false;
 }
 
 // "column 4, row 5 selected, can move to column 4, row 4 or column 3, row 5".

@@ -6,7 +6,6 @@
 #include "shell/Announcer.h"
 
 #include <QObject>
-#include <QStringList>
 #include <QTimer>
 
 #include <optional>
@@ -18,9 +17,8 @@ namespace trevallion {
 // What a player who follows the game by ear hears beyond the focused cell's name: the title and
 // the side to move when a level starts, every move either side plays with what it took, the
 // piece picked up and the cells it can reach (with Show Moves on, as the board shows them), a
-// hint, and each change of the status line. What one input changes is said once the input is
-// done, each part on its own: the title first, the moves, the selection and the hint as they
-// came, the status line last. Of the titles one input shows, only the last is said.
+// hint, each change of the status line, and a menu's name as it opens. Each is said as the
+// window is told it, so that it comes before the cells renamed after it.
 class GameNarrator : public QObject {
     Q_OBJECT
 
@@ -33,7 +31,8 @@ class GameNarrator : public QObject {
     void NameMenus(const QMenuBar& bar);
 
     // A level's start, a move taken back, the Life Doodle: said when the title changes, and
-    // also unchanged, with the status line, while a level is in play (a level started afresh).
+    // also unchanged while a level is in play (a level started afresh). Either way the status
+    // line follows, changed or not, once the input that showed the title is done.
     void TitleShown(const QString& title);
     void StatusShown(const QString& status);
     void MarksShown(const BoardMarks& marks);
@@ -41,21 +40,18 @@ class GameNarrator : public QObject {
     void MovePlayed(const PlayedTurn& turn);
 
   private:
-    void Tell(const QString& text);
-    void SayAll();
+    void SayStatusIfDue();
     QString SelectionWords(Cell selected, CellSet targets) const;
     QString MoveWords(const PlayedTurn& turn) const;
 
     Announcer& m_announcer;
-    // Runs SayAll once the input that changed the game is done.
-    QTimer m_sayTimer;
     QString m_title;
     QString m_status;
     std::optional<Cell> m_selected;
-    // What the input in progress has to say.
-    std::optional<QString> m_newTitle;
-    QStringList m_news;
-    bool m_statusChanged = false;
+    // A title was said, and the status line is to follow it.
+    bool m_statusDue = false;
+    // Runs SayStatusIfDue once the input that showed a title is done.
+    QTimer m_statusTimer;
 };
 
 } // namespace trevallion

@@ -258,7 +258,12 @@ void MainWindow::ShowTile(Cell cell, CellCode image) {
     if (OnBoard(cell)) {
         TileButton* button = m_cells[static_cast<std::size_t>(CellIndex(cell))];
         button->ShowTile(image);
-        button->setAccessibleName(ToQString(DescribeCell(cell, image)));
+        // Each change of name is an event that a screen reader must look at before what follows
+        // it, a move's words among them: a name that stays is not set again.
+        if (const QString name = ToQString(DescribeCell(cell, image));
+            name != button->accessibleName()) {
+            button->setAccessibleName(name);
+        }
         m_aids->TileShown(cell, image);
     }
 }
