@@ -38,9 +38,11 @@ void GameNarrator::NameMenus(const QMenuBar& bar) {
 void GameNarrator::TitleShown(const QString& title) {
     // The Life Doodle's title, shown again at start-up, is no news.
     if (title != m_title || !m_status.isEmpty()) {
-        m_announcer.Announce(title);
+        // Started before the announcer's own timer, which closes the title's notice at the
+        // same moment: the status line joins the title's notice.
         m_statusDue = true;
         m_statusTimer.start();
+        m_announcer.Announce(title);
     }
     m_title = title;
 }

@@ -25,21 +25,30 @@ BLOCKED = {(0, 2): CROSS1, (0, 0): KING2, (5, 5): VBAR2, (5, 4): WALL, (5, 6): W
 HINT = {"en": re.compile(r"hint: column \d, row \d to column \d, row \d"),
         "de": re.compile(r"Tipp: Spalte \d, Zeile \d nach Spalte \d, Zeile \d")}
 WORDS = {
-    "en": {"menu": "Start menu", "selected": "column 1, row 2 selected, can move to column 1, "
-           "row 1 or column 2, row 2 or column 1, row 3", "takes": "Player 1 moves from column 1, "
-           "row 2 to column 1, row 1 and takes Player 2 piece, arms up, down", "taken back":
-           "Player 2 moves from column 2, row 1 to column 1, row 1 and takes Player 1 piece, arms "
-           "up, right, down, left", "steps": "Player 1 moves from column 1, row 3 to column 1, "
-           "row 2", "takes king": "Player 1 moves from column 1, row 2 to column 1, row 1 and "
-           "takes Player 2 king"},
-    "de": {"menu": "Menü Start", "selected": "Spalte 1, Zeile 2 ausgewählt, kann ziehen nach "
-           "Spalte 1, Zeile 1 oder Spalte 2, Zeile 2 oder Spalte 1, Zeile 3", "takes": "Spieler 1 "
-           "zieht von Spalte 1, Zeile 2 nach Spalte 1, Zeile 1 und schlägt Stein von Spieler 2, "
-           "Arme oben, unten", "taken back": "Spieler 2 zieht von Spalte 2, Zeile 1 nach Spalte 1, "
-           "Zeile 1 und schlägt Stein von Spieler 1, Arme oben, rechts, unten, links", "steps":
-           "Spieler 1 zieht von Spalte 1, Zeile 3 nach Spalte 1, Zeile 2", "takes king":
-           "Spieler 1 zieht von Spalte 1, Zeile 2 nach Spalte 1, Zeile 1 und schlägt König von "
-           "Spieler 2"},
+    "en": {
+        "menu": "Start menu",
+        "replying cell": "column 2, row 1:",
+        "selected": "column 1, row 2 selected, can move to column 1, row 1 or column 2, row 2 or "
+                    "column 1, row 3",
+        "takes": "Player 1 moves from column 1, row 2 to column 1, row 1 and takes Player 2 piece, "
+                 "arms up, down",
+        "taken back": "Player 2 moves from column 2, row 1 to column 1, row 1 and takes Player 1 "
+                      "piece, arms up, right, down, left",
+        "steps": "Player 1 moves from column 1, row 3 to column 1, row 2",
+        "takes king": "Player 1 moves from column 1, row 2 to column 1, row 1 and takes Player 2 "
+                      "king"},
+    "de": {
+        "menu": "Menü Start",
+        "replying cell": "Spalte 2, Zeile 1:",
+        "selected": "Spalte 1, Zeile 2 ausgewählt, kann ziehen nach Spalte 1, Zeile 1 oder Spalte "
+                    "2, Zeile 2 oder Spalte 1, Zeile 3",
+        "takes": "Spieler 1 zieht von Spalte 1, Zeile 2 nach Spalte 1, Zeile 1 und schlägt Stein "
+                 "von Spieler 2, Arme oben, unten",
+        "taken back": "Spieler 2 zieht von Spalte 2, Zeile 1 nach Spalte 1, Zeile 1 und schlägt "
+                      "Stein von Spieler 1, Arme oben, rechts, unten, links",
+        "steps": "Spieler 1 zieht von Spalte 1, Zeile 3 nach Spalte 1, Zeile 2",
+        "takes king": "Spieler 1 zieht von Spalte 1, Zeile 2 nach Spalte 1, Zeile 1 und schlägt "
+                      "König von Spieler 2"},
 }
 
 
@@ -120,7 +129,9 @@ def changed(probe, before):
 def reply(game, listener, words):
     listener.heard(HINT[game.language], game.key("Down", "h"))
     listener.heard(words["selected"], game.key("space"))
-    status, cell = status_line(game), game.cells()[(2, 1)]
+    status = status_line(game)
+    cell = next(node for node in session.walk(game.accessible_game())
+                if (node.name or "").startswith(words["replying cell"]))
     sent = game.key("Up", "space")
     listener.heard(words["takes"], sent)
     listener.heard(changed(lambda: status_line(game), status)[1], sent)
