@@ -223,7 +223,9 @@ void MainWindow::BuildMotionAndStatus() {
     statusBar()->setSizeGripEnabled(false);
     statusBar()->hide();
     // What a screen reader hears beyond the focused cell comes as notices in the status bar.
-    m_narrator = new GameNarrator(*new NotificationAnnouncer(statusBar()), windowTitle(), this);
+    auto* announcer = new NotificationAnnouncer(statusBar());
+    // The narrator goes with the announcer it speaks through.
+    m_narrator = new GameNarrator(*announcer, windowTitle(), announcer);
     m_narrator->NameMenus(*menuBar());
     // The controller sets the check mark at start-up and on each choice.
     connect(CommandAction(CommandId::StatusLine), &QAction::toggled, statusBar(),
