@@ -519,6 +519,33 @@ und die Statistik beginnt neu.</translation>
     </message>
 </context>
 <context>
+    <name>trevallion::GameNarrator</name>
+    <message>
+        <source>%1 menu</source>
+        <translation>Menü %1</translation>
+    </message>
+    <message>
+        <source>%1 selected, it cannot move</source>
+        <translation>%1 ausgewählt, kann nicht ziehen</translation>
+    </message>
+    <message>
+        <source>%1 selected, can move to %2</source>
+        <translation>%1 ausgewählt, kann ziehen nach %2</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>Player %1 moves from %2 to %3</source>
+        <translation>Spieler %1 zieht von %2 nach %3</translation>
+    </message>
+    <message>
+        <source>Player %1 moves from %2 to %3 and takes %4</source>
+        <translation>Spieler %1 zieht von %2 nach %3 und schlägt %4</translation>
+    </message>
+</context>
+<context>
     <name>trevallion::InstructionsDialog</name>
     <message>
         <source>Instructions</source>

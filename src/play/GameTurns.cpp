@@ -112,6 +112,7 @@ void GameController::ShowTurn(const PlayedTurn& turn, bool takeFocus) {
         if (takeFocus) {
             m_view.ShowMoveMade(move);
         }
+        m_view.TellMovePlayed(turn);
     }
     SetCursorSide(CursorOf(m_match.SideToMove()));
     m_aids.PositionChanged();

@@ -11,7 +11,9 @@
 #include "shell/Cursors.h"
 #include "shell/DataFolder.h"
 #include "shell/GameFileDialogs.h"
+#include "shell/GameNarrator.h"
 #include "shell/MoveSlide.h"
+#include "shell/NotificationAnnouncer.h"
 #include "shell/PlayersLanguage.h"
 #include "shell/PortalAppearance.h"
 #include "shell/ProgramIcon.h"
@@ -225,6 +227,11 @@ void MainWindow::BuildMotionAndStatus() {
     statusBar()->addWidget(m_statusLine, 1);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->hide();
+    // What a screen reader hears beyond the focused cell comes as notices in the status bar.
+    auto* announcer = new NotificationAnnouncer(statusBar());
+    // The narrator goes with the announcer it speaks through.
+    m_narrator = new GameNarrator(*announcer, windowTitle(), announcer);
+    m_narrator->NameMenus(*menuBar());
     // The controller sets the check mark at start-up and on each choice.
     connect(CommandAction(CommandId::StatusLine), &QAction::toggled, statusBar(),
             &QWidget::setVisible);
@@ -258,13 +265,20 @@ void MainWindow::ShowTile(Cell cell, CellCode image) {
     if (OnBoard(cell)) {
         TileButton* button = m_cells[static_cast<std::size_t>(CellIndex(cell))];
         button->ShowTile(image);
-        button->setAccessibleName(ToQString(DescribeCell(cell, image)));
+        // Each change of name is an event that a screen reader must look at before what follows
+        // it, a move's words among them: a name that stays is not set again.
+        if (const QString name = ToQString(DescribeCell(cell, image));
+            name != button->accessibleName()) {
+            button->setAccessibleName(name);
+        }
         m_aids->TileShown(cell, image);
     }
 }
 
 void MainWindow::SetTitle(std::string_view title) {
-    setWindowTitle(ToQString(title));
+    const QString shown = ToQString(title);
+    setWindowTitle(shown);
+    m_narrator->TitleShown(shown);
 }
 
 void MainWindow::OpenBox(QDialog* dialog, Qt::WindowModality modality) {
@@ -368,10 +382,12 @@ void MainWindow::EnableMenuItem(CommandId item, bool enabled) {
 
 void MainWindow::ShowMarks(const BoardMarks& marks) {
     m_aids->ShowMarks(marks);
+    m_narrator->MarksShown(marks);
 }
 
 void MainWindow::ShowHint(const std::optional<Move>& hint) {
     m_aids->ShowHint(hint);
+    m_narrator->HintShown(hint);
 }
 
 void MainWindow::SetBoardLook(const BoardLook& look) {
@@ -384,8 +400,13 @@ void MainWindow::ShowMoveMade(const Move& move) {
     }
 }
 
+void MainWindow::TellMovePlayed(const PlayedTurn& turn) {
+    m_narrator->MovePlayed(turn);
+}
+
 void MainWindow::ShowStatus(std::string_view text) {
     m_statusLine->Show(text);
+    m_narrator->StatusShown(ToQString(text));
 }
 
 void MainWindow::RequestWake(int milliseconds) {

@@ -28,6 +28,7 @@ namespace trevallion {
 
 class BoardAids;
 class BoardWidget;
+class GameNarrator;
 class MoveSlide;
 class StatusLine;
 class TileButton;
@@ -69,6 +70,7 @@ class MainWindow : public QMainWindow, public GameView {
     void ShowHint(const std::optional<Move>& hint) override;
     void SetBoardLook(const BoardLook& look) override;
     void ShowMoveMade(const Move& move) override;
+    void TellMovePlayed(const PlayedTurn& turn) override;
     void ShowStatus(std::string_view text) override;
     void RequestWake(int milliseconds) override;
     void PlaySoundFile(std::string_view file) override;
@@ -127,6 +129,7 @@ class MainWindow : public QMainWindow, public GameView {
     MoveSlide* m_slide = nullptr;
     StatusLine* m_statusLine = nullptr;
     std::unique_ptr<DesktopAppearance> m_desktop;
+    GameNarrator* m_narrator = nullptr;
     std::unordered_map<CommandId, QAction*> m_actions;
     QTimer m_timer;
     SoundPlayer m_sound;

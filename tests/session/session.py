@@ -327,6 +327,18 @@ class Session:
         self.xdotool("key", keys[-1])
         return sent
 
+    def chord(self, modifier, key):
+        """Presses key with modifier held, as a hand does. With a screen reader listening, each key
+        goes round the accessibility bus before the window takes it, and a modifier let go at
+        once comes after the key it was held for."""
+        self.xdotool("keydown", modifier)
+        time.sleep(0.1)
+        sent = time.monotonic()
+        self.xdotool("key", key)
+        time.sleep(0.05)
+        self.xdotool("keyup", modifier)
+        return sent
+
     def type_text(self, text):
         self.xdotool("type", "--delay", "15", text)
 
