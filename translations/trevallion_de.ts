@@ -370,6 +370,10 @@ und die Statistik beginnt neu.</translation>
         <source>AI vs AI</source>
         <translation>KI gegen KI</translation>
     </message>
+    <message>
+        <source>Human vs AI Expert</source>
+        <translation>Mensch gegen KI Experte</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>
@@ -404,6 +408,10 @@ und die Statistik beginnt neu.</translation>
     <message>
         <source>Player %1 (%2) is thinking…</source>
         <translation>Spieler %1 (%2) denkt nach…</translation>
+    </message>
+    <message>
+        <source>AI Expert</source>
+        <translation>KI Experte</translation>
     </message>
 </context>
 <context>
@@ -624,6 +632,10 @@ und die Statistik beginnt neu.</translation>
     <message>
         <source>&amp;Statistics…</source>
         <translation>&amp;Statistik…</translation>
+    </message>
+    <message>
+        <source>AI E&amp;xpert</source>
+        <translation>KI &amp;Experte</translation>
     </message>
 </context>
 <context>

@@ -58,6 +58,7 @@ void Match::Load(const Board& board, Side sideToMove, std::int32_t level) {
     m_board = board;
     ++m_position;
     m_history.Clear();
+    m_seen.Start(KeyOf(board, sideToMove));
 }
 
 void Match::GameTick() {
@@ -101,6 +102,7 @@ PlayedTurn Match::PlayTurn(const std::optional<Move>& move) {
     // A piece picked while this side was still human is not the next side's to move.
     m_selection.reset();
     PlayedTurn turn{move, m_sideToMove};
+    m_seen.Add(KeyAfterTurn(turn));
     if (move) {
         turn.captured = ApplyMove(m_board, *move);
     }
@@ -124,6 +126,7 @@ std::vector<ShownTurn> Match::Undo() {
     do {
         const PlayedTurn turn = m_history.Undo();
         TakeBack(m_board, turn);
+        m_seen.TakeBackLast();
         undone.push_back(Shown(turn));
         side = turn.side;
     } while (m_history.CanUndo() && AnyHumanPlayer() && Player(side) != PlayerType::Human);
@@ -136,6 +139,7 @@ std::vector<ShownTurn> Match::Redo() {
     Side side;
     do {
         const PlayedTurn turn = m_history.Redo();
+        m_seen.Add(KeyAfterTurn(turn));
         PlayAgain(m_board, turn);
         redone.push_back(Shown(turn));
         side = OtherSide(turn.side);
@@ -150,6 +154,11 @@ ShownTurn Match::Shown(const PlayedTurn& turn) const {
     }
     const Move& move = *turn.move;
     return {turn, m_board.At(move.from), m_board.At(move.to)};
+}
+
+PositionKey Match::KeyAfterTurn(const PlayedTurn& turn) const {
+    return turn.move ? KeyAfter(m_seen.Current(), m_board, *turn.move)
+                     : KeyAfterPass(m_seen.Current());
 }
 
 void Match::Resume(Side side) {

@@ -3,12 +3,14 @@
 #include "ai/Strength.h"
 #include "doodle/LifeDoodle.h"
 #include "match/MoveHistory.h"
+#include "match/SeenPositions.h"
 #include "rules/Board.h"
 #include "rules/MoveList.h"
 #include "rules/Side.h"
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace trevallion {
@@ -55,7 +57,8 @@ struct DoodleGeneration {
 };
 
 // The game as a value: the board, the side to move, the players, the selection, the turns to
-// take back and play again, the level, the Life Doodle's grid and the phase. It knows the
+// take back and play again with the positions they led to, the level, the Life Doodle's grid and
+// the phase. It knows the
 // rules of a match and nothing of windows, threads or files; every operation answers what
 // changed, for the controller to show. Anything that follows from these (the cursor, which
 // menu items are available) is derived, never kept beside them.
@@ -72,6 +75,10 @@ class Match {
     // back), so that a search's answer is used only on the position it was worked out for.
     std::uint64_t Position() const { return m_position; }
     const MoveHistory& History() const { return m_history; }
+    // The keys of the level's positions, oldest first, the current one last (see SeenPositions).
+    std::span<const PositionKey> SeenKeys() const { return m_seen.Keys(); }
+    // How often the current position has come up in the level, this time included.
+    int TimesSeen() const { return m_seen.TimesCurrent(); }
 
     // Whether the game owns the board and the clock (a level, decided or not).
     bool InGame() const;
@@ -126,6 +133,8 @@ class Match {
     static constexpr std::size_t Index(Side side) { return side == Side::PlayerOne ? 0 : 1; }
     void Resume(Side side);
     ShownTurn Shown(const PlayedTurn& turn) const;
+    // The key of the position `turn` reaches from the current one, before it is played.
+    PositionKey KeyAfterTurn(const PlayedTurn& turn) const;
 
     Phase m_phase = Phase::DoodleStarting;
     Board m_board;
@@ -136,6 +145,7 @@ class Match {
     std::int32_t m_level = 0;
     std::uint64_t m_position = 0;
     MoveHistory m_history;
+    SeenPositions m_seen;
     DoodleGrid m_doodle{};
 };
 

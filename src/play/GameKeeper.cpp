@@ -13,7 +13,7 @@ namespace {
 
 constexpr std::string_view KeptGameName = "game-in-play.tvx";
 constexpr std::string_view StatisticsName = "statistics";
-// Far more than a line for each of 255 levels and 5 pairings: anything longer is no statistics.
+// Far more than a line for each of 255 levels and 6 pairings: anything longer is no statistics.
 constexpr std::size_t StatisticsLimit = 1 << 20;
 
 // What one write hands over to the writer's thread, all of it copied.

@@ -59,7 +59,8 @@ void GameController::ComputerTurn(Side side) {
         ShowTurn(m_match.PlayTurn(turn->move), true);
         return;
     }
-    m_computer.Start(side, m_match.Player(side), m_match.CurrentBoard(), m_match.Position());
+    m_computer.Start(side, m_match.Player(side), m_match.CurrentBoard(), m_match.Position(),
+                     m_match.SeenKeys());
 }
 
 // A decided level, or a computer player thinking, refuses clicks and turn steps alike.

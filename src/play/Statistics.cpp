@@ -22,6 +22,8 @@ std::string_view PairingWord(Pairing pairing) {
         return "medium";
     case Pairing::HumanVsDifficult:
         return "difficult";
+    case Pairing::HumanVsExpert:
+        return "expert";
     case Pairing::TwoHumans:
         return "humans";
     case Pairing::TwoComputers:
@@ -45,6 +47,8 @@ Pairing AgainstComputer(PlayerType computer) {
         return Pairing::HumanVsEasy;
     case PlayerType::AiMedium:
         return Pairing::HumanVsMedium;
+    case PlayerType::AiExpert:
+        return Pairing::HumanVsExpert;
     default:
         return Pairing::HumanVsDifficult;
     }
@@ -83,6 +87,8 @@ std::string_view PairingName(Pairing pairing) {
         return QT_TRANSLATE_NOOP("Statistics", "Human vs AI Medium");
     case Pairing::HumanVsDifficult:
         return QT_TRANSLATE_NOOP("Statistics", "Human vs AI Difficult");
+    case Pairing::HumanVsExpert:
+        return QT_TRANSLATE_NOOP("Statistics", "Human vs AI Expert");
     case Pairing::TwoHumans:
         return QT_TRANSLATE_NOOP("Statistics", "Human vs Human");
     case Pairing::TwoComputers:

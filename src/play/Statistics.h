@@ -14,11 +14,18 @@ namespace trevallion {
 
 // Who played a level: a human against a computer player of each strength, two humans, or two
 // computer players (of any strengths).
-enum class Pairing { HumanVsEasy, HumanVsMedium, HumanVsDifficult, TwoHumans, TwoComputers };
+enum class Pairing {
+    HumanVsEasy,
+    HumanVsMedium,
+    HumanVsDifficult,
+    HumanVsExpert,
+    TwoHumans,
+    TwoComputers
+};
 
-inline constexpr Pairing AllPairings[] = {Pairing::HumanVsEasy, Pairing::HumanVsMedium,
-                                          Pairing::HumanVsDifficult, Pairing::TwoHumans,
-                                          Pairing::TwoComputers};
+inline constexpr Pairing AllPairings[] = {Pairing::HumanVsEasy,      Pairing::HumanVsMedium,
+                                          Pairing::HumanVsDifficult, Pairing::HumanVsExpert,
+                                          Pairing::TwoHumans,        Pairing::TwoComputers};
 
 // "Human vs AI Easy", "Human vs Human", "AI vs AI"...
 std::string_view PairingName(Pairing pairing);

@@ -182,7 +182,7 @@ void MainWindow::BuildMenus() {
     for (const Side side : {Side::PlayerOne, Side::PlayerTwo}) {
         QMenu* player = menuBar()->addMenu(tr("Player &%1").arg(SideNumber(side)));
         const QString items[] = {tr("&Human"), tr("AI &Easy"), tr("AI &Medium"),
-                                 tr("AI &Difficult")};
+                                 tr("AI &Difficult"), tr("AI E&xpert")};
         for (const PlayerType type : AllPlayerTypes) {
             AddCommand(player, items[PlayerTypeNumber(type)], PlayerCommand(side, type), true);
             if (type == PlayerType::Human) {

@@ -121,7 +121,7 @@ Expected Judge(const std::uint8_t* data, std::size_t size) {
         r.board.At({i / BoardSize, i % BoardSize}) = code;
         cellsOk = cellsOk && code >= 0 && code <= LastCode;
     }
-    const bool sound = (r.sideToMove == 1 || r.sideToMove == 2) && r.playerOneType <= 3 &&
+    const bool sound = (r.sideToMove == 1 || r.sideToMove == 2) && r.playerOneType <= 4 &&
                        r.cursorSide >= 0 && r.cursorSide <= 2 && r.level >= 1 && r.level <= 255 &&
                        cellsOk;
     expected.verdict = sound ? RecordVerdict::Sound : RecordVerdict::Corrupt;

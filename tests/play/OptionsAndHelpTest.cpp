@@ -115,6 +115,7 @@ TEST(StatusLine, TellsTheTurnWhoPlaysItAStallAndTheOutcome) {
         {Side::PlayerOne, AiEasy, Human, "Player 1 (AI Easy) is thinking\u2026"},
         {Side::PlayerTwo, Human, AiMedium, "Player 2 (AI Medium) is thinking\u2026"},
         {Side::PlayerTwo, Human, AiDifficult, "Player 2 (AI Difficult) is thinking\u2026"},
+        {Side::PlayerTwo, Human, AiExpert, "Player 2 (AI Expert) is thinking\u2026"},
     };
     for (const auto& [side, one, two, text] : cases) {
         GameTable table;

@@ -141,7 +141,8 @@ class MainWindowTest : public QObject {
     void menusInOrder() {
         const QString separator;
         const QStringList players = {QStringLiteral("Human"), separator, QStringLiteral("AI Easy"),
-                                     QStringLiteral("AI Medium"), QStringLiteral("AI Difficult")};
+                                     QStringLiteral("AI Medium"), QStringLiteral("AI Difficult"),
+                                     QStringLiteral("AI Expert")};
         const QList<std::pair<QString, QStringList>> expected = {
             {QStringLiteral("Start"),
              {QStringLiteral("Load Game"), QStringLiteral("Continue Game"),

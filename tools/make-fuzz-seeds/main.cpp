@@ -81,6 +81,11 @@ int main(int argc, char** argv) {
     handover.insert(handover.end(), {CellIndex({4, 5}), fuzz::PlayerOneEasy, fuzz::Tick, fuzz::Tick,
                                      CellIndex({5, 4})});
 
+    // AI Expert plays Player 1.
+    SavedGameRecord expert = level12;
+    expert.playerOneType = PlayerTypeNumber(PlayerType::AiExpert);
+    expert.playerTwoType = PlayerTypeNumber(PlayerType::Human);
+
     SavedGameRecord otherVersion = level12;
     otherVersion.version = 1;
     SavedGameRecord badSide = level12;
@@ -93,6 +98,7 @@ int main(int argc, char** argv) {
     const bool ok = Write(folder + "level12.tvx", Encoded(level12)) &&
                     Write(folder + "level3-played.tvx", played) &&
                     Write(folder + "level1-handover.tvx", handover) &&
+                    Write(folder + "level12-expert.tvx", Encoded(expert)) &&
                     Write(folder + "version1.tvx", Encoded(otherVersion)) &&
                     Write(folder + "side3.tvx", Encoded(badSide)) &&
                     Write(folder + "code28.tvx", Encoded(badCode)) &&
