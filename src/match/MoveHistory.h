@@ -33,6 +33,8 @@ class MoveHistory {
 
     // The move of the last turn played that moved a piece.
     std::optional<Move> LastMove() const;
+    // The last turn played, a pass or a move.
+    std::optional<PlayedTurn> LastTurn() const;
 
   private:
     std::vector<PlayedTurn> m_played;

@@ -46,6 +46,8 @@ enum class CommandId : int {
     // The fourth computer strength.
     PlayerOneExpert = 32811,
     PlayerTwoExpert = 32812,
+    // The rule that ends a level played round in circles.
+    DrawByRepetition = 32813,
 };
 
 // The Player menu item that makes `side` a player of `type`. The items of the first four types

@@ -131,7 +131,8 @@ void GameKeeper::Forget() {
     m_gameChange = GameChange::Forget;
 }
 
-void GameKeeper::CountResult(std::int32_t level, PlayerType one, PlayerType two, Side winner) {
+void GameKeeper::CountResult(std::int32_t level, PlayerType one, PlayerType two,
+                             std::optional<Side> winner) {
     if (m_resultCounted) {
         return;
     }

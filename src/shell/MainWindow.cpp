@@ -200,6 +200,7 @@ void MainWindow::BuildMenus() {
     AddCommand(options, tr("&High Contrast"), CommandId::HighContrast, true);
     AddCommand(options, tr("&Animate Moves"), CommandId::AnimateMoves, true);
     AddCommand(options, tr("S&tatus Line"), CommandId::StatusLine, true);
+    AddCommand(options, tr("Draw by &Repetition"), CommandId::DrawByRepetition, true);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     AddCommand(help, tr("&Hint"), CommandId::Hint, false, {QKeySequence(Qt::Key_H)});

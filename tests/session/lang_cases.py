@@ -12,7 +12,7 @@ MENUS = {
     "Spieler 1": ["Mensch", "KI leicht", "KI mittel", "KI schwer", "KI Experte"],
     "Spieler 2": ["Mensch", "KI leicht", "KI mittel", "KI schwer", "KI Experte"],
     "Optionen": ["Ton an", "Ton aus", "Züge zeigen", "Dunkles Brett", "Hoher Kontrast",
-                 "Züge animieren", "Statuszeile"],
+                 "Züge animieren", "Statuszeile", "Remis bei Wiederholung"],
     "Hilfe": ["Tipp", "Anleitung", "Statistik\u2026", "Über Trevallion"],
 }
 
