@@ -347,6 +347,34 @@ und die Statistik beginnt neu.</translation>
         <source>No level has been played to the end yet.</source>
         <translation>Noch kein Level wurde zu Ende gespielt.</translation>
     </message>
+    <message>
+        <source>The same position has come up
+three times: the level is a draw.</source>
+        <translation>Dieselbe Stellung kam zum
+dritten Mal vor: Das Level endet unentschieden.</translation>
+    </message>
+    <message>
+        <source>Neither player can move:
+the level cannot go on.</source>
+        <translation>Keiner der Spieler kann ziehen:
+Das Level kann nicht weitergehen.</translation>
+    </message>
+    <message>
+        <source>Would you like to play
+the level again?</source>
+        <translation>Möchten Sie das Level
+noch einmal spielen?</translation>
+    </message>
+    <message>
+        <source>This position has now come up
+three times. Restart the level?
+
+Choose No to play on.</source>
+        <translation>Diese Stellung kam jetzt zum
+dritten Mal vor. Level neu starten?
+
+Wählen Sie Nein, um weiterzuspielen.</translation>
+    </message>
 </context>
 <context>
     <name>Records</name>
@@ -433,6 +461,10 @@ und die Statistik beginnt neu.</translation>
         <source>AI vs AI</source>
         <translation>KI gegen KI</translation>
     </message>
+    <message>
+        <source>Human vs AI Expert</source>
+        <translation>Mensch gegen KI Experte</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>
@@ -471,6 +503,22 @@ und die Statistik beginnt neu.</translation>
     <message>
         <source>AI Expert</source>
         <translation>KI Experte</translation>
+    </message>
+    <message>
+        <source>Neither player can move</source>
+        <translation>Keiner der Spieler kann ziehen</translation>
+    </message>
+    <message>
+        <source>Drawn by repetition</source>
+        <translation>Unentschieden durch Wiederholung</translation>
+    </message>
+    <message>
+        <source>No legal move for Player %1: the turn passes</source>
+        <translation>Kein möglicher Zug für Spieler %1: Er setzt aus</translation>
+    </message>
+    <message>
+        <source>Player %1 to move; this position has come up %2 times</source>
+        <translation>Spieler %1 ist am Zug; diese Stellung kam %2-mal vor</translation>
     </message>
 </context>
 <context>
@@ -726,6 +774,14 @@ und die Statistik beginnt neu.</translation>
         <source>&amp;Statistics…</source>
         <translation>&amp;Statistik…</translation>
     </message>
+    <message>
+        <source>AI E&amp;xpert</source>
+        <translation>KI &amp;Experte</translation>
+    </message>
+    <message>
+        <source>Draw by &amp;Repetition</source>
+        <translation>&amp;Remis bei Wiederholung</translation>
+    </message>
 </context>
 <context>
     <name>trevallion::StatisticsDialog</name>
@@ -756,6 +812,10 @@ und die Statistik beginnt neu.</translation>
     <message>
         <source>&amp;Reset</source>
         <translation>&amp;Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Unentschieden</translation>
     </message>
 </context>
 <context>

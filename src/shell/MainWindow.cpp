@@ -189,7 +189,7 @@ void MainWindow::BuildMenus() {
     for (const Side side : {Side::PlayerOne, Side::PlayerTwo}) {
         QMenu* player = menuBar()->addMenu(tr("Player &%1").arg(SideNumber(side)));
         const QString items[] = {tr("&Human"), tr("AI &Easy"), tr("AI &Medium"),
-                                 tr("AI &Difficult")};
+                                 tr("AI &Difficult"), tr("AI E&xpert")};
         for (const PlayerType type : AllPlayerTypes) {
             AddCommand(player, items[PlayerTypeNumber(type)], PlayerCommand(side, type), true);
             if (type == PlayerType::Human) {
@@ -207,6 +207,7 @@ void MainWindow::BuildMenus() {
     AddCommand(options, tr("&High Contrast"), CommandId::HighContrast, true);
     AddCommand(options, tr("&Animate Moves"), CommandId::AnimateMoves, true);
     AddCommand(options, tr("S&tatus Line"), CommandId::StatusLine, true);
+    AddCommand(options, tr("Draw by &Repetition"), CommandId::DrawByRepetition, true);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     AddCommand(help, tr("&Hint"), CommandId::Hint, false, {QKeySequence(Qt::Key_H)});
