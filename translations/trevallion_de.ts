@@ -763,8 +763,20 @@ Wählen Sie Nein, um weiterzuspielen.</translation>
         <translation>Spiel &amp;fortsetzen</translation>
     </message>
     <message>
-        <source>&amp;Dark Board</source>
-        <translation>&amp;Dunkles Brett</translation>
+        <source>&amp;Board Colours</source>
+        <translation>&amp;Brettfarben</translation>
+    </message>
+    <message>
+        <source>&amp;Light</source>
+        <translation>&amp;Hell</translation>
+    </message>
+    <message>
+        <source>&amp;Dark</source>
+        <translation>&amp;Dunkel</translation>
+    </message>
+    <message>
+        <source>&amp;As the Desktop</source>
+        <translation>&amp;Wie der Desktop</translation>
     </message>
     <message>
         <source>&amp;High Contrast</source>

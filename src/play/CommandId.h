@@ -37,7 +37,7 @@ enum class CommandId : int {
     // What the game keeps between runs.
     ContinueGame = 32805,
     Statistics = 32806,
-    // How the board is drawn.
+    // How the board is drawn: Options › Board Colours › Dark, Light and As the Desktop.
     DarkBoard = 32807,
     HighContrast = 32808,
     // Switches the window alone acts on.
@@ -48,6 +48,8 @@ enum class CommandId : int {
     PlayerTwoExpert = 32812,
     // The rule that ends a level played round in circles.
     DrawByRepetition = 32813,
+    BoardLight = 32814,
+    BoardAsDesktop = 32815,
 };
 
 // The Player menu item that makes `side` a player of `type`. The items of the first four types

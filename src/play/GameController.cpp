@@ -66,6 +66,8 @@ void GameController::StartUp() {
         SwitchOption(option.item, m_settings.ReadSetting(option.setting).value_or(byDefault) != 0,
                      false);
     }
+    m_colours = StoredColours(m_settings);
+    ShowLook();
     PlayEffect(Effect::Startup);
 }
 
@@ -93,6 +95,12 @@ void GameController::OnCell(Cell cell) {
 void GameController::OnWake() {
     PollHint();
     RefreshAids();
+}
+
+void GameController::OnDesktopChanged(const DesktopFacts& facts) {
+    m_desktop = facts;
+    ShowLook();
+    ShowMotion();
 }
 
 void GameController::OnCommand(CommandId command) {
@@ -213,6 +221,10 @@ void GameController::RunCommand(CommandId command) {
                 return;
             }
         }
+    }
+    if (const std::optional<BoardColours> colours = ColoursOfCommand(command)) {
+        ChooseColours(*colours);
+        return;
     }
     if (OptionStates::IsSwitch(command)) {
         SwitchOption(command, !m_options.On(command), true);

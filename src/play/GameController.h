@@ -2,6 +2,7 @@
 
 #include "match/Match.h"
 #include "play/AidsOnView.h"
+#include "play/BoardColours.h"
 #include "play/CommandId.h"
 #include "play/ComputerPlayer.h"
 #include "play/EffectPlayer.h"
@@ -55,6 +56,9 @@ class GameController {
 
     // The call the view makes when asked by RequestWake: a hint may be ready.
     void OnWake();
+
+    // What the desktop says of its colours and motion, at start-up and whenever it changes.
+    void OnDesktopChanged(const DesktopFacts& facts);
 
     // The answers of the boxes and windows opened through the view, one call each.
     void OnMessageAnswered(MessageAnswer answer);
@@ -157,6 +161,12 @@ class GameController {
     // mark, its stored choice when `store`, and what it changes. Start-up applies the stored
     // choices without storing them again: a player who never used an item finds no setting.
     void SwitchOption(CommandId item, bool on, bool store);
+    // Options › Board Colours: the radio item checked, the choice stored, the board redrawn.
+    void ChooseColours(BoardColours colours);
+    // The board's look as drawn, from the choices and the desktop's colours; Animate Moves as
+    // done, which the desktop's wish for less motion switches off.
+    void ShowLook();
+    void ShowMotion();
 
     // What is kept between runs: the game in play after every input that changed it, Continue
     // Game, and the results of the levels played.
@@ -176,6 +186,8 @@ class GameController {
     ComputerPlayer m_computer;
     ComputerPlayer m_hinter;
     OptionStates m_options;
+    BoardColours m_colours = BoardColours::AsDesktop;
+    DesktopFacts m_desktop;
     GameKeeper m_keeper;
     // The message about a damaged statistics file, until it can be shown.
     std::optional<std::string> m_keptNotice;
@@ -184,7 +196,7 @@ class GameController {
     // The cursor the view was last told, so that only changes are sent.
     CursorSide m_shownCursor = CursorSide::Neutral;
     // The status line the view was last told; the window starts with it empty.
-    std::string m_shownStatus;
+    ShownText m_shownStatus;
 };
 
 } // namespace trevallion

@@ -163,9 +163,9 @@ void GameController::EndWithoutWinner(Outcome outcome) {
     SetCursorSide(CursorSide::Neutral);
     m_view.SetTitle(Message(GameOverTitle));
     RefreshAids();
-    const std::string told = Message(outcome == Outcome::Drawn ? DrawnMessage : StuckMessage);
+    const ShownText told = Message(outcome == Outcome::Drawn ? DrawnMessage : StuckMessage);
     if (m_match.AnyHumanPlayer()) {
-        m_boxes.OpenGameBox(GameBox::Retry, told + "\n\n" + Message(PlayAgainQuestion),
+        m_boxes.OpenGameBox(GameBox::Retry, ShownText::Paragraphs(told, Message(PlayAgainQuestion)),
                             MessageButtons::YesNo, MessageIcon::Information);
     } else {
         m_boxes.OpenGameBox(GameBox::Told, told, MessageButtons::Ok, MessageIcon::Information);
@@ -231,7 +231,7 @@ void GameController::AbortComputerSearch() {
 
 void GameController::StartDoodle() {
     SetCursorSide(CursorSide::Neutral);
-    m_view.SetTitle(ProgramName);
+    m_view.SetTitle(ShownText::Translated(std::string(ProgramName)));
     for (const DoodleTile& tile : m_match.StartDoodle()) {
         m_view.ShowTile(tile.cell, DoodleTileCode(tile.alive));
     }

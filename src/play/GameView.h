@@ -2,6 +2,7 @@
 
 #include "match/MoveHistory.h"
 #include "play/CommandId.h"
+#include "play/ShownText.h"
 #include "play/Statistics.h"
 #include "rules/Board.h"
 #include "rules/MoveList.h"
@@ -36,14 +37,17 @@ struct BoardMarks {
     friend bool operator==(const BoardMarks&, const BoardMarks&) = default;
 };
 
-// How the player asked for the board to be drawn: for a dark background (the window also
-// draws it so on a dark desktop), and with the two sides told apart by shape as well as colour.
+// How the board is drawn: for a dark background, and with the two sides told apart by shape as
+// well as colour. The player's choices and the desktop's colours have been weighed already.
 struct BoardLook {
     bool dark = false;
     bool highContrast = false;
 
     friend bool operator==(const BoardLook&, const BoardLook&) = default;
 };
+
+// Whether a move the window is told of (ShowMoveMade) slides to its target or just appears there.
+enum class MoveMotion { Jump, Slide };
 
 // Everything the game shows or asks through its window. The controller calls it for every
 // change, and the window keeps no copy of the game's logic: it never asks the controller what
@@ -55,7 +59,7 @@ class GameView {
     // Shows tile image `image` (a cell code, 0..27) on the button of cell (x, y).
     virtual void ShowTile(Cell cell, CellCode image) = 0;
 
-    virtual void SetTitle(std::string_view title) = 0;
+    virtual void SetTitle(const ShownText& title) = 0;
 
     virtual void SetCursor(CursorSide cursor) = 0;
 
@@ -77,6 +81,8 @@ class GameView {
 
     // Draws the board in `look` from now on; the tiles and marks stay what they are.
     virtual void SetBoardLook(const BoardLook& look) = 0;
+    // How the moves told from now on are shown.
+    virtual void SetMoveMotion(MoveMotion motion) = 0;
     // A computer player's move, or a move played again, whose tiles have just been shown: the
     // window may let the eye follow the piece from its cell to its target. Whatever it draws
     // for that lies over the board for a moment and leaves the tiles as they were shown.
@@ -89,7 +95,7 @@ class GameView {
 
     // The line under the board that says whose turn it is; empty when nothing is in play. Told
     // only when it changes, whether the line is shown or not.
-    virtual void ShowStatus(std::string_view text) = 0;
+    virtual void ShowStatus(const ShownText& text) = 0;
 
     // Asks for a call of the controller's OnWake after about `milliseconds`.
     virtual void RequestWake(int milliseconds) = 0;
@@ -110,7 +116,7 @@ class GameView {
 
     // A message box captioned with the program's name; answered by OnMessageAnswered with the
     // button pressed.
-    virtual void OpenMessage(std::string_view text, MessageButtons buttons, MessageIcon icon) = 0;
+    virtual void OpenMessage(const ShownText& text, MessageButtons buttons, MessageIcon icon) = 0;
 
     // The "Level Complete" box announcing the winner; OnWinnerBoxClosed when it closes.
     virtual void OpenWinnerBox(Side winner) = 0;

@@ -15,7 +15,8 @@ void GameController::OpenKept() {
 // window shows, and the box opens over it rather than somewhere before it.
 void GameController::ShowKeptNotice() {
     if (m_keptNotice && !m_boxes.AnythingOpen()) {
-        m_boxes.OpenNotice(*std::exchange(m_keptNotice, std::nullopt), MessageIcon::Exclamation);
+        m_boxes.OpenNotice(ShownText::Translated(*std::exchange(m_keptNotice, std::nullopt)),
+                           MessageIcon::Exclamation);
     }
 }
 

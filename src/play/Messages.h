@@ -1,5 +1,6 @@
 #pragma once
 
+#include "play/ShownText.h"
 #include "savegame/RefusalMessages.h"
 #include "text/TextCatalog.h"
 
@@ -63,14 +64,15 @@ inline constexpr std::string_view CreditsMessage = QT_TRANSLATE_NOOP(
                 "Workshop\n\nSpecial thanks:\n*  The Level Testers' Guild\n*  You, for playing");
 
 // One of the texts above, or of the saved game's refusals, in the player's language.
-inline std::string Message(std::string_view text) {
-    return Translated("Messages", text);
+inline ShownText Message(std::string_view text) {
+    return ShownText::Translated(Translated("Messages", text));
 }
 
 // "Trevallion Level 7" for level 7.
-inline std::string LevelTitle(int level) {
-    return WithValues(Message(QT_TRANSLATE_NOOP("Messages", "Trevallion Level %1")),
-                      {std::to_string(level)});
+inline ShownText LevelTitle(int level) {
+    return ShownText::Translated(
+        WithValues(Translated("Messages", QT_TRANSLATE_NOOP("Messages", "Trevallion Level %1")),
+                   {std::to_string(level)}));
 }
 
 } // namespace trevallion

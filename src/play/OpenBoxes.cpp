@@ -4,7 +4,7 @@
 
 namespace trevallion {
 
-void OpenBoxes::OpenNotice(std::string_view text, MessageIcon icon) {
+void OpenBoxes::OpenNotice(const ShownText& text, MessageIcon icon) {
     m_window = CommandWindow::Notice;
     m_view.OpenMessage(text, MessageButtons::Ok, icon);
 }
@@ -35,7 +35,7 @@ void OpenBoxes::OpenStatistics(const StatisticsTable& table) {
     m_view.OpenStatistics(table);
 }
 
-void OpenBoxes::OpenGameBox(GameBox box, std::string_view text, MessageButtons buttons,
+void OpenBoxes::OpenGameBox(GameBox box, const ShownText& text, MessageButtons buttons,
                             MessageIcon icon) {
     m_box = box;
     m_view.OpenMessage(text, buttons, icon);

@@ -57,14 +57,14 @@ class OpenBoxes {
     bool TicksKeptAway() const { return m_box != GameBox::None && m_box != GameBox::Credits; }
 
     // A command's windows.
-    void OpenNotice(std::string_view text, MessageIcon icon);
+    void OpenNotice(const ShownText& text, MessageIcon icon);
     void OpenGameFileDialog(GameFileDialog dialog);
     void OpenChooseLevel(int level);
     void OpenInstructions();
     void OpenAbout();
     void OpenStatistics(const StatisticsTable& table);
     // The boxes of the game; a refused load waits in `load` for its box's answer.
-    void OpenGameBox(GameBox box, std::string_view text, MessageButtons buttons, MessageIcon icon);
+    void OpenGameBox(GameBox box, const ShownText& text, MessageButtons buttons, MessageIcon icon);
     void OpenWinnerBox(Side winner);
     void HoldLoad(PendingLoad load) { m_load = std::move(load); }
 

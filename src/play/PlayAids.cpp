@@ -10,21 +10,49 @@
 
 namespace trevallion {
 
-// Show Moves marks the board through the play aids, and the looks redraw it; the window reads
-// the check marks of Animate Moves and Status Line itself.
+// Show Moves marks the board through the play aids, High Contrast redraws it, and Animate Moves
+// tells the window how to show the moves; the window reads the check mark of Status Line itself.
 void GameController::SwitchOption(CommandId item, bool on, bool store) {
     m_options.Set(item, on);
     if (item == CommandId::ShowMoves) {
         m_aids.SetShowMoves(on);
     }
-    m_view.CheckMenuItem(item, on);
     if (store) {
         m_settings.WriteSetting(OptionStates::Setting(item), on ? 1 : 0);
     }
-    if (item == CommandId::DarkBoard || item == CommandId::HighContrast) {
-        m_view.SetBoardLook({.dark = m_options.On(CommandId::DarkBoard),
-                             .highContrast = m_options.On(CommandId::HighContrast)});
+    if (item == CommandId::AnimateMoves) {
+        ShowMotion();
+        return;
     }
+    m_view.CheckMenuItem(item, on);
+    if (item == CommandId::HighContrast) {
+        ShowLook();
+    }
+}
+
+void GameController::ChooseColours(BoardColours colours) {
+    m_colours = colours;
+    StoreColours(m_settings, colours);
+    ShowLook();
+}
+
+// The menu shows the choice, and the board the colours it makes on this desktop.
+void GameController::ShowLook() {
+    for (const BoardColours item :
+         {BoardColours::Light, BoardColours::Dark, BoardColours::AsDesktop}) {
+        m_view.CheckMenuItem(ColoursCommand(item), item == m_colours);
+    }
+    m_view.SetBoardLook({.dark = DrawnDark(m_colours, m_desktop),
+                         .highContrast = m_options.On(CommandId::HighContrast)});
+}
+
+// While the desktop asks for less motion, Animate Moves is neither done nor claimed: its item
+// shows unchecked and unavailable, and the player's choice waits for the desktop to change.
+void GameController::ShowMotion() {
+    const bool slide = m_options.On(CommandId::AnimateMoves) && !m_desktop.reducedMotion;
+    m_view.CheckMenuItem(CommandId::AnimateMoves, slide);
+    m_view.EnableMenuItem(CommandId::AnimateMoves, !m_desktop.reducedMotion);
+    m_view.SetMoveMotion(slide ? MoveMotion::Slide : MoveMotion::Jump);
 }
 
 // Takes back the last turn, and the computer player's turns before it, so that a human is to
@@ -100,7 +128,7 @@ void GameController::ChooseLevel() {
 
 void GameController::RefreshAids() {
     m_aids.Refresh(m_match);
-    if (std::string status = StatusText(m_match); status != m_shownStatus) {
+    if (ShownText status = StatusText(m_match); status != m_shownStatus) {
         m_shownStatus = std::move(status);
         m_view.ShowStatus(m_shownStatus);
     }

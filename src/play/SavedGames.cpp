@@ -23,7 +23,7 @@ void GameController::SaveTo(const std::string& path) {
     }
     const FileError error = WriteSavedGameFile(path, EncodeRecord(CurrentRecord()));
     if (error != FileError::None) {
-        m_boxes.OpenNotice(FileErrorMessage(error, path), MessageIcon::Stop);
+        m_boxes.OpenNotice(ShownText::Translated(FileErrorMessage(error, path)), MessageIcon::Stop);
         return;
     }
     m_view.GameFileUsed(path);
@@ -51,7 +51,8 @@ void GameController::LoadFrom(const std::string& path, bool fromDialog) {
     // and a computer player thinking in it, as they were.
     const SavedGameRead read = ReadSavedGame(path, SaveFormatVersion);
     if (read.error != FileError::None) {
-        m_boxes.OpenNotice(FileErrorMessage(read.error, path), MessageIcon::Stop);
+        m_boxes.OpenNotice(ShownText::Translated(FileErrorMessage(read.error, path)),
+                           MessageIcon::Stop);
         return;
     }
     if (read.verdict != RecordVerdict::Sound) {
@@ -76,7 +77,7 @@ void GameController::LoadPlayers(PendingLoad load, Side side) {
         m_boxes.HoldLoad(std::move(load));
         m_boxes.OpenGameBox(side == Side::PlayerOne ? GameBox::LoadPlayerOneRefused
                                                     : GameBox::LoadPlayerTwoRefused,
-                            *refusal, MessageButtons::Ok, MessageIcon::Exclamation);
+                            Message(*refusal), MessageButtons::Ok, MessageIcon::Exclamation);
         return;
     }
     if (side == Side::PlayerOne) {

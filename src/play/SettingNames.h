@@ -10,7 +10,9 @@ inline constexpr std::string_view SoundSetting = "SoundFlag";       // 1 sound o
 inline constexpr std::string_view PlayerOneSetting = "PlayerOne";   // Player 1's PlayerType
 inline constexpr std::string_view PlayerTwoSetting = "PlayerTwo";   // Player 2's PlayerType
 inline constexpr std::string_view ShowMovesSetting = "ShowMoves";   // 1 the moves are marked
-inline constexpr std::string_view DarkBoardSetting = "DarkBoard";   // 1 a dark board
+inline constexpr std::string_view DarkBoardSetting = "DarkBoard";   // 1 a dark board chosen
+// the board's colours: 0 as the desktop's, 1 light, 2 dark
+inline constexpr std::string_view BoardColoursSetting = "BoardColours";
 inline constexpr std::string_view HighContrastSetting = "HighContrast"; // 1 sides apart by shape
 inline constexpr std::string_view AnimateMovesSetting = "AnimateMoves"; // 0 moves jump, not slide
 inline constexpr std::string_view StatusLineSetting = "StatusLine";     // 1 the line shows

@@ -45,7 +45,9 @@ std::string EndText(const Match& match) {
 
 } // namespace
 
-std::string StatusText(const Match& match) {
+namespace {
+
+std::string StatusWords(const Match& match) {
     if (!match.InGame()) {
         return {};
     }
@@ -75,6 +77,12 @@ std::string StatusText(const Match& match) {
     // Spelled with the one-character ellipsis, U+2026.
     return Status(QT_TRANSLATE_NOOP("Status", "Player %1 (%2) is thinking\u2026"),
                   {SideNumberText(side), PlayerTypeName(type)});
+}
+
+} // namespace
+
+ShownText StatusText(const Match& match) {
+    return ShownText::Translated(StatusWords(match));
 }
 
 } // namespace trevallion

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "match/Match.h"
+#include "play/ShownText.h"
 
 #include <string>
 
@@ -10,6 +11,6 @@ namespace trevallion {
 // turn it is and who plays it, a side that cannot move or has just passed, a position come up
 // for the third time, the outcome. Empty while no level is in play (the Life Doodle, and before
 // the first level).
-std::string StatusText(const Match& match);
+ShownText StatusText(const Match& match);
 
 } // namespace trevallion

@@ -2,8 +2,6 @@
 
 #include "shell/TileArt.h"
 
-#include <QEvent>
-
 #include <algorithm>
 
 namespace trevallion {
@@ -23,13 +21,8 @@ void BoardWidget::Place(TileButton* button, Cell cell) {
     LayOut();
 }
 
-void BoardWidget::SetChosenLook(const BoardLook& look) {
-    m_chosen = look;
-    ApplyLook();
-}
-
-void BoardWidget::SetDesktopDark(bool dark) {
-    m_desktopDark = dark;
+void BoardWidget::SetLook(const BoardLook& look) {
+    m_look = look;
     ApplyLook();
 }
 
@@ -46,14 +39,6 @@ void BoardWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
 }
 
-// A desktop that switches between light and dark takes the board with it.
-void BoardWidget::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::PaletteChange) {
-        ApplyLook();
-    }
-    QWidget::changeEvent(event);
-}
-
 void BoardWidget::LayOut() {
     const int tile = std::max(TileSize, std::min(width(), height()) / BoardSize);
     const int left = std::max(0, (width() - BoardSize * tile) / 2);
@@ -68,12 +53,10 @@ void BoardWidget::LayOut() {
 }
 
 void BoardWidget::ApplyLook() {
-    const BoardLook look{.dark = m_chosen.dark || m_desktopDark || IsDarkPalette(palette()),
-                         .highContrast = m_chosen.highContrast};
-    if (look == m_tiles->Look()) {
+    if (m_look == m_tiles->Look()) {
         return;
     }
-    m_tiles->SetLook(look);
+    m_tiles->SetLook(m_look);
     for (TileButton* button : m_cells) {
         if (button != nullptr) {
             button->update();

@@ -13,9 +13,7 @@
 namespace trevallion {
 
 // The board's 7 x 7 cell buttons, kept square and centred in whatever room the window gives:
-// the tiles grow in whole pixels from their smallest size. It also decides the look the tiles
-// are drawn in: dark when the player chose it, when the desktop's palette is dark, or when the
-// desktop says it prefers dark.
+// the tiles grow in whole pixels from their smallest size, in the look the game tells it.
 class BoardWidget : public QWidget {
     Q_OBJECT
 
@@ -25,28 +23,24 @@ class BoardWidget : public QWidget {
     // Puts the button of `cell` on the board.
     void Place(TileButton* button, Cell cell);
 
-    // The look the player chose in the menus.
-    void SetChosenLook(const BoardLook& look);
-    // Whether the desktop prefers dark, as it says so beside its palette.
-    void SetDesktopDark(bool dark);
+    // The look the tiles are drawn in from now on.
+    void SetLook(const BoardLook& look);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
   private:
     void LayOut();
-    // Draws the tiles in the look the choice and the palette make, if that has changed.
+    // Draws the tiles in the look told, if that has changed.
     void ApplyLook();
 
     std::shared_ptr<TileSet> m_tiles;
     // Indexed like the board: cell (x, y) is element x * 7 + y.
     std::array<TileButton*, CellCount> m_cells{};
-    BoardLook m_chosen;
-    bool m_desktopDark = false;
+    BoardLook m_look;
 };
 
 // Whether a palette is a dark one: its window colour is darker than middle grey.

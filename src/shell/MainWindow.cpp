@@ -28,6 +28,7 @@
 #include "sound/SoundEffects.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -77,11 +78,8 @@ MainWindow::MainWindow(std::unique_ptr<SettingsFile> settings, std::unique_ptr<K
     BuildMenus();
     BuildMotionAndStatus();
     RestoreSizeAndPlace();
-    // The desktop's dark goes where the palette's does: the board weighs both with the player's
-    // choice. Motion is asked for as each move is shown.
-    const auto showDark = [this] { m_board->SetDesktopDark(m_desktop->PrefersDark()); };
-    connect(m_desktop.get(), &DesktopAppearance::Changed, this, showDark);
-    showDark();
+    connect(m_desktop.get(), &DesktopAppearance::Changed, this, &MainWindow::TellDesktop);
+    TellDesktop();
     // The game's clock: once a second it lets a computer player think or move, or the Life
     // Doodle live a generation.
     m_timer.setObjectName(QStringLiteral("clock"));
@@ -132,6 +130,20 @@ void MainWindow::RestoreSizeAndPlace() {
     if (!saved.isEmpty()) {
         restoreGeometry(saved);
     }
+}
+
+// The desktop's dark is its stated preference or its palette's, whichever says dark.
+void MainWindow::TellDesktop() {
+    m_controller.OnDesktopChanged({.dark = m_desktop->PrefersDark() || IsDarkPalette(palette()),
+                                   .reducedMotion = m_desktop->PrefersReducedMotion()});
+}
+
+// A desktop that switches between light and dark colours tells it by a new palette.
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) {
+        TellDesktop();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -203,7 +215,14 @@ void MainWindow::BuildMenus() {
     AddCommand(options, tr("Sound O&FF"), CommandId::SoundOff, true);
     options->addSeparator();
     AddCommand(options, tr("Show &Moves"), CommandId::ShowMoves, true);
-    AddCommand(options, tr("&Dark Board"), CommandId::DarkBoard, true);
+    // The board's colours are one choice of three, shown as radio items.
+    QMenu* colours = options->addMenu(tr("&Board Colours"));
+    auto* colourChoice = new QActionGroup(colours);
+    colourChoice->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    colourChoice->addAction(AddCommand(colours, tr("&Light"), CommandId::BoardLight, true));
+    colourChoice->addAction(AddCommand(colours, tr("&Dark"), CommandId::DarkBoard, true));
+    colourChoice->addAction(
+        AddCommand(colours, tr("&As the Desktop"), CommandId::BoardAsDesktop, true));
     AddCommand(options, tr("&High Contrast"), CommandId::HighContrast, true);
     AddCommand(options, tr("&Animate Moves"), CommandId::AnimateMoves, true);
     AddCommand(options, tr("S&tatus Line"), CommandId::StatusLine, true);
@@ -276,19 +295,30 @@ void MainWindow::ShowTile(Cell cell, CellCode image) {
     }
 }
 
-void MainWindow::SetTitle(std::string_view title) {
+void MainWindow::SetTitle(const ShownText& title) {
     const QString shown = ToQString(title);
     setWindowTitle(shown);
     m_narrator->TitleShown(shown);
 }
 
+// A box that closes together with a question of its own (Statistics › Reset › Yes) may leave no
+// window of the program active under some window managers: the keyboard would reach nothing
+// until a click. Once the box has gone, the window takes the focus back unless another box has
+// opened meanwhile.
 void MainWindow::OpenBox(QDialog* dialog, Qt::WindowModality modality) {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(modality);
+    connect(dialog, &QDialog::finished, this, [this] {
+        QTimer::singleShot(0, this, [this] {
+            if (QApplication::activeModalWidget() == nullptr && !isActiveWindow()) {
+                activateWindow();
+            }
+        });
+    });
     dialog->show();
 }
 
-void MainWindow::OpenMessage(std::string_view text, MessageButtons buttons, MessageIcon icon) {
+void MainWindow::OpenMessage(const ShownText& text, MessageButtons buttons, MessageIcon icon) {
     const QMessageBox::StandardButtons choices =
         buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
     auto* box =
@@ -392,11 +422,15 @@ void MainWindow::ShowHint(const std::optional<Move>& hint) {
 }
 
 void MainWindow::SetBoardLook(const BoardLook& look) {
-    m_board->SetChosenLook(look);
+    m_board->SetLook(look);
+}
+
+void MainWindow::SetMoveMotion(MoveMotion motion) {
+    m_motion = motion;
 }
 
 void MainWindow::ShowMoveMade(const Move& move) {
-    if (CommandAction(CommandId::AnimateMoves)->isChecked() && !m_desktop->PrefersReducedMotion()) {
+    if (m_motion == MoveMotion::Slide) {
         m_slide->Start(CellButton(move.from), CellButton(move.to));
     }
 }
@@ -405,8 +439,8 @@ void MainWindow::TellMovePlayed(const PlayedTurn& turn) {
     m_narrator->MovePlayed(turn);
 }
 
-void MainWindow::ShowStatus(std::string_view text) {
-    m_statusLine->Show(text);
+void MainWindow::ShowStatus(const ShownText& text) {
+    m_statusLine->Show(text.Str());
     m_narrator->StatusShown(ToQString(text));
 }
 

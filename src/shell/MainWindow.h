@@ -61,7 +61,7 @@ class MainWindow : public QMainWindow, public GameView {
     QAbstractButton* CellButton(Cell cell) const;
 
     void ShowTile(Cell cell, CellCode image) override;
-    void SetTitle(std::string_view title) override;
+    void SetTitle(const ShownText& title) override;
     void SetCursor(CursorSide cursor) override;
     void SetFocus(Cell cell) override;
     void CheckMenuItem(CommandId item, bool checked) override;
@@ -69,13 +69,14 @@ class MainWindow : public QMainWindow, public GameView {
     void ShowMarks(const BoardMarks& marks) override;
     void ShowHint(const std::optional<Move>& hint) override;
     void SetBoardLook(const BoardLook& look) override;
+    void SetMoveMotion(MoveMotion motion) override;
     void ShowMoveMade(const Move& move) override;
     void TellMovePlayed(const PlayedTurn& turn) override;
-    void ShowStatus(std::string_view text) override;
+    void ShowStatus(const ShownText& text) override;
     void RequestWake(int milliseconds) override;
     void PlaySoundFile(std::string_view file) override;
     void StopSound() override;
-    void OpenMessage(std::string_view text, MessageButtons buttons, MessageIcon icon) override;
+    void OpenMessage(const ShownText& text, MessageButtons buttons, MessageIcon icon) override;
     void OpenWinnerBox(Side winner) override;
     void OpenGameFileDialog(GameFileDialog dialog) override;
     void GameFileUsed(std::string_view file) override;
@@ -100,8 +101,11 @@ class MainWindow : public QMainWindow, public GameView {
 
     // The window's size and place are kept for the next run.
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    // Tells the controller the desktop's colours and motion as they are now.
+    void TellDesktop();
     // Shows `dialog`, which goes when it closes: modal to this window, or to the whole program
     // for a box that must be answered before any other.
     void OpenBox(QDialog* dialog, Qt::WindowModality modality);
@@ -131,6 +135,7 @@ class MainWindow : public QMainWindow, public GameView {
     std::unique_ptr<DesktopAppearance> m_desktop;
     GameNarrator* m_narrator = nullptr;
     std::unordered_map<CommandId, QAction*> m_actions;
+    MoveMotion m_motion = MoveMotion::Slide;
     QTimer m_timer;
     SoundPlayer m_sound;
     // The computer players' and the hints' threads; the controller joins them before either

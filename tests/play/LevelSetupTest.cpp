@@ -24,7 +24,7 @@ TEST_F(LevelSetup, EachLevelCommandPlaysAmbientAndLaysOutItsLevel) {
     view.ClearRecords();
     for (const auto& [command, level] : commands) {
         Command(command);
-        EXPECT_EQ(view.title, LevelTitle(level));
+        EXPECT_EQ(view.title, LevelTitle(level).Str());
         EXPECT_EQ(view.Shown(), Level(level));
         EXPECT_EQ(view.cursor, CursorSide::PlayerOne);
     }

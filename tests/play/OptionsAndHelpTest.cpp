@@ -23,24 +23,71 @@ TEST(SoundAtStartUp, TheStoredSoundFlagIsApplied) {
     }
 }
 
-// Start-up shows the stored look without storing it again; each command flips its own choice,
-// stores it and tells the view the whole look.
-TEST(BoardLookOptions, CommandsFlipStoreAndTellTheView) {
+// The board is drawn as the player's colours and the desktop's make it, and the menu checks the
+// choice, whatever the desktop says. A Dark Board switched on before the colours had their menu
+// still gives the dark board; start-up stores nothing.
+TEST(BoardColoursOptions, TheDrawnLookFollowsTheChoiceAndTheDesktop) {
+    const CommandId light = CommandId::BoardLight, dark = CommandId::DarkBoard,
+                    desktop = CommandId::BoardAsDesktop;
+    struct Case {
+        std::map<std::string, std::int32_t> stored;
+        std::optional<CommandId> chosen;
+        bool desktopDark;
+        CommandId checked;
+        bool drawnDark;
+    };
+    const Case cases[] = {
+        {{}, std::nullopt, false, desktop, false},
+        {{}, std::nullopt, true, desktop, true},
+        {{{"DarkBoard", 1}}, std::nullopt, false, dark, true},
+        {{{"DarkBoard", 1}, {"BoardColours", 1}}, std::nullopt, true, light, false},
+        {{{"BoardColours", 9}}, std::nullopt, true, desktop, true},
+        {{}, light, true, light, false},
+        {{}, dark, false, dark, true},
+        {{{"BoardColours", 2}}, desktop, false, desktop, false},
+    };
+    for (const Case& c : cases) {
+        GameTable table;
+        table.game.OnDesktopChanged({.dark = c.desktopDark, .reducedMotion = false});
+        table.StartWith(c.stored);
+        EXPECT_FALSE(table.settings.values.contains("BoardColours") &&
+                     !c.stored.contains("BoardColours"));
+        if (c.chosen) {
+            table.Command(*c.chosen);
+            EXPECT_EQ(table.settings.values["DarkBoard"], *c.chosen == dark ? 1 : 0);
+        }
+        for (const CommandId item : {light, dark, desktop}) {
+            EXPECT_EQ(table.view.Checked(item), item == c.checked) << static_cast<int>(item);
+        }
+        EXPECT_EQ(table.view.look, (BoardLook{.dark = c.drawnDark, .highContrast = false}));
+    }
+    // The desktop turning dark and light again redraws a board that follows it, and High
+    // Contrast keeps its own switch.
     GameTable table;
     table.StartWith({{"HighContrast", 1}});
-    EXPECT_EQ(table.view.look, (BoardLook{.dark = false, .highContrast = true}));
-    EXPECT_TRUE(table.view.Checked(CommandId::HighContrast));
-    EXPECT_FALSE(table.settings.values.contains("DarkBoard"));
-
-    table.Command(CommandId::DarkBoard);
+    table.game.OnDesktopChanged({.dark = true, .reducedMotion = false});
     EXPECT_EQ(table.view.look, (BoardLook{.dark = true, .highContrast = true}));
-    EXPECT_TRUE(table.view.Checked(CommandId::DarkBoard));
-    EXPECT_EQ(table.settings.values["DarkBoard"], 1);
-
     table.Command(CommandId::HighContrast);
-    EXPECT_EQ(table.view.look, (BoardLook{.dark = true, .highContrast = false}));
-    EXPECT_FALSE(table.view.Checked(CommandId::HighContrast));
+    table.game.OnDesktopChanged({.dark = false, .reducedMotion = false});
+    EXPECT_EQ(table.view.look, (BoardLook{.dark = false, .highContrast = false}));
     EXPECT_EQ(table.settings.values["HighContrast"], 0);
+}
+
+// While the desktop asks for less motion, Animate Moves shows neither a check mark nor a way to
+// choose it, the moves jump, and the player's choice comes back with the desktop's motion.
+TEST(AnimateMovesOption, ClaimsOnlyWhatTheWindowDoes) {
+    GameTable table;
+    table.StartWith({});
+    EXPECT_EQ(table.view.motion, MoveMotion::Slide);
+    for (const bool reduced : {true, false}) {
+        table.game.OnDesktopChanged({.dark = false, .reducedMotion = reduced});
+        EXPECT_EQ(table.view.Checked(CommandId::AnimateMoves), !reduced);
+        EXPECT_EQ(table.view.Enabled(CommandId::AnimateMoves), !reduced);
+        EXPECT_EQ(table.view.motion, reduced ? MoveMotion::Jump : MoveMotion::Slide);
+    }
+    table.Command(CommandId::AnimateMoves);
+    EXPECT_EQ(table.view.motion, MoveMotion::Jump);
+    EXPECT_EQ(table.settings.values["AnimateMoves"], 0);
 }
 
 class OptionsAndHelp : public testing::GameFixture {};

@@ -11,8 +11,9 @@ MENUS = {
               "Life Doodle", "Exit"],
     "Player 1": ["Human", "AI Easy", "AI Medium", "AI Difficult", "AI Expert"],
     "Player 2": ["Human", "AI Easy", "AI Medium", "AI Difficult", "AI Expert"],
-    "Options": ["Sound ON", "Sound OFF", "Show Moves", "Dark Board", "High Contrast",
+    "Options": ["Sound ON", "Sound OFF", "Show Moves", "Board Colours", "High Contrast",
                 "Animate Moves", "Status Line", "Draw by Repetition"],
+    "Board Colours": ["Light", "Dark", "As the Desktop"],
     "Help": ["Hint", "Instructions", "Statistics\u2026", "About Trevallion"],
 }
 CELL_NAME = re.compile(r"column (\d), row (\d): (empty|wall|Player [12] king|"

@@ -11,8 +11,9 @@ MENUS = {
               "Level neu starten", "Life-Doodle", "Beenden"],
     "Spieler 1": ["Mensch", "KI leicht", "KI mittel", "KI schwer", "KI Experte"],
     "Spieler 2": ["Mensch", "KI leicht", "KI mittel", "KI schwer", "KI Experte"],
-    "Optionen": ["Ton an", "Ton aus", "Züge zeigen", "Dunkles Brett", "Hoher Kontrast",
+    "Optionen": ["Ton an", "Ton aus", "Züge zeigen", "Brettfarben", "Hoher Kontrast",
                  "Züge animieren", "Statuszeile", "Remis bei Wiederholung"],
+    "Brettfarben": ["Hell", "Dunkel", "Wie der Desktop"],
     "Hilfe": ["Tipp", "Anleitung", "Statistik\u2026", "Über Trevallion"],
 }
 

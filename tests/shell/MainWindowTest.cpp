@@ -156,7 +156,7 @@ class MainWindowTest : public QObject {
             {QStringLiteral("Player 2"), players},
             {QStringLiteral("Options"),
              {QStringLiteral("Sound ON"), QStringLiteral("Sound OFF"), separator,
-              QStringLiteral("Show Moves"), QStringLiteral("Dark Board"),
+              QStringLiteral("Show Moves"), QStringLiteral("Board Colours"),
               QStringLiteral("High Contrast"), QStringLiteral("Animate Moves"),
               QStringLiteral("Status Line"), QStringLiteral("Draw by Repetition")}},
             {QStringLiteral("Help"),

@@ -65,8 +65,8 @@ class RecordingWindow : public MainWindow {
     explicit RecordingWindow(std::unique_ptr<QSettings> settings)
         : MainWindow(std::make_unique<SettingsFile>(std::move(settings))) {}
 
-    void OpenMessage(std::string_view text, MessageButtons buttons, MessageIcon) override {
-        messages.emplace_back(text);
+    void OpenMessage(const ShownText& text, MessageButtons buttons, MessageIcon) override {
+        messages.push_back(text.Str());
         Later([this, buttons] {
             MessageAnswered(buttons == MessageButtons::YesNo ? MessageAnswer::No
                                                              : MessageAnswer::Ok);

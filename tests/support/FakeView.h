@@ -27,10 +27,10 @@ class FakeView : public GameView {
         tiles.at(static_cast<std::size_t>(CellIndex(cell))) = image;
         events.push_back("tile");
     }
-    void SetTitle(std::string_view title) override {
-        this->title = title;
-        titles.emplace_back(title);
-        events.push_back("title " + std::string(title));
+    void SetTitle(const ShownText& shown) override {
+        title = shown.Str();
+        titles.push_back(title);
+        events.push_back("title " + title);
     }
     void SetCursor(CursorSide shown) override {
         cursor = shown;
@@ -58,9 +58,10 @@ class FakeView : public GameView {
         look = shown;
         events.push_back("look");
     }
+    void SetMoveMotion(MoveMotion shown) override { motion = shown; }
     void ShowMoveMade(const Move& move) override { movesMade.push_back({move, Shown()}); }
     void TellMovePlayed(const PlayedTurn& turn) override { movesPlayed.push_back(turn); }
-    void ShowStatus(std::string_view text) override { statuses.emplace_back(text); }
+    void ShowStatus(const ShownText& text) override { statuses.push_back(text.Str()); }
     void RequestWake(int milliseconds) override { wakes.push_back(milliseconds); }
     void PlaySoundFile(std::string_view file) override {
         sounds.emplace_back(file);
@@ -70,8 +71,8 @@ class FakeView : public GameView {
         ++soundStops;
         events.push_back("stop sound");
     }
-    void OpenMessage(std::string_view text, MessageButtons buttons, MessageIcon icon) override {
-        messages.push_back({std::string(text), buttons, icon});
+    void OpenMessage(const ShownText& text, MessageButtons buttons, MessageIcon icon) override {
+        messages.push_back({text.Str(), buttons, icon});
         events.push_back("message");
         openBoxes.push_back({buttons == MessageButtons::YesNo ? Box::Question : Box::Message});
     }
@@ -164,6 +165,7 @@ class FakeView : public GameView {
     BoardMarks marks;
     std::optional<Move> hint;
     BoardLook look;
+    std::optional<MoveMotion> motion;
     std::vector<int> wakes; // the delays asked for, in order
     // Apart from `events`: each move to slide, with the board shown then; each status line.
     std::vector<std::pair<Move, Board>> movesMade;
