@@ -233,16 +233,33 @@ std::vector<DoodleTile> Match::StartDoodle() {
 }
 
 DoodleGeneration Match::NextGeneration() {
-    DoodleGeneration generation;
     // The last click's cell is alive for this generation even if it was clicked during a game.
     if (m_lastClick && OnBoard({m_lastClick->x, m_lastClick->y})) {
         m_doodle[DoodleIndex(*m_lastClick)] = 1;
-        if (CreditsPatternLives(m_doodle)) {
-            // The next tick, which may come while the credits are still shown, starts afresh.
+        if (!m_creditsShowing && CreditsPatternLives(m_doodle)) {
+            // The generation waits for the credits to be answered; the next tick, which may come
+            // while they are still shown, starts afresh.
             m_phase = Phase::DoodleStarting;
-            generation.credits = true;
+            m_creditsShowing = true;
+            return {.credits = true, .changed = {}};
         }
     }
+    std::vector<DoodleTile> changed = Generation();
+    if (!m_creditsShowing) {
+        m_lastClick.reset();
+    }
+    return {.credits = false, .changed = std::move(changed)};
+}
+
+DoodleGeneration Match::GenerationAfterCredits() {
+    m_creditsShowing = false;
+    std::vector<DoodleTile> changed = Generation();
+    m_lastClick.reset();
+    return {.credits = false, .changed = std::move(changed)};
+}
+
+std::vector<DoodleTile> Match::Generation() {
+    std::vector<DoodleTile> changed;
     DoodleGrid next{};
     ComputeNextGeneration(m_doodle, next);
     // Only cells that change are shown anew.
@@ -251,13 +268,25 @@ DoodleGeneration Match::NextGeneration() {
             std::int32_t& now = m_doodle[DoodleIndex({x, y})];
             const std::int32_t then = next[DoodleIndex({x, y})];
             if ((then == 1 && now != 1) || (then == 0 && now != 0)) {
-                generation.changed.push_back({{x, y}, then == 1});
+                changed.push_back({{x, y}, then == 1});
             }
             now = then;
         }
     }
-    m_lastClick.reset();
-    return generation;
+    return changed;
+}
+
+Board Match::ShownBoard() const {
+    if (m_phase != Phase::Doodle) {
+        return m_board;
+    }
+    Board shown;
+    for (int x = 0; x < BoardSize; ++x) {
+        for (int y = 0; y < BoardSize; ++y) {
+            shown.At({x, y}) = m_doodle[DoodleIndex({x, y})] == 1 ? Wall : Empty;
+        }
+    }
+    return shown;
 }
 
 // A click never kills a cell: a live one stays as it is.

@@ -163,11 +163,17 @@ class Match {
     std::vector<ShownTurn> Undo();
     std::vector<ShownTurn> Redo();
 
+    // The board the window shows: the game's, or the Life Doodle's live cells as walls.
+    Board ShownBoard() const;
+
     // The Life Doodle: asked for, started from the middle block (answers every cell), one
     // generation, and a click that brings a cell to life (answers whether it was dead).
     void AskDoodle();
     std::vector<DoodleTile> StartDoodle();
     DoodleGeneration NextGeneration();
+    // The credits have been answered: the generation they interrupted is made now, on the grid as
+    // the ticks behind them left it, and the last click is forgotten.
+    DoodleGeneration GenerationAfterCredits();
     bool DoodleClick(Cell cell);
     // The cell of the last click that was taken; a doodle generation sets it alive.
     void RememberClick(std::optional<Cell> cell) { m_lastClick = cell; }
@@ -194,6 +200,12 @@ class Match {
     // Whether the player has been told of a third repetition in this level.
     bool m_repetitionTold = false;
     DoodleGrid m_doodle{};
+    // The credits are showing: the doodle starts afresh behind them, and the cell clicked last
+    // comes alive in every generation until they are answered.
+    bool m_creditsShowing = false;
+
+    // One generation of the grid, with the cells that change.
+    std::vector<DoodleTile> Generation();
 };
 
 } // namespace trevallion

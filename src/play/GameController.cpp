@@ -136,6 +136,9 @@ void GameController::OnMessageAnswered(MessageAnswer answer) {
     case GameBox::LoadPlayerTwoRefused:
         FinishLoad(m_boxes.TakeLoad());
         break;
+    case GameBox::Credits:
+        ShowDoodleTiles(m_match.GenerationAfterCredits().changed);
+        break;
     default:
         break;
     }

@@ -143,6 +143,7 @@ class GameController {
     // a cell to life.
     void StartDoodle();
     void DoodleGeneration();
+    void ShowDoodleTiles(const std::vector<DoodleTile>& tiles);
     void DoodleClick(Cell cell);
 
     // The play aids: the marks of Show Moves, taking moves back and playing them again, the

@@ -243,7 +243,11 @@ void GameController::DoodleGeneration() {
         m_boxes.OpenGameBox(GameBox::Credits, Message(CreditsMessage), MessageButtons::Ok,
                             MessageIcon::Information);
     }
-    for (const DoodleTile& tile : generation.changed) {
+    ShowDoodleTiles(generation.changed);
+}
+
+void GameController::ShowDoodleTiles(const std::vector<DoodleTile>& tiles) {
+    for (const DoodleTile& tile : tiles) {
         m_view.ShowTile(tile.cell, DoodleTileCode(tile.alive));
     }
 }

@@ -14,13 +14,10 @@ void GameController::OnSaveGame() {
     m_boxes.OpenGameFileDialog(GameFileDialog::Save);
 }
 
-// The clock runs on behind the file dialog: the game saved is the one in play when the name is
-// chosen, and a level decided meanwhile has nothing left to save.
+// The clock runs on behind the file dialog: what is saved is the board on show when the name is
+// chosen, also once the level was decided or the Life Doodle started meanwhile. Only Save Game
+// itself asks for a game in play.
 void GameController::SaveTo(const std::string& path) {
-    if (!m_match.Saveable()) {
-        m_boxes.OpenNotice(Message(SaveRefusedMessage), MessageIcon::Exclamation);
-        return;
-    }
     const FileError error = WriteSavedGameFile(path, EncodeRecord(CurrentRecord()));
     if (error != FileError::None) {
         m_boxes.OpenNotice(ShownText::Translated(FileErrorMessage(error, path)), MessageIcon::Stop);
@@ -39,7 +36,7 @@ SavedGameRecord GameController::CurrentRecord() const {
             PlayerTypeNumber(m.Player(Side::PlayerTwo)),
             static_cast<std::int32_t>(m_shownCursor),
             m.Level(),
-            m.CurrentBoard()};
+            m.ShownBoard()};
 }
 
 void GameController::OnLoadGame() {
