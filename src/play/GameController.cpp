@@ -44,11 +44,22 @@ GameController::~GameController() {
     Shutdown();
 }
 
-void GameController::Start() {
-    StartUp();
-    OpenKept();
+// Every input runs through here: what it does, then a file chosen behind a box of the game once
+// that box is answered, a blocked human's pass, the aids and the status line as they now are, and
+// the game kept. No input writes that tail itself.
+template <typename Act> void GameController::Run(Act&& act) {
+    act();
+    ActOnHeldFile();
+    PassIfBlocked();
     RefreshAids();
     KeepProgress();
+}
+
+void GameController::Start() {
+    Run([this] {
+        StartUp();
+        OpenKept();
+    });
 }
 
 void GameController::StartUp() {
@@ -72,51 +83,50 @@ void GameController::StartUp() {
 }
 
 void GameController::OnTimer() {
-    if (m_boxes.TicksKeptAway()) {
-        return;
-    }
-    ShowKeptNotice();
-    TimerTick();
-    PassIfBlocked();
-    RefreshAids();
-    KeepProgress();
+    Run([this] {
+        if (!m_boxes.TicksKeptAway()) {
+            ShowKeptNotice();
+            TimerTick();
+        }
+    });
 }
 
 void GameController::OnCell(Cell cell) {
-    if (m_boxes.AnythingOpen()) {
-        return;
-    }
-    HandleCell(cell);
-    PassIfBlocked();
-    RefreshAids();
-    KeepProgress();
+    Run([this, cell] {
+        if (!m_boxes.AnythingOpen()) {
+            HandleCell(cell);
+        }
+    });
 }
 
 void GameController::OnWake() {
-    PollHint();
-    RefreshAids();
+    Run([this] { PollHint(); });
 }
 
 void GameController::OnDesktopChanged(const DesktopFacts& facts) {
-    m_desktop = facts;
-    ShowLook();
-    ShowMotion();
+    Run([this, &facts] {
+        m_desktop = facts;
+        ShowLook();
+        ShowMotion();
+    });
 }
 
 void GameController::OnCommand(CommandId command) {
-    if (m_boxes.AnythingOpen()) {
-        return;
-    }
-    RunCommand(command);
-    PassIfBlocked();
-    RefreshAids();
-    KeepProgress();
+    Run([this, command] {
+        if (!m_boxes.AnythingOpen()) {
+            RunCommand(command);
+        }
+    });
 }
 
 // A game box, which opens above a command's window, is answered first. Retry offers the level
 // again: after a loss, after a level that ended without a winner, and when a position has come
 // up for the third time.
 void GameController::OnMessageAnswered(MessageAnswer answer) {
+    Run([this, answer] { AnswerMessage(answer); });
+}
+
+void GameController::AnswerMessage(MessageAnswer answer) {
     const std::optional<GameBox> box = m_boxes.TakeMessageAnswer();
     if (!box) {
         return;
@@ -142,70 +152,73 @@ void GameController::OnMessageAnswered(MessageAnswer answer) {
     default:
         break;
     }
-    PassIfBlocked();
-    RefreshAids();
-    KeepProgress();
 }
 
 void GameController::OnWinnerBoxClosed() {
-    if (const std::optional<Side> winner = m_boxes.TakeWinnerBox()) {
-        AfterWinnerBox(*winner);
-        PassIfBlocked();
-        RefreshAids();
-        KeepProgress();
-    }
+    Run([this] {
+        if (const std::optional<Side> winner = m_boxes.TakeWinnerBox()) {
+            AfterWinnerBox(*winner);
+        }
+    });
 }
 
+// A file chosen while a box of the game is open (the clock decided the level behind the dialog)
+// waits until that box is answered: the box goes on with its change first.
 void GameController::OnGameFileChosen(const std::optional<std::string>& path) {
-    const std::optional<CommandWindow> dialog = m_boxes.TakeFileDialog();
-    if (!dialog) {
+    Run([this, &path] {
+        const std::optional<CommandWindow> dialog = m_boxes.TakeFileDialog();
+        if (dialog && path) {
+            m_boxes.HoldFile({*dialog, *path});
+        }
+    });
+}
+
+void GameController::ActOnHeldFile() {
+    if (m_boxes.GameBoxOpen()) {
         return;
     }
-    if (path) {
-        if (*dialog == CommandWindow::LoadDialog) {
-            LoadFrom(*path);
+    if (const std::optional<ChosenFile> file = m_boxes.TakeHeldFile()) {
+        if (file->dialog == CommandWindow::LoadDialog) {
+            LoadFrom(file->path);
         } else {
-            SaveTo(*path);
+            SaveTo(file->path);
         }
     }
-    PassIfBlocked();
-    RefreshAids();
-    KeepProgress();
 }
 
 void GameController::OnFileGiven(const std::string& path) {
-    if (m_boxes.AnythingOpen()) {
-        return;
-    }
-    LoadFrom(path);
-    PassIfBlocked();
-    RefreshAids();
+    Run([this, &path] {
+        if (!m_boxes.AnythingOpen()) {
+            LoadFrom(path);
+        }
+    });
 }
 
 void GameController::OnLevelChosen(std::optional<int> level) {
-    if (!m_boxes.TakeChooseLevel()) {
-        return;
-    }
-    if (level && *level >= 1 && *level <= LevelCount) {
-        PlayEffect(Effect::Ambient);
-        LoadLevel(*level);
-    }
-    PassIfBlocked();
-    RefreshAids();
-    KeepProgress();
+    Run([this, level] {
+        if (m_boxes.TakeChooseLevel() && level && *level >= 1 && *level <= LevelCount) {
+            PlayEffect(Effect::Ambient);
+            LoadLevel(*level);
+        }
+    });
 }
 
 // The manual's sound plays while its window is open and is cut off when it closes, even if
 // sound was switched off meanwhile; the jingle runs on after the About window.
 void GameController::OnWindowClosed() {
-    const std::optional<CommandWindow> window = m_boxes.TakeWindowClosed();
-    if (!window) {
-        return;
-    }
-    if (*window == CommandWindow::Instructions) {
-        m_view.StopSound();
-    }
-    RefreshAids();
+    Run([this] {
+        if (m_boxes.TakeWindowClosed() == CommandWindow::Instructions) {
+            m_view.StopSound();
+        }
+    });
+}
+
+void GameController::OnStatisticsClosed(bool reset) {
+    Run([this, reset] {
+        if (m_boxes.TakeStatistics() && reset) {
+            m_keeper.ResetStatistics();
+        }
+    });
 }
 
 void GameController::Shutdown() {

@@ -82,6 +82,12 @@ class GameController {
     // How often a hint being worked out is looked for.
     static constexpr int HintPollMilliseconds = 50;
 
+    // Runs an input's `act`, then what follows every input.
+    template <typename Act> void Run(Act&& act);
+    // A file chosen in a dialog, once no box of the game holds it back.
+    void ActOnHeldFile();
+    void AnswerMessage(MessageAnswer answer);
+
     // The operations, each run by the public entries above.
     void StartUp();
     void HandleCell(Cell cell);

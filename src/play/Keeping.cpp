@@ -63,14 +63,4 @@ void GameController::ShowStatistics() {
     m_boxes.OpenStatistics(m_keeper.Statistics());
 }
 
-void GameController::OnStatisticsClosed(bool reset) {
-    if (!m_boxes.TakeStatistics()) {
-        return;
-    }
-    if (reset) {
-        m_keeper.ResetStatistics();
-    }
-    KeepProgress();
-}
-
 } // namespace trevallion

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace trevallion {
 
@@ -45,6 +46,12 @@ struct PendingLoad {
     std::string path; // the file chosen in the open dialog; empty for the kept game
 };
 
+// A file chosen in Load Game's or Save Game's dialog.
+struct ChosenFile {
+    CommandWindow dialog;
+    std::string path;
+};
+
 // The boxes and windows open on the view, and what each waits for. A box opens through the view
 // and the call returns; its answer comes back later, and here it finds what it answers. A game
 // box opens above a command's window and is answered first, so at most one of each is open.
@@ -53,6 +60,7 @@ class OpenBoxes {
     explicit OpenBoxes(GameView& view) : m_view(view) {}
 
     bool AnythingOpen() const { return m_window != CommandWindow::None || m_box != GameBox::None; }
+    bool GameBoxOpen() const { return m_box != GameBox::None; }
     // Whether a box opened in the middle of changing the game keeps the clock from the board.
     bool TicksKeptAway() const { return m_box != GameBox::None && m_box != GameBox::Credits; }
 
@@ -67,6 +75,9 @@ class OpenBoxes {
     void OpenGameBox(GameBox box, const ShownText& text, MessageButtons buttons, MessageIcon icon);
     void OpenWinnerBox(Side winner);
     void HoldLoad(PendingLoad load) { m_load = std::move(load); }
+    // A file chosen while a game box is open waits for its answer.
+    void HoldFile(ChosenFile file) { m_heldFile = std::move(file); }
+    std::optional<ChosenFile> TakeHeldFile() { return std::exchange(m_heldFile, std::nullopt); }
 
     // The answers, each taken once by the box it answers; an answer that finds no such box open
     // is none. A notice's answer closes the notice and is none too, for it goes on with nothing.
@@ -86,6 +97,7 @@ class OpenBoxes {
     GameBox m_box = GameBox::None;
     Side m_winner = Side::PlayerOne;
     std::optional<PendingLoad> m_load;
+    std::optional<ChosenFile> m_heldFile;
 };
 
 } // namespace trevallion

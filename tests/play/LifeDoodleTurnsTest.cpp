@@ -83,6 +83,43 @@ TEST_F(LifeDoodleTurns, CornersAndCentreShowTheCredits) {
     EXPECT_EQ(view.messages.size(), 1u);
 }
 
+// Behind the credits the doodle starts afresh and the centre, the cell clicked last, comes alive
+// before each generation; the generation the credits interrupted shows once they are answered.
+TEST_F(LifeDoodleTurns, BehindTheCreditsTheLastClickLivesOn) {
+    Tick();
+    for (const auto& [x, y] : {std::pair{0, 0}, {6, 0}, {0, 6}, {6, 6}, {3, 3}}) {
+        Click({x, y});
+    }
+    keepBoxesOpen = true;
+    view.ClearRecords();
+    Tick();
+    EXPECT_EQ(view.events, std::vector<std::string>{"message"});
+    DoodleGrid grid{}, next{};
+    for (int i = 0; i < CellCount; ++i) {
+        grid[static_cast<std::size_t>(i)] = AliveAtDoodleStart(CellAt(i)) ? 1 : 0;
+    }
+    for (int generation = 0; generation < 3; ++generation) {
+        Tick();
+        if (generation > 0) {
+            grid[static_cast<std::size_t>(CellIndex({3, 3}))] = 1;
+            ComputeNextGeneration(grid, next);
+            grid = next;
+        }
+    }
+    const auto shown = [this] {
+        DoodleGrid cells{};
+        for (int i = 0; i < CellCount; ++i) {
+            cells[static_cast<std::size_t>(i)] = At(CellAt(i)) == Wall ? 1 : 0;
+        }
+        return cells;
+    };
+    EXPECT_EQ(shown(), grid);
+    view.ClearRecords();
+    view.AnswerBoxes(game);
+    ComputeNextGeneration(grid, next);
+    EXPECT_EQ(shown(), next);
+}
+
 // Reviving a cell sounds like a capture on the last level played: level 26 starts the capture
 // rotation at its third file. A live cell clicked stays silent.
 TEST_F(LifeDoodleTurns, RevivingACellPlaysTheCaptureOfTheLastLevel) {

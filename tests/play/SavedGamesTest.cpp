@@ -1,5 +1,6 @@
 #include "GameFixture.h"
 #include "play/Messages.h"
+#include "savegame/SavedGameFile.h"
 #include "savegame/SavedGameRecord.h"
 
 #include <csignal>
@@ -106,6 +107,21 @@ TEST_F(SavedGames, SaveIsRefusedWithoutAGameInPlay) {
     Command(CommandId::LifeDoodle);
     Tick();
     expectRefused("during the Life Doodle");
+}
+
+// The file chosen in Save Game's dialog holds the board on show: the Life Doodle's, once it has
+// started behind the dialog.
+TEST_F(SavedGames, SaveBehindTheDialogKeepsTheBoardOnShow) {
+    PlayLevel(6);
+    Command(CommandId::LifeDoodle);
+    keepBoxesOpen = true;
+    Command(CommandId::SaveGame);
+    Tick();
+    view.pickedFiles.push_back(saves.File("doodle.tvx"));
+    view.AnswerBoxes(game);
+    const SavedGameRead read = ReadSavedGame(saves.File("doodle.tvx"), SaveFormatVersion);
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_EQ(read.record.board, view.Shown());
 }
 
 // Guards against a refused file that had already stopped a thinking computer player or changed
