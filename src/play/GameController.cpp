@@ -75,7 +75,7 @@ void GameController::StartUp() {
     for (const OptionSwitch& option : OptionSwitches) {
         const int byDefault = option.byDefault ? 1 : 0;
         SwitchOption(option.item, m_settings.ReadSetting(option.setting).value_or(byDefault) != 0,
-                     false);
+                     ChoiceBy::StoredSettings);
     }
     m_colours = StoredColours(m_settings);
     ShowLook();
@@ -213,9 +213,9 @@ void GameController::OnWindowClosed() {
     });
 }
 
-void GameController::OnStatisticsClosed(bool reset) {
-    Run([this, reset] {
-        if (m_boxes.TakeStatistics() && reset) {
+void GameController::OnStatisticsClosed(StatisticsAnswer answer) {
+    Run([this, answer] {
+        if (m_boxes.TakeStatistics() && answer == StatisticsAnswer::Reset) {
             m_keeper.ResetStatistics();
         }
     });
@@ -243,7 +243,7 @@ void GameController::RunCommand(CommandId command) {
         return;
     }
     if (OptionStates::IsSwitch(command)) {
-        SwitchOption(command, !m_options.On(command), true);
+        SwitchOption(command, !m_options.On(command), ChoiceBy::Player);
         return;
     }
     switch (command) {
@@ -345,10 +345,10 @@ void GameController::ShowAbout() {
 // A command changes no search under way: a thinking worker has its strength already, and the
 // side's next turn thinks at the new one.
 std::optional<std::string_view> GameController::ChoosePlayer(Side side, PlayerType type,
-                                                             bool fromSettings) {
+                                                             ChoiceBy by) {
     // At most one computer player, unless both come back from the stored settings.
     if (type != PlayerType::Human && m_match.Player(OtherSide(side)) != PlayerType::Human &&
-        !fromSettings) {
+        by == ChoiceBy::Player) {
         return side == Side::PlayerOne ? PlayerTwoMustBeHuman : PlayerOneMustBeHuman;
     }
     for (const PlayerType item : AllPlayerTypes) {
@@ -366,8 +366,10 @@ void GameController::ApplyStoredPlayers() {
         const std::optional<std::int32_t> value = m_settings.ReadSetting(SettingOf(side));
         return PlayerTypeFromNumber(value.value_or(-1)).value_or(fallback);
     };
-    ChoosePlayer(Side::PlayerOne, stored(Side::PlayerOne, PlayerType::Human), true);
-    ChoosePlayer(Side::PlayerTwo, stored(Side::PlayerTwo, PlayerType::AiMedium), true);
+    ChoosePlayer(Side::PlayerOne, stored(Side::PlayerOne, PlayerType::Human),
+                 ChoiceBy::StoredSettings);
+    ChoosePlayer(Side::PlayerTwo, stored(Side::PlayerTwo, PlayerType::AiMedium),
+                 ChoiceBy::StoredSettings);
 }
 
 } // namespace trevallion

@@ -19,6 +19,18 @@
 
 namespace trevallion {
 
+// Whether the keyboard focus follows a move shown: a computer player's does, a human's stays where
+// the click put it.
+enum class TurnFocus { Stays, Follows };
+// Whether a level's end is heard: a move played again by Redo ends it silently.
+enum class EndSound { Heard, Silent };
+// Where a saved game being loaded comes from: Load Game's dialog, whose next opening starts in its
+// folder, or the game kept for Continue Game.
+enum class LoadSource { Dialog, Kept };
+// Who makes a choice of the menus: the player, whose choice is stored and may be refused, or
+// start-up, which applies the stored settings as they are.
+enum class ChoiceBy { Player, StoredSettings };
+
 // The controller: it holds the game state, takes every cell click, timer tick, menu command and
 // box answer, and tells the view what to show. It never touches the toolkit itself.
 //
@@ -72,7 +84,7 @@ class GameController {
     // The Instructions or the About window has closed.
     void OnWindowClosed();
     // The Statistics box has closed; `reset` when the player chose to empty it.
-    void OnStatisticsClosed(bool reset);
+    void OnStatisticsClosed(StatisticsAnswer answer);
 
     // Abandons a running search and joins its worker, and finishes writing what is kept. The
     // window calls this before it goes away; nothing is left running afterwards.
@@ -100,13 +112,12 @@ class GameController {
     bool TurnRefused() const;
     void ComputerTurn(Side side);
     // Shows a turn the match has played and the hand-off to the other side.
-    void ShowTurn(const PlayedTurn& turn, bool takeFocus);
+    void ShowTurn(const PlayedTurn& turn, TurnFocus focus);
     void SetCursorSide(CursorSide cursor);
     // Ends the level when a side has lost, neither can move, or (as the player chose) a position
     // has come up for the third time; tells the player once a level of such a position.
-    // `withSound` false keeps a redone end silent.
-    void CheckOutcome(bool withSound = true);
-    void EndWithWinner(Side winner, bool withSound);
+    void CheckOutcome(EndSound sound = EndSound::Heard);
+    void EndWithWinner(Side winner, EndSound sound);
     void EndWithoutWinner(Outcome outcome);
     // Passes the turn of a human who has no step.
     void PassIfBlocked();
@@ -123,9 +134,7 @@ class GameController {
     void OnSaveGame();
     void OnLoadGame();
     void SaveTo(const std::string& path);
-    // `fromDialog`: the file was chosen in the open dialog, whose next opening starts in its
-    // folder.
-    void LoadFrom(const std::string& path, bool fromDialog = true);
+    void LoadFrom(const std::string& path, LoadSource source = LoadSource::Dialog);
     // The load of a checked record from the first Player menu command on: `side`'s first.
     void LoadPlayers(PendingLoad load, Side side);
     void FinishLoad(const PendingLoad& load);
@@ -136,7 +145,7 @@ class GameController {
     // computer player. Returns the refusal's text in that case, for the caller's box.
     // The stored settings may bring back two computer players.
     std::optional<std::string_view> ChoosePlayer(Side side, PlayerType type,
-                                                 bool fromSettings = false);
+                                                 ChoiceBy by = ChoiceBy::Player);
     void ApplyStoredPlayers();
 
     // The Options menu: sound on or off, checked in the menu and stored.
@@ -165,9 +174,9 @@ class GameController {
     // changed.
     void RefreshAids();
     // An Options switch (Show Moves, the board's looks, Animate Moves, Status Line): its check
-    // mark, its stored choice when `store`, and what it changes. Start-up applies the stored
-    // choices without storing them again: a player who never used an item finds no setting.
-    void SwitchOption(CommandId item, bool on, bool store);
+    // mark, its stored choice when the player made it, and what it changes. Start-up applies the
+    // stored choices without storing them again: a player who never used an item finds no setting.
+    void SwitchOption(CommandId item, bool on, ChoiceBy by);
     // Options › Board Colours: the radio item checked, the choice stored, the board redrawn.
     void ChooseColours(BoardColours colours);
     // The board's look as drawn, from the choices and the desktop's colours; Animate Moves as

@@ -56,7 +56,7 @@ void GameController::ComputerTurn(Side side) {
             m_computer.TakeChoice(side, m_match.CurrentBoard(), m_match.Position())) {
         // The move is played as the search left it: the engine lists only legal steps. With no
         // step at all, the turn passes without a move.
-        ShowTurn(m_match.PlayTurn(turn->move), true);
+        ShowTurn(m_match.PlayTurn(turn->move), TurnFocus::Follows);
         return;
     }
     m_computer.Start(side, m_match.Player(side), m_match.CurrentBoard(), m_match.Position(),
@@ -86,7 +86,7 @@ void GameController::HandleCell(Cell cell) {
     SetCursorSide(CursorOf(side));
     // Clicks the rules do not accept are ignored without a word or a sound.
     if (const std::optional<PlayedTurn> turn = m_match.HumanClick(cell)) {
-        ShowTurn(*turn, false);
+        ShowTurn(*turn, TurnFocus::Stays);
     }
     CheckOutcome();
 }
@@ -95,22 +95,22 @@ void GameController::HandleCell(Cell cell) {
 // keyboard focus, first to the cell it leaves and then to its target, so that the focus mark
 // shows where it moved, and the window may slide it there; a human's move leaves the focus
 // where the click put it. Then the other side's cursor shows.
-void GameController::ShowTurn(const PlayedTurn& turn, bool takeFocus) {
+void GameController::ShowTurn(const PlayedTurn& turn, TurnFocus focus) {
     if (turn.move) {
         const Move& move = *turn.move;
         m_view.ShowTile(move.from, Empty);
-        if (takeFocus) {
+        if (focus == TurnFocus::Follows) {
             m_view.SetFocus(move.from);
         }
         // Taking a king is announced by the end of the level, not by the capture sound.
         if (turn.captured != Empty && !IsKing(turn.captured)) {
             PlayEffect(Effect::Capture);
         }
-        if (takeFocus) {
+        if (focus == TurnFocus::Follows) {
             m_view.SetFocus(move.to);
         }
         m_view.ShowTile(move.to, m_match.CurrentBoard().At(move.to));
-        if (takeFocus) {
+        if (focus == TurnFocus::Follows) {
             m_view.ShowMoveMade(move);
         }
         m_view.TellMovePlayed(turn);
@@ -119,7 +119,7 @@ void GameController::ShowTurn(const PlayedTurn& turn, bool takeFocus) {
     m_aids.PositionChanged();
 }
 
-void GameController::CheckOutcome(bool withSound) {
+void GameController::CheckOutcome(EndSound sound) {
     // From a level's end every click and tick is refused, also while the boxes that follow are
     // open.
     const Verdict verdict = m_match.Decide(
@@ -128,7 +128,7 @@ void GameController::CheckOutcome(bool withSound) {
     case Outcome::GoesOn:
         return;
     case Outcome::Won:
-        EndWithWinner(verdict.winner, withSound);
+        EndWithWinner(verdict.winner, sound);
         return;
     case Outcome::Drawn:
     case Outcome::Stuck:
@@ -142,10 +142,10 @@ void GameController::CheckOutcome(bool withSound) {
     }
 }
 
-void GameController::EndWithWinner(Side winner, bool withSound) {
+void GameController::EndWithWinner(Side winner, EndSound sound) {
     m_keeper.CountResult(m_match.Level(), m_match.Player(Side::PlayerOne),
                          m_match.Player(Side::PlayerTwo), winner);
-    if (withSound) {
+    if (sound == EndSound::Heard) {
         PlayEffect(m_match.Player(winner) == PlayerType::Human ? Effect::Win : Effect::Lose);
     }
     SetCursorSide(CursorSide::Neutral);
@@ -180,7 +180,7 @@ void GameController::PassIfBlocked() {
         return;
     }
     if (const std::optional<PlayedTurn> pass = m_match.PassIfBlocked()) {
-        ShowTurn(*pass, false);
+        ShowTurn(*pass, TurnFocus::Stays);
         CheckOutcome();
     }
 }

@@ -17,6 +17,8 @@ namespace trevallion {
 enum class MessageButtons { Ok, YesNo };
 enum class MessageIcon { Exclamation, Information, Stop };
 enum class MessageAnswer { Ok, Yes, No };
+// How the Statistics box was left: closed, or with its table reset.
+enum class StatisticsAnswer { Closed, Reset };
 enum class GameFileDialog { Open, Save };
 
 // The mouse cursor over the board: the plain arrow, or the arrow naming the side to move. The

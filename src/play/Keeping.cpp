@@ -54,7 +54,7 @@ void GameController::KeepProgress() {
 // messages and Player commands; only the file dialogs do not learn its folder.
 void GameController::ContinueGame() {
     if (const std::optional<std::string> kept = m_keeper.KeptGame()) {
-        LoadFrom(*kept, false);
+        LoadFrom(*kept, LoadSource::Kept);
     }
 }
 

@@ -12,12 +12,12 @@ namespace trevallion {
 
 // Show Moves marks the board through the play aids, High Contrast redraws it, and Animate Moves
 // tells the window how to show the moves; the window reads the check mark of Status Line itself.
-void GameController::SwitchOption(CommandId item, bool on, bool store) {
+void GameController::SwitchOption(CommandId item, bool on, ChoiceBy by) {
     m_options.Set(item, on);
     if (item == CommandId::ShowMoves) {
         m_aids.SetShowMoves(on);
     }
-    if (store) {
+    if (by == ChoiceBy::Player) {
         m_settings.WriteSetting(OptionStates::Setting(item), on ? 1 : 0);
     }
     if (item == CommandId::AnimateMoves) {
@@ -80,7 +80,7 @@ void GameController::RedoMove() {
             m_view.ShowMoveMade(*shown.turn.move);
         }
     }
-    CheckOutcome(false);
+    CheckOutcome(EndSound::Silent);
 }
 
 void GameController::ShowTakenTurns(const std::vector<ShownTurn>& turns) {

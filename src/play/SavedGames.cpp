@@ -43,7 +43,7 @@ void GameController::OnLoadGame() {
     m_boxes.OpenGameFileDialog(GameFileDialog::Open);
 }
 
-void GameController::LoadFrom(const std::string& path, bool fromDialog) {
+void GameController::LoadFrom(const std::string& path, LoadSource source) {
     // Everything is read and checked before the game changes: a refused file leaves the game,
     // and a computer player thinking in it, as they were.
     const SavedGameRead read = ReadSavedGame(path, SaveFormatVersion);
@@ -61,7 +61,7 @@ void GameController::LoadFrom(const std::string& path, bool fromDialog) {
     }
     const SavedGameRecord& record = read.record;
     AbortComputerSearch();
-    LoadPlayers({record, fromDialog ? path : std::string()}, Side::PlayerOne);
+    LoadPlayers({record, source == LoadSource::Dialog ? path : std::string()}, Side::PlayerOne);
 }
 
 // The Player commands run with their refusals: the file cannot bring in a second computer

@@ -384,8 +384,10 @@ void MainWindow::OpenAbout() {
 
 void MainWindow::OpenStatistics(const StatisticsTable& table) {
     auto* box = new StatisticsDialog(table, this);
-    connect(box, &QDialog::finished, this,
-            [this](int result) { StatisticsClosed(result == StatisticsDialog::ResetChosen); });
+    connect(box, &QDialog::finished, this, [this](int result) {
+        StatisticsClosed(result == StatisticsDialog::ResetChosen ? StatisticsAnswer::Reset
+                                                                 : StatisticsAnswer::Closed);
+    });
     OpenBox(box, Qt::WindowModal);
 }
 
@@ -488,8 +490,8 @@ void MainWindow::WindowClosed() {
     m_controller.OnWindowClosed();
 }
 
-void MainWindow::StatisticsClosed(bool reset) {
-    m_controller.OnStatisticsClosed(reset);
+void MainWindow::StatisticsClosed(StatisticsAnswer answer) {
+    m_controller.OnStatisticsClosed(answer);
 }
 
 } // namespace trevallion

@@ -97,7 +97,7 @@ class MainWindow : public QMainWindow, public GameView {
     void GameFileChosen(const std::optional<std::string>& path);
     void LevelChosen(std::optional<int> level);
     void WindowClosed();
-    void StatisticsClosed(bool reset);
+    void StatisticsClosed(StatisticsAnswer answer);
 
     // The window's size and place are kept for the next run.
     void closeEvent(QCloseEvent* event) override;

@@ -225,27 +225,6 @@ TEST_F(SavedGames, PlayerTypesGoThroughThePlayerCommands) {
     EXPECT_TRUE(view.Checked(CommandId::PlayerTwoHuman));
 }
 
-// Guards against a refusal reaching its box as the English text it is looked up by: with a
-// language in use, Load Game's refusal and the Player menu's speak it.
-TEST_F(SavedGames, RefusalsSpeakThePlayersLanguage) {
-    struct Marking : TextCatalog {
-        std::string Translate(std::string_view, std::string_view source) const override {
-            return "<" + std::string(source) + ">";
-        }
-    } catalog;
-    UseTextCatalog(&catalog);
-    StartWith({{"PlayerOne", 0}, {"PlayerTwo", 1}});
-    SavedGameRecord record = Record();
-    record.playerOneType = PlayerTypeNumber(PlayerType::AiMedium);
-    Load(record);
-    Command(CommandId::PlayerOneEasy);
-    Command(CommandId::PlayerTwoEasy);
-    UseTextCatalog(nullptr);
-    EXPECT_EQ(MessageTexts(),
-              (std::vector<std::string>{"<" + std::string(PlayerTwoMustBeHuman) + ">",
-                                        "<" + std::string(PlayerOneMustBeHuman) + ">"}));
-}
-
 // Guards against the abandoned search's move reaching the loaded board: the loaded computer
 // player thinks afresh about the loaded position.
 TEST_F(SavedGames, LoadingStopsAThinkingComputerPlayerAndDropsItsMove) {

@@ -212,7 +212,8 @@ class FakeView : public GameView {
             game.OnWindowClosed();
             return;
         case Box::Statistics:
-            game.OnStatisticsClosed(Next(statisticsResets, false));
+            game.OnStatisticsClosed(Next(statisticsResets, false) ? StatisticsAnswer::Reset
+                                                                  : StatisticsAnswer::Closed);
             return;
         }
     }
