@@ -2,6 +2,7 @@
 
 #include "play/GameView.h"
 #include "rules/Board.h"
+#include "shell/TileArt.h"
 #include "shell/TileButton.h"
 #include "shell/TileSet.h"
 
@@ -13,7 +14,8 @@
 namespace trevallion {
 
 // The board's 7 x 7 cell buttons, kept square and centred in whatever room the window gives:
-// the tiles grow in whole pixels from their smallest size. It also decides the look the tiles
+// the tiles grow in whole pixels from their smallest size, TileSize unless the screen is too
+// small for that. It also decides the look the tiles
 // are drawn in: dark when the player chose it or when the desktop's palette is dark.
 class BoardWidget : public QWidget {
     Q_OBJECT
@@ -26,6 +28,9 @@ class BoardWidget : public QWidget {
 
     // The look the player chose in the menus.
     void SetChosenLook(const BoardLook& look);
+
+    // The side of the smallest tiles, which make the board's smallest size.
+    void SetSmallestTile(int side);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -43,6 +48,7 @@ class BoardWidget : public QWidget {
     // Indexed like the board: cell (x, y) is element x * 7 + y.
     std::array<TileButton*, CellCount> m_cells{};
     BoardLook m_chosen;
+    int m_smallestTile = TileSize;
 };
 
 // Whether a palette is a dark one: its window colour is darker than middle grey.

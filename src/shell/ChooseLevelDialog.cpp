@@ -1,6 +1,7 @@
 #include "shell/ChooseLevelDialog.h"
 
 #include "levels/LevelLayouts.h"
+#include "shell/TileArt.h"
 #include "shell/TitleWidth.h"
 
 #include <QDialogButtonBox>
@@ -21,6 +22,7 @@ QPixmap DrawBoardPreview(const Board& board, const TileSet& tiles, int cellSide)
     preview.setDevicePixelRatio(ratio);
     preview.fill(Qt::white);
     QPainter painter(&preview);
+    ScaleToDevicePixels(painter, ratio);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     for (int x = 0; x < BoardSize; ++x) {
         for (int y = 0; y < BoardSize; ++y) {

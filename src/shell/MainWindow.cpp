@@ -19,6 +19,7 @@
 #include "shell/StatusLine.h"
 #include "shell/TileArt.h"
 #include "shell/TileButton.h"
+#include "shell/WindowPlace.h"
 #include "shell/WinnerBox.h"
 #include "shell/help/InstructionsDialog.h"
 #include "sound/SoundEffects.h"
@@ -30,14 +31,15 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace trevallion {
 namespace {
-
-// The window's size and place, as Qt saves them, in Base64.
-constexpr std::string_view WindowGeometrySetting = "WindowGeometry";
 
 QMessageBox::Icon BoxIcon(MessageIcon icon) {
     switch (icon) {
@@ -73,7 +75,8 @@ MainWindow::MainWindow(std::unique_ptr<SettingsFile> settings, std::unique_ptr<K
     BuildBoard();
     BuildMenus();
     BuildMotionAndStatus();
-    RestoreSizeAndPlace();
+    FitBoardToScreen();
+    RestoreSizeAndPlace(*this, *m_settings);
     // The game's clock: once a second it lets a computer player think or move, or the Life
     // Doodle live a generation.
     m_timer.setObjectName(QStringLiteral("clock"));
@@ -87,7 +90,7 @@ void MainWindow::Start() {
 }
 
 void MainWindow::LoadGivenGame(const std::string& path) {
-    QTimer::singleShot(0, this, [this, path] { m_controller.OnFileGiven(path); });
+    RunOnceShown(*this, [this, path] { m_controller.OnFileGiven(path); });
 }
 
 MainWindow::~MainWindow() {
@@ -118,17 +121,19 @@ void MainWindow::BuildBoard() {
     m_aids = new BoardAids(m_cells, this);
 }
 
-void MainWindow::RestoreSizeAndPlace() {
-    const QByteArray saved =
-        QByteArray::fromBase64(m_settings->ReadText(WindowGeometrySetting).toLatin1());
-    // Qt refuses a damaged value and changes nothing then: the window opens at its size hint.
-    if (!saved.isEmpty()) {
-        restoreGeometry(saved);
-    }
+// The tiles' size is TileSize unless the screen has too little room for the whole window at
+// that size: its menus, its status line and the frame the desktop draws round it, for which the
+// style's title bar stands in. Then they shrink, so that the whole board is seen.
+void MainWindow::FitBoardToScreen() {
+    const QSize room = screen()->availableGeometry().size();
+    const int frame = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const int besides = menuBar()->sizeHint().height() + statusBar()->sizeHint().height() + frame;
+    const int fits = std::min(room.width() - frame, room.height() - besides) / BoardSize;
+    m_board->SetSmallestTile(std::clamp(fits, SmallestTileSize, TileSize));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    m_settings->WriteText(WindowGeometrySetting, QString::fromLatin1(saveGeometry().toBase64()));
+    KeepSizeAndPlace(*this, *m_settings);
     QMainWindow::closeEvent(event);
 }
 

@@ -102,9 +102,8 @@ class MainWindow : public QMainWindow, public GameView {
     void OpenBox(QDialog* dialog, Qt::WindowModality modality);
 
     void BuildBoard();
-    // Back to the size and place of the last run, when the settings hold them undamaged;
-    // else the smallest size, the board's tiles at their smallest.
-    void RestoreSizeAndPlace();
+    // The board's smallest tiles for the screen the window opens on.
+    void FitBoardToScreen();
     void BuildMenus();
     // The slide of a move over the board and the status line under it, each shown while its
     // Options item is checked.

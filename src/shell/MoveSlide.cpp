@@ -1,5 +1,7 @@
 #include "shell/MoveSlide.h"
 
+#include "shell/TileArt.h"
+
 #include <QAbstractButton>
 #include <QEvent>
 #include <QPainter>
@@ -67,6 +69,7 @@ void MoveSlide::paintEvent(QPaintEvent* /*event*/) {
     // Drawn as the buttons draw their icons, so the piece looks the same on its way and where
     // it lands.
     QPainter painter(this);
+    ScaleToDevicePixels(painter, devicePixelRatioF());
     m_vacated.paint(&painter, to);
     m_piece.paint(&painter, QRect(at, to.size()));
 }

@@ -147,6 +147,19 @@ void DrawFigure(QPainter& painter, CellCode code, const BoardLook& look) {
 
 } // namespace
 
+void ScaleToDevicePixels(QPainter& painter, qreal devicePixelRatio) {
+    const QTransform device = painter.deviceTransform();
+    const qreal applied = device.m11();
+    if (applied <= 0 || qFuzzyCompare(applied, devicePixelRatio)) {
+        return;
+    }
+    // The place on the device, where a widget begins, is as far off as the size: the scale
+    // applies on the device, to the painter's whole mapping.
+    const qreal missing = devicePixelRatio / applied;
+    painter.setWorldTransform(device * QTransform::fromScale(missing, missing) * device.inverted() *
+                              painter.worldTransform());
+}
+
 QColor BoardBackground(bool dark) {
     return dark ? QColor(40, 42, 46) : QColor(Qt::white);
 }
@@ -158,6 +171,7 @@ QPixmap DrawTile(CellCode code, int side, qreal devicePixelRatio, const BoardLoo
     pixmap.fill(BoardBackground(look.dark));
 
     QPainter painter(&pixmap);
+    ScaleToDevicePixels(painter, devicePixelRatio);
     // The art is laid out on the smallest tile; the painter draws it at the size asked for, on
     // the screen's own pixels, so it stays sharp at any size.
     painter.scale(qreal(side) / TileSize, qreal(side) / TileSize);

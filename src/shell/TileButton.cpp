@@ -41,7 +41,6 @@ class TileIconEngine : public QIconEngine {
 TileButton::TileButton(std::shared_ptr<const TileSet> tiles, QWidget* parent)
     : QToolButton(parent), m_tiles(std::move(tiles)) {
     setFocusPolicy(Qt::StrongFocus);
-    setMinimumSize(TileSize, TileSize);
     resize(TileSize, TileSize);
 }
 
@@ -65,6 +64,7 @@ void TileButton::resizeEvent(QResizeEvent* event) {
 void TileButton::paintEvent(QPaintEvent* /*event*/) {
     const bool dark = m_tiles->Look().dark;
     QStylePainter painter(this);
+    ScaleToDevicePixels(painter, devicePixelRatioF());
     icon().paint(&painter, rect());
     PaintCellMarks(painter, rect(), m_marks, m_grid, dark);
     if (hasFocus()) {
