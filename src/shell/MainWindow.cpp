@@ -246,17 +246,17 @@ QAction* MainWindow::CommandAction(CommandId command) const {
 }
 
 QAbstractButton* MainWindow::CellButton(Cell cell) const {
-    if (!OnBoard(cell)) {
-        return nullptr;
-    }
-    return m_cells[static_cast<std::size_t>(CellIndex(cell))];
+    return TileAt(cell);
+}
+
+TileButton* MainWindow::TileAt(Cell cell) const {
+    return OnBoard(cell) ? m_cells[static_cast<std::size_t>(CellIndex(cell))] : nullptr;
 }
 
 void MainWindow::ShowTile(Cell cell, CellCode image) {
     // Any change of the board ends a slide at once: what it drew is no longer the board.
     m_slide->Finish();
-    if (OnBoard(cell)) {
-        TileButton* button = m_cells[static_cast<std::size_t>(CellIndex(cell))];
+    if (TileButton* button = TileAt(cell)) {
         button->ShowTile(image);
         button->setAccessibleName(ToQString(DescribeCell(cell, image)));
         m_aids->TileShown(cell, image);
@@ -380,7 +380,7 @@ void MainWindow::SetBoardLook(const BoardLook& look) {
 
 void MainWindow::ShowMoveMade(const Move& move) {
     if (CommandAction(CommandId::AnimateMoves)->isChecked() && !m_reducedMotion.Asked()) {
-        m_slide->Start(CellButton(move.from), CellButton(move.to));
+        m_slide->Start(TileAt(move.from), TileAt(move.to));
     }
 }
 

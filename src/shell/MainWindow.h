@@ -112,6 +112,8 @@ class MainWindow : public QMainWindow, public GameView {
                         const QList<QKeySequence>& keys = {});
     // An arrow key on cell (x, y): the focus moves to a neighbouring cell.
     void StepFocus(Cell from, int dx, int dy);
+    // The button of cell (x, y), or nullptr off the board.
+    TileButton* TileAt(Cell cell) const;
 
     std::unique_ptr<SettingsFile> m_settings;
     std::shared_ptr<TileSet> m_tiles;

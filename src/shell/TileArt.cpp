@@ -164,11 +164,12 @@ QColor BoardBackground(bool dark) {
     return dark ? QColor(40, 42, 46) : QColor(Qt::white);
 }
 
-QPixmap DrawTile(CellCode code, int side, qreal devicePixelRatio, const BoardLook& look) {
+QPixmap DrawTile(CellCode code, int side, qreal devicePixelRatio, const BoardLook& look,
+                 TileGround ground) {
     const int pixels = static_cast<int>(std::lround(side * devicePixelRatio));
     QPixmap pixmap(pixels, pixels);
     pixmap.setDevicePixelRatio(devicePixelRatio);
-    pixmap.fill(BoardBackground(look.dark));
+    pixmap.fill(ground == TileGround::Filled ? BoardBackground(look.dark) : Qt::transparent);
 
     QPainter painter(&pixmap);
     ScaleToDevicePixels(painter, devicePixelRatio);

@@ -32,11 +32,15 @@ void ScaleToDevicePixels(QPainter& painter, qreal devicePixelRatio);
 // The colour of an empty cell, and round a wall.
 QColor BoardBackground(bool dark);
 
+// Whether a tile is drawn on the cell's ground, or as its figure alone, clear round it.
+enum class TileGround { Filled, Clear };
+
 // Paints the tile of a cell code (0..27) `side` device-independent pixels a side, for a screen
 // of the given device pixel ratio, in `look` (`dark` meaning drawn for a dark background): the
 // pixmap has side * ratio pixels a side, rounded, and carries the ratio. Codes outside 0..27
 // get the empty tile.
-QPixmap DrawTile(CellCode code, int side, qreal devicePixelRatio, const BoardLook& look);
+QPixmap DrawTile(CellCode code, int side, qreal devicePixelRatio, const BoardLook& look,
+                 TileGround ground = TileGround::Filled);
 
 // The tile on the light board at its smallest.
 inline QPixmap DrawTile(CellCode code, qreal devicePixelRatio = 1.0) {
