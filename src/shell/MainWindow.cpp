@@ -31,12 +31,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
-#include <QStyle>
-
-#include <algorithm>
 
 namespace trevallion {
 namespace {
@@ -75,7 +71,7 @@ MainWindow::MainWindow(std::unique_ptr<SettingsFile> settings, std::unique_ptr<K
     BuildBoard();
     BuildMenus();
     BuildMotionAndStatus();
-    FitBoardToScreen();
+    m_board->SetSmallestTile(SmallestTileFor(*this));
     RestoreSizeAndPlace(*this, *m_settings);
     // The game's clock: once a second it lets a computer player think or move, or the Life
     // Doodle live a generation.
@@ -119,17 +115,6 @@ void MainWindow::BuildBoard() {
     }
     setCentralWidget(m_board);
     m_aids = new BoardAids(m_cells, this);
-}
-
-// The tiles' size is TileSize unless the screen has too little room for the whole window at
-// that size: its menus, its status line and the frame the desktop draws round it, for which the
-// style's title bar stands in. Then they shrink, so that the whole board is seen.
-void MainWindow::FitBoardToScreen() {
-    const QSize room = screen()->availableGeometry().size();
-    const int frame = style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    const int besides = menuBar()->sizeHint().height() + statusBar()->sizeHint().height() + frame;
-    const int fits = std::min(room.width() - frame, room.height() - besides) / BoardSize;
-    m_board->SetSmallestTile(std::clamp(fits, SmallestTileSize, TileSize));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -228,6 +213,9 @@ void MainWindow::BuildMotionAndStatus() {
     // The controller sets the check mark at start-up and on each choice.
     connect(CommandAction(CommandId::StatusLine), &QAction::toggled, statusBar(),
             &QWidget::setVisible);
+    // On a screen too small for both, the status line takes its room from the board.
+    connect(CommandAction(CommandId::StatusLine), &QAction::toggled, this,
+            [this] { m_board->SetSmallestTile(SmallestTileFor(*this)); });
 }
 
 // Left and Right walk the board in reading order, as Tab does, from the last cell round to the

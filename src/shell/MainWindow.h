@@ -102,8 +102,6 @@ class MainWindow : public QMainWindow, public GameView {
     void OpenBox(QDialog* dialog, Qt::WindowModality modality);
 
     void BuildBoard();
-    // The board's smallest tiles for the screen the window opens on.
-    void FitBoardToScreen();
     void BuildMenus();
     // The slide of a move over the board and the status line under it, each shown while its
     // Options item is checked.

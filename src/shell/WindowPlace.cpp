@@ -1,10 +1,15 @@
 #include "shell/WindowPlace.h"
 
+#include "rules/Board.h"
 #include "shell/SettingsFile.h"
+#include "shell/TileArt.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QWidget>
@@ -57,14 +62,25 @@ struct Span {
     }
 };
 
-// Room for the frame the desktop draws round a window, which Qt learns only once the window
-// shows: the style's title bar and frame stand in for it. A window manager may take a place
-// asked for as the frame's or as the window's own, so the room is left at both ends.
-QMargins FrameAllowance() {
+// The frame the desktop draws round a window, which Qt learns only once the window shows: the
+// style's title bar and frame stand in for it.
+struct Frame {
+    int title;
+    int border;
+};
+
+Frame EstimatedFrame() {
     const QStyle* style = QApplication::style();
-    const int border = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
-    const int titled = style->pixelMetric(QStyle::PM_TitleBarHeight) + border;
-    return {border, titled, border, titled};
+    return {style->pixelMetric(QStyle::PM_TitleBarHeight),
+            style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth)};
+}
+
+// Room for that frame round a window. A window manager may take a place asked for as the
+// frame's or as the window's own, so the title's room is left at both ends.
+QMargins FrameAllowance() {
+    const Frame frame = EstimatedFrame();
+    const int titled = frame.title + frame.border;
+    return {frame.border, titled, frame.border, titled};
 }
 
 Span Across(const QRect& rect) {
@@ -98,6 +114,17 @@ std::optional<QRect> PlaceOnScreens(const QRect& window) {
     }
     return QRect(across.StartWithin(Across(*room)), down.StartWithin(Down(*room)),
                  static_cast<int>(across.length), static_cast<int>(down.length));
+}
+
+int SmallestTileFor(const QMainWindow& window) {
+    const QSize room = window.screen()->availableGeometry().size();
+    const Frame frame = EstimatedFrame();
+    const QStatusBar* status = window.statusBar();
+    const int besides = window.menuBar()->sizeHint().height() +
+                        (status->isVisibleTo(&window) ? status->sizeHint().height() : 0) +
+                        frame.title + 2 * frame.border;
+    const int fits = std::min(room.width() - 2 * frame.border, room.height() - besides) / BoardSize;
+    return std::clamp(fits, SmallestTileSize, TileSize);
 }
 
 void RestoreSizeAndPlace(QWidget& window, const SettingsFile& settings) {
