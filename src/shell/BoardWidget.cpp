@@ -26,6 +26,11 @@ void BoardWidget::SetChosenLook(const BoardLook& look) {
     ApplyLook();
 }
 
+void BoardWidget::SetDesktopDark(bool dark) {
+    m_desktopDark = dark;
+    ApplyLook();
+}
+
 void BoardWidget::SetSmallestTile(int side) {
     if (side != m_smallestTile) {
         m_smallestTile = side;
@@ -69,7 +74,7 @@ void BoardWidget::LayOut() {
 }
 
 void BoardWidget::ApplyLook() {
-    const BoardLook look{.dark = m_chosen.dark || IsDarkPalette(palette()),
+    const BoardLook look{.dark = m_chosen.dark || m_desktopDark || IsDarkPalette(palette()),
                          .highContrast = m_chosen.highContrast};
     if (look == m_tiles->Look()) {
         return;

@@ -15,8 +15,8 @@ namespace trevallion {
 
 // The board's 7 x 7 cell buttons, kept square and centred in whatever room the window gives:
 // the tiles grow in whole pixels from their smallest size, TileSize unless the screen is too
-// small for that. It also decides the look the tiles
-// are drawn in: dark when the player chose it or when the desktop's palette is dark.
+// small for that. It also decides the look the tiles are drawn in: dark when the player chose
+// it, when the desktop's palette is dark, or when the desktop says it prefers dark.
 class BoardWidget : public QWidget {
     Q_OBJECT
 
@@ -28,6 +28,8 @@ class BoardWidget : public QWidget {
 
     // The look the player chose in the menus.
     void SetChosenLook(const BoardLook& look);
+    // Whether the desktop prefers dark, as it says so beside its palette.
+    void SetDesktopDark(bool dark);
 
     // The side of the smallest tiles, which make the board's smallest size.
     void SetSmallestTile(int side);
@@ -49,6 +51,7 @@ class BoardWidget : public QWidget {
     std::array<TileButton*, CellCount> m_cells{};
     BoardLook m_chosen;
     int m_smallestTile = TileSize;
+    bool m_desktopDark = false;
 };
 
 // Whether a palette is a dark one: its window colour is darker than middle grey.

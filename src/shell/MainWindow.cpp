@@ -11,8 +11,11 @@
 #include "shell/Cursors.h"
 #include "shell/DataFolder.h"
 #include "shell/GameFileDialogs.h"
+#include "shell/GameNarrator.h"
 #include "shell/MoveSlide.h"
+#include "shell/NotificationAnnouncer.h"
 #include "shell/PlayersLanguage.h"
+#include "shell/PortalAppearance.h"
 #include "shell/ProgramIcon.h"
 #include "shell/QtText.h"
 #include "shell/StatisticsDialog.h"
@@ -52,9 +55,11 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 } // namespace
 
 MainWindow::MainWindow(std::unique_ptr<SettingsFile> settings, std::unique_ptr<KeepingPlace> place,
-                       QWidget* parent)
+                       std::unique_ptr<DesktopAppearance> desktop, QWidget* parent)
     : QMainWindow(parent), m_settings(std::move(settings)),
       m_tiles(std::make_shared<TileSet>(qApp->devicePixelRatio())),
+      m_desktop(desktop ? std::move(desktop)
+                        : std::make_unique<PortalAppearance>(QDBusConnection(QString()))),
       m_place(place ? std::move(place) : std::make_unique<NowhereToKeep>()),
       m_controller(*this, *m_settings, m_workers, m_hintWorkers, *m_place, m_keepWriter) {
     m_settings->WriteSetting(VersionSetting, SettingsVersion);
@@ -73,6 +78,11 @@ MainWindow::MainWindow(std::unique_ptr<SettingsFile> settings, std::unique_ptr<K
     BuildMotionAndStatus();
     m_board->SetSmallestTile(SmallestTileFor(*this));
     RestoreSizeAndPlace(*this, *m_settings);
+    // The desktop's dark goes where the palette's does: the board weighs both with the player's
+    // choice. Motion is asked for as each move is shown.
+    const auto showDark = [this] { m_board->SetDesktopDark(m_desktop->PrefersDark()); };
+    connect(m_desktop.get(), &DesktopAppearance::Changed, this, showDark);
+    showDark();
     // The game's clock: once a second it lets a computer player think or move, or the Life
     // Doodle live a generation.
     m_timer.setObjectName(QStringLiteral("clock"));
@@ -172,7 +182,7 @@ void MainWindow::BuildMenus() {
     for (const Side side : {Side::PlayerOne, Side::PlayerTwo}) {
         QMenu* player = menuBar()->addMenu(tr("Player &%1").arg(SideNumber(side)));
         const QString items[] = {tr("&Human"), tr("AI &Easy"), tr("AI &Medium"),
-                                 tr("AI &Difficult")};
+                                 tr("AI &Difficult"), tr("AI E&xpert")};
         for (const PlayerType type : AllPlayerTypes) {
             AddCommand(player, items[PlayerTypeNumber(type)], PlayerCommand(side, type), true);
             if (type == PlayerType::Human) {
@@ -190,6 +200,7 @@ void MainWindow::BuildMenus() {
     AddCommand(options, tr("&High Contrast"), CommandId::HighContrast, true);
     AddCommand(options, tr("&Animate Moves"), CommandId::AnimateMoves, true);
     AddCommand(options, tr("S&tatus Line"), CommandId::StatusLine, true);
+    AddCommand(options, tr("Draw by &Repetition"), CommandId::DrawByRepetition, true);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     AddCommand(help, tr("&Hint"), CommandId::Hint, false, {QKeySequence(Qt::Key_H)});
@@ -210,6 +221,11 @@ void MainWindow::BuildMotionAndStatus() {
     statusBar()->addWidget(m_statusLine, 1);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->hide();
+    // What a screen reader hears beyond the focused cell comes as notices in the status bar.
+    auto* announcer = new NotificationAnnouncer(statusBar());
+    // The narrator goes with the announcer it speaks through.
+    m_narrator = new GameNarrator(*announcer, windowTitle(), announcer);
+    m_narrator->NameMenus(*menuBar());
     // The controller sets the check mark at start-up and on each choice.
     connect(CommandAction(CommandId::StatusLine), &QAction::toggled, statusBar(),
             &QWidget::setVisible);
@@ -246,13 +262,20 @@ void MainWindow::ShowTile(Cell cell, CellCode image) {
     m_slide->Finish();
     if (TileButton* button = TileAt(cell)) {
         button->ShowTile(image);
-        button->setAccessibleName(ToQString(DescribeCell(cell, image)));
+        // Each change of name is an event that a screen reader must look at before what follows
+        // it, a move's words among them: a name that stays is not set again.
+        if (const QString name = ToQString(DescribeCell(cell, image));
+            name != button->accessibleName()) {
+            button->setAccessibleName(name);
+        }
         m_aids->TileShown(cell, image);
     }
 }
 
 void MainWindow::SetTitle(std::string_view title) {
-    setWindowTitle(ToQString(title));
+    const QString shown = ToQString(title);
+    setWindowTitle(shown);
+    m_narrator->TitleShown(shown);
 }
 
 void MainWindow::OpenBox(QDialog* dialog, Qt::WindowModality modality) {
@@ -356,10 +379,12 @@ void MainWindow::EnableMenuItem(CommandId item, bool enabled) {
 
 void MainWindow::ShowMarks(const BoardMarks& marks) {
     m_aids->ShowMarks(marks);
+    m_narrator->MarksShown(marks);
 }
 
 void MainWindow::ShowHint(const std::optional<Move>& hint) {
     m_aids->ShowHint(hint);
+    m_narrator->HintShown(hint);
 }
 
 void MainWindow::SetBoardLook(const BoardLook& look) {
@@ -367,13 +392,18 @@ void MainWindow::SetBoardLook(const BoardLook& look) {
 }
 
 void MainWindow::ShowMoveMade(const Move& move) {
-    if (CommandAction(CommandId::AnimateMoves)->isChecked() && !m_reducedMotion.Asked()) {
+    if (CommandAction(CommandId::AnimateMoves)->isChecked() && !m_desktop->PrefersReducedMotion()) {
         m_slide->Start(TileAt(move.from), TileAt(move.to));
     }
 }
 
+void MainWindow::TellMovePlayed(const PlayedTurn& turn) {
+    m_narrator->MovePlayed(turn);
+}
+
 void MainWindow::ShowStatus(std::string_view text) {
     m_statusLine->Show(text);
+    m_narrator->StatusShown(ToQString(text));
 }
 
 void MainWindow::RequestWake(int milliseconds) {

@@ -16,12 +16,28 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <string_view>
 
 namespace trevallion {
 namespace {
 
 // The window's size and place, as Qt saves them, in Base64.
-constexpr std::string_view WindowGeometrySetting = "WindowGeometry";
+constexpr std::string_view X11Setting = "WindowGeometry";
+constexpr std::string_view WaylandSetting = "WaylandWindowGeometry";
+
+std::string_view SettingHere() {
+    return QGuiApplication::platformName().startsWith(QStringLiteral("wayland")) ? WaylandSetting
+                                                                                 : X11Setting;
+}
+
+// What the last run on this window system kept; empty for nothing.
+QByteArray KeptGeometry(const SettingsFile& settings) {
+    QString kept = settings.ReadText(SettingHere());
+    if (kept.isEmpty()) {
+        kept = settings.ReadText(X11Setting);
+    }
+    return QByteArray::fromBase64(kept.toLatin1());
+}
 
 // Runs a function once a window is first exposed, then goes.
 class FirstExposure : public QObject {
@@ -128,8 +144,7 @@ int SmallestTileFor(const QMainWindow& window) {
 }
 
 void RestoreSizeAndPlace(QWidget& window, const SettingsFile& settings) {
-    const QByteArray saved =
-        QByteArray::fromBase64(settings.ReadText(WindowGeometrySetting).toLatin1());
+    const QByteArray saved = KeptGeometry(settings);
     // Qt refuses a damaged value and changes nothing then.
     if (!saved.isEmpty() && window.restoreGeometry(saved)) {
         if (const std::optional<QRect> place = PlaceOnScreens(window.geometry())) {
@@ -146,8 +161,7 @@ void RestoreSizeAndPlace(QWidget& window, const SettingsFile& settings) {
 void KeepSizeAndPlace(const QWidget& window, SettingsFile& settings) {
     const bool filled = window.isMaximized() || window.isFullScreen();
     if (PlaceOnScreens(filled ? window.normalGeometry() : window.geometry())) {
-        settings.WriteText(WindowGeometrySetting,
-                           QString::fromLatin1(window.saveGeometry().toBase64()));
+        settings.WriteText(SettingHere(), QString::fromLatin1(window.saveGeometry().toBase64()));
     }
 }
 

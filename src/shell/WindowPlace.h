@@ -25,11 +25,13 @@ std::optional<QRect> PlaceOnScreens(const QRect& window);
 int SmallestTileFor(const QMainWindow& window);
 
 // Gives the top-level `window`, not yet shown, the size and place the settings keep from the last
-// run, where they fit a screen; else its first size, centred on its screen.
+// run, where they fit a screen; else its first size, centred on its screen. Wayland tells no
+// program where its window stands, so a run on Wayland keeps its own under a name of its own and
+// leaves the place an X11 run kept alone; its first run takes the size X11 kept.
 void RestoreSizeAndPlace(QWidget& window, const SettingsFile& settings);
 
-// Keeps the size and place of `window` in the settings for the next run, unless they fit no
-// screen: a size nothing can show is never stored.
+// Keeps the size and place of `window` in the settings for the next run on this window system,
+// unless they fit no screen: a size nothing can show is never stored.
 void KeepSizeAndPlace(const QWidget& window, SettingsFile& settings);
 
 // Runs `then` once the top-level `window`, shown, is on the screen where the desktop placed it,

@@ -3,8 +3,10 @@
 #include "shell/KeepingFolder.h"
 #include "shell/MainWindow.h"
 #include "shell/PlayersLanguage.h"
+#include "shell/PortalAppearance.h"
 #include "shell/QtText.h"
 #include "shell/SettingsFile.h"
+#include "shell/WindowSystem.h"
 #include "shell/WindowSystemStart.h"
 #include "version/Version.h"
 
@@ -25,8 +27,12 @@ int main(int argc, char* argv[]) {
     trevallion::ConfigFolder data = trevallion::UserDataFolder();
     trevallion::IgnoreRelativeBaseFolders();
     trevallion::KeepQtSettingsIn(config.path);
-    std::optional<trevallion::WindowSystemStart> starting(std::in_place,
-                                                          trevallion::NoWindowMessage(argc, argv));
+    // Worded from what the player's environment asked for, before the platforms are chosen.
+    const QString noWindow = trevallion::NoWindowMessage(argc, argv);
+    if (const std::optional<int> status = trevallion::UseSessionsWindowSystem(argc, argv)) {
+        return *status;
+    }
+    std::optional<trevallion::WindowSystemStart> starting(std::in_place, noWindow);
     QApplication app(argc, argv);
     starting.reset();
     QApplication::setApplicationName(QStringLiteral("Trevallion"));
@@ -35,8 +41,9 @@ int main(int argc, char* argv[]) {
     trevallion::UsePlayersLanguage();
     trevallion::TellWhatIsNotKept(config, data);
 
-    trevallion::MainWindow window(trevallion::OpenUserSettings(config),
-                                  std::make_unique<trevallion::KeepingFolder>(data));
+    trevallion::MainWindow window(
+        trevallion::OpenUserSettings(config), std::make_unique<trevallion::KeepingFolder>(data),
+        std::make_unique<trevallion::PortalAppearance>(QDBusConnection::sessionBus()));
     window.Start();
     window.show();
     if (!start.gameFile.empty()) {
