@@ -26,8 +26,16 @@ void BoardWidget::SetLook(const BoardLook& look) {
     ApplyLook();
 }
 
+void BoardWidget::SetSmallestTile(int side) {
+    if (side != m_smallestTile) {
+        m_smallestTile = side;
+        updateGeometry();
+        LayOut();
+    }
+}
+
 QSize BoardWidget::sizeHint() const {
-    return QSize(BoardSize, BoardSize) * TileSize;
+    return QSize(BoardSize, BoardSize) * m_smallestTile;
 }
 
 QSize BoardWidget::minimumSizeHint() const {
@@ -40,7 +48,7 @@ void BoardWidget::resizeEvent(QResizeEvent* event) {
 }
 
 void BoardWidget::LayOut() {
-    const int tile = std::max(TileSize, std::min(width(), height()) / BoardSize);
+    const int tile = std::max(m_smallestTile, std::min(width(), height()) / BoardSize);
     const int left = std::max(0, (width() - BoardSize * tile) / 2);
     const int top = std::max(0, (height() - BoardSize * tile) / 2);
     for (int x = 0; x < BoardSize; ++x) {

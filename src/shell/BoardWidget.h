@@ -2,6 +2,7 @@
 
 #include "play/GameView.h"
 #include "rules/Board.h"
+#include "shell/TileArt.h"
 #include "shell/TileButton.h"
 #include "shell/TileSet.h"
 
@@ -13,7 +14,8 @@
 namespace trevallion {
 
 // The board's 7 x 7 cell buttons, kept square and centred in whatever room the window gives:
-// the tiles grow in whole pixels from their smallest size, in the look the game tells it.
+// the tiles grow in whole pixels from their smallest size, TileSize unless the screen is too
+// small for that, in the look the game tells it.
 class BoardWidget : public QWidget {
     Q_OBJECT
 
@@ -25,6 +27,9 @@ class BoardWidget : public QWidget {
 
     // The look the tiles are drawn in from now on.
     void SetLook(const BoardLook& look);
+
+    // The side of the smallest tiles, which make the board's smallest size.
+    void SetSmallestTile(int side);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -41,6 +46,7 @@ class BoardWidget : public QWidget {
     // Indexed like the board: cell (x, y) is element x * 7 + y.
     std::array<TileButton*, CellCount> m_cells{};
     BoardLook m_look;
+    int m_smallestTile = TileSize;
 };
 
 // Whether a palette is a dark one: its window colour is darker than middle grey.

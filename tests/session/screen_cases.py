@@ -1,105 +1,96 @@
-"""What the window shows agrees with what it does, whatever the desktop says: the board's colours
-as chosen on a dark desktop, Animate Moves under reduced motion, a refusal box in German, and the
-keyboard after the Statistics box has reset."""
+"""The window on screens it does not expect: a remembered size and place no screen can show, and
+screens scaled down and up. Each time the whole board shows, with its pieces, on the screen."""
 
-import os
+import base64
+import collections
+import re
+import struct
+import subprocess
+import time
 
 import session
 from session import fail, wait_for
 
-APPEARANCE = "org.freedesktop.appearance"
-GNOME = "org.gnome.desktop.interface"
+INT_MAX = 2**31 - 1
+P1, P2 = "ff00ff", "808000"  # the two sides' pieces on the light board
 
 
-def menu_item(game, name):
-    return next(node for node in session.walk(game.accessible_game())
-                if node.getRoleName() == "menu item" and node.name == name)
+def geometry_setting(left, top, right, bottom):
+    """A window's size and place as Qt keeps them (version 3), the frame, the normal geometry
+    and the geometry all the rectangle given, in Base64."""
+    rect = (left, top, right, bottom)
+    saved = struct.pack(">IHH4i4iiBBi4i", 0x1D9D0CB, 3, 0, *rect, *rect, 0, 0, 0, 800, *rect)
+    return base64.b64encode(saved).decode()
 
 
-def item_states(game, name):
-    """Whether the menu item is checked, and whether it can be chosen."""
-    import pyatspi
-    state = menu_item(game, name).getState()
-    return state.contains(pyatspi.STATE_CHECKED), state.contains(pyatspi.STATE_ENABLED)
+def on_screen(game, rect):
+    width, height = map(int, game.screen.split("x"))
+    x, y, w, h = rect
+    return x >= 0 and y >= 0 and x + w <= width and y + h <= height
 
 
-def labels(game):
-    return [node.name for node in session.walk(game.accessible_game())
-            if node.getRoleName() == "label"]
+def colours(game):
+    """How many pixels of each colour the game's window shows (xwd's 24- or 32-bit image)."""
+    image = subprocess.run(["xwd", "-silent", "-id", game.window], env=game.env,
+                           capture_output=True, timeout=10).stdout
+    header = struct.unpack(">25I", image[:100])
+    start, width, height = header[0] + header[19] * 12, header[4], header[5]
+    per_line, per_pixel = header[12], header[11] // 8
+    counted = collections.Counter()
+    for y in range(height):
+        line = image[start + y * per_line:start + y * per_line + width * per_pixel]
+        counted.update(line[i:i + 3][::-1].hex() for i in range(0, len(line), per_pixel))
+    return counted
 
 
-def board_dark(game, dark, why):
-    board = game.board_area()
-    wait_for(f"the board {'dark' if dark else 'light'} {why}",
-             lambda: (game.grey(board) < 128) == dark, 5, step=0.05)
+def whole_board(game, label):
+    """Level 1 shows both sides' pieces, two rows each, alike: a side cut off shows less."""
+    game.key("alt+s", "1")
+    game.wait_title("Trevallion Level 1")
+    time.sleep(0.5)
+    rect = game.window_geometry()
+    seen = colours(game)
+    print(f"FIGURES {label}: window {rect[2]}x{rect[3]} at {rect[0]},{rect[1]}, Player 1's "
+          f"pieces {seen[P1]} pixels, Player 2's {seen[P2]}", flush=True)
+    if not on_screen(game, rect):
+        fail(f"the window {rect} is not on the {game.screen} screen")
+    if min(seen[P1], seen[P2]) < 100 or not 0.8 < seen[P1] / seen[P2] < 1.25:
+        fail("the board does not show both sides' pieces alike")
 
 
-def light_board_on_dark_desktop(build):
-    with session.Session(build) as game:
-        change = game.start_portal((APPEARANCE, "color-scheme", "u:1"))
-        game.start_game()
-        game.key("alt+s", "1")
-        game.wait_title("Trevallion Level 1")
-        board_dark(game, True, "on the dark desktop")
-        game.key("alt+o", "b", "l")  # Options, Board Colours, Light
-        board_dark(game, False, "chosen light")
-        change(APPEARANCE, "color-scheme", "u:0")
-        change(APPEARANCE, "color-scheme", "u:1")
-        board_dark(game, False, "still, after the desktop changed")
-        if item_states(game, "Light") != (True, True) or item_states(game, "As the Desktop")[0]:
-            fail("the menu does not show Light as the choice")
-        game.key("alt+o", "b", "a")  # As the Desktop
-        board_dark(game, True, "following the desktop again")
-        if not item_states(game, "As the Desktop")[0] or item_states(game, "Light")[0]:
-            fail("the menu does not show As the Desktop as the choice")
+def remembered(name, rect):
+    def play(build):
+        setting = geometry_setting(*rect)
+        with session.Session(build, settings=[("WindowGeometry", setting)]) as game:
+            game.start_game()
+            whole_board(game, f"remembered {name}")
+            game.key("ctrl+q")
+            wait_for("the game's end", lambda: game.game.poll() is not None, 10)
+            with open(f"{game.home}/.config/QMV/Trevallion.conf") as file:
+                kept = re.search(r"^WindowGeometry=\"?([^\"\n]*)", file.read(), re.M)
+            left, top, right, bottom = struct.unpack(">4i", base64.b64decode(kept[1])[8:24])
+            print(f"stored back: {left},{top} to {right},{bottom}", flush=True)
+            if not on_screen(game, (left, top, right - left + 1, bottom - top + 1)):
+                fail("a size and place no screen can show was stored back")
+    return play
 
 
-def reduced_motion_menu(build):
-    with session.Session(build) as game:
-        change = game.start_portal((GNOME, "enable-animations", "b:false"))
-        game.start_game()
-        wait_for("Animate Moves unchecked and unavailable",
-                 lambda: item_states(game, "Animate Moves") == (False, False), 5)
-        change(GNOME, "enable-animations", "b:true")
-        wait_for("Animate Moves checked and available again",
-                 lambda: item_states(game, "Animate Moves") == (True, True), 5)
+def scaled(factor, screen):
+    def play(build):
+        with session.Session(build, screen=screen) as game:
+            game.env["QT_SCALE_FACTOR"] = str(factor)
+            game.start_game()
+            whole_board(game, f"QT_SCALE_FACTOR={factor} on {screen}")
+    return play
 
 
-def german_load_refusal(build):
-    with session.Session(build, settings=[("PlayerOne", 0), ("PlayerTwo", 1)]) as game:
-        game.env.update({"LANG": "de_DE.UTF-8", "LANGUAGE": "de"})
-        path = os.path.join(game.home, "zwei.tvx")
-        session.saved_game(path, {(0, 0): 15, (6, 6): 2, (3, 3): 7}, players=(2, 0))
-        game.start_game()
-        game.load_game(path)
-        refusal = "Spieler 2 muss zuerst\nauf Mensch stehen."
-        wait_for("the German refusal", lambda: refusal in labels(game), 10)
-
-
-def keys_after_statistics_reset(build):
-    with session.Session(build) as game:
-        folder = os.path.join(game.home, ".local/share/trevallion")
-        os.makedirs(folder)
-        with open(os.path.join(folder, "statistics"), "w") as file:
-            file.write("trevallion-statistics 2\n1 humans 1 0 0\n")
-        game.start_game()
-        main = game.title()
-        game.key("alt+h", "s")
-        game.wait_title("Statistics")
-        game.key("alt+r")
-        question = "Forget the results of every level played?"
-        wait_for("the question", lambda: question in labels(game), 5)
-        game.key("alt+y")
-        wait_for("the boxes gone", lambda: question not in labels(game), 5)
-        game.wait_title(main, 5)
-        game.key("alt+s", "1")
-        game.wait_title("Trevallion Level 1", 5)
-
-
-CASES = {"light_board_on_dark_desktop": light_board_on_dark_desktop,
-         "reduced_motion_menu": reduced_motion_menu,
-         "german_load_refusal": german_load_refusal,
-         "keys_after_statistics_reset": keys_after_statistics_reset}
+CASES = {
+    "remembered_huge": remembered("10^9 pixels", (0, 0, 10**9, 10**9)),
+    "remembered_at_the_limits": remembered("at the integer limits",
+                                           (INT_MAX - 400, INT_MAX - 400, INT_MAX, INT_MAX)),
+    "scaled_half": scaled(0.5, "800x600"),
+    "scaled_three": scaled(3, "1280x1024"),
+}
 
 if __name__ == "__main__":
-    session.run(CASES, timeout=60)
+    session.run(CASES, timeout=80)
