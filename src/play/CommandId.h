@@ -48,6 +48,11 @@ enum class CommandId : int {
     PlayerTwoExpert = 32812,
     // The rule that ends a level played round in circles.
     DrawByRepetition = 32813,
+    // The level's turns: the move list beside the board, game records and the review.
+    MoveList = 32814,
+    ExportRecord = 32815,
+    ImportRecord = 32816,
+    ReviewGame = 32817,
 };
 
 // The Player menu item that makes `side` a player of `type`. The items of the first four types

@@ -9,6 +9,7 @@ namespace trevallion {
 
 void GameController::OpenKept() {
     m_keptNotice = m_keeper.Open();
+    m_history.Open();
 }
 
 // What the player must hear of the kept files waits for the clock's first tick: by then the
@@ -28,6 +29,7 @@ void GameController::KeepProgress() {
     case Phase::Decided:
     case Phase::DoodleAskedDecided:
         m_keeper.Forget();
+        m_history.Forget();
         break;
     case Phase::LevelReady:
     case Phase::Playing:
@@ -36,6 +38,7 @@ void GameController::KeepProgress() {
         // yet: the game is kept again once the load is done.
         if (!m_boxes.TicksKeptAway()) {
             m_keeper.Keep(EncodeRecord(CurrentRecord()));
+            KeepHistory();
         }
         break;
     case Phase::DoodleStarting:

@@ -20,6 +20,8 @@ enum class CommandWindow {
     Instructions,
     LoadDialog,
     SaveDialog,
+    ImportDialog,
+    ExportDialog,
     ChooseLevel,
     Statistics,
 };

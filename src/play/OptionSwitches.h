@@ -18,13 +18,14 @@ struct OptionSwitch {
 };
 
 // Moves slide unless the player has switched it off; the others wait to be chosen.
-inline constexpr std::array<OptionSwitch, 6> OptionSwitches = {{
+inline constexpr std::array<OptionSwitch, 7> OptionSwitches = {{
     {CommandId::ShowMoves, ShowMovesSetting, false},
     {CommandId::DarkBoard, DarkBoardSetting, false},
     {CommandId::HighContrast, HighContrastSetting, false},
     {CommandId::AnimateMoves, AnimateMovesSetting, true},
     {CommandId::StatusLine, StatusLineSetting, false},
     {CommandId::DrawByRepetition, DrawByRepetitionSetting, false},
+    {CommandId::MoveList, MoveListSetting, false},
 }};
 
 // The switches' states, in the order above.

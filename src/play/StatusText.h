@@ -12,4 +12,7 @@ namespace trevallion {
 // the first level).
 std::string StatusText(const Match& match);
 
+// What plays a side, as the Player menus name it, in the player's language.
+std::string PlayerTypeName(PlayerType type);
+
 } // namespace trevallion
