@@ -27,8 +27,12 @@ TurnsPane::TurnsPane(QWidget* window, QWidget* parent) : QWidget(parent) {
     };
     for (const auto& [key, step] : keys) {
         auto* shortcut = new QShortcut(QKeySequence(key), window);
-        connect(shortcut, &QShortcut::activated, this,
-                [this, step = step] { emit moveChosen(m_list->Relative(step)); });
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] {
+            // The keys belong to the list: with it hidden they do what they did before.
+            if (isVisible()) {
+                emit moveChosen(m_list->Relative(step));
+            }
+        });
     }
 }
 

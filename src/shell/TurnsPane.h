@@ -14,7 +14,8 @@ class MoveListPanel;
 // The column beside the board that Options › Move List shows: the move list, and under it the
 // graph of a review. It grows with the window's height; the board keeps the rest, square. Alt
 // with Home, End, Left or Right goes to the level's start, its last turn, or one turn back or on,
-// wherever the focus is in the window: the arrows alone move the board's focus.
+// wherever the focus is in the window, while the pane shows: the arrows alone move the board's
+// focus.
 class TurnsPane : public QWidget {
     Q_OBJECT
 
