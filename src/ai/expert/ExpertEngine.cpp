@@ -56,7 +56,7 @@ template <Side side> int ExpertEngine::Evaluate() const {
     return expert::Evaluate<side>(*position_, squares_);
 }
 
-template <Side side> int ExpertEngine::Quiesce(int alpha, int beta, int ply) {
+template <Side side> int ExpertEngine::Quiesce(int alpha, int beta, int ply, bool threats) {
     constexpr int me = SideNumber(side);
     constexpr int them = SideNumber(OtherSide(side));
     if (position_->HasLost(me)) {
@@ -79,11 +79,15 @@ template <Side side> int ExpertEngine::Quiesce(int alpha, int beta, int ply) {
         }
         alpha = std::max(alpha, best);
     }
-    const int count = order_.Generate<side>(*position_, squares_, ply, true, ExpertMove{});
+    // At the horizon itself a quiet step next to the enemy king is tried too: the enemy must
+    // answer it with a capture or lose the king.
+    const StepKinds kinds =
+        threats && !threatened ? StepKinds::CapturesAndThreats : StepKinds::Captures;
+    const int count = order_.Generate<side>(*position_, squares_, ply, kinds, ExpertMove{});
     for (int i = 0; i < count; ++i) {
         const ExpertMove move = order_.Pick(ply, i, count);
         const std::uint8_t captured = position_->Make<side>(move);
-        const int score = -Quiesce<OtherSide(side)>(-beta, -alpha, ply + 1);
+        const int score = -Quiesce<OtherSide(side)>(-beta, -alpha, ply + 1, false);
         position_->Unmake<side>(move, captured);
         if (stopped_) {
             return 0;
@@ -135,7 +139,7 @@ template <Side side> int ExpertEngine::Node(int depth, int alpha, int beta, int 
         ++depth;
     }
     if (depth <= 0 || ply >= MaxPly - 1) {
-        return Quiesce<side>(alpha, beta, ply);
+        return Quiesce<side>(alpha, beta, ply, true);
     }
     if (Tick()) {
         return 0;
@@ -156,7 +160,8 @@ template <Side side> int ExpertEngine::Node(int depth, int alpha, int beta, int 
     if (mayPass && !threatened && PassRefutes<side>(depth, beta, ply)) {
         return beta;
     }
-    const int count = order_.Generate<side>(*position_, squares_, ply, threatened, tableMove);
+    const int count = order_.Generate<side>(
+        *position_, squares_, ply, threatened ? StepKinds::Captures : StepKinds::All, tableMove);
     if (count == 0) {
         if (threatened) {
             return -(Win - ply - 2);
@@ -255,7 +260,7 @@ template <Side side> int ExpertEngine::Root(int depth, int alpha, int beta) {
 template <Side side> ExpertAnswer ExpertEngine::Deepen(const ExpertBudget& budget) {
     constexpr int me = SideNumber(side);
     ExpertAnswer answer;
-    rootCount_ = order_.Generate<side>(*position_, squares_, 0, false, ExpertMove{});
+    rootCount_ = order_.Generate<side>(*position_, squares_, 0, StepKinds::All, ExpertMove{});
     for (int i = 0; i < rootCount_; ++i) {
         rootMoves_[i] = order_.Pick(0, i, rootCount_);
     }

@@ -39,7 +39,8 @@ class ExpertEngine {
     // `mayPass`: whether the node may try handing the turn over to prune (not twice in a row).
     template <Side side> int Node(int depth, int alpha, int beta, int ply, bool mayPass = true);
     template <Side side> bool PassRefutes(int depth, int beta, int ply);
-    template <Side side> int Quiesce(int alpha, int beta, int ply);
+    // `threats`: whether quiet steps that threaten the king are tried besides the captures.
+    template <Side side> int Quiesce(int alpha, int beta, int ply, bool threats);
     template <Side side> int Evaluate() const;
     template <Side side> int Child(ExpertMove move, int depth, int alpha, int beta, int ply);
 

@@ -10,6 +10,10 @@ namespace trevallion::expert {
 // The deepest ply a search reaches, extensions and captures included.
 inline constexpr int MaxPly = 96;
 
+// Which steps a node lists: all of them, or (past the horizon) the captures, with or without the
+// quiet steps that threaten the enemy king.
+enum class StepKinds { All, Captures, CapturesAndThreats };
+
 // The steps of each ply of the search with the order to try them in: the table's step first,
 // then captures, the most valuable victim first, then the two steps that last refuted a sibling
 // (killers), then quiet steps by how often they refuted anything (history) and by how much
@@ -27,10 +31,10 @@ class MoveOrder {
         }
     }
 
-    // Lists the steps of `side` at `ply`, only captures when `capturesOnly`; returns how many.
+    // Lists the steps of `side` at `ply` of the kinds asked for; returns how many.
     template <Side side>
     int Generate(const ExpertPosition& position, const PieceSquares& squares, int ply,
-                 bool capturesOnly, ExpertMove tableMove) {
+                 StepKinds kinds, ExpertMove tableMove) {
         constexpr int me = SideNumber(side);
         constexpr int sign = side == Side::PlayerTwo ? 1 : -1;
         const auto& cells = position.Cells().cells;
@@ -39,7 +43,9 @@ class MoveOrder {
         int count = 0;
         position.ForEachStep(me, [&](int from, int to) {
             const std::uint8_t victim = cells[to];
-            if (capturesOnly && victim == Empty) {
+            const bool threat = (squares.kingTakers[me][to] >> cells[from]) & 1u;
+            if (victim == Empty && kinds != StepKinds::All &&
+                (kinds == StepKinds::Captures || !threat)) {
                 return;
             }
             const ExpertMove move{static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to)};

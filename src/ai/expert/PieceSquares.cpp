@@ -48,8 +48,10 @@ int KingBonus(std::uint8_t steps) {
     return KingDistanceBonus[std::min<int>(steps, last)];
 }
 
-void FillNeighbours(Side side, int king, KingNeighbours& around) {
+void FillNeighbours(Side side, int king, KingNeighbours& around,
+                    std::array<std::uint32_t, CellCount + 1>& takersByCell) {
     around = KingNeighbours{};
+    takersByCell.fill(0);
     if (king < 0) {
         return;
     }
@@ -68,6 +70,7 @@ void FillNeighbours(Side side, int king, KingNeighbours& around) {
         around.cells[around.count] = static_cast<std::uint8_t>(CellIndex(from));
         around.takers[around.count] = takers;
         ++around.count;
+        takersByCell[CellIndex(from)] = takers;
     }
 }
 
@@ -82,7 +85,8 @@ void PreparePieceSquares(const Board& board, PieceSquares& squares) {
     }
     for (const Side side : {Side::PlayerOne, Side::PlayerTwo}) {
         const int enemyKing = FindCode(board, KingOf(OtherSide(side)));
-        FillNeighbours(side, enemyKing, squares.aroundEnemyKing[SideNumber(side)]);
+        FillNeighbours(side, enemyKing, squares.aroundEnemyKing[SideNumber(side)],
+                       squares.kingTakers[SideNumber(side)]);
         const int sign = side == Side::PlayerTwo ? 1 : -1;
         for (CellCode code = 0; code <= LastCode; ++code) {
             if (!IsMovablePieceOf(code, side)) {

@@ -27,6 +27,9 @@ struct PieceSquares {
     std::array<std::array<std::uint8_t, CellCount + 1>, LastCode + 1> attacker{};
     // By the side that would take the king (side number; element 0 unused).
     std::array<KingNeighbours, 3> aroundEnemyKing{};
+    // The same by cell: bit c of kingTakers[side][cell] is set when a piece of code c on the
+    // cell could take the enemy king.
+    std::array<std::array<std::uint32_t, CellCount + 1>, 3> kingTakers{};
 };
 
 // Fills `squares` for the board's walls and kings. Allocates nothing.

@@ -20,13 +20,12 @@ struct TableEntry {
     std::uint8_t to = 0;
     std::int8_t depth = 0;
     Bound bound = Bound::None;
-
-    bool HasMove() const { return from != to; }
 };
 
-// A table of positions searched, indexed by the low bits of the key; a deeper search replaces a
-// shallower one in its slot, and every search replaces what the previous search left. Made once,
-// at its full size, and cleared before each move so that a search depends on its position alone.
+// A table of positions searched, indexed by the low bits of the key. A slot keeps the position
+// stored last, except that a shallower search of the same position leaves a deeper one in place.
+// Made once, at its full size, and cleared before each move, so that a search depends on its
+// position alone.
 class TranspositionTable {
   public:
     static constexpr int SlotBits = 18; // 4 MB of 16-byte entries
