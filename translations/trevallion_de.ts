@@ -347,6 +347,97 @@ und die Statistik beginnt neu.</translation>
         <source>No level has been played to the end yet.</source>
         <translation>Noch kein Level wurde zu Ende gespielt.</translation>
     </message>
+    <message>
+        <source>The same position has come up
+three times: the level is a draw.</source>
+        <translation>Dieselbe Stellung kam zum
+dritten Mal vor: Das Level endet unentschieden.</translation>
+    </message>
+    <message>
+        <source>Neither player can move:
+the level cannot go on.</source>
+        <translation>Keiner der Spieler kann ziehen:
+Das Level kann nicht weitergehen.</translation>
+    </message>
+    <message>
+        <source>Would you like to play
+the level again?</source>
+        <translation>Möchten Sie das Level
+noch einmal spielen?</translation>
+    </message>
+    <message>
+        <source>This position has now come up
+three times. Restart the level?
+
+Choose No to play on.</source>
+        <translation>Diese Stellung kam jetzt zum
+dritten Mal vor. Level neu starten?
+
+Wählen Sie Nein, um weiterzuspielen.</translation>
+    </message>
+</context>
+<context>
+    <name>Records</name>
+    <message>
+        <source>This file is not a Trevallion game record.</source>
+        <translation>Diese Datei ist keine Trevallion-Spielaufzeichnung.</translation>
+    </message>
+    <message>
+        <source>This file is too large to be a game record.</source>
+        <translation>Diese Datei ist zu groß für eine Spielaufzeichnung.</translation>
+    </message>
+    <message>
+        <source>Line %1: the game is longer than %2 turns.</source>
+        <translation>Zeile %1: Das Spiel hat mehr als %2 Züge.</translation>
+    </message>
+    <message>
+        <source>Line %1: this tag cannot be read.</source>
+        <translation>Zeile %1: Diese Kopfzeile ist nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>Line %1: the %2 tag is given twice.</source>
+        <translation>Zeile %1: Die Kopfzeile %2 kommt zweimal vor.</translation>
+    </message>
+    <message>
+        <source>Line %1: the %2 tag is missing.</source>
+        <translation>Zeile %1: Die Kopfzeile %2 fehlt.</translation>
+    </message>
+    <message>
+        <source>Line %1: the %2 tag cannot hold &quot;%3&quot;.</source>
+        <translation>Zeile %1: Die Kopfzeile %2 kann nicht „%3“ enthalten.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a move.</source>
+        <translation>Zeile %1: „%2“ ist kein Zug.</translation>
+    </message>
+    <message>
+        <source>Line %1: this comment is never closed.</source>
+        <translation>Zeile %1: Dieser Kommentar wird nie geschlossen.</translation>
+    </message>
+    <message>
+        <source>Line %1: the move number %2 is out of place.</source>
+        <translation>Zeile %1: Die Zugnummer %2 steht an der falschen Stelle.</translation>
+    </message>
+    <message>
+        <source>Line %1: Player %3 may not play %2.</source>
+        <translation>Zeile %1: Spieler %3 darf nicht %2 ziehen.</translation>
+    </message>
+    <message>
+        <source>Line %1: Player %3 may not pass while it can move.</source>
+        <translation>Zeile %1: Spieler %3 darf nicht passen, solange er ziehen kann.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 comes after the level was decided.</source>
+        <translation>Zeile %1: %2 folgt, obwohl das Level schon entschieden war.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 must be written %3.</source>
+        <translation>Zeile %1: %2 muss %3 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Line %1: the moves do not end in the result &quot;%2&quot;.</source>
+        <translation>Zeile %1: Die Züge enden nicht mit dem Ergebnis „%2“.</translation>
+    </message>
 </context>
 <context>
     <name>Statistics</name>
@@ -369,6 +460,10 @@ und die Statistik beginnt neu.</translation>
     <message>
         <source>AI vs AI</source>
         <translation>KI gegen KI</translation>
+    </message>
+    <message>
+        <source>Human vs AI Expert</source>
+        <translation>Mensch gegen KI Experte</translation>
     </message>
 </context>
 <context>
@@ -404,6 +499,33 @@ und die Statistik beginnt neu.</translation>
     <message>
         <source>Player %1 (%2) is thinking…</source>
         <translation>Spieler %1 (%2) denkt nach…</translation>
+    </message>
+    <message>
+        <source>AI Expert</source>
+        <translation>KI Experte</translation>
+    </message>
+    <message>
+        <source>Neither player can move</source>
+        <translation>Keiner der Spieler kann ziehen</translation>
+    </message>
+    <message>
+        <source>Drawn by repetition</source>
+        <translation>Unentschieden durch Wiederholung</translation>
+    </message>
+    <message>
+        <source>No legal move for Player %1: the turn passes</source>
+        <translation>Kein möglicher Zug für Spieler %1: Er setzt aus</translation>
+    </message>
+    <message>
+        <source>Player %1 to move; this position has come up %2 times</source>
+        <translation>Spieler %1 ist am Zug; diese Stellung kam %2-mal vor</translation>
+    </message>
+</context>
+<context>
+    <name>WindowSystem</name>
+    <message>
+        <source>this Wayland desktop has no X server, and Qt&apos;s Wayland support is not installed (the package qt6-wayland); no window can open.</source>
+        <translation>dieser Wayland-Desktop hat keinen X-Server, und Qts Wayland-Unterstützung ist nicht installiert (das Paket qt6-wayland); es kann sich kein Fenster öffnen.</translation>
     </message>
 </context>
 <context>
@@ -442,6 +564,33 @@ und die Statistik beginnt neu.</translation>
     <message>
         <source>Level %1 at its start</source>
         <translation>Level %1 zu Beginn</translation>
+    </message>
+</context>
+<context>
+    <name>trevallion::GameNarrator</name>
+    <message>
+        <source>%1 menu</source>
+        <translation>Menü %1</translation>
+    </message>
+    <message>
+        <source>%1 selected, it cannot move</source>
+        <translation>%1 ausgewählt, kann nicht ziehen</translation>
+    </message>
+    <message>
+        <source>%1 selected, can move to %2</source>
+        <translation>%1 ausgewählt, kann ziehen nach %2</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>Player %1 moves from %2 to %3</source>
+        <translation>Spieler %1 zieht von %2 nach %3</translation>
+    </message>
+    <message>
+        <source>Player %1 moves from %2 to %3 and takes %4</source>
+        <translation>Spieler %1 zieht von %2 nach %3 und schlägt %4</translation>
     </message>
 </context>
 <context>
@@ -625,6 +774,14 @@ und die Statistik beginnt neu.</translation>
         <source>&amp;Statistics…</source>
         <translation>&amp;Statistik…</translation>
     </message>
+    <message>
+        <source>AI E&amp;xpert</source>
+        <translation>KI &amp;Experte</translation>
+    </message>
+    <message>
+        <source>Draw by &amp;Repetition</source>
+        <translation>&amp;Remis bei Wiederholung</translation>
+    </message>
 </context>
 <context>
     <name>trevallion::StatisticsDialog</name>
@@ -655,6 +812,10 @@ und die Statistik beginnt neu.</translation>
     <message>
         <source>&amp;Reset</source>
         <translation>&amp;Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Unentschieden</translation>
     </message>
 </context>
 <context>

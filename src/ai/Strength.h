@@ -15,8 +15,10 @@ enum class PlayerType : std::int32_t {
     AiExpert = 4
 };
 
+// In the order the Player menus list them.
 inline constexpr PlayerType AllPlayerTypes[] = {PlayerType::Human, PlayerType::AiEasy,
-                                                PlayerType::AiMedium, PlayerType::AiDifficult};
+                                                PlayerType::AiMedium, PlayerType::AiDifficult,
+                                                PlayerType::AiExpert};
 
 constexpr std::int32_t PlayerTypeNumber(PlayerType type) {
     return static_cast<std::int32_t>(type);
@@ -24,7 +26,7 @@ constexpr std::int32_t PlayerTypeNumber(PlayerType type) {
 
 // The type stored as `number`; nothing for a number no type has.
 constexpr std::optional<PlayerType> PlayerTypeFromNumber(std::int64_t number) {
-    if (number < 0 || number > PlayerTypeNumber(PlayerType::AiDifficult)) {
+    if (number < 0 || number > PlayerTypeNumber(PlayerType::AiExpert)) {
         return std::nullopt;
     }
     return static_cast<PlayerType>(number);

@@ -5,6 +5,8 @@
 #include "rules/Steps.h"
 #include "rules/Winner.h"
 
+#include <utility>
+
 namespace trevallion {
 namespace {
 
@@ -26,6 +28,15 @@ Phase LevelPhaseAfter(Phase phase) {
 }
 
 } // namespace
+
+bool CanMove(const Board& board, Side side) {
+    for (int cell = 0; cell < CellCount; ++cell) {
+        if (IsMovablePieceOf(board[cell], side) && StepTargets(board, CellAt(cell)) != 0) {
+            return true;
+        }
+    }
+    return false;
+}
 
 bool Match::InGame() const {
     return m_phase == Phase::LevelReady || m_phase == Phase::Playing || m_phase == Phase::Decided;
@@ -58,6 +69,16 @@ void Match::Load(const Board& board, Side sideToMove, std::int32_t level) {
     m_board = board;
     ++m_position;
     m_history.Clear();
+    m_seen.Start(KeyOf(board, sideToMove));
+    m_repetitionTold = false;
+}
+
+void Match::Replay(const Board& start, Side sideToMove, std::int32_t level,
+                   std::span<const std::optional<Move>> turns) {
+    Load(start, sideToMove, level);
+    for (const std::optional<Move>& turn : turns) {
+        PlayTurn(turn);
+    }
 }
 
 void Match::GameTick() {
@@ -101,6 +122,7 @@ PlayedTurn Match::PlayTurn(const std::optional<Move>& move) {
     // A piece picked while this side was still human is not the next side's to move.
     m_selection.reset();
     PlayedTurn turn{move, m_sideToMove};
+    m_seen.Add(KeyAfterTurn(turn));
     if (move) {
         turn.captured = ApplyMove(m_board, *move);
     }
@@ -110,12 +132,31 @@ PlayedTurn Match::PlayTurn(const std::optional<Move>& move) {
     return turn;
 }
 
-std::optional<Side> Match::Decide() {
-    const std::optional<Side> winner = FindWinner(m_board);
-    if (winner) {
+// A board already won (a loaded game's) is left for the next accepted turn to decide, as ever.
+std::optional<PlayedTurn> Match::PassIfBlocked() {
+    if (!HumanToMove() || CanMove(m_board, m_sideToMove) || FindWinner(m_board)) {
+        return std::nullopt;
+    }
+    return PlayTurn(std::nullopt);
+}
+
+Verdict Match::Decide(RepetitionRule rule) {
+    Verdict verdict;
+    if (const std::optional<Side> winner = FindWinner(m_board)) {
+        verdict = {Outcome::Won, *winner};
+    } else if (!CanMove(m_board, Side::PlayerOne) && !CanMove(m_board, Side::PlayerTwo)) {
+        verdict.outcome = Outcome::Stuck;
+    } else if (m_seen.TimesCurrent() >= RepetitionsToNotice) {
+        if (rule == RepetitionRule::Draw) {
+            verdict.outcome = Outcome::Drawn;
+        } else if (!std::exchange(m_repetitionTold, true)) {
+            verdict.outcome = Outcome::Repeated;
+        }
+    }
+    if (verdict.outcome != Outcome::GoesOn && verdict.outcome != Outcome::Repeated) {
         m_phase = Phase::Decided;
     }
-    return winner;
+    return verdict;
 }
 
 std::vector<ShownTurn> Match::Undo() {
@@ -124,9 +165,10 @@ std::vector<ShownTurn> Match::Undo() {
     do {
         const PlayedTurn turn = m_history.Undo();
         TakeBack(m_board, turn);
+        m_seen.TakeBackLast();
         undone.push_back(Shown(turn));
         side = turn.side;
-    } while (m_history.CanUndo() && AnyHumanPlayer() && Player(side) != PlayerType::Human);
+    } while (m_history.CanUndo() && AnyHumanPlayer() && !HumanCanPlay(side));
     Resume(side);
     return undone;
 }
@@ -136,10 +178,11 @@ std::vector<ShownTurn> Match::Redo() {
     Side side;
     do {
         const PlayedTurn turn = m_history.Redo();
+        m_seen.Add(KeyAfterTurn(turn));
         PlayAgain(m_board, turn);
         redone.push_back(Shown(turn));
         side = OtherSide(turn.side);
-    } while (m_history.CanRedo() && AnyHumanPlayer() && Player(side) != PlayerType::Human);
+    } while (m_history.CanRedo() && AnyHumanPlayer() && !HumanCanPlay(side));
     Resume(side);
     return redone;
 }
@@ -150,6 +193,15 @@ ShownTurn Match::Shown(const PlayedTurn& turn) const {
     }
     const Move& move = *turn.move;
     return {turn, m_board.At(move.from), m_board.At(move.to)};
+}
+
+bool Match::HumanCanPlay(Side side) const {
+    return Player(side) == PlayerType::Human && CanMove(m_board, side);
+}
+
+PositionKey Match::KeyAfterTurn(const PlayedTurn& turn) const {
+    return turn.move ? KeyAfter(m_seen.Current(), m_board, *turn.move)
+                     : KeyAfterPass(m_seen.Current());
 }
 
 void Match::Resume(Side side) {

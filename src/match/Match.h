@@ -3,12 +3,14 @@
 #include "ai/Strength.h"
 #include "doodle/LifeDoodle.h"
 #include "match/MoveHistory.h"
+#include "match/SeenPositions.h"
 #include "rules/Board.h"
 #include "rules/MoveList.h"
 #include "rules/Side.h"
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace trevallion {
@@ -47,6 +49,37 @@ struct ShownTurn {
     CellCode atTo = Empty;
 };
 
+// Whether `side` has a step to make on `board`; a side that has none passes its turn.
+bool CanMove(const Board& board, Side side);
+
+// What the position a turn has reached means for the level.
+enum class Outcome {
+    GoesOn,
+    // A side has lost its king or its last piece.
+    Won,
+    // The position has come up for the third time, and the rule chosen makes that a draw.
+    Drawn,
+    // Neither side can move: the level cannot go on.
+    Stuck,
+    // The position has come up for the third time, the first time in this level: the level
+    // goes on, and the player is told once.
+    Repeated,
+};
+
+struct Verdict {
+    Outcome outcome = Outcome::GoesOn;
+    Side winner = Side::PlayerOne; // when Won
+
+    friend bool operator==(const Verdict&, const Verdict&) = default;
+};
+
+// What a position that comes up for the third time does: nothing but a word to the player, or
+// end the level as a draw.
+enum class RepetitionRule { PlayOn, Draw };
+
+// How often a position must come up before it counts as repeated.
+inline constexpr int RepetitionsToNotice = 3;
+
 // A Life Doodle generation: whether the credits' pattern came alive before it, and the cells
 // that changed.
 struct DoodleGeneration {
@@ -55,7 +88,8 @@ struct DoodleGeneration {
 };
 
 // The game as a value: the board, the side to move, the players, the selection, the turns to
-// take back and play again, the level, the Life Doodle's grid and the phase. It knows the
+// take back and play again with the positions they led to, the level, the Life Doodle's grid and
+// the phase. It knows the
 // rules of a match and nothing of windows, threads or files; every operation answers what
 // changed, for the controller to show. Anything that follows from these (the cursor, which
 // menu items are available) is derived, never kept beside them.
@@ -72,6 +106,10 @@ class Match {
     // back), so that a search's answer is used only on the position it was worked out for.
     std::uint64_t Position() const { return m_position; }
     const MoveHistory& History() const { return m_history; }
+    // The keys of the level's positions, oldest first, the current one last (see SeenPositions).
+    std::span<const PositionKey> SeenKeys() const { return m_seen.Keys(); }
+    // How often the current position has come up in the level, this time included.
+    int TimesSeen() const { return m_seen.TimesCurrent(); }
 
     // Whether the game owns the board and the clock (a level, decided or not).
     bool InGame() const;
@@ -93,6 +131,12 @@ class Match {
     void SetUpLevel(int n);
     // A saved game's position. The players come through SetPlayer, as the menus set them.
     void Load(const Board& board, Side sideToMove, std::int32_t level);
+    // A game brought back with its turns (a kept game's history, an imported record): `start`
+    // loaded as Load does, then `turns` played from it in order, so that Undo can take them back
+    // as far as `start`. The turns must be ones the rules allow there, as a record's reader
+    // has checked.
+    void Replay(const Board& start, Side sideToMove, std::int32_t level,
+                std::span<const std::optional<Move>> turns);
 
     // A tick of the game: from now on a game is under way.
     void GameTick();
@@ -104,12 +148,18 @@ class Match {
     // Plays the side to move's turn with `move` (none: the turn passes without one), keeps it
     // for Undo and hands the move to the other side.
     PlayedTurn PlayTurn(const std::optional<Move>& move);
-    // Ends the level when a side has lost; answers the winner.
-    std::optional<Side> Decide();
+    // A human to move who has no step passes, as a computer player does on its turn: plays the
+    // turn of no move and answers it. A board already won waits for its turn to be decided.
+    std::optional<PlayedTurn> PassIfBlocked();
+    // Looks at the position the last turn reached, in this order: a side has lost, neither side
+    // can move, the position has come up for the third time. The first two end the level, and so
+    // does the third under RepetitionRule::Draw; under PlayOn it is answered once a level.
+    Verdict Decide(RepetitionRule rule);
 
-    // Takes back the last turn, and the computer player's turns before it, so that a human is
-    // to move again; answers the turns taken back, last first. Redo plays them again. Both
-    // open a decided level again; only in a game with turns to take back or play again.
+    // Takes back the last turn, and the turns before it that no human could play (a computer
+    // player's, a pass), so that a human who can move is to move again; answers the turns taken
+    // back, last first. Redo plays them again as far. Both open a decided level again; only in a
+    // game with turns to take back or play again.
     std::vector<ShownTurn> Undo();
     std::vector<ShownTurn> Redo();
 
@@ -126,6 +176,10 @@ class Match {
     static constexpr std::size_t Index(Side side) { return side == Side::PlayerOne ? 0 : 1; }
     void Resume(Side side);
     ShownTurn Shown(const PlayedTurn& turn) const;
+    // Whether Undo and Redo stop with `side` to move: a human who can move.
+    bool HumanCanPlay(Side side) const;
+    // The key of the position `turn` reaches from the current one, before it is played.
+    PositionKey KeyAfterTurn(const PlayedTurn& turn) const;
 
     Phase m_phase = Phase::DoodleStarting;
     Board m_board;
@@ -136,6 +190,9 @@ class Match {
     std::int32_t m_level = 0;
     std::uint64_t m_position = 0;
     MoveHistory m_history;
+    SeenPositions m_seen;
+    // Whether the player has been told of a third repetition in this level.
+    bool m_repetitionTold = false;
     DoodleGrid m_doodle{};
 };
 

@@ -39,6 +39,10 @@ std::optional<Move> MoveHistory::LastMove() const {
     return last == m_played.rend() ? std::nullopt : last->move;
 }
 
+std::optional<PlayedTurn> MoveHistory::LastTurn() const {
+    return m_played.empty() ? std::nullopt : std::optional(m_played.back());
+}
+
 void TakeBack(Board& board, const PlayedTurn& turn) {
     if (turn.move) {
         TakeBackMove(board, *turn.move, turn.captured);

@@ -33,6 +33,10 @@ class MoveHistory {
 
     // The move of the last turn played that moved a piece.
     std::optional<Move> LastMove() const;
+    // The turns played since the level's start, oldest first; not those taken back.
+    const std::vector<PlayedTurn>& Played() const { return m_played; }
+    // The last turn played, a pass or a move.
+    std::optional<PlayedTurn> LastTurn() const;
 
   private:
     std::vector<PlayedTurn> m_played;

@@ -38,17 +38,19 @@ std::string ArmsOf(CellCode code) {
                         : Words(QT_TRANSLATE_NOOP("CellDescription", "arms %1"), {arms});
 }
 
-// "column 3, row 6", counting from 1.
-std::string PlaceOf(Cell cell) {
-    return Words(QT_TRANSLATE_NOOP("CellDescription", "column %1, row %2"),
-                 {std::to_string(cell.x + 1), std::to_string(cell.y + 1)});
-}
-
 bool IsEnd(const Move& move, Cell cell) {
     return move.from == cell || move.to == cell;
 }
 
-std::string WhatStands(CellCode code) {
+} // namespace
+
+// Counting from 1.
+std::string DescribePlace(Cell cell) {
+    return Words(QT_TRANSLATE_NOOP("CellDescription", "column %1, row %2"),
+                 {std::to_string(cell.x + 1), std::to_string(cell.y + 1)});
+}
+
+std::string DescribeContent(CellCode code) {
     if (code == Empty) {
         return Words(QT_TRANSLATE_NOOP("CellDescription", "empty"));
     }
@@ -67,10 +69,9 @@ std::string WhatStands(CellCode code) {
                  {owner, ArmsOf(code)});
 }
 
-} // namespace
-
 std::string DescribeCell(Cell cell, CellCode code) {
-    return Words(QT_TRANSLATE_NOOP("CellDescription", "%1: %2"), {PlaceOf(cell), WhatStands(code)});
+    return Words(QT_TRANSLATE_NOOP("CellDescription", "%1: %2"),
+                 {DescribePlace(cell), DescribeContent(code)});
 }
 
 CellMarks MarksOfCell(const BoardMarks& marks, const std::optional<Move>& hint, Cell at) {
@@ -101,7 +102,7 @@ std::string DescribeMarks(const CellMarks& marks) {
 
 std::string DescribeHint(const Move& hint) {
     return Words(QT_TRANSLATE_NOOP("CellDescription", "hint: %1 to %2"),
-                 {PlaceOf(hint.from), PlaceOf(hint.to)});
+                 {DescribePlace(hint.from), DescribePlace(hint.to)});
 }
 
 } // namespace trevallion

@@ -15,6 +15,11 @@ namespace trevallion {
 // movement rule itself, clockwise from up, so the words always agree with the moves.
 std::string DescribeCell(Cell cell, CellCode code);
 
+// The two halves of a cell's name: its place, "column 3, row 6", and what stands there, "Player
+// 1 piece, arms up, down-right, down-left".
+std::string DescribePlace(Cell cell);
+std::string DescribeContent(CellCode code);
+
 // What the play aids mark on one cell.
 struct CellMarks {
     bool selected = false; // the piece picked up to move

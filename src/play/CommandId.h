@@ -43,11 +43,19 @@ enum class CommandId : int {
     // Switches the window alone acts on.
     AnimateMoves = 32809,
     StatusLine = 32810,
+    // The fourth computer strength.
+    PlayerOneExpert = 32811,
+    PlayerTwoExpert = 32812,
+    // The rule that ends a level played round in circles.
+    DrawByRepetition = 32813,
 };
 
-// The Player menu item that makes `side` a player of `type`; the items of each menu are
-// numbered in the order of the types.
+// The Player menu item that makes `side` a player of `type`. The items of the first four types
+// are numbered in their order; AI Expert's came later.
 constexpr CommandId PlayerCommand(Side side, PlayerType type) {
+    if (type == PlayerType::AiExpert) {
+        return side == Side::PlayerOne ? CommandId::PlayerOneExpert : CommandId::PlayerTwoExpert;
+    }
     const int first = static_cast<int>(side == Side::PlayerOne ? CommandId::PlayerOneHuman
                                                                : CommandId::PlayerTwoHuman);
     return static_cast<CommandId>(first + PlayerTypeNumber(type));

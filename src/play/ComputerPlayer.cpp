@@ -12,16 +12,21 @@ ComputerPlayer::~ComputerPlayer() {
     Stop();
 }
 
-void ComputerPlayer::Start(Side side, PlayerType type, const Board& board, std::uint64_t position) {
+void ComputerPlayer::Start(Side side, PlayerType type, const Board& board, std::uint64_t position,
+                           std::span<const PositionKey> seen) {
     // The previous worker has published its move and is ending, if it has not ended yet.
     m_runner.Join();
     m_computerState.store(ComputerState::Thinking, std::memory_order_relaxed);
     m_computerMove.reset();
     m_finishedSide = side;
+    m_orderingMode = OrderingMode::CapturesFirst;
     m_position = position;
-    const std::int32_t depth = SearchDepthFor(type);
-    const bool started =
-        m_runner.Start([this, side, type, board, depth] { Think(side, type, board, depth); });
+    std::vector<PositionKey> keys;
+    if (type == PlayerType::AiExpert) {
+        keys.assign(seen.begin(), seen.end());
+    }
+    const bool started = m_runner.Start(
+        [this, side, type, board, keys = std::move(keys)] { Think(side, type, board, keys); });
     if (!started) {
         // No thread: ready at once with no move, so that the turn goes on with the fallback
         // move instead of waiting for a worker that never comes.
@@ -30,19 +35,32 @@ void ComputerPlayer::Start(Side side, PlayerType type, const Board& board, std::
 }
 
 void ComputerPlayer::Think(Side side, PlayerType type, const Board& board,
-                           std::int32_t searchDepth) {
+                           const std::vector<PositionKey>& seen) {
     std::optional<Move> move;
-    SearchContext ctx{m_abortSearch, move, searchDepth};
+    SearchContext ctx{m_abortSearch, move, SearchDepthFor(type)};
     try {
-        RunStrengthPasses(type, side, board, ctx, &Search);
+        if (type == PlayerType::AiExpert) {
+            move = ExpertMove(side, board, seen);
+        } else {
+            RunStrengthPasses(type, side, board, ctx, &Search);
+            m_orderingMode = ctx.orderingMode;
+        }
     } catch (...) {
-        // The engine throws nothing; should it ever, the player still leaves Thinking, and
-        // with no move of its own the turn goes on with the fallback move.
+        // The engines throw nothing (AI Expert's tables may fail to be made); should one ever,
+        // the player still leaves Thinking, and with no move of its own the turn goes on with
+        // the fallback move.
         move.reset();
     }
     m_computerMove = move;
-    m_orderingMode = ctx.orderingMode;
     m_computerState.store(ComputerState::MoveReady, std::memory_order_release);
+}
+
+std::optional<Move> ComputerPlayer::ExpertMove(Side side, const Board& board,
+                                               const std::vector<PositionKey>& seen) {
+    if (!m_expert) {
+        m_expert = std::make_unique<ExpertSearch>();
+    }
+    return m_expert->Choose(board, side, seen, ExpertBudget{}, m_abortSearch).move;
 }
 
 std::optional<ComputerChoice> ComputerPlayer::TakeChoice(Side side, const Board& board,

@@ -1,13 +1,18 @@
 #pragma once
 
+#include "ai/ExpertSearch.h"
 #include "ai/SearchContext.h"
 #include "ai/Strength.h"
 #include "play/WorkerRunner.h"
 #include "rules/Board.h"
+#include "rules/PositionKey.h"
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <span>
+#include <vector>
 
 namespace trevallion {
 
@@ -34,11 +39,14 @@ class ComputerPlayer {
 
     ComputerState State() const { return m_computerState.load(std::memory_order_acquire); }
 
-    // From Idle: starts thinking for `side` at the strength of `type` on a copy of `board`. The
-    // result carries `position`, the caller's number for this position, so that it can tell a
-    // move worked out for an earlier position. When no thread can be started the player is at
-    // once ready with no move of its own.
-    void Start(Side side, PlayerType type, const Board& board, std::uint64_t position);
+    // From Idle: starts thinking for `side` at the strength of `type` on a copy of `board`;
+    // AI Expert also gets a copy of `seen`, the keys of the level's positions so far, oldest
+    // first and the current one last, so that it knows a position it would repeat. The result
+    // carries `position`, the caller's number for this position, so that it can tell a move
+    // worked out for an earlier position. When no thread can be started the player is at once
+    // ready with no move of its own.
+    void Start(Side side, PlayerType type, const Board& board, std::uint64_t position,
+               std::span<const PositionKey> seen);
 
     // The turn of a finished search, once, when it was worked out for `side` on the position
     // the caller numbers `position`; a search for an earlier position is dropped. The player is
@@ -51,10 +59,18 @@ class ComputerPlayer {
     void Stop();
 
   private:
-    // The worker's whole job: the strength's passes, then the hand-off.
-    void Think(Side side, PlayerType type, const Board& board, std::int32_t searchDepth);
+    // The worker's whole job: the strength's search, then the hand-off.
+    void Think(Side side, PlayerType type, const Board& board,
+               const std::vector<PositionKey>& seen);
+    std::optional<Move> ExpertMove(Side side, const Board& board,
+                                   const std::vector<PositionKey>& seen);
 
     WorkerRunner& m_runner;
+    // AI Expert's search, with the tables it keeps from move to move. It is made by the first
+    // worker that plays AI Expert, so that neither the window's thread nor a player who never
+    // chooses AI Expert pays for its tables, and kept from then on; only one worker at a time
+    // uses it, and each is joined before the next starts.
+    std::unique_ptr<ExpertSearch> m_expert;
 
     std::atomic<ComputerState> m_computerState{ComputerState::Idle};
     // Raised by Stop to make a running search return at once.

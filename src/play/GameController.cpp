@@ -75,6 +75,7 @@ void GameController::OnTimer() {
     }
     ShowKeptNotice();
     TimerTick();
+    PassIfBlocked();
     RefreshAids();
     KeepProgress();
 }
@@ -84,6 +85,7 @@ void GameController::OnCell(Cell cell) {
         return;
     }
     HandleCell(cell);
+    PassIfBlocked();
     RefreshAids();
     KeepProgress();
 }
@@ -98,11 +100,14 @@ void GameController::OnCommand(CommandId command) {
         return;
     }
     RunCommand(command);
+    PassIfBlocked();
     RefreshAids();
     KeepProgress();
 }
 
-// A game box, which opens above a command's window, is answered first.
+// A game box, which opens above a command's window, is answered first. Retry offers the level
+// again: after a loss, after a level that ended without a winner, and when a position has come
+// up for the third time.
 void GameController::OnMessageAnswered(MessageAnswer answer) {
     const std::optional<GameBox> box = m_boxes.TakeMessageAnswer();
     if (!box) {
@@ -126,6 +131,7 @@ void GameController::OnMessageAnswered(MessageAnswer answer) {
     default:
         break;
     }
+    PassIfBlocked();
     RefreshAids();
     KeepProgress();
 }
@@ -133,6 +139,7 @@ void GameController::OnMessageAnswered(MessageAnswer answer) {
 void GameController::OnWinnerBoxClosed() {
     if (const std::optional<Side> winner = m_boxes.TakeWinnerBox()) {
         AfterWinnerBox(*winner);
+        PassIfBlocked();
         RefreshAids();
         KeepProgress();
     }
@@ -150,6 +157,7 @@ void GameController::OnGameFileChosen(const std::optional<std::string>& path) {
             SaveTo(*path);
         }
     }
+    PassIfBlocked();
     RefreshAids();
     KeepProgress();
 }
@@ -159,6 +167,7 @@ void GameController::OnFileGiven(const std::string& path) {
         return;
     }
     LoadFrom(path);
+    PassIfBlocked();
     RefreshAids();
 }
 
@@ -170,6 +179,7 @@ void GameController::OnLevelChosen(std::optional<int> level) {
         PlayEffect(Effect::Ambient);
         LoadLevel(*level);
     }
+    PassIfBlocked();
     RefreshAids();
     KeepProgress();
 }

@@ -92,8 +92,14 @@ class GameController {
     // Shows a turn the match has played and the hand-off to the other side.
     void ShowTurn(const PlayedTurn& turn, bool takeFocus);
     void SetCursorSide(CursorSide cursor);
-    // Ends the level when a side has lost; `withSound` false keeps a redone end silent.
+    // Ends the level when a side has lost, neither can move, or (as the player chose) a position
+    // has come up for the third time; tells the player once a level of such a position.
+    // `withSound` false keeps a redone end silent.
     void CheckOutcome(bool withSound = true);
+    void EndWithWinner(Side winner, bool withSound);
+    void EndWithoutWinner(Outcome outcome);
+    // Passes the turn of a human who has no step.
+    void PassIfBlocked();
 
     // Sets up level n from its layout: 0 means level 1, and anything past the last level shows
     // the closing message and starts again at level 1 once it is answered.

@@ -13,7 +13,7 @@ namespace {
 
 constexpr std::string_view KeptGameName = "game-in-play.tvx";
 constexpr std::string_view StatisticsName = "statistics";
-// Far more than a line for each of 255 levels and 5 pairings: anything longer is no statistics.
+// Far more than a line for each of 255 levels and 6 pairings: anything longer is no statistics.
 constexpr std::size_t StatisticsLimit = 1 << 20;
 
 // What one write hands over to the writer's thread, all of it copied.
@@ -131,7 +131,8 @@ void GameKeeper::Forget() {
     m_gameChange = GameChange::Forget;
 }
 
-void GameKeeper::CountResult(std::int32_t level, PlayerType one, PlayerType two, Side winner) {
+void GameKeeper::CountResult(std::int32_t level, PlayerType one, PlayerType two,
+                             std::optional<Side> winner) {
     if (m_resultCounted) {
         return;
     }

@@ -35,7 +35,9 @@ class GameKeeper {
     // A level begins, set up or loaded: its result counts once, however often Undo and Redo
     // decide it again.
     void LevelBegun() { m_resultCounted = false; }
-    void CountResult(std::int32_t level, PlayerType one, PlayerType two, Side winner);
+    // A level won by `winner`, or drawn when there is none.
+    void CountResult(std::int32_t level, PlayerType one, PlayerType two,
+                     std::optional<Side> winner);
     const StatisticsTable& Statistics() const { return m_statistics; }
     void ResetStatistics();
 

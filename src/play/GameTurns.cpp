@@ -59,7 +59,8 @@ void GameController::ComputerTurn(Side side) {
         ShowTurn(m_match.PlayTurn(turn->move), true);
         return;
     }
-    m_computer.Start(side, m_match.Player(side), m_match.CurrentBoard(), m_match.Position());
+    m_computer.Start(side, m_match.Player(side), m_match.CurrentBoard(), m_match.Position(),
+                     m_match.SeenKeys());
 }
 
 // A decided level, or a computer player thinking, refuses clicks and turn steps alike.
@@ -112,25 +113,76 @@ void GameController::ShowTurn(const PlayedTurn& turn, bool takeFocus) {
         if (takeFocus) {
             m_view.ShowMoveMade(move);
         }
+        m_view.TellMovePlayed(turn);
     }
     SetCursorSide(CursorOf(m_match.SideToMove()));
     m_aids.PositionChanged();
 }
 
 void GameController::CheckOutcome(bool withSound) {
-    // From here every click and tick is refused, also while the boxes that follow are open.
-    const std::optional<Side> winner = m_match.Decide();
-    if (!winner) {
+    // From a level's end every click and tick is refused, also while the boxes that follow are
+    // open.
+    const Verdict verdict = m_match.Decide(
+        m_options.On(CommandId::DrawByRepetition) ? RepetitionRule::Draw : RepetitionRule::PlayOn);
+    switch (verdict.outcome) {
+    case Outcome::GoesOn:
+        return;
+    case Outcome::Won:
+        EndWithWinner(verdict.winner, withSound);
+        return;
+    case Outcome::Drawn:
+    case Outcome::Stuck:
+        EndWithoutWinner(verdict.outcome);
+        return;
+    case Outcome::Repeated:
+        // Once a level; the box keeps the clock from the board until it is answered.
+        m_boxes.OpenGameBox(GameBox::Retry, Message(RepeatedPositionQuestion),
+                            MessageButtons::YesNo, MessageIcon::Information);
         return;
     }
+}
+
+void GameController::EndWithWinner(Side winner, bool withSound) {
     m_keeper.CountResult(m_match.Level(), m_match.Player(Side::PlayerOne),
-                         m_match.Player(Side::PlayerTwo), *winner);
+                         m_match.Player(Side::PlayerTwo), winner);
     if (withSound) {
-        PlayEffect(m_match.Player(*winner) == PlayerType::Human ? Effect::Win : Effect::Lose);
+        PlayEffect(m_match.Player(winner) == PlayerType::Human ? Effect::Win : Effect::Lose);
     }
     SetCursorSide(CursorSide::Neutral);
     RefreshAids();
-    m_boxes.OpenWinnerBox(*winner);
+    m_boxes.OpenWinnerBox(winner);
+}
+
+// A draw counts in the statistics; a level that cannot go on counts for nobody. A human is
+// offered the level again, as after a loss; two computer players are only told.
+void GameController::EndWithoutWinner(Outcome outcome) {
+    if (outcome == Outcome::Drawn) {
+        m_keeper.CountResult(m_match.Level(), m_match.Player(Side::PlayerOne),
+                             m_match.Player(Side::PlayerTwo), std::nullopt);
+    }
+    SetCursorSide(CursorSide::Neutral);
+    m_view.SetTitle(Message(GameOverTitle));
+    RefreshAids();
+    const std::string told = Message(outcome == Outcome::Drawn ? DrawnMessage : StuckMessage);
+    if (m_match.AnyHumanPlayer()) {
+        m_boxes.OpenGameBox(GameBox::Retry, told + "\n\n" + Message(PlayAgainQuestion),
+                            MessageButtons::YesNo, MessageIcon::Information);
+    } else {
+        m_boxes.OpenGameBox(GameBox::Told, told, MessageButtons::Ok, MessageIcon::Information);
+    }
+}
+
+// A human who cannot move passes at once, without a click or a tick, as a computer player passes
+// on its turn; a box that holds the game up, or a computer player still thinking, holds the pass
+// up too.
+void GameController::PassIfBlocked() {
+    if (m_boxes.TicksKeptAway() || TurnRefused()) {
+        return;
+    }
+    if (const std::optional<PlayedTurn> pass = m_match.PassIfBlocked()) {
+        ShowTurn(*pass, false);
+        CheckOutcome();
+    }
 }
 
 // The winner goes on to the next level; a human beaten by a computer player is offered the

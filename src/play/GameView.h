@@ -1,5 +1,6 @@
 #pragma once
 
+#include "match/MoveHistory.h"
 #include "play/CommandId.h"
 #include "play/Statistics.h"
 #include "rules/Board.h"
@@ -80,6 +81,11 @@ class GameView {
     // window may let the eye follow the piece from its cell to its target. Whatever it draws
     // for that lies over the board for a moment and leaves the tiles as they were shown.
     virtual void ShowMoveMade(const Move& move) = 0;
+
+    // A move either side has just played, its tiles shown: who moved, from where to where, and
+    // what stood on the target, for a player who follows the game by ear. A move taken back or
+    // played again is not told.
+    virtual void TellMovePlayed(const PlayedTurn& turn) = 0;
 
     // The line under the board that says whose turn it is; empty when nothing is in play. Told
     // only when it changes, whether the line is shown or not.

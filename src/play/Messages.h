@@ -25,6 +25,18 @@ inline constexpr std::string_view TryAgainPlayerOne =
 inline constexpr std::string_view TryAgainPlayerTwo =
     QT_TRANSLATE_NOOP("Messages", "Would you like to try\nagain Player 2?");
 
+// A level that ends without a winner; with a human playing, the question follows it.
+inline constexpr std::string_view DrawnMessage = QT_TRANSLATE_NOOP(
+    "Messages", "The same position has come up\nthree times: the level is a draw.");
+inline constexpr std::string_view StuckMessage =
+    QT_TRANSLATE_NOOP("Messages", "Neither player can move:\nthe level cannot go on.");
+inline constexpr std::string_view PlayAgainQuestion =
+    QT_TRANSLATE_NOOP("Messages", "Would you like to play\nthe level again?");
+// A position has come up for the third time, and the level goes on unless the player restarts.
+inline constexpr std::string_view RepeatedPositionQuestion = QT_TRANSLATE_NOOP(
+    "Messages",
+    "This position has now come up\nthree times. Restart the level?\n\nChoose No to play on.");
+
 // A Player menu refuses a second computer player.
 inline constexpr std::string_view PlayerTwoMustBeHuman =
     QT_TRANSLATE_NOOP("Messages", "Player 2 must be\nset to Human first.");

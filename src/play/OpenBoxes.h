@@ -35,6 +35,8 @@ enum class GameBox {
     LoadPlayerOneRefused,
     LoadPlayerTwoRefused,
     Credits,
+    // Tells of a level's end that no one can answer with a move: its answer goes on with nothing.
+    Told,
 };
 
 // A saved game being loaded while a Player menu's refusal box is open.

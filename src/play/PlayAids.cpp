@@ -68,14 +68,14 @@ void GameController::ShowTakenTurns(const std::vector<ShownTurn>& turns) {
     m_view.SetTitle(LevelTitle(m_match.Level()));
 }
 
-// The move AI Difficult would play for the human to move, worked out on a thread of its own.
+// The move AI Expert would play for the human to move, worked out on a thread of its own.
 void GameController::AskHint() {
     if (!m_match.HumanToMove()) {
         return;
     }
     m_hinter.Stop();
-    m_hinter.Start(m_match.SideToMove(), PlayerType::AiDifficult, m_match.CurrentBoard(),
-                   m_match.Position());
+    m_hinter.Start(m_match.SideToMove(), PlayerType::AiExpert, m_match.CurrentBoard(),
+                   m_match.Position(), m_match.SeenKeys());
     m_view.RequestWake(HintPollMilliseconds);
 }
 

@@ -14,6 +14,8 @@ inline constexpr std::string_view DarkBoardSetting = "DarkBoard";   // 1 a dark 
 inline constexpr std::string_view HighContrastSetting = "HighContrast"; // 1 sides apart by shape
 inline constexpr std::string_view AnimateMovesSetting = "AnimateMoves"; // 0 moves jump, not slide
 inline constexpr std::string_view StatusLineSetting = "StatusLine";     // 1 the line shows
+// 1 a position that comes up for the third time draws the level
+inline constexpr std::string_view DrawByRepetitionSetting = "DrawByRepetition";
 
 // The version of the stored settings this program writes.
 inline constexpr int SettingsVersion = 2;

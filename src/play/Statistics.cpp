@@ -8,7 +8,9 @@
 namespace trevallion {
 namespace {
 
-constexpr std::string_view Header = "trevallion-statistics 1";
+constexpr std::string_view Header = "trevallion-statistics 2";
+// The first version's lines end with the lost count.
+constexpr std::string_view FirstHeader = "trevallion-statistics 1";
 
 // The highest level a saved game can hold, and so the highest a level played can have.
 constexpr std::int32_t HighestLevel = 255;
@@ -22,6 +24,8 @@ std::string_view PairingWord(Pairing pairing) {
         return "medium";
     case Pairing::HumanVsDifficult:
         return "difficult";
+    case Pairing::HumanVsExpert:
+        return "expert";
     case Pairing::TwoHumans:
         return "humans";
     case Pairing::TwoComputers:
@@ -45,9 +49,18 @@ Pairing AgainstComputer(PlayerType computer) {
         return Pairing::HumanVsEasy;
     case PlayerType::AiMedium:
         return Pairing::HumanVsMedium;
+    case PlayerType::AiExpert:
+        return Pairing::HumanVsExpert;
     default:
         return Pairing::HumanVsDifficult;
     }
+}
+
+Result ResultFor(Side side, std::optional<Side> winner) {
+    if (!winner) {
+        return Result::Drawn;
+    }
+    return *winner == side ? Result::Won : Result::Lost;
 }
 
 // The next space-separated word of `line`, taken off its front.
@@ -83,6 +96,8 @@ std::string_view PairingName(Pairing pairing) {
         return QT_TRANSLATE_NOOP("Statistics", "Human vs AI Medium");
     case Pairing::HumanVsDifficult:
         return QT_TRANSLATE_NOOP("Statistics", "Human vs AI Difficult");
+    case Pairing::HumanVsExpert:
+        return QT_TRANSLATE_NOOP("Statistics", "Human vs AI Expert");
     case Pairing::TwoHumans:
         return QT_TRANSLATE_NOOP("Statistics", "Human vs Human");
     case Pairing::TwoComputers:
@@ -91,23 +106,23 @@ std::string_view PairingName(Pairing pairing) {
     return "";
 }
 
-LevelResult ResultOf(PlayerType one, PlayerType two, Side winner) {
+LevelResult ResultOf(PlayerType one, PlayerType two, std::optional<Side> winner) {
     const bool oneHuman = one == PlayerType::Human;
     const bool twoHuman = two == PlayerType::Human;
     if (oneHuman == twoHuman) {
-        return {oneHuman ? Pairing::TwoHumans : Pairing::TwoComputers, winner == Side::PlayerOne};
+        return {oneHuman ? Pairing::TwoHumans : Pairing::TwoComputers,
+                ResultFor(Side::PlayerOne, winner)};
     }
     const Side human = oneHuman ? Side::PlayerOne : Side::PlayerTwo;
-    return {AgainstComputer(oneHuman ? two : one), winner == human};
+    return {AgainstComputer(oneHuman ? two : one), ResultFor(human, winner)};
 }
 
 void CountResult(StatisticsTable& table, std::int32_t level, const LevelResult& result) {
     Tally& tally = table[{level, result.pairing}];
-    if (result.won) {
-        tally.won = OneMore(tally.won);
-    } else {
-        tally.lost = OneMore(tally.lost);
-    }
+    std::int32_t& count = result.result == Result::Won    ? tally.won
+                          : result.result == Result::Lost ? tally.lost
+                                                          : tally.drawn;
+    count = OneMore(count);
 }
 
 std::string EncodeStatistics(const StatisticsTable& table) {
@@ -115,7 +130,8 @@ std::string EncodeStatistics(const StatisticsTable& table) {
     text += '\n';
     for (const auto& [key, tally] : table) {
         text += std::to_string(key.first) + ' ' + std::string(PairingWord(key.second)) + ' ' +
-                std::to_string(tally.won) + ' ' + std::to_string(tally.lost) + '\n';
+                std::to_string(tally.won) + ' ' + std::to_string(tally.lost) + ' ' +
+                std::to_string(tally.drawn) + '\n';
     }
     return text;
 }
@@ -124,6 +140,7 @@ std::optional<StatisticsTable> DecodeStatistics(std::string_view text) {
     constexpr std::int32_t most = std::numeric_limits<std::int32_t>::max();
     StatisticsTable table;
     bool first = true;
+    bool withDraws = true;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         if (end == std::string_view::npos) {
@@ -132,9 +149,10 @@ std::optional<StatisticsTable> DecodeStatistics(std::string_view text) {
         std::string_view line = text.substr(0, end);
         text.remove_prefix(end + 1);
         if (first) {
-            if (line != Header) {
+            if (line != Header && line != FirstHeader) {
                 return std::nullopt;
             }
+            withDraws = line == Header;
             first = false;
             continue;
         }
@@ -142,8 +160,10 @@ std::optional<StatisticsTable> DecodeStatistics(std::string_view text) {
         const auto pairing = PairingFromWord(NextWord(line));
         const auto won = NumberIn(NextWord(line), 0, most);
         const auto lost = NumberIn(NextWord(line), 0, most);
-        if (!level || !pairing || !won || !lost || !line.empty() ||
-            !table.emplace(std::pair{*level, *pairing}, Tally{*won, *lost}).second) {
+        const auto drawn =
+            withDraws ? NumberIn(NextWord(line), 0, most) : std::optional<std::int32_t>(0);
+        if (!level || !pairing || !won || !lost || !drawn || !line.empty() ||
+            !table.emplace(std::pair{*level, *pairing}, Tally{*won, *lost, *drawn}).second) {
             return std::nullopt;
         }
     }

@@ -1,6 +1,5 @@
 #include "play/StatusText.h"
 
-#include "rules/GenerateMoves.h"
 #include "rules/Winner.h"
 #include "text/TextCatalog.h"
 
@@ -32,11 +31,16 @@ std::string SideNumberText(Side side) {
     return std::to_string(SideNumber(side));
 }
 
-bool HasLegalMove(const Board& board, Side side) {
-    MoveList moves;
-    ClearMoveList(moves);
-    GenerateMoves(board, moves, side, OrderingMode::CapturesFirst);
-    return CountMoves(moves) > 0;
+// A decided level: the winner, or why there is none.
+std::string EndText(const Match& match) {
+    if (const std::optional<Side> winner = FindWinner(match.CurrentBoard())) {
+        return Status(QT_TRANSLATE_NOOP("Status", "Player %1 wins"), {SideNumberText(*winner)});
+    }
+    const Board& board = match.CurrentBoard();
+    if (!CanMove(board, Side::PlayerOne) && !CanMove(board, Side::PlayerTwo)) {
+        return Status(QT_TRANSLATE_NOOP("Status", "Neither player can move"), {});
+    }
+    return Status(QT_TRANSLATE_NOOP("Status", "Drawn by repetition"), {});
 }
 
 } // namespace
@@ -45,19 +49,24 @@ std::string StatusText(const Match& match) {
     if (!match.InGame()) {
         return {};
     }
-    const Board& board = match.CurrentBoard();
     if (match.Decided()) {
-        const std::optional<Side> winner = FindWinner(board);
-        return winner ? Status(QT_TRANSLATE_NOOP("Status", "Player %1 wins"),
-                               {SideNumberText(*winner)})
-                      : std::string();
+        return EndText(match);
     }
     const Side side = match.SideToMove();
-    // A side may have pieces left and still no step to make: its turn passes, and without this
-    // line nothing would say why the level stands still.
-    if (!HasLegalMove(board, side)) {
+    // A side may have pieces left and still no step to make: its turn passes, and without these
+    // lines nothing would say why the level stands still, or why the same side moves again.
+    if (const std::optional<PlayedTurn> last = match.History().LastTurn(); last && !last->move) {
+        return Status(QT_TRANSLATE_NOOP("Status", "No legal move for Player %1: the turn passes"),
+                      {SideNumberText(last->side)});
+    }
+    if (!CanMove(match.CurrentBoard(), side)) {
         return Status(QT_TRANSLATE_NOOP("Status", "No legal move for Player %1"),
                       {SideNumberText(side)});
+    }
+    if (const int times = match.TimesSeen(); times >= RepetitionsToNotice) {
+        return Status(
+            QT_TRANSLATE_NOOP("Status", "Player %1 to move; this position has come up %2 times"),
+            {SideNumberText(side), std::to_string(times)});
     }
     const PlayerType type = match.Player(side);
     if (type == PlayerType::Human) {

@@ -7,8 +7,9 @@
 namespace trevallion {
 
 // The line under the board that says in words what the board shows only by its cursor: whose
-// turn it is and who plays it, a side that cannot move, the outcome. Empty while no level is in
-// play (the Life Doodle, and before the first level).
+// turn it is and who plays it, a side that cannot move or has just passed, a position come up
+// for the third time, the outcome. Empty while no level is in play (the Life Doodle, and before
+// the first level).
 std::string StatusText(const Match& match);
 
 } // namespace trevallion

@@ -8,6 +8,10 @@ namespace {
 // The header fields in file order, each four bytes from the start.
 constexpr std::size_t HeaderFields = 6;
 
+// Player 1's type may be any a Player menu names, up to AI Expert (4); a negative one is simply
+// not applied.
+constexpr std::int32_t HighestPlayerType = 4;
+
 void Put(RecordBytes& bytes, std::size_t offset, std::int32_t value) {
     const auto bits = static_cast<std::uint32_t>(value);
     for (std::size_t i = 0; i < 4; ++i) {
@@ -73,7 +77,8 @@ RecordVerdict CheckRecord(const SavedGameRecord& record, std::size_t length,
     const bool levelOk = record.level >= 1 && record.level <= 255;
     const bool cursorOk = record.cursorSide >= 0 && record.cursorSide <= 2;
     const bool cellsOk = std::ranges::all_of(record.board.cells, IsValidCode);
-    if (!complete || !sideOk || record.playerOneType > 3 || !levelOk || !cellsOk || !cursorOk) {
+    if (!complete || !sideOk || record.playerOneType > HighestPlayerType || !levelOk || !cellsOk ||
+        !cursorOk) {
         return RecordVerdict::Corrupt;
     }
     return RecordVerdict::Sound;

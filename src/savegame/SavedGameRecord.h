@@ -47,7 +47,7 @@ enum class RecordVerdict {
 
 // Checks a record of which the first `length` bytes came from the file. A record from another
 // version is refused first, as soon as its version field is there at all. Then a short record,
-// a side to move other than 1 or 2, a Player 1 type above 3, a level outside 1..255, a board
+// a side to move other than 1 or 2, a Player 1 type above 4, a level outside 1..255, a board
 // code outside 0..27 or a cursor side outside 0..2 make it corrupt. Player 2's type is not
 // checked: a value that no Player command names is simply not applied.
 RecordVerdict CheckRecord(const SavedGameRecord& record, std::size_t length,

@@ -28,6 +28,11 @@ void BoardWidget::SetChosenLook(const BoardLook& look) {
     ApplyLook();
 }
 
+void BoardWidget::SetDesktopDark(bool dark) {
+    m_desktopDark = dark;
+    ApplyLook();
+}
+
 QSize BoardWidget::sizeHint() const {
     return QSize(BoardSize, BoardSize) * TileSize;
 }
@@ -63,7 +68,7 @@ void BoardWidget::LayOut() {
 }
 
 void BoardWidget::ApplyLook() {
-    const BoardLook look{.dark = m_chosen.dark || IsDarkPalette(palette()),
+    const BoardLook look{.dark = m_chosen.dark || m_desktopDark || IsDarkPalette(palette()),
                          .highContrast = m_chosen.highContrast};
     if (look == m_tiles->Look()) {
         return;

@@ -14,7 +14,8 @@ namespace trevallion {
 
 // The board's 7 x 7 cell buttons, kept square and centred in whatever room the window gives:
 // the tiles grow in whole pixels from their smallest size. It also decides the look the tiles
-// are drawn in: dark when the player chose it or when the desktop's palette is dark.
+// are drawn in: dark when the player chose it, when the desktop's palette is dark, or when the
+// desktop says it prefers dark.
 class BoardWidget : public QWidget {
     Q_OBJECT
 
@@ -26,6 +27,8 @@ class BoardWidget : public QWidget {
 
     // The look the player chose in the menus.
     void SetChosenLook(const BoardLook& look);
+    // Whether the desktop prefers dark, as it says so beside its palette.
+    void SetDesktopDark(bool dark);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -43,6 +46,7 @@ class BoardWidget : public QWidget {
     // Indexed like the board: cell (x, y) is element x * 7 + y.
     std::array<TileButton*, CellCount> m_cells{};
     BoardLook m_chosen;
+    bool m_desktopDark = false;
 };
 
 // Whether a palette is a dark one: its window colour is darker than middle grey.

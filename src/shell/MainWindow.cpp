@@ -11,14 +11,18 @@
 #include "shell/Cursors.h"
 #include "shell/DataFolder.h"
 #include "shell/GameFileDialogs.h"
+#include "shell/GameNarrator.h"
 #include "shell/MoveSlide.h"
+#include "shell/NotificationAnnouncer.h"
 #include "shell/PlayersLanguage.h"
+#include "shell/PortalAppearance.h"
 #include "shell/ProgramIcon.h"
 #include "shell/QtText.h"
 #include "shell/StatisticsDialog.h"
 #include "shell/StatusLine.h"
 #include "shell/TileArt.h"
 #include "shell/TileButton.h"
+#include "shell/WindowPlace.h"
 #include "shell/WinnerBox.h"
 #include "shell/help/InstructionsDialog.h"
 #include "sound/SoundEffects.h"
@@ -36,9 +40,6 @@
 namespace trevallion {
 namespace {
 
-// The window's size and place, as Qt saves them, in Base64.
-constexpr std::string_view WindowGeometrySetting = "WindowGeometry";
-
 QMessageBox::Icon BoxIcon(MessageIcon icon) {
     switch (icon) {
     case MessageIcon::Exclamation:
@@ -54,9 +55,11 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 } // namespace
 
 MainWindow::MainWindow(std::unique_ptr<SettingsFile> settings, std::unique_ptr<KeepingPlace> place,
-                       QWidget* parent)
+                       std::unique_ptr<DesktopAppearance> desktop, QWidget* parent)
     : QMainWindow(parent), m_settings(std::move(settings)),
       m_tiles(std::make_shared<TileSet>(qApp->devicePixelRatio())),
+      m_desktop(desktop ? std::move(desktop)
+                        : std::make_unique<PortalAppearance>(QDBusConnection(QString()))),
       m_place(place ? std::move(place) : std::make_unique<NowhereToKeep>()),
       m_controller(*this, *m_settings, m_workers, m_hintWorkers, *m_place, m_keepWriter) {
     m_settings->WriteSetting(VersionSetting, SettingsVersion);
@@ -74,6 +77,11 @@ MainWindow::MainWindow(std::unique_ptr<SettingsFile> settings, std::unique_ptr<K
     BuildMenus();
     BuildMotionAndStatus();
     RestoreSizeAndPlace();
+    // The desktop's dark goes where the palette's does: the board weighs both with the player's
+    // choice. Motion is asked for as each move is shown.
+    const auto showDark = [this] { m_board->SetDesktopDark(m_desktop->PrefersDark()); };
+    connect(m_desktop.get(), &DesktopAppearance::Changed, this, showDark);
+    showDark();
     // The game's clock: once a second it lets a computer player think or move, or the Life
     // Doodle live a generation.
     m_timer.setObjectName(QStringLiteral("clock"));
@@ -119,8 +127,7 @@ void MainWindow::BuildBoard() {
 }
 
 void MainWindow::RestoreSizeAndPlace() {
-    const QByteArray saved =
-        QByteArray::fromBase64(m_settings->ReadText(WindowGeometrySetting).toLatin1());
+    const QByteArray saved = KeptWindowGeometry(*m_settings);
     // Qt refuses a damaged value and changes nothing then: the window opens at its size hint.
     if (!saved.isEmpty()) {
         restoreGeometry(saved);
@@ -128,7 +135,7 @@ void MainWindow::RestoreSizeAndPlace() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    m_settings->WriteText(WindowGeometrySetting, QString::fromLatin1(saveGeometry().toBase64()));
+    KeepWindowGeometry(*m_settings, saveGeometry());
     QMainWindow::closeEvent(event);
 }
 
@@ -182,7 +189,7 @@ void MainWindow::BuildMenus() {
     for (const Side side : {Side::PlayerOne, Side::PlayerTwo}) {
         QMenu* player = menuBar()->addMenu(tr("Player &%1").arg(SideNumber(side)));
         const QString items[] = {tr("&Human"), tr("AI &Easy"), tr("AI &Medium"),
-                                 tr("AI &Difficult")};
+                                 tr("AI &Difficult"), tr("AI E&xpert")};
         for (const PlayerType type : AllPlayerTypes) {
             AddCommand(player, items[PlayerTypeNumber(type)], PlayerCommand(side, type), true);
             if (type == PlayerType::Human) {
@@ -200,6 +207,7 @@ void MainWindow::BuildMenus() {
     AddCommand(options, tr("&High Contrast"), CommandId::HighContrast, true);
     AddCommand(options, tr("&Animate Moves"), CommandId::AnimateMoves, true);
     AddCommand(options, tr("S&tatus Line"), CommandId::StatusLine, true);
+    AddCommand(options, tr("Draw by &Repetition"), CommandId::DrawByRepetition, true);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     AddCommand(help, tr("&Hint"), CommandId::Hint, false, {QKeySequence(Qt::Key_H)});
@@ -220,6 +228,11 @@ void MainWindow::BuildMotionAndStatus() {
     statusBar()->addWidget(m_statusLine, 1);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->hide();
+    // What a screen reader hears beyond the focused cell comes as notices in the status bar.
+    auto* announcer = new NotificationAnnouncer(statusBar());
+    // The narrator goes with the announcer it speaks through.
+    m_narrator = new GameNarrator(*announcer, windowTitle(), announcer);
+    m_narrator->NameMenus(*menuBar());
     // The controller sets the check mark at start-up and on each choice.
     connect(CommandAction(CommandId::StatusLine), &QAction::toggled, statusBar(),
             &QWidget::setVisible);
@@ -253,13 +266,20 @@ void MainWindow::ShowTile(Cell cell, CellCode image) {
     if (OnBoard(cell)) {
         TileButton* button = m_cells[static_cast<std::size_t>(CellIndex(cell))];
         button->ShowTile(image);
-        button->setAccessibleName(ToQString(DescribeCell(cell, image)));
+        // Each change of name is an event that a screen reader must look at before what follows
+        // it, a move's words among them: a name that stays is not set again.
+        if (const QString name = ToQString(DescribeCell(cell, image));
+            name != button->accessibleName()) {
+            button->setAccessibleName(name);
+        }
         m_aids->TileShown(cell, image);
     }
 }
 
 void MainWindow::SetTitle(std::string_view title) {
-    setWindowTitle(ToQString(title));
+    const QString shown = ToQString(title);
+    setWindowTitle(shown);
+    m_narrator->TitleShown(shown);
 }
 
 void MainWindow::OpenBox(QDialog* dialog, Qt::WindowModality modality) {
@@ -363,10 +383,12 @@ void MainWindow::EnableMenuItem(CommandId item, bool enabled) {
 
 void MainWindow::ShowMarks(const BoardMarks& marks) {
     m_aids->ShowMarks(marks);
+    m_narrator->MarksShown(marks);
 }
 
 void MainWindow::ShowHint(const std::optional<Move>& hint) {
     m_aids->ShowHint(hint);
+    m_narrator->HintShown(hint);
 }
 
 void MainWindow::SetBoardLook(const BoardLook& look) {
@@ -374,13 +396,18 @@ void MainWindow::SetBoardLook(const BoardLook& look) {
 }
 
 void MainWindow::ShowMoveMade(const Move& move) {
-    if (CommandAction(CommandId::AnimateMoves)->isChecked() && !m_reducedMotion.Asked()) {
+    if (CommandAction(CommandId::AnimateMoves)->isChecked() && !m_desktop->PrefersReducedMotion()) {
         m_slide->Start(CellButton(move.from), CellButton(move.to));
     }
 }
 
+void MainWindow::TellMovePlayed(const PlayedTurn& turn) {
+    m_narrator->MovePlayed(turn);
+}
+
 void MainWindow::ShowStatus(std::string_view text) {
     m_statusLine->Show(text);
+    m_narrator->StatusShown(ToQString(text));
 }
 
 void MainWindow::RequestWake(int milliseconds) {

@@ -5,7 +5,7 @@
 #include "play/KeepingPlace.h"
 #include "play/WorkerRunner.h"
 #include "rules/Board.h"
-#include "shell/ReducedMotion.h"
+#include "shell/DesktopAppearance.h"
 #include "shell/SettingsFile.h"
 #include "shell/SoundPlayer.h"
 #include "shell/TileSet.h"
@@ -28,6 +28,7 @@ namespace trevallion {
 
 class BoardAids;
 class BoardWidget;
+class GameNarrator;
 class MoveSlide;
 class StatusLine;
 class TileButton;
@@ -39,9 +40,12 @@ class MainWindow : public QMainWindow, public GameView {
 
   public:
     // `settings` keeps the program's settings from one run to the next, `place` the game in
-    // play and the statistics; with no place, they are not kept.
+    // play and the statistics; with no place, they are not kept. `desktop` tells what the
+    // desktop asks of looks and motion; with none, only gsettings and kdeglobals are asked.
     explicit MainWindow(std::unique_ptr<SettingsFile> settings,
-                        std::unique_ptr<KeepingPlace> place = nullptr, QWidget* parent = nullptr);
+                        std::unique_ptr<KeepingPlace> place = nullptr,
+                        std::unique_ptr<DesktopAppearance> desktop = nullptr,
+                        QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The game's start-up: applies the stored settings and starts the clock, whose first tick
@@ -66,6 +70,7 @@ class MainWindow : public QMainWindow, public GameView {
     void ShowHint(const std::optional<Move>& hint) override;
     void SetBoardLook(const BoardLook& look) override;
     void ShowMoveMade(const Move& move) override;
+    void TellMovePlayed(const PlayedTurn& turn) override;
     void ShowStatus(std::string_view text) override;
     void RequestWake(int milliseconds) override;
     void PlaySoundFile(std::string_view file) override;
@@ -123,7 +128,8 @@ class MainWindow : public QMainWindow, public GameView {
     BoardAids* m_aids = nullptr;
     MoveSlide* m_slide = nullptr;
     StatusLine* m_statusLine = nullptr;
-    ReducedMotion m_reducedMotion;
+    std::unique_ptr<DesktopAppearance> m_desktop;
+    GameNarrator* m_narrator = nullptr;
     std::unordered_map<CommandId, QAction*> m_actions;
     QTimer m_timer;
     SoundPlayer m_sound;

@@ -23,9 +23,7 @@ bool PlasmaAsksForStillness() {
 } // namespace
 
 ReducedMotion::ReducedMotion(QObject* parent)
-    : QObject(parent), m_plasmaAsks(PlasmaAsksForStillness()) {
-    AskGnome();
-}
+    : QObject(parent), m_plasmaAsks(PlasmaAsksForStillness()) {}
 
 ReducedMotion::~ReducedMotion() {
     if (m_gsettings != nullptr && m_gsettings->state() != QProcess::NotRunning) {
@@ -34,23 +32,35 @@ ReducedMotion::~ReducedMotion() {
     }
 }
 
+void ReducedMotion::TakeGnomeAnimations(bool enabled) {
+    m_portalAnswered = true;
+    SetGnomeAsks(!enabled);
+}
+
 // Without gsettings, or without GNOME's schema, it answers nothing and motion stays allowed.
-void ReducedMotion::AskGnome() {
+void ReducedMotion::AskGsettings() {
     const QString gsettings = QStandardPaths::findExecutable(QStringLiteral("gsettings"));
-    if (gsettings.isEmpty()) {
+    if (gsettings.isEmpty() || m_gsettings != nullptr) {
         return;
     }
     m_gsettings = new QProcess(this);
     m_gsettings->setProcessChannelMode(QProcess::SeparateChannels);
     m_gsettings->setStandardErrorFile(QProcess::nullDevice());
     connect(m_gsettings, &QProcess::finished, this, [this](int code, QProcess::ExitStatus status) {
-        if (status == QProcess::NormalExit && code == 0) {
-            m_gnomeAsks = m_gsettings->readAllStandardOutput().trimmed() == "false";
+        if (status == QProcess::NormalExit && code == 0 && !m_portalAnswered) {
+            SetGnomeAsks(m_gsettings->readAllStandardOutput().trimmed() == "false");
         }
     });
     m_gsettings->start(gsettings,
                        {QStringLiteral("get"), QStringLiteral("org.gnome.desktop.interface"),
                         QStringLiteral("enable-animations")});
+}
+
+void ReducedMotion::SetGnomeAsks(bool asks) {
+    if (asks != m_gnomeAsks) {
+        m_gnomeAsks = asks;
+        emit Changed();
+    }
 }
 
 } // namespace trevallion

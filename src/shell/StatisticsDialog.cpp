@@ -24,11 +24,12 @@ QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment) {
 }
 
 QTableWidget* ResultsTable(const StatisticsTable& table, QWidget* parent) {
-    auto* view = new QTableWidget(static_cast<int>(table.size()), 4, parent);
+    auto* view = new QTableWidget(static_cast<int>(table.size()), 5, parent);
     view->setObjectName(QStringLiteral("results"));
     view->setAccessibleName(StatisticsDialog::tr("Results of the levels played"));
     view->setHorizontalHeaderLabels({StatisticsDialog::tr("Level"), StatisticsDialog::tr("Players"),
-                                     StatisticsDialog::tr("Won"), StatisticsDialog::tr("Lost")});
+                                     StatisticsDialog::tr("Won"), StatisticsDialog::tr("Lost"),
+                                     StatisticsDialog::tr("Drawn")});
     view->verticalHeader()->hide();
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -40,6 +41,7 @@ QTableWidget* ResultsTable(const StatisticsTable& table, QWidget* parent) {
             Cell(ToQString(Translated("Statistics", PairingName(key.second))), Qt::AlignLeft));
         view->setItem(row, 2, Cell(QString::number(tally.won), Qt::AlignRight));
         view->setItem(row, 3, Cell(QString::number(tally.lost), Qt::AlignRight));
+        view->setItem(row, 4, Cell(QString::number(tally.drawn), Qt::AlignRight));
         ++row;
     }
     view->resizeColumnsToContents();

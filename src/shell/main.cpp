@@ -3,8 +3,10 @@
 #include "shell/KeepingFolder.h"
 #include "shell/MainWindow.h"
 #include "shell/PlayersLanguage.h"
+#include "shell/PortalAppearance.h"
 #include "shell/QtText.h"
 #include "shell/SettingsFile.h"
+#include "shell/WindowSystem.h"
 #include "version/Version.h"
 
 #include <QApplication>
@@ -14,6 +16,9 @@ int main(int argc, char* argv[]) {
     const trevallion::StartRequest start = trevallion::AnswerWithoutWindow(argc, argv);
     if (start.exitStatus) {
         return *start.exitStatus;
+    }
+    if (const std::optional<int> status = trevallion::UseSessionsWindowSystem(argc, argv)) {
+        return *status;
     }
     trevallion::IgnoreRelativeBaseFolders();
     const trevallion::ConfigFolder config = trevallion::UserConfigFolder();
@@ -26,7 +31,8 @@ int main(int argc, char* argv[]) {
 
     trevallion::MainWindow window(
         trevallion::OpenUserSettings(config),
-        std::make_unique<trevallion::KeepingFolder>(trevallion::UserDataFolder()));
+        std::make_unique<trevallion::KeepingFolder>(trevallion::UserDataFolder()),
+        std::make_unique<trevallion::PortalAppearance>(QDBusConnection::sessionBus()));
     window.Start();
     window.show();
     if (!start.gameFile.empty()) {

@@ -15,6 +15,7 @@
 #include "play/Messages.h"
 #include "play/SettingNames.h"
 #include "rules/Steps.h"
+#include "rules/Winner.h"
 #include "savegame/SavedGameFile.h"
 
 #include <algorithm>
@@ -121,7 +122,7 @@ Expected Judge(const std::uint8_t* data, std::size_t size) {
         r.board.At({i / BoardSize, i % BoardSize}) = code;
         cellsOk = cellsOk && code >= 0 && code <= LastCode;
     }
-    const bool sound = (r.sideToMove == 1 || r.sideToMove == 2) && r.playerOneType <= 3 &&
+    const bool sound = (r.sideToMove == 1 || r.sideToMove == 2) && r.playerOneType <= 4 &&
                        r.cursorSide >= 0 && r.cursorSide <= 2 && r.level >= 1 && r.level <= 255 &&
                        cellsOk;
     expected.verdict = sound ? RecordVerdict::Sound : RecordVerdict::Corrupt;
@@ -305,10 +306,24 @@ class Session {
         return {view.events.begin() + static_cast<std::ptrdiff_t>(seen), view.events.end()};
     }
 
-    // `one` and `two` are the players before the load.
+    // Whether `side`, to move on `board`, passes at once: a human with no step, on a board no
+    // side has won yet.
+    bool Passes(const Board& board, Side side) const {
+        return CheckedPlayer(view, side) == PlayerType::Human && !CanMove(board, side) &&
+               !FindWinner(board);
+    }
+
+    // `one` and `two` are the players before the load. A human to move who cannot passes at
+    // once, and when the other side cannot move either, the level is over.
     void CheckLoaded(const SavedGameRecord& r, PlayerType one, PlayerType two) const {
-        Require(view.Shown() == r.board && view.title == LevelTitle(r.level) &&
-                    view.cursor == static_cast<CursorSide>(r.cursorSide),
+        const Side side = SideFromNumber(r.sideToMove).value();
+        const bool passed = Passes(r.board, side);
+        const bool stuck = passed && !CanMove(r.board, OtherSide(side));
+        Require(view.Shown() == r.board &&
+                    view.title == (stuck ? std::string(GameOverTitle) : LevelTitle(r.level)) &&
+                    view.cursor == (stuck    ? CursorSide::Neutral
+                                    : passed ? CursorOf(OtherSide(side))
+                                             : static_cast<CursorSide>(r.cursorSide)),
                 "a sound file shows exactly its board, level and cursor");
         // The Player commands run with their refusals: at most one computer player.
         const auto fileOne = PlayerTypeFromNumber(r.playerOneType);
@@ -337,9 +352,9 @@ class Session {
                 cursor = static_cast<CursorSide>(std::stoi(event.substr(7)));
             } else if (event == "tile" && !moverCursor) {
                 moverCursor = cursor;
-            } else if (event.starts_with("winner ")) {
+            } else if (event.starts_with("winner ") || event == "title Game Over") {
                 Require(cursor == CursorSide::Neutral,
-                        "the neutral cursor shows before the winner's box");
+                        "the neutral cursor shows before the level's end is told");
                 decided = true;
             } else if (event.starts_with("title ") && TitleLevel(event.substr(6)) != 0) {
                 levelSetUp = true;
@@ -374,8 +389,9 @@ class Session {
         Require(changed == 2 && LegalMove(before, mover, move) &&
                     view.Shown().At(move.to) == before.At(move.from),
                 "a move is one legal step of the side whose cursor shows");
-        Require(view.cursor == (decided ? CursorSide::Neutral : CursorOf(OtherSide(mover))),
-                "a move passes the turn");
+        const Side next = Passes(view.Shown(), OtherSide(mover)) ? mover : OtherSide(mover);
+        Require(view.cursor == (decided ? CursorSide::Neutral : CursorOf(next)),
+                "a move passes the turn, and a human who cannot move passes it back");
     }
 
     // After every action the buttons show known codes only, and on a board that started from a

@@ -28,7 +28,7 @@ void Apply(Match& match, Step step) {
         Board lost = match.CurrentBoard();
         lost.At({3, 6}) = Empty; // Player 1's king
         match.Load(lost, Side::PlayerOne, 1);
-        match.Decide();
+        match.Decide(RepetitionRule::PlayOn);
         return;
     }
     }
@@ -101,8 +101,9 @@ TEST(Match, TheSelectionDecidesWhatALaterClickMoves) {
 
 // Undo takes back the last turn and the computer players' turns before it, so that a human is
 // to move again; Redo plays them again; a new turn ends what could be redone; a decided level
-// opens again; a loaded game starts a history of its own. Ops: U undo, R redo, N a new turn
-// for the side to move, L a game loaded.
+// opens again; a loaded game starts a history of its own, and a replayed one the history of its
+// turns. Ops: U undo, R redo, N a new turn for the side to move, L a game loaded, P the level's
+// start replayed with both turns.
 TEST(Match, UndoAndRedoWalkTheHistory) {
     const Move turns[] = {{{3, 5}, {3, 4}}, {{3, 1}, {3, 2}}}; // Player 1, then Player 2
     const PlayerType human = PlayerType::Human, computer = PlayerType::AiEasy;
@@ -116,7 +117,8 @@ TEST(Match, UndoAndRedoWalkTheHistory) {
         {"UUR", human, human, 1, true, true},    {"UURR", human, human, 2, true, false},
         {"UN", human, human, 2, true, false},    {"U", human, computer, 0, false, true},
         {"UR", human, computer, 2, true, false}, {"U", computer, computer, 1, true, true},
-        {"L", human, human, 0, false, false},
+        {"L", human, human, 0, false, false},    {"UUP", human, human, 2, true, false},
+        {"PUU", human, human, 0, false, true},
     };
     for (const auto& c : cases) {
         Match match;
@@ -133,6 +135,9 @@ TEST(Match, UndoAndRedoWalkTheHistory) {
                 match.Redo();
             } else if (op == 'N') {
                 match.PlayTurn(turns[1]);
+            } else if (op == 'P') {
+                const std::optional<Move> both[] = {turns[0], turns[1]};
+                match.Replay(LayoutToBoard(LevelLayout(1)), Side::PlayerOne, 1, both);
             } else {
                 match.Load(LayoutToBoard(LevelLayout(1)), Side::PlayerOne, 1);
             }
@@ -159,13 +164,52 @@ TEST(Match, UndoOpensADecidedLevelAgain) {
     match.PlayTurn(Move{{3, 3}, {3, 4}}); // Player 2's bar steps back down
     match.PlayTurn(Move{{1, 4}, {1, 3}});
     match.PlayTurn(Move{{3, 4}, {3, 5}}); // and takes Player 1's king
-    ASSERT_EQ(match.Decide(), Side::PlayerTwo);
+    const Verdict won{Outcome::Won, Side::PlayerTwo};
+    ASSERT_EQ(match.Decide(RepetitionRule::PlayOn), won);
     EXPECT_TRUE(match.TurnsRefused());
     match.Undo();
     EXPECT_EQ(match.CurrentPhase(), Phase::Playing);
-    EXPECT_EQ(match.Decide(), std::nullopt);
+    EXPECT_EQ(match.Decide(RepetitionRule::PlayOn).outcome, Outcome::GoesOn);
     match.Redo();
-    EXPECT_EQ(match.Decide(), Side::PlayerTwo);
+    EXPECT_EQ(match.Decide(RepetitionRule::PlayOn), won);
+}
+
+// Ops on two humans' shuffling, each followed by Decide: S the round's next turn, P a pass, U
+// Undo. The third coming of a position is told once, or draws the level; Undo takes positions out
+// of the count, and a pass back with the turn before it; when neither side can move, it is stuck.
+TEST(Match, DecideCountsTheLevelsPositions) {
+    using enum Outcome;
+    const char* const walledIn = "22 0 1 0 0 0 15\n0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n"
+                                 "0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n9 1 1 0 0 0 2\n";
+    const auto playOn = RepetitionRule::PlayOn, draw = RepetitionRule::Draw;
+    const std::tuple<const char*, RepetitionRule, std::string_view, Outcome, int, Side> cases[] = {
+        {testing::Shuffle, playOn, "SSSSSSSS", Repeated, 3, Side::PlayerOne},
+        {testing::Shuffle, playOn, "SSSSSSSSSSSS", GoesOn, 4, Side::PlayerOne},
+        {testing::Shuffle, draw, "SSSSSSSS", Drawn, 3, Side::PlayerOne},
+        {testing::Shuffle, draw, "SSSSSSSSU", GoesOn, 2, Side::PlayerTwo},
+        {walledIn, playOn, "PSPU", GoesOn, 1, Side::PlayerTwo},
+        {testing::ShuffleStuck, playOn, "S", Stuck, 1, Side::PlayerTwo},
+    };
+    for (const auto& [rows, rule, ops, outcome, timesSeen, toMove] : cases) {
+        Match match;
+        match.Load(testing::BoardFromRows(rows), Side::PlayerOne, 3);
+        Verdict verdict;
+        int turn = 0;
+        for (const char op : ops) {
+            if (op == 'S') {
+                match.PlayTurn(testing::ShuffleRound[turn++ % 4]);
+            } else if (op == 'P') {
+                turn += match.PassIfBlocked() ? 1 : 0;
+            } else {
+                match.Undo();
+            }
+            verdict = match.Decide(rule);
+        }
+        EXPECT_EQ(verdict.outcome, outcome) << ops;
+        EXPECT_EQ(match.TimesSeen(), timesSeen) << ops;
+        EXPECT_EQ(match.SideToMove(), toMove) << ops;
+        EXPECT_EQ(match.SeenKeys().back(), KeyOf(match.CurrentBoard(), toMove)) << ops;
+    }
 }
 
 TEST(Match, IsAValueThatACopyPlaysOnAlone) {

@@ -46,6 +46,30 @@ TEST_F(ComputerTurn, FirstTickThinksClicksAreRefusedAndTheNextCallPlaysTheMove) 
     EXPECT_EQ(view.focus, (Cell{5, 5}));
 }
 
+// A player who listens hears each move as it is played, with what it took: the human's and the
+// computer player's alike, but not the moves Undo takes back and Redo plays again.
+TEST_F(ComputerTurn, EachMovePlayedIsToldWithWhatItTook) {
+    Play("23 22 1 0 0 0 15\n"
+         "7 0 0 0 0 0 0\n"
+         "0 0 0 0 0 0 0\n"
+         "0 0 0 0 0 0 0\n"
+         "0 0 0 0 0 0 0\n"
+         "0 0 0 0 7 0 0\n"
+         "0 0 0 0 0 0 2\n",
+         Side::PlayerOne, 7, PlayerType::Human, PlayerType::AiEasy);
+    PlayMove({{0, 1}, {0, 0}});
+    Tick();
+    Tick();
+    Command(CommandId::UndoMove);
+    Command(CommandId::RedoMove);
+    ASSERT_EQ(view.movesPlayed.size(), 2u);
+    EXPECT_EQ(view.movesPlayed[0].side, Side::PlayerOne);
+    EXPECT_EQ(view.movesPlayed[0].captured, 23);
+    EXPECT_EQ(view.movesPlayed[1].side, Side::PlayerTwo);
+    EXPECT_EQ(view.movesPlayed[1].move, (Move{{1, 0}, {0, 0}}));
+    EXPECT_EQ(view.movesPlayed[1].captured, 7);
+}
+
 // Guards against a search at the wrong depth: each strength plays the engine's move at its own.
 TEST(ComputerStrengths, EachPlaysTheEnginesMoveAtItsDepth) {
     const Board board = testing::BoardFromRows(ThreeStrengths);

@@ -92,11 +92,13 @@ TEST_F(OptionsAndHelp, HelpWindowsPlayTheirSounds) {
     EXPECT_EQ(view.events, (std::vector<std::string>{"instructions", "stop sound"}));
 }
 
-// Animate Moves starts on, Status Line off; a choice is stored and comes back.
+// Animate Moves starts on, Status Line and Draw by Repetition off; a choice is stored and comes
+// back.
 TEST(ViewOptions, AreCheckedAsStoredAndStoredOnceChosen) {
     for (const auto& [item, setting, byDefault] :
          {std::tuple{CommandId::AnimateMoves, "AnimateMoves", true},
-          std::tuple{CommandId::StatusLine, "StatusLine", false}}) {
+          std::tuple{CommandId::StatusLine, "StatusLine", false},
+          std::tuple{CommandId::DrawByRepetition, "DrawByRepetition", false}}) {
         GameTable table, again;
         table.StartWith({});
         EXPECT_EQ(table.view.Checked(item), byDefault) << setting;
@@ -115,6 +117,7 @@ TEST(StatusLine, TellsTheTurnWhoPlaysItAStallAndTheOutcome) {
         {Side::PlayerOne, AiEasy, Human, "Player 1 (AI Easy) is thinking\u2026"},
         {Side::PlayerTwo, Human, AiMedium, "Player 2 (AI Medium) is thinking\u2026"},
         {Side::PlayerTwo, Human, AiDifficult, "Player 2 (AI Difficult) is thinking\u2026"},
+        {Side::PlayerTwo, Human, AiExpert, "Player 2 (AI Expert) is thinking\u2026"},
     };
     for (const auto& [side, one, two, text] : cases) {
         GameTable table;
@@ -130,9 +133,10 @@ TEST(StatusLine, TellsTheTurnWhoPlaysItAStallAndTheOutcome) {
     table.PlayMove({{3, 3}, {3, 2}});
     table.Command(CommandId::LifeDoodle);
     table.Tick();
-    EXPECT_EQ(table.view.statuses,
-              (std::vector<std::string>{"No legal move for Player 1", "Player 1 to move",
-                                        "Player 1 wins", "Player 1 to move", ""}));
+    EXPECT_EQ(
+        table.view.statuses,
+        (std::vector<std::string>{"No legal move for Player 1: the turn passes", "Player 1 to move",
+                                  "Player 1 wins", "Player 1 to move", ""}));
 }
 
 } // namespace

@@ -112,5 +112,39 @@ TEST_F(LevelOutcome, PlayerTwoLosingToAComputerIsAskedByName) {
     EXPECT_EQ(view.messages[0].text, "Would you like to try\nagain Player 2?");
 }
 
+// What a level with no winner, or a third repetition, tells the player and counts. A human is
+// offered the level again; two computer players are only told.
+TEST(LevelsWithoutAWinner, AreToldAndADrawCounts) {
+    using enum PlayerType;
+    const auto [yesNo, ok] = std::pair{MessageButtons::YesNo, MessageButtons::Ok};
+    const std::string drawn(DrawnMessage), stuck(StuckMessage), repeated(RepeatedPositionQuestion),
+        again = "\n\n" + std::string(PlayAgainQuestion);
+    const StatisticsTable none, humansDrew{{{3, Pairing::TwoHumans}, {0, 0, 1}}},
+        computersDrew{{{3, Pairing::TwoComputers}, {0, 0, 1}}};
+    const std::tuple<const char*, PlayerType, int, std::string, MessageButtons, StatisticsTable>
+        cases[] = {{testing::Shuffle, Human, 1, drawn + again, yesNo, humansDrew},
+                   {testing::Shuffle, AiEasy, 1, drawn, ok, computersDrew},
+                   {testing::ShuffleStuck, Human, 1, stuck + again, yesNo, none},
+                   {testing::Shuffle, Human, 0, repeated, yesNo, none}};
+    for (const auto& [rows, players, drawRule, text, buttons, counted] : cases) {
+        testing::GameTable table;
+        const std::int32_t type = PlayerTypeNumber(players);
+        table.StartWith({{"PlayerOne", type}, {"PlayerTwo", type}, {"DrawByRepetition", drawRule}});
+        table.Play(rows, Side::PlayerOne, 3, players, players);
+        for (int turn = 0; turn < 8 && table.view.messages.empty(); ++turn) {
+            if (players == Human) {
+                table.PlayMove(testing::ShuffleRound[turn % 4]);
+            } else {
+                table.Tick(), table.Tick();
+            }
+        }
+        ASSERT_EQ(table.view.messages.size(), 1u) << text;
+        EXPECT_EQ(table.view.messages[0].text, text);
+        EXPECT_EQ(table.view.messages[0].buttons, buttons);
+        table.Command(CommandId::Statistics);
+        EXPECT_EQ(table.view.statistics, counted) << text;
+    }
+}
+
 } // namespace
 } // namespace trevallion

@@ -123,13 +123,16 @@ TEST_F(PlayAids, UndoReopensALevelLostToTheComputer) {
     EXPECT_TRUE(view.sounds.empty());
 }
 
-TEST_F(PlayAids, HintShowsWhatAiDifficultWouldPlay) {
+// The hint is AI Expert's choice, given the level's positions so far.
+TEST_F(PlayAids, HintShowsWhatAiExpertWouldPlay) {
     StartLevel(1, PlayerType::Human, PlayerType::AiEasy);
     Command(CommandId::Hint);
     ASSERT_FALSE(view.wakes.empty());
     game.OnWake();
-    EXPECT_EQ(view.hint, (Move{{6, 6}, {5, 5}}));
-    Click({6, 6}), Click({5, 5}); // taking the hint moves on: the hint goes
+    const PositionKey seen[] = {KeyOf(Level(1), Side::PlayerOne)};
+    const std::atomic<bool> abort{false};
+    EXPECT_EQ(view.hint, ExpertSearch().Choose(Level(1), Side::PlayerOne, seen, {}, abort).move);
+    PlayMove(view.hint.value()); // taking the hint moves on: the hint goes
     EXPECT_EQ(view.hint, std::nullopt);
     EXPECT_FALSE(view.Enabled(CommandId::Hint)) << "hints are for a human to move";
 }

@@ -35,6 +35,7 @@ TEST(PlayersAtStartUp, TheStoredPlayersAreApplied) {
         {{}, PlayerType::Human, PlayerType::AiMedium},
         {{{"PlayerOne", 7}, {"PlayerTwo", -1}}, PlayerType::Human, PlayerType::AiMedium},
         {{{"PlayerOne", 3}, {"PlayerTwo", 1}}, PlayerType::AiDifficult, PlayerType::AiEasy},
+        {{{"PlayerOne", 4}, {"PlayerTwo", 5}}, PlayerType::AiExpert, PlayerType::AiMedium},
     };
     for (const Case& c : cases) {
         GameTable table;

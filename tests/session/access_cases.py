@@ -9,10 +9,10 @@ MENUS = {
     "Start": ["Load Game", "Continue Game", "Save Game", "Undo Move", "Redo Move", "Level 1", "Level 5",
               "Level 10", "Level 20", "Level 40", "Choose Level\u2026", "Restart Level",
               "Life Doodle", "Exit"],
-    "Player 1": ["Human", "AI Easy", "AI Medium", "AI Difficult"],
-    "Player 2": ["Human", "AI Easy", "AI Medium", "AI Difficult"],
+    "Player 1": ["Human", "AI Easy", "AI Medium", "AI Difficult", "AI Expert"],
+    "Player 2": ["Human", "AI Easy", "AI Medium", "AI Difficult", "AI Expert"],
     "Options": ["Sound ON", "Sound OFF", "Show Moves", "Dark Board", "High Contrast",
-                "Animate Moves", "Status Line"],
+                "Animate Moves", "Status Line", "Draw by Repetition"],
     "Help": ["Hint", "Instructions", "Statistics\u2026", "About Trevallion"],
 }
 CELL_NAME = re.compile(r"column (\d), row (\d): (empty|wall|Player [12] king|"

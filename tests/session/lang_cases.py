@@ -9,10 +9,10 @@ MENUS = {
     "Start": ["Spiel laden", "Spiel fortsetzen", "Spiel speichern", "Zug zurücknehmen", "Zug wiederholen",
               "Level 1", "Level 5", "Level 10", "Level 20", "Level 40", "Level auswählen\u2026",
               "Level neu starten", "Life-Doodle", "Beenden"],
-    "Spieler 1": ["Mensch", "KI leicht", "KI mittel", "KI schwer"],
-    "Spieler 2": ["Mensch", "KI leicht", "KI mittel", "KI schwer"],
+    "Spieler 1": ["Mensch", "KI leicht", "KI mittel", "KI schwer", "KI Experte"],
+    "Spieler 2": ["Mensch", "KI leicht", "KI mittel", "KI schwer", "KI Experte"],
     "Optionen": ["Ton an", "Ton aus", "Züge zeigen", "Dunkles Brett", "Hoher Kontrast",
-                 "Züge animieren", "Statuszeile"],
+                 "Züge animieren", "Statuszeile", "Remis bei Wiederholung"],
     "Hilfe": ["Tipp", "Anleitung", "Statistik\u2026", "Über Trevallion"],
 }
 

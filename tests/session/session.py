@@ -2,8 +2,10 @@
 
 Each case gets a private X server with a window manager, a private D-Bus session with the
 accessibility bus, a private PulseAudio server whose null sink is recorded, and a fresh home.
-Keys and clicks go in through xdotool; what the player sees comes back through the window titles
-and the accessibility tree, and what the player hears through the sink's monitor. Every process
+Keys and clicks go in through xdotool; what the player sees comes back through the window titles,
+the accessibility tree and the screen, and what the player hears through the sink's monitor. On
+the Wayland lane (TREVALLION_SESSION_LANE=wayland) a compositor takes the X server's and the
+window manager's place, with hands and eyes of its own (wayland_lane.py). Every process
 started here carries a marker in its environment and is killed when the case ends, however it
 ends. A case whose tools cannot start exits with 77, which CTest reports as skipped."""
 
@@ -11,6 +13,7 @@ import array
 import ctypes
 import importlib.util
 import os
+import re
 import shutil
 import signal
 import statistics
@@ -28,6 +31,8 @@ SILENCE = 60  # a sample this loud or louder is sound; the null sink is exactly 
 ONSET_LIMIT_MS = 150
 MARKER = "TREVALLION_SESSION_CASE"
 MAX_LAG = RATE // 20  # samples
+# The desktop a case runs on: "x11", the default, or "wayland" (wayland_lane.py).
+LANE = os.environ.get("TREVALLION_SESSION_LANE", "x11")
 
 
 class Skip(Exception):
@@ -159,7 +164,16 @@ def which_sound(build, heard, candidates):
 
 
 class Session:
-    """One desktop, one audio server and one fresh home for one case."""
+    """One desktop, one audio server and one fresh home for one case. Made on the case's lane:
+    a Session on the Wayland lane is a WaylandSession."""
+
+    TOOLS = ("Xvfb", "openbox", "xdotool", "xprop")
+
+    def __new__(cls, *_, **__):
+        if cls is Session and LANE == "wayland":
+            from wayland_lane import WaylandSession
+            cls = WaylandSession
+        return super().__new__(cls)
 
     def __init__(self, build, settings=None, screen="800x600"):
         self.build = build
@@ -171,8 +185,8 @@ class Session:
     # --- Start-up -------------------------------------------------------------------------
 
     def __enter__(self):
-        missing = [tool for tool in ("Xvfb", "openbox", "xdotool", "xprop", "pulseaudio",
-                                     "parec", "dbus-daemon") if not shutil.which(tool)]
+        missing = [tool for tool in self.TOOLS + ("pulseaudio", "parec", "dbus-daemon")
+                   if not shutil.which(tool)]
         if not os.path.exists("/usr/libexec/at-spi-bus-launcher"):
             missing.append("at-spi-bus-launcher")
         if not importlib.util.find_spec("pyatspi"):
@@ -207,8 +221,7 @@ class Session:
             os.makedirs(os.path.join(home, ".config/QMV"))
             with open(os.path.join(home, ".config/QMV/Trevallion.conf"), "w") as file:
                 file.write("[Trevallion]\n" + "".join(f"{k}={v}\n" for k, v in self.settings))
-        self.env["DISPLAY"] = ":" + self._read_from(
-            ["Xvfb", "-displayfd", "{fd}", "-screen", "0", self.screen + "x24", "-nolisten", "tcp"])
+        self._start_display()
         self.env["DBUS_SESSION_BUS_ADDRESS"] = self._read_from(
             ["dbus-daemon", "--session", "--nofork", "--print-address={fd}",
              "--address=unix:path=" + os.path.join(runtime, "bus")])
@@ -229,6 +242,10 @@ class Session:
             raise Skip(str(error))
         os.environ.update(self.env)  # for the accessibility bindings, which read it on import
 
+    def _start_display(self):
+        self.env["DISPLAY"] = ":" + self._read_from(
+            ["Xvfb", "-displayfd", "{fd}", "-screen", "0", self.screen + "x24", "-nolisten", "tcp"])
+
     def _root_property(self, name):
         return subprocess.run(["xprop", "-root", name], env=self.env, capture_output=True,
                               text=True).stdout
@@ -247,9 +264,9 @@ class Session:
             time.sleep(0.2)
         raise Skip("openbox cannot open the display")
 
-    def _spawn(self, command, **options):
+    def _spawn(self, command, env=None, **options):
         log = open(os.path.join(self.folder, os.path.basename(command[0]) + ".log"), "ab")
-        process = subprocess.Popen(command, env=self.env, stdout=log, stderr=log,
+        process = subprocess.Popen(command, env=env or self.env, stdout=log, stderr=log,
                                    preexec_fn=die_with_parent, **options)
         self.processes.append(process)
         return process
@@ -310,6 +327,18 @@ class Session:
         self.xdotool("key", keys[-1])
         return sent
 
+    def chord(self, modifier, key):
+        """Presses key with modifier held, as a hand does. With a screen reader listening, each key
+        goes round the accessibility bus before the window takes it, and a modifier let go at
+        once comes after the key it was held for."""
+        self.xdotool("keydown", modifier)
+        time.sleep(0.1)
+        sent = time.monotonic()
+        self.xdotool("key", key)
+        time.sleep(0.05)
+        self.xdotool("keyup", modifier)
+        return sent
+
     def type_text(self, text):
         self.xdotool("type", "--delay", "15", text)
 
@@ -319,13 +348,83 @@ class Session:
 
     def click_cell(self, cell):
         """Clicks the middle of a cell; answers the time the click was sent."""
-        extents = cell.queryComponent().getExtents(0)  # screen coordinates
-        self.xdotool("mousemove", str(extents.x + extents.width // 2),
-                     str(extents.y + extents.height // 2))
+        extents = cell.queryComponent().getExtents(0)
+        x, y = self.on_screen(extents)
+        return self._click_at(x + extents.width // 2, y + extents.height // 2)
+
+    def _click_at(self, x, y):
+        """Moves the pointer there and clicks; answers the time the click was sent."""
+        self.xdotool("mousemove", str(x), str(y))
         time.sleep(0.1)
         sent = time.monotonic()
         self.xdotool("click", "1")
         return sent
+
+    def on_screen(self, extents):
+        """Where a place the accessibility bus gives is on the screen: there already, on X11."""
+        return extents.x, extents.y
+
+    def window_size(self):
+        geometry = self.xdotool("getwindowgeometry", self.window)
+        return tuple(map(int, re.search(r"Geometry: (\d+)x(\d+)", geometry).groups()))
+
+    def resize_window(self, width, height):
+        self.xdotool("windowsize", self.window, str(width), str(height))
+
+    def screenshot(self):
+        """The screen as (bytes a line, pixels, bytes a pixel), each pixel's first three bytes
+        its colours (in whatever order)."""
+        if not shutil.which("xwd"):
+            raise Skip("missing: xwd")
+        picture = subprocess.run(["xwd", "-root", "-silent"], env=self.env, capture_output=True,
+                                 timeout=10).stdout
+        fields = struct.unpack_from(">25I", picture)  # the header: 32-bit numbers, name after
+        least_first, size, line = fields[7] == 0, fields[11] // 8, fields[12]
+        if not least_first or size < 3:
+            fail(f"the screen came as {fields[11]} bits a pixel, byte order {fields[7]}")
+        return line, picture[fields[0] + 12 * fields[19]:], size  # after the colour map
+
+    def board_area(self):
+        """The board's place on the screen: left, top, right, bottom."""
+        places = []
+        for cell in self.cells().values():
+            extents = cell.queryComponent().getExtents(0)
+            places.append(self.on_screen(extents) + (extents.width,))
+        return (min(p[0] for p in places), min(p[1] for p in places),
+                max(p[0] + p[2] for p in places), max(p[1] + p[2] for p in places))
+
+    def grey(self, area):
+        """The mean grey of an area of the screen, 0 black to 255 white."""
+        left, top, right, bottom = area
+        line, pixels, size = self.screenshot()
+        total = count = 0
+        for y in range(top, bottom, 4):
+            for x in range(left, right, 4):
+                start = y * line + x * size
+                total += sum(pixels[start:start + 3])
+                count += 3
+        return total / count
+
+    def start_portal(self, *settings):
+        """The stand-in settings portal on the case's bus, with settings as NAMESPACE KEY
+        VALUE triples; answers a function that changes one live and answers when it was
+        announced."""
+        portal = subprocess.Popen(
+            [sys.executable, os.path.join(os.path.dirname(__file__), "stand_in_portal.py"),
+             *[word for setting in settings for word in setting]],
+            env=self.env, stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True,
+            preexec_fn=die_with_parent)
+        self.processes.append(portal)
+        if portal.stdout.readline().strip() != "ready":
+            fail("the stand-in portal did not start")
+
+        def change(namespace, key, value):
+            portal.stdin.write(f"{namespace} {key} {value}\n")
+            portal.stdin.flush()
+            if portal.stdout.readline().strip() != "changed":
+                fail("the stand-in portal did not announce the change")
+            return time.monotonic()
+        return change
 
     def accessible_game(self):
         import pyatspi

@@ -140,8 +140,9 @@ class MainWindowTest : public QObject {
     // Every menu of the bar, in order; an empty text stands for a separator.
     void menusInOrder() {
         const QString separator;
-        const QStringList players = {QStringLiteral("Human"), separator, QStringLiteral("AI Easy"),
-                                     QStringLiteral("AI Medium"), QStringLiteral("AI Difficult")};
+        const QStringList players = {QStringLiteral("Human"),        separator,
+                                     QStringLiteral("AI Easy"),      QStringLiteral("AI Medium"),
+                                     QStringLiteral("AI Difficult"), QStringLiteral("AI Expert")};
         const QList<std::pair<QString, QStringList>> expected = {
             {QStringLiteral("Start"),
              {QStringLiteral("Load Game"), QStringLiteral("Continue Game"),
@@ -157,7 +158,7 @@ class MainWindowTest : public QObject {
              {QStringLiteral("Sound ON"), QStringLiteral("Sound OFF"), separator,
               QStringLiteral("Show Moves"), QStringLiteral("Dark Board"),
               QStringLiteral("High Contrast"), QStringLiteral("Animate Moves"),
-              QStringLiteral("Status Line")}},
+              QStringLiteral("Status Line"), QStringLiteral("Draw by Repetition")}},
             {QStringLiteral("Help"),
              {QStringLiteral("Hint"), separator, QStringLiteral("Instructions"),
               QStringLiteral("Statistics\u2026"), QStringLiteral("About Trevallion")}},

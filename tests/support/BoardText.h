@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rules/Board.h"
+#include "rules/MoveList.h"
 
 #include <sstream>
 #include <stdexcept>
@@ -32,5 +33,16 @@ inline const char* const CrossBesideKing = "0 0 0 15 0 0 0\n"
                                            "0 0 0 7  1 0 0\n"
                                            "0 10 0 2 0 0 0\n"
                                            "0 0 0 0  0 0 0\n";
+
+// Each side's horizontal bar can only slide one cell right and back, a wall beyond it, the kings
+// out of reach; ShuffleRound's four turns, Player 1's first, bring the board back. In the stuck
+// board Player 2 is walled in, and Player 1's first turn leaves it walled in too.
+inline const char* const Shuffle = "22 0 1 0 0 0 15\n0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n"
+                                   "0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n9 0 1 0 0 0 2\n";
+inline const char* const ShuffleStuck = "22 1 1 0 0 0 15\n0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n"
+                                        "0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n1 0 0 0 0 0 0\n"
+                                        "4 0 1 0 0 0 2\n";
+inline constexpr Move ShuffleRound[] = {
+    {{0, 6}, {1, 6}}, {{0, 0}, {1, 0}}, {{1, 6}, {0, 6}}, {{1, 0}, {0, 0}}};
 
 } // namespace trevallion::testing

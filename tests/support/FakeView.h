@@ -59,6 +59,7 @@ class FakeView : public GameView {
         events.push_back("look");
     }
     void ShowMoveMade(const Move& move) override { movesMade.push_back({move, Shown()}); }
+    void TellMovePlayed(const PlayedTurn& turn) override { movesPlayed.push_back(turn); }
     void ShowStatus(std::string_view text) override { statuses.emplace_back(text); }
     void RequestWake(int milliseconds) override { wakes.push_back(milliseconds); }
     void PlaySoundFile(std::string_view file) override {
@@ -167,6 +168,8 @@ class FakeView : public GameView {
     // Apart from `events`: each move to slide, with the board shown then; each status line.
     std::vector<std::pair<Move, Board>> movesMade;
     std::vector<std::string> statuses;
+    // Apart from `events` too: each move told as played, in order.
+    std::vector<PlayedTurn> movesPlayed;
     // What the next Choose Level dialogs return, in order; nothing (cancelled) when empty.
     std::deque<std::optional<int>> chosenLevels;
     std::vector<std::string> sounds;

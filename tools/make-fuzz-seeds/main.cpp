@@ -81,6 +81,35 @@ int main(int argc, char** argv) {
     handover.insert(handover.end(), {CellIndex({4, 5}), fuzz::PlayerOneEasy, fuzz::Tick, fuzz::Tick,
                                      CellIndex({5, 4})});
 
+    // AI Expert plays Player 1.
+    SavedGameRecord expert = level12;
+    expert.playerOneType = PlayerTypeNumber(PlayerType::AiExpert);
+    expert.playerTwoType = PlayerTypeNumber(PlayerType::Human);
+
+    // Two humans shuffle a bar each to and fro: the start comes up for the third time after eight
+    // turns, and the player is told.
+    SavedGameRecord shuffleStart = LevelStart(3, Side::PlayerOne);
+    shuffleStart.playerTwoType = PlayerTypeNumber(PlayerType::Human);
+    shuffleStart.board = Board{};
+    for (const auto& [cell, code] : {std::pair{Cell{0, 0}, 22},
+                                     {Cell{2, 0}, Wall},
+                                     {Cell{6, 0}, PlayerTwoKing},
+                                     {Cell{0, 6}, 9},
+                                     {Cell{2, 6}, Wall},
+                                     {Cell{6, 6}, PlayerOneKing}}) {
+        shuffleStart.board.At(cell) = code;
+    }
+    Bytes shuffle = Encoded(shuffleStart);
+    for (int round = 0; round < 2; ++round) {
+        for (const auto& [from, to] : {std::pair{Cell{0, 6}, Cell{1, 6}},
+                                       {Cell{0, 0}, Cell{1, 0}},
+                                       {Cell{1, 6}, Cell{0, 6}},
+                                       {Cell{1, 0}, Cell{0, 0}}}) {
+            shuffle.push_back(static_cast<std::uint8_t>(CellIndex(from)));
+            shuffle.push_back(static_cast<std::uint8_t>(CellIndex(to)));
+        }
+    }
+
     SavedGameRecord otherVersion = level12;
     otherVersion.version = 1;
     SavedGameRecord badSide = level12;
@@ -93,6 +122,8 @@ int main(int argc, char** argv) {
     const bool ok = Write(folder + "level12.tvx", Encoded(level12)) &&
                     Write(folder + "level3-played.tvx", played) &&
                     Write(folder + "level1-handover.tvx", handover) &&
+                    Write(folder + "level12-expert.tvx", Encoded(expert)) &&
+                    Write(folder + "shuffle-repeated.tvx", shuffle) &&
                     Write(folder + "version1.tvx", Encoded(otherVersion)) &&
                     Write(folder + "side3.tvx", Encoded(badSide)) &&
                     Write(folder + "code28.tvx", Encoded(badCode)) &&
