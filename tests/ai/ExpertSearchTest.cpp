@@ -2,6 +2,7 @@
 
 #include "BoardText.h"
 #include "Printers.h"
+#include "ai/SearchContext.h"
 #include "expert/ExpertEngine.h"
 #include "expert/ExpertTerms.h"
 #include "levels/LevelLayouts.h"
@@ -34,31 +35,43 @@ TEST(ExpertSearch, WinsAsFastAsItCan) {
     struct Case {
         const char* what;
         const char* rows;
-        Move move;
-        int plies; // until the enemy has lost
+        std::optional<Move> move; // none: the side passes
+        int score;
     };
     const Case cases[] = {
         {"takes the king at once",
          "0 0 0 15 0 0 0\n0 20 0 7 0 0 0\n0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n"
          "0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n23 0 0 0 2 0 0\n",
-         {{3, 1}, {3, 0}},
-         1},
+         Move{{3, 1}, {3, 0}}, WinningScore - 1},
         {"takes the last piece that could move",
          "15 0 0 0 0 0 0\n0 0 0 0 0 0 0\n0 0 0 16 0 0 0\n0 0 0 7 0 0 0\n"
          "0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n0 0 0 0 2 0 0\n",
-         {{3, 3}, {3, 2}},
-         1},
+         Move{{3, 3}, {3, 2}}, WinningScore - 1},
         // The cross steps next to the king, where nothing can take it.
         {"threatens what cannot be parried",
          "0 0 0 15 0 0 0\n0 0 0 0 0 0 0\n0 0 0 7 0 0 0\n0 0 0 0 0 0 0\n"
          "0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n23 0 0 0 2 0 0\n",
-         {{3, 2}, {3, 1}},
-         3},
+         Move{{3, 2}, {3, 1}}, WinningScore - 3},
+        // Player 2's walled-in piece cannot move, but it is still there: Player 2 passes and
+        // loses only when the threatened king is taken. Scoring a blocked side as beaten would
+        // take any move for a win at once.
+        {"wins across the enemy's pass",
+         "0 0 0 15 0 1 16\n0 0 0 0 0 1 1\n0 0 0 7 0 0 0\n0 0 0 0 0 0 0\n"
+         "0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n0 0 0 0 2 0 0\n",
+         Move{{3, 2}, {3, 1}}, WinningScore - 3},
+        {"passes and loses its king",
+         "15 0 0 0 0 1 3\n0 0 0 0 0 1 1\n0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n"
+         "0 0 0 0 0 0 0\n0 0 0 20 0 0 0\n0 0 0 2 0 0 0\n",
+         std::nullopt, LosingScore + 2},
+        {"cannot move, nor can the enemy",
+         "15 1 0 0 0 1 3\n1 1 0 0 0 1 1\n0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n"
+         "0 0 0 0 0 0 0\n1 1 0 0 0 0 0\n16 1 0 0 0 0 2\n",
+         std::nullopt, 0},
     };
     for (const Case& c : cases) {
         const ExpertAnswer answer = Choose(BoardFromRows(c.rows), Side::PlayerOne);
         EXPECT_EQ(answer.move, c.move) << c.what;
-        EXPECT_EQ(answer.score, expert::Win - c.plies) << c.what;
+        EXPECT_EQ(answer.score, c.score) << c.what;
     }
 }
 
@@ -108,7 +121,7 @@ TEST(ExpertSearch, RepeatsAPositionOnlyWhenItStandsWorse) {
         const ExpertAnswer known = Choose(board, side, {repeated});
         EXPECT_EQ(known.move == fresh.move, !ahead) << side;
         if (!ahead) {
-            EXPECT_EQ(known.score, -expert::DrawContempt) << side;
+            EXPECT_EQ(known.score, -expert::DrawContempt / expert::PieceWorth) << side;
         }
     }
 }

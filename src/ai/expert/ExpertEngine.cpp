@@ -3,6 +3,8 @@
 #include "expert/ExpertEvaluate.h"
 #include "expert/ExpertTerms.h"
 
+#include "ai/SearchContext.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -20,6 +22,19 @@ int ToTable(int score, int ply) {
 }
 int FromTable(int score, int ply) {
     return score > WonBound ? score - ply : score < -WonBound ? score + ply : score;
+}
+
+// The answer's score as every strength of the game counts: points of material, and a decided
+// level as WinningScore less the plies to it (LosingScore plus them). The search never looks
+// more than MaxPly plies ahead, so a decided score stays far beyond any count of material.
+int OnGameScale(int score) {
+    if (score > WonBound) {
+        return WinningScore - (Win - score);
+    }
+    if (score < -WonBound) {
+        return LosingScore + (Win + score);
+    }
+    return (score >= 0 ? score + PieceWorth / 2 : score - PieceWorth / 2) / PieceWorth;
 }
 
 } // namespace
@@ -265,7 +280,7 @@ template <Side side> ExpertAnswer ExpertEngine::Deepen(const ExpertBudget& budge
         rootMoves_[i] = order_.Pick(0, i, rootCount_);
     }
     if (rootCount_ == 0) {
-        return answer;
+        return PassAtRoot<side>(budget);
     }
     const auto toMove = [](ExpertMove move) { return Move{CellAt(move.from), CellAt(move.to)}; };
     answer.move = toMove(rootMoves_[0]);
@@ -310,6 +325,25 @@ template <Side side> ExpertAnswer ExpertEngine::Deepen(const ExpertBudget& budge
     return answer;
 }
 
+template <Side side> ExpertAnswer ExpertEngine::PassAtRoot(const ExpertBudget& budget) {
+    constexpr Side other = OtherSide(side);
+    if (!position_->HasStep(SideNumber(other))) {
+        return ExpertAnswer{}; // neither side can move: the level cannot go on
+    }
+    // The side hands the turn over: the position is worth what the enemy makes of it, a ply
+    // later.
+    position_->Pass();
+    keys_[0] = position_->Key();
+    ExpertAnswer answer = Deepen<other>(budget);
+    position_->Pass();
+    answer.move.reset();
+    answer.score = -answer.score;
+    if (std::abs(answer.score) > WonBound) {
+        answer.score += answer.score > 0 ? -1 : 1;
+    }
+    return answer;
+}
+
 ExpertAnswer ExpertEngine::Choose(const Board& board, Side side, std::span<const PositionKey> seen,
                                   const ExpertBudget& budget, const std::atomic<bool>& abort) {
     PreparePieceSquares(board, squares_);
@@ -328,6 +362,7 @@ ExpertAnswer ExpertEngine::Choose(const Board& board, Side side, std::span<const
     ExpertAnswer answer =
         side == Side::PlayerOne ? Deepen<Side::PlayerOne>(budget) : Deepen<Side::PlayerTwo>(budget);
     answer.nodes = nodes_;
+    answer.score = OnGameScale(answer.score);
     position_ = nullptr;
     return answer;
 }

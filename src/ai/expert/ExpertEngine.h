@@ -15,7 +15,8 @@
 
 namespace trevallion::expert {
 
-// Scores from the side to move's point of view. A won or lost level scores Win less the plies
+// Scores from the side to move's point of view, in hundredths of a piece (the answer counts in
+// whole points, as the game does). A won or lost level scores Win less the plies
 // until the king falls or the last piece goes, so that a faster win and a slower loss score
 // better; anything beyond WonBound is such a result. A draw scores a little less than nothing
 // for the side that searches (see DrawContempt).
@@ -35,6 +36,8 @@ class ExpertEngine {
     using Clock = std::chrono::steady_clock;
 
     template <Side side> ExpertAnswer Deepen(const ExpertBudget& budget);
+    // The answer for a side with no step at the root: no move, and the score of its pass.
+    template <Side side> ExpertAnswer PassAtRoot(const ExpertBudget& budget);
     template <Side side> int Root(int depth, int alpha, int beta);
     // `mayPass`: whether the node may try handing the turn over to prune (not twice in a row).
     template <Side side> int Node(int depth, int alpha, int beta, int ply, bool mayPass = true);
