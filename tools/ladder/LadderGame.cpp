@@ -1,24 +1,14 @@
 #include "LadderGame.h"
 
 #include "levels/LevelLayouts.h"
+#include "record/TurnCheck.h"
 #include "rules/ApplyMove.h"
-#include "rules/GenerateMoves.h"
 #include "rules/Steps.h"
 #include "rules/Winner.h"
 
 #include <map>
 
 namespace trevallion {
-namespace {
-
-bool HasStep(const Board& board, Side side) {
-    MoveList list;
-    ClearMoveList(list);
-    GenerateMoves(board, list, side, OrderingMode::CapturesFirst);
-    return !list[0].IsEndMark();
-}
-
-} // namespace
 
 GameResult PlayLadderGame(int level, LadderPlayer& playerOne, LadderPlayer& playerTwo,
                           int maxPlies) {

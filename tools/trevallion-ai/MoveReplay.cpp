@@ -2,9 +2,8 @@
 
 #include "MessageText.h"
 
+#include "record/TurnCheck.h"
 #include "rules/ApplyMove.h"
-#include "rules/GenerateMoves.h"
-#include "rules/Steps.h"
 #include "rules/Winner.h"
 
 namespace trevallion {
@@ -38,13 +37,6 @@ std::string Named(std::size_t index, const ListedMove& move) {
 
 std::string PlayerName(Side side) {
     return "Player " + std::to_string(SideNumber(side));
-}
-
-bool CanStep(const Board& board, Side side) {
-    MoveList list;
-    ClearMoveList(list);
-    GenerateMoves(board, list, side, OrderingMode::CapturesFirst);
-    return !list[0].IsEndMark();
 }
 
 } // namespace
@@ -83,15 +75,19 @@ ReplayedGame ReplayMoves(const Board& start, const std::vector<ListedMove>& move
     ReplayedGame game{start, Side::PlayerOne, {KeyOf(start, Side::PlayerOne)}, ""};
     for (std::size_t i = 0; i < moves.size(); ++i) {
         const ListedMove& move = moves[i];
-        if (const auto winner = FindWinner(game.board)) {
-            game.error = Named(i, move) + " comes after " + PlayerName(*winner) + " has won";
-        } else if (!move && CanStep(game.board, game.side)) {
+        switch (CheckTurn(game.board, game.side, move)) {
+        case TurnVerdict::Allowed:
+            break;
+        case TurnVerdict::AfterDecided:
+            game.error = Named(i, move) + " comes after " +
+                         PlayerName(FindWinner(game.board).value()) + " has won";
+            return game;
+        case TurnVerdict::PassWithMove:
             game.error =
                 Named(i, move) + ": " + PlayerName(game.side) + " can move, so cannot pass";
-        } else if (move && !MayStep(game.board, game.side, move->from, move->to)) {
+            return game;
+        case TurnVerdict::IllegalMove:
             game.error = Named(i, move) + " is not a step " + PlayerName(game.side) + " may make";
-        }
-        if (!game.error.empty()) {
             return game;
         }
         PositionKey key = game.seen.back();
