@@ -1,6 +1,7 @@
-// AI Expert's time per move over every level's start, for each side: once with the game's own
-// budget, which the game waits for, and once with a fixed number of nodes, whose time shows the
-// engine's speed on this machine. The last lines give the median and the slowest move of each.
+// AI Expert's time per move over every level's start, for each side, on the game's own budget:
+// the time a player waits. The budget is a number of nodes (with a time cap), so the nodes per
+// second show the engine's speed on this machine. The last line gives the median and the slowest
+// move.
 
 #include "ai/ExpertSearch.h"
 #include "levels/LevelLayouts.h"
@@ -11,7 +12,6 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
-#include <string>
 #include <vector>
 
 namespace {
@@ -19,11 +19,9 @@ namespace {
 using namespace trevallion;
 
 constexpr int PositionCount = 2 * LevelCount;
-constexpr std::uint64_t FixedNodes = 200'000;
 
-// The times of every move of one benchmark, in milliseconds.
-std::vector<double> gameBudgetTimes;
-std::vector<double> fixedNodeTimes;
+// The time of every move, in milliseconds.
+std::vector<double> moveTimes;
 
 // One move of each level start and side in turn, each searched by a player that searched the
 // one before, as in a game.
@@ -56,18 +54,11 @@ void BenchMoves(benchmark::State& state, const ExpertBudget& budget, std::vector
 }
 
 void BM_ExpertGameBudget(benchmark::State& state) {
-    BenchMoves(state, ExpertBudget{}, gameBudgetTimes);
-}
-void BM_ExpertFixedNodes(benchmark::State& state) {
-    BenchMoves(state, ExpertBudget{std::chrono::hours(1), FixedNodes}, fixedNodeTimes);
+    BenchMoves(state, ExpertBudget{}, moveTimes);
 }
 
 // Every position once: the time shown is the mean time per move.
 BENCHMARK(BM_ExpertGameBudget)
-    ->Iterations(PositionCount)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
-BENCHMARK(BM_ExpertFixedNodes)
     ->Iterations(PositionCount)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
@@ -90,7 +81,6 @@ int main(int argc, char** argv) {
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    PrintSpread("AI Expert, the game's budget", gameBudgetTimes);
-    PrintSpread(("AI Expert, " + std::to_string(FixedNodes) + " nodes").c_str(), fixedNodeTimes);
+    PrintSpread("AI Expert, the game's budget", moveTimes);
     return 0;
 }

@@ -18,8 +18,9 @@ namespace trevallion {
 // limit of zero nodes means no limit on nodes.
 //
 // The game's own budget is both: the nodes, so that AI Expert plays the same on every machine
-// fast enough to search them in time (this one takes about 0.15 s, the ladder's games measured
-// with this budget), and a second at most, so that a slow or busy machine still answers soon.
+// fast enough to search them in time (about a tenth of a second on the level starts on two busy
+// cores; the ladder's results in the README are on this budget), and a second at most, so that a
+// slow or busy machine still answers soon.
 struct ExpertBudget {
     std::chrono::milliseconds time{1000};
     std::uint64_t nodes = 200'000;
