@@ -184,6 +184,33 @@ Auch Qts eigene Optionen wie -platform NAME oder -style NAME werden angenommen.
         <source>Try &apos;trevallion --help&apos; for the options.</source>
         <translation>Die Optionen nennt „trevallion --help“.</translation>
     </message>
+    <message>
+        <source>it is not a translation this version of the game was made with</source>
+        <translation>sie ist keine Übersetzung, mit der diese Version des Spiels gemacht wurde</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>sie ist beschädigt</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigFolder</name>
+    <message>
+        <source>%1 is not set</source>
+        <translation>%1 ist nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>%1 is not a full path</source>
+        <translation>%1 ist kein vollständiger Pfad</translation>
+    </message>
+    <message>
+        <source>%1 is not valid UTF-8</source>
+        <translation>%1 ist kein gültiges UTF-8</translation>
+    </message>
+    <message>
+        <source>%1; the settings, the game in play and the statistics are not kept.</source>
+        <translation>%1; die Einstellungen, das laufende Spiel und die Statistik werden nicht aufbewahrt.</translation>
+    </message>
 </context>
 <context>
     <name>FileError</name>
@@ -207,12 +234,43 @@ Auch Qts eigene Optionen wie -platform NAME oder -style NAME werden angenommen.
         <source>An unexpected error occurred while accessing %1.</source>
         <translation>Beim Zugriff auf %1 ist ein unerwarteter Fehler aufgetreten.</translation>
     </message>
+    <message>
+        <source>%1 is a folder, not a file.</source>
+        <translation>%1 ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe, not a file.</source>
+        <translation>%1 ist eine Pipe, keine Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a file.</source>
+        <translation>%1 ist ein Gerät, keine Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, not a file.</source>
+        <translation>%1 ist ein Socket, keine Datei.</translation>
+    </message>
 </context>
 <context>
     <name>GameFileDialogs</name>
     <message>
         <source>Trevallion Game Files (*.tvx)</source>
         <translation>Trevallion-Spieldateien (*.tvx)</translation>
+    </message>
+</context>
+<context>
+    <name>KeepingFolder</name>
+    <message>
+        <source>%1; the game in play and the statistics are not kept.</source>
+        <translation>%1; das laufende Spiel und die Statistik werden nicht aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made</source>
+        <translation>%1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
     </message>
 </context>
 <context>
@@ -440,6 +498,24 @@ Wählen Sie Nein, um weiterzuspielen.</translation>
     </message>
 </context>
 <context>
+    <name>PlayersLanguage</name>
+    <message>
+        <source>the translation %1 is left out: %2.</source>
+        <translation>die Übersetzung %1 bleibt unbenutzt: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>%1; the settings are not read or stored.</source>
+        <translation>%1; die Einstellungen werden weder gelesen noch gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file; the settings are not read or stored.</source>
+        <translation>%1 ist keine gewöhnliche Datei; die Einstellungen werden weder gelesen noch gespeichert.</translation>
+    </message>
+</context>
+<context>
     <name>Statistics</name>
     <message>
         <source>Human vs AI Easy</source>
@@ -524,6 +600,18 @@ Wählen Sie Nein, um weiterzuspielen.</translation>
 <context>
     <name>WindowSystem</name>
     <message>
+        <source>the window cannot be opened on the platform %1</source>
+        <translation>das Fenster kann auf der Plattform %1 nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>there is no display to open the window on: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>es gibt keinen Bildschirm für das Fenster: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt</translation>
+    </message>
+    <message>
+        <source>the window cannot be opened: the display %1 does not answer</source>
+        <translation>das Fenster kann nicht geöffnet werden: der Bildschirm %1 antwortet nicht</translation>
+    </message>
+    <message>
         <source>this Wayland desktop has no X server, and Qt&apos;s Wayland support is not installed (the package qt6-wayland); no window can open.</source>
         <translation>dieser Wayland-Desktop hat keinen X-Server, und Qts Wayland-Unterstützung ist nicht installiert (das Paket qt6-wayland); es kann sich kein Fenster öffnen.</translation>
     </message>
@@ -564,6 +652,10 @@ Wählen Sie Nein, um weiterzuspielen.</translation>
     <message>
         <source>Level %1 at its start</source>
         <translation>Level %1 zu Beginn</translation>
+    </message>
+    <message>
+        <source>There is no level %1: the levels are 1 to %2.</source>
+        <translation>Level %1 gibt es nicht: Die Level reichen von 1 bis %2.</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,9 @@
 #include "text/TextCatalog.h"
 
 #include <cerrno>
+#include <string>
+
+#include <sys/stat.h>
 
 namespace trevallion {
 
@@ -31,6 +34,26 @@ FileError FileErrorFromErrno(int error) {
 
 namespace {
 
+// What `path` names instead of a plain file, as far as it still names something.
+const char* NotPlainFileMessage(std::string_view path) {
+    struct stat info {};
+    if (::stat(std::string(path).c_str(), &info) == 0) {
+        if (S_ISDIR(info.st_mode)) {
+            return QT_TRANSLATE_NOOP("FileError", "%1 is a folder, not a file.");
+        }
+        if (S_ISFIFO(info.st_mode)) {
+            return QT_TRANSLATE_NOOP("FileError", "%1 is a pipe, not a file.");
+        }
+        if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode)) {
+            return QT_TRANSLATE_NOOP("FileError", "%1 is a device, not a file.");
+        }
+        if (S_ISSOCK(info.st_mode)) {
+            return QT_TRANSLATE_NOOP("FileError", "%1 is a socket, not a file.");
+        }
+    }
+    return nullptr;
+}
+
 const char* MessageOf(FileError error) {
     switch (error) {
     case FileError::None:
@@ -57,7 +80,8 @@ std::string FileErrorMessage(FileError error, std::string_view path) {
     if (error == FileError::None) {
         return {};
     }
-    return WithValues(Translated("FileError", MessageOf(error)), {path});
+    const char* notPlain = error == FileError::NotPlainFile ? NotPlainFileMessage(path) : nullptr;
+    return WithValues(Translated("FileError", notPlain ? notPlain : MessageOf(error)), {path});
 }
 
 } // namespace trevallion

@@ -1,7 +1,5 @@
 #include "shell/BoardWidget.h"
 
-#include "shell/TileArt.h"
-
 #include <QEvent>
 
 #include <algorithm>
@@ -33,8 +31,16 @@ void BoardWidget::SetDesktopDark(bool dark) {
     ApplyLook();
 }
 
+void BoardWidget::SetSmallestTile(int side) {
+    if (side != m_smallestTile) {
+        m_smallestTile = side;
+        updateGeometry();
+        LayOut();
+    }
+}
+
 QSize BoardWidget::sizeHint() const {
-    return QSize(BoardSize, BoardSize) * TileSize;
+    return QSize(BoardSize, BoardSize) * m_smallestTile;
 }
 
 QSize BoardWidget::minimumSizeHint() const {
@@ -55,7 +61,7 @@ void BoardWidget::changeEvent(QEvent* event) {
 }
 
 void BoardWidget::LayOut() {
-    const int tile = std::max(TileSize, std::min(width(), height()) / BoardSize);
+    const int tile = std::max(m_smallestTile, std::min(width(), height()) / BoardSize);
     const int left = std::max(0, (width() - BoardSize * tile) / 2);
     const int top = std::max(0, (height() - BoardSize * tile) / 2);
     for (int x = 0; x < BoardSize; ++x) {

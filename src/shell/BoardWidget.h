@@ -2,6 +2,7 @@
 
 #include "play/GameView.h"
 #include "rules/Board.h"
+#include "shell/TileArt.h"
 #include "shell/TileButton.h"
 #include "shell/TileSet.h"
 
@@ -13,9 +14,9 @@
 namespace trevallion {
 
 // The board's 7 x 7 cell buttons, kept square and centred in whatever room the window gives:
-// the tiles grow in whole pixels from their smallest size. It also decides the look the tiles
-// are drawn in: dark when the player chose it, when the desktop's palette is dark, or when the
-// desktop says it prefers dark.
+// the tiles grow in whole pixels from their smallest size, TileSize unless the screen is too
+// small for that. It also decides the look the tiles are drawn in: dark when the player chose
+// it, when the desktop's palette is dark, or when the desktop says it prefers dark.
 class BoardWidget : public QWidget {
     Q_OBJECT
 
@@ -29,6 +30,9 @@ class BoardWidget : public QWidget {
     void SetChosenLook(const BoardLook& look);
     // Whether the desktop prefers dark, as it says so beside its palette.
     void SetDesktopDark(bool dark);
+
+    // The side of the smallest tiles, which make the board's smallest size.
+    void SetSmallestTile(int side);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -46,6 +50,7 @@ class BoardWidget : public QWidget {
     // Indexed like the board: cell (x, y) is element x * 7 + y.
     std::array<TileButton*, CellCount> m_cells{};
     BoardLook m_chosen;
+    int m_smallestTile = TileSize;
     bool m_desktopDark = false;
 };
 

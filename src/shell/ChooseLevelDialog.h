@@ -6,6 +6,7 @@
 #include <QDialog>
 
 class QLabel;
+class QPushButton;
 class QSpinBox;
 
 namespace trevallion {
@@ -15,7 +16,8 @@ namespace trevallion {
 QPixmap DrawBoardPreview(const Board& board, const TileSet& tiles, int cellSide);
 
 // The Choose Level box: a level number from 1 to the last, a preview of that level's starting
-// board, OK and Cancel.
+// board, OK and Cancel. A number typed past the levels stays as typed and is refused in words,
+// with OK greyed out, until it is mended.
 class ChooseLevelDialog : public QDialog {
     Q_OBJECT
 
@@ -31,10 +33,14 @@ class ChooseLevelDialog : public QDialog {
 
   private:
     void ShowPreview(int level);
+    // Refuses a number that is no level, or takes the refusal back.
+    void CheckNumber();
 
     const TileSet& m_tiles;
     QSpinBox* m_number;
     QLabel* m_preview;
+    QLabel* m_refusal;
+    QPushButton* m_ok = nullptr;
 };
 
 } // namespace trevallion

@@ -1,5 +1,7 @@
 #include "shell/CommandLine.h"
 
+#include "shell/BuiltTranslations.h"
+#include "shell/DataFileCheck.h"
 #include "shell/DataFolder.h"
 #include "shell/PlayersLanguage.h"
 #include "shell/QtText.h"
@@ -7,7 +9,6 @@
 #include "version/Version.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 #include <QTextStream>
@@ -117,28 +118,6 @@ QStringList SoundNames() {
     return names;
 }
 
-// Why the game could not read the file at `path`, if it could not: the file must be there, be a
-// plain file (a pipe would hold the reader up, and a folder is no sound) and give a byte.
-std::optional<QString> UnreadableBecause(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        return Tr(QT_TRANSLATE_NOOP("CommandLine", "it is missing"));
-    }
-    if (!info.isFile()) {
-        return Tr(QT_TRANSLATE_NOOP("CommandLine", "it is not a plain file"));
-    }
-    QFile file(path);
-    char byte = 0;
-    const qint64 read = file.open(QIODevice::ReadOnly) ? file.read(&byte, 1) : -1;
-    if (read < 0) {
-        return file.errorString();
-    }
-    if (read == 0) {
-        return Tr(QT_TRANSLATE_NOOP("CommandLine", "it is empty"));
-    }
-    return std::nullopt;
-}
-
 // The manual in each language the game has a translation into, whose manual the Instructions
 // window would open in that language.
 QStringList ManualsInOtherLanguages() {
@@ -152,6 +131,15 @@ QStringList ManualsInOtherLanguages() {
     return manuals;
 }
 
+// Every translation the build made, as the data folder holds it.
+QStringList TranslationFiles() {
+    QStringList files;
+    for (const BuiltTranslation& translation : BuiltTranslations()) {
+        files << QStringLiteral("translations/") + ToQString(translation.file);
+    }
+    return files;
+}
+
 int CheckData() {
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -163,11 +151,14 @@ int CheckData() {
         return ExitMissingData;
     }
     int status = 0;
-    for (const QString& name : QStringList{QStringLiteral("Instructions.rtf")} +
-                                   ManualsInOtherLanguages() + SoundNames()) {
+    const QStringList files =
+        QStringList{QStringLiteral("Instructions.rtf")} + ManualsInOtherLanguages() + SoundNames();
+    for (const QString& name : files + TranslationFiles()) {
         const QString path = DataFilePath(name);
         out << path << '\n';
-        if (const std::optional<QString> problem = UnreadableBecause(path)) {
+        const bool translation = !files.contains(name);
+        if (const std::optional<QString> problem =
+                translation ? TranslationFault(path) : UnreadableBecause(path)) {
             out.flush();
             err << "trevallion: "
                 << Tr(QT_TRANSLATE_NOOP("CommandLine", "cannot read %1: %2")).arg(path, *problem)

@@ -1,8 +1,11 @@
 #include "shell/ConfigFolder.h"
 
+#include "shell/PlayersLanguage.h"
+
 #include <QDir>
 #include <QSettings>
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace trevallion {
@@ -13,19 +16,22 @@ bool SpelledAlike(const QByteArray& bytes) {
     return QString::fromUtf8(bytes).toUtf8() == bytes;
 }
 
+ConfigFolder NoFolder(const char* name, const char* why) {
+    return {{}, PlayersText("ConfigFolder", why).arg(QString::fromLatin1(name)), false};
+}
+
 // The folder that the environment variable `name`, of value `value`, names; or why it names none.
 ConfigFolder FolderNamedBy(const char* name, const QByteArray& value) {
-    const QString variable = QString::fromLatin1(name);
     if (value.isEmpty()) {
-        return {{}, variable + QStringLiteral(" is not set")};
+        return NoFolder(name, QT_TRANSLATE_NOOP("ConfigFolder", "%1 is not set"));
     }
     if (!value.startsWith('/')) {
-        return {{}, variable + QStringLiteral(" is not a full path")};
+        return NoFolder(name, QT_TRANSLATE_NOOP("ConfigFolder", "%1 is not a full path"));
     }
     if (!SpelledAlike(value)) {
-        return {{}, variable + QStringLiteral(" is not valid UTF-8")};
+        return NoFolder(name, QT_TRANSLATE_NOOP("ConfigFolder", "%1 is not valid UTF-8"));
     }
-    return {QDir::cleanPath(QString::fromUtf8(value)), {}};
+    return {QDir::cleanPath(QString::fromUtf8(value)), {}, false};
 }
 
 // The base folder that the variable `name`, of value `value`, names, or `underHome` under HOME.
@@ -53,8 +59,8 @@ ConfigFolder DataFolderFrom(const char* home, const char* xdgDataHome) {
 }
 
 void IgnoreRelativeBaseFolders() {
-    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME",
-                             "XDG_RUNTIME_DIR"}) {
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME",
+                             "XDG_STATE_HOME", "XDG_RUNTIME_DIR"}) {
         if (qEnvironmentVariableIsSet(name) && !qgetenv(name).startsWith('/')) {
             qunsetenv(name);
         }
@@ -71,6 +77,19 @@ ConfigFolder UserDataFolder() {
 
 QString UsableHomeFolder() {
     return FolderNamedBy("HOME", std::getenv("HOME")).path;
+}
+
+void TellWhatIsNotKept(ConfigFolder& config, ConfigFolder& data) {
+    if (config.path.isEmpty() && data.path.isEmpty() && config.problem == data.problem) {
+        const QString message =
+            PlayersText("ConfigFolder",
+                        QT_TRANSLATE_NOOP("ConfigFolder", "%1; the settings, the game in play and "
+                                                          "the statistics are not kept."))
+                .arg(config.problem);
+        std::fprintf(stderr, "trevallion: %s\n", message.toLocal8Bit().constData());
+        config.told = true;
+        data.told = true;
+    }
 }
 
 void KeepQtSettingsIn(const QString& folder) {

@@ -11,8 +11,9 @@ namespace trevallion {
 // (Qt spells every path in UTF-8) in a sibling whose name has U+FFFD in place of the odd byte.
 // Either way there is no folder, and the settings last for this run only.
 struct ConfigFolder {
-    QString path;    // empty when the environment names no folder the game can use
-    QString problem; // then why, for a message: "HOME is not set"
+    QString path;      // empty when the environment names no folder the game can use
+    QString problem;   // then why, for a message: "HOME is not set"
+    bool told = false; // whether the player has been told already what is not kept for it
 };
 
 // From the values of HOME and XDG_CONFIG_HOME, null when unset.
@@ -23,9 +24,16 @@ ConfigFolder ConfigFolderFrom(const char* home, const char* xdgConfigHome);
 ConfigFolder DataFolderFrom(const char* home, const char* xdgDataHome);
 
 // The base directory rules count an XDG_*_HOME or XDG_RUNTIME_DIR that is not a full path as
-// unset; Qt and the libraries under it (PulseAudio's among them) would write under the current
-// directory instead. This unsets every such variable, so that all of them fall back alike.
+// unset; Qt and the libraries under it (PulseAudio's among them) and the programs it starts
+// would write under the current directory instead, and some would complain. This unsets every
+// such variable, HOME too, so that all of them fall back alike, as they do when it is unset.
+// The game's own folders are found first: it still keeps nothing without a HOME of full path.
 void IgnoreRelativeBaseFolders();
+
+// Tells the player, on standard error, what the game does not keep because `config` or `data`
+// names no folder, once, in one line where both fail for the same reason; both count as told
+// afterwards, so that neither the settings nor the keeping of the game say it again.
+void TellWhatIsNotKept(ConfigFolder& config, ConfigFolder& data);
 
 // From this process's environment.
 ConfigFolder UserConfigFolder();

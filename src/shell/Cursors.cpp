@@ -1,5 +1,7 @@
 #include "shell/Cursors.h"
 
+#include "shell/TileArt.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPixmap>
@@ -45,6 +47,7 @@ QCursor SideCursor(CursorSide cursor, qreal devicePixelRatio) {
     pixmap.fill(Qt::transparent);
     // A monochrome cursor: every pixel black, white or clear, with no smoothed edges.
     QPainter painter(&pixmap);
+    ScaleToDevicePixels(painter, devicePixelRatio);
     PaintArrow(painter);
     if (cursor != CursorSide::Neutral) {
         PaintSideMark(painter, cursor);

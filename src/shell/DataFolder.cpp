@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <optional>
 
@@ -32,6 +33,17 @@ std::optional<QString> FolderNamedBeside(const QString& programFolder) {
     return QDir::cleanPath(QDir(programFolder).filePath(folder));
 }
 
+// The running program's folder, found also before the application object exists: the game
+// chooses its language, whose translations lie in the data folder, before it opens a window.
+QString RunningProgramFolder() {
+    const QString program = QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
+    if (!program.isEmpty()) {
+        return QFileInfo(program).absolutePath();
+    }
+    return QCoreApplication::instance() != nullptr ? QCoreApplication::applicationDirPath()
+                                                   : QString();
+}
+
 } // namespace
 
 QString DataFolderFor(const QString& programFolder) {
@@ -51,7 +63,7 @@ void SettleDataFolder(const QString& folder) {
 
 QString DataFilePath(const QString& name) {
     if (!Settled()) {
-        SettleDataFolder(DataFolderFor(QCoreApplication::applicationDirPath()));
+        SettleDataFolder(DataFolderFor(RunningProgramFolder()));
     }
     const QString& folder = *Settled();
     return folder.isEmpty() ? QString() : QDir(folder).filePath(name);

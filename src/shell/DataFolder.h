@@ -20,7 +20,8 @@ void SettleDataFolder(const QString& folder);
 
 // The full path of `name` (such as "Instructions.rtf" or "sounds/capture1.wav") in the data
 // folder; empty when no full path can be formed, because there is no data folder. The first
-// call settles the folder from the running program, unless SettleDataFolder came first.
+// call settles the folder from the running program, unless SettleDataFolder came first; it
+// needs no application object.
 QString DataFilePath(const QString& name);
 
 } // namespace trevallion

@@ -76,7 +76,8 @@ MainWindow::MainWindow(std::unique_ptr<SettingsFile> settings, std::unique_ptr<K
     BuildBoard();
     BuildMenus();
     BuildMotionAndStatus();
-    RestoreSizeAndPlace();
+    m_board->SetSmallestTile(SmallestTileFor(*this));
+    RestoreSizeAndPlace(*this, *m_settings);
     // The desktop's dark goes where the palette's does: the board weighs both with the player's
     // choice. Motion is asked for as each move is shown.
     const auto showDark = [this] { m_board->SetDesktopDark(m_desktop->PrefersDark()); };
@@ -95,7 +96,7 @@ void MainWindow::Start() {
 }
 
 void MainWindow::LoadGivenGame(const std::string& path) {
-    QTimer::singleShot(0, this, [this, path] { m_controller.OnFileGiven(path); });
+    RunOnceShown(*this, [this, path] { m_controller.OnFileGiven(path); });
 }
 
 MainWindow::~MainWindow() {
@@ -126,16 +127,8 @@ void MainWindow::BuildBoard() {
     m_aids = new BoardAids(m_cells, this);
 }
 
-void MainWindow::RestoreSizeAndPlace() {
-    const QByteArray saved = KeptWindowGeometry(*m_settings);
-    // Qt refuses a damaged value and changes nothing then: the window opens at its size hint.
-    if (!saved.isEmpty()) {
-        restoreGeometry(saved);
-    }
-}
-
 void MainWindow::closeEvent(QCloseEvent* event) {
-    KeepWindowGeometry(*m_settings, saveGeometry());
+    KeepSizeAndPlace(*this, *m_settings);
     QMainWindow::closeEvent(event);
 }
 
@@ -236,6 +229,9 @@ void MainWindow::BuildMotionAndStatus() {
     // The controller sets the check mark at start-up and on each choice.
     connect(CommandAction(CommandId::StatusLine), &QAction::toggled, statusBar(),
             &QWidget::setVisible);
+    // On a screen too small for both, the status line takes its room from the board.
+    connect(CommandAction(CommandId::StatusLine), &QAction::toggled, this,
+            [this] { m_board->SetSmallestTile(SmallestTileFor(*this)); });
 }
 
 // Left and Right walk the board in reading order, as Tab does, from the last cell round to the
@@ -254,17 +250,17 @@ QAction* MainWindow::CommandAction(CommandId command) const {
 }
 
 QAbstractButton* MainWindow::CellButton(Cell cell) const {
-    if (!OnBoard(cell)) {
-        return nullptr;
-    }
-    return m_cells[static_cast<std::size_t>(CellIndex(cell))];
+    return TileAt(cell);
+}
+
+TileButton* MainWindow::TileAt(Cell cell) const {
+    return OnBoard(cell) ? m_cells[static_cast<std::size_t>(CellIndex(cell))] : nullptr;
 }
 
 void MainWindow::ShowTile(Cell cell, CellCode image) {
     // Any change of the board ends a slide at once: what it drew is no longer the board.
     m_slide->Finish();
-    if (OnBoard(cell)) {
-        TileButton* button = m_cells[static_cast<std::size_t>(CellIndex(cell))];
+    if (TileButton* button = TileAt(cell)) {
         button->ShowTile(image);
         // Each change of name is an event that a screen reader must look at before what follows
         // it, a move's words among them: a name that stays is not set again.
@@ -397,7 +393,7 @@ void MainWindow::SetBoardLook(const BoardLook& look) {
 
 void MainWindow::ShowMoveMade(const Move& move) {
     if (CommandAction(CommandId::AnimateMoves)->isChecked() && !m_desktop->PrefersReducedMotion()) {
-        m_slide->Start(CellButton(move.from), CellButton(move.to));
+        m_slide->Start(TileAt(move.from), TileAt(move.to));
     }
 }
 

@@ -107,9 +107,6 @@ class MainWindow : public QMainWindow, public GameView {
     void OpenBox(QDialog* dialog, Qt::WindowModality modality);
 
     void BuildBoard();
-    // Back to the size and place of the last run, when the settings hold them undamaged;
-    // else the smallest size, the board's tiles at their smallest.
-    void RestoreSizeAndPlace();
     void BuildMenus();
     // The slide of a move over the board and the status line under it, each shown while its
     // Options item is checked.
@@ -118,6 +115,8 @@ class MainWindow : public QMainWindow, public GameView {
                         const QList<QKeySequence>& keys = {});
     // An arrow key on cell (x, y): the focus moves to a neighbouring cell.
     void StepFocus(Cell from, int dx, int dy);
+    // The button of cell (x, y), or nullptr off the board.
+    TileButton* TileAt(Cell cell) const;
 
     std::unique_ptr<SettingsFile> m_settings;
     std::shared_ptr<TileSet> m_tiles;

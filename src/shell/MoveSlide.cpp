@@ -1,6 +1,9 @@
 #include "shell/MoveSlide.h"
 
-#include <QAbstractButton>
+#include "shell/TileArt.h"
+
+#include "shell/TileButton.h"
+
 #include <QEvent>
 #include <QPainter>
 
@@ -17,7 +20,7 @@ MoveSlide::MoveSlide(QWidget* board) : QWidget(board) {
     // Eased at both ends, as a hand moves a piece: it starts and stops gently.
     m_clock.setEasingCurve(QEasingCurve::InOutQuad);
     connect(&m_clock, &QVariantAnimation::valueChanged, this, [this] { update(); });
-    connect(&m_clock, &QVariantAnimation::finished, this, &QWidget::hide);
+    connect(&m_clock, &QVariantAnimation::finished, this, &MoveSlide::Finish);
     board->installEventFilter(this);
 }
 
@@ -28,15 +31,15 @@ bool MoveSlide::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-void MoveSlide::Start(const QAbstractButton* from, const QAbstractButton* to) {
+void MoveSlide::Start(TileButton* from, TileButton* to) {
     Finish();
     if (from == nullptr || to == nullptr || parentWidget() == nullptr) {
         return;
     }
     m_from = from;
     m_to = to;
-    m_piece = to->icon();
-    m_vacated = from->icon();
+    m_piece = to->Figure();
+    to->ShowStandIn(from->icon());
     setGeometry(parentWidget()->rect());
     raise();
     show();
@@ -46,6 +49,10 @@ void MoveSlide::Start(const QAbstractButton* from, const QAbstractButton* to) {
 void MoveSlide::Finish() {
     m_clock.stop();
     hide();
+    if (m_to) {
+        m_to->ShowStandIn(QIcon());
+    }
+    m_to = nullptr;
 }
 
 bool MoveSlide::Running() const {
@@ -67,7 +74,7 @@ void MoveSlide::paintEvent(QPaintEvent* /*event*/) {
     // Drawn as the buttons draw their icons, so the piece looks the same on its way and where
     // it lands.
     QPainter painter(this);
-    m_vacated.paint(&painter, to);
+    ScaleToDevicePixels(painter, devicePixelRatioF());
     m_piece.paint(&painter, QRect(at, to.size()));
 }
 

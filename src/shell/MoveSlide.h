@@ -5,14 +5,15 @@
 #include <QVariantAnimation>
 #include <QWidget>
 
-class QAbstractButton;
-
 namespace trevallion {
+
+class TileButton;
 
 // A moment's picture, over the board, of a piece sliding from its cell to its target, so that
 // the eye can follow a move the cell buttons show at once. It only draws: it takes no input and
 // no focus, keeps no game state, and once the slide ends it hides and the buttons show the
-// board as they always do.
+// board as they always do. The piece slides as its figure alone, so that the cells it passes,
+// their grid lines and marks, show round it.
 class MoveSlide : public QWidget {
     Q_OBJECT
 
@@ -22,10 +23,10 @@ class MoveSlide : public QWidget {
     // Lies over `board`, the widget that holds the cell buttons.
     explicit MoveSlide(QWidget* board);
 
-    // Slides the tile the button `to` shows from `from` to `to`. Until the piece arrives, the
+    // Slides the figure the button `to` shows from `from` to `to`. Until the piece arrives, the
     // tile `from` shows now (the cell it has left) stands in for the target's. A slide still
     // running ends first.
-    void Start(const QAbstractButton* from, const QAbstractButton* to);
+    void Start(TileButton* from, TileButton* to);
     // Ends a running slide at once.
     void Finish();
     bool Running() const;
@@ -43,10 +44,9 @@ class MoveSlide : public QWidget {
     QRect CellRect(const QWidget* button) const;
 
     QVariantAnimation m_clock;
-    QPointer<const QAbstractButton> m_from;
-    QPointer<const QAbstractButton> m_to;
+    QPointer<TileButton> m_from;
+    QPointer<TileButton> m_to;
     QIcon m_piece;
-    QIcon m_vacated;
 };
 
 } // namespace trevallion

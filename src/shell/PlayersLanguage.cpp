@@ -1,5 +1,6 @@
 #include "shell/PlayersLanguage.h"
 
+#include "shell/DataFileCheck.h"
 #include "shell/DataFolder.h"
 #include "text/TextCatalog.h"
 
@@ -9,6 +10,8 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+
+#include <cstdio>
 
 namespace trevallion {
 namespace {
@@ -26,9 +29,19 @@ class QtTextCatalog : public TextCatalog {
     }
 };
 
-QString& Spoken() {
-    static QString language;
-    return language;
+// The language spoken and its translations, the game's own and Qt's, loaded and, once the
+// application exists, installed in it.
+struct Spoken {
+    QString language; // empty for English
+    QTranslator game;
+    QTranslator qt;
+    bool chosen = false;
+    bool installed = false;
+};
+
+Spoken& Language() {
+    static Spoken spoken;
+    return spoken;
 }
 
 // The desktop's languages in the player's order, each as a translation's file may name it, the
@@ -51,54 +64,109 @@ QStringList WantedLanguages() {
     return wanted;
 }
 
-bool Install(QTranslator& translator, const QString& file, const QString& folder) {
-    if (!translator.load(file, folder)) {
+// Loads the game's translation into `language` and Qt's, if the game has one; Qt's own may be
+// missing (it is only recommended), and its texts then stay English.
+bool Load(const QString& language) {
+    const QString folder = DataFilePath(TranslationsFolder);
+    if (language.isEmpty() || folder.isEmpty()) {
         return false;
     }
-    QCoreApplication::installTranslator(&translator);
+    const QString path = QDir(folder).filePath(GamePrefix + language + QStringLiteral(".qm"));
+    if (!QFileInfo::exists(path)) {
+        return false;
+    }
+    // Qt trusts what a translation holds: a damaged one could bring the game down.
+    if (const std::optional<QString> fault = TranslationFault(path)) {
+        const QString message =
+            PlayersText("PlayersLanguage",
+                        QT_TRANSLATE_NOOP("PlayersLanguage", "the translation %1 is left out: %2."))
+                .arg(path, *fault);
+        std::fprintf(stderr, "trevallion: %s\n", message.toLocal8Bit().constData());
+        return false;
+    }
+    Spoken& spoken = Language();
+    if (!spoken.game.load(path)) {
+        return false;
+    }
+    spoken.language = language;
+    // An empty translator, when Qt's is missing, is left uninstalled.
+    [[maybe_unused]] const bool qtTranslated = spoken.qt.load(
+        QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     return true;
+}
+
+void Uninstall() {
+    Spoken& spoken = Language();
+    if (spoken.installed) {
+        QCoreApplication::removeTranslator(&spoken.game);
+        QCoreApplication::removeTranslator(&spoken.qt);
+        UseTextCatalog(nullptr);
+        spoken.installed = false;
+    }
+}
+
+// Puts the loaded translations to use, once there is an application to install them in.
+void Install() {
+    static const QtTextCatalog catalog;
+    Spoken& spoken = Language();
+    if (spoken.installed || spoken.language.isEmpty() || QCoreApplication::instance() == nullptr) {
+        return;
+    }
+    QCoreApplication::installTranslator(&spoken.game);
+    if (!spoken.qt.isEmpty()) {
+        QCoreApplication::installTranslator(&spoken.qt);
+    }
+    UseTextCatalog(&catalog);
+    spoken.installed = true;
 }
 
 } // namespace
 
 void UsePlayersLanguage() {
-    for (const QString& language : WantedLanguages()) {
-        if (SpeakLanguage(language)) {
-            return;
+    Spoken& spoken = Language();
+    if (!spoken.chosen) {
+        spoken.chosen = true;
+        for (const QString& language : WantedLanguages()) {
+            if (Load(language)) {
+                break;
+            }
         }
     }
+    Install();
 }
 
 bool SpeakLanguage(const QString& language) {
-    static QTranslator game;
-    static QTranslator qt;
-    static const QtTextCatalog catalog;
-    QCoreApplication::removeTranslator(&game);
-    QCoreApplication::removeTranslator(&qt);
-    UseTextCatalog(nullptr);
-    Spoken().clear();
-    const QString folder = DataFilePath(TranslationsFolder);
-    if (language.isEmpty() || folder.isEmpty() ||
-        !Install(game, GamePrefix + language + QStringLiteral(".qm"), folder)) {
+    Uninstall();
+    Spoken& spoken = Language();
+    spoken.chosen = true;
+    spoken.language.clear();
+    if (!Load(language)) {
         return false;
     }
-    Spoken() = language;
-    // Qt's own may be missing (it is only recommended); its texts then stay English.
-    Install(qt, QStringLiteral("qtbase_") + language,
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    UseTextCatalog(&catalog);
+    Install();
     return true;
 }
 
+QString PlayersText(const char* context, const char* text) {
+    if (QCoreApplication::instance() != nullptr) {
+        return QCoreApplication::translate(context, text);
+    }
+    const Spoken& spoken = Language();
+    const QString translated =
+        spoken.language.isEmpty() ? QString() : spoken.game.translate(context, text);
+    return translated.isEmpty() ? QString::fromUtf8(text) : translated;
+}
+
 QString SpokenLanguage() {
-    return Spoken();
+    return Language().language;
 }
 
 QString SpokenDataFilePath(const QString& name) {
-    if (!Spoken().isEmpty()) {
+    if (!SpokenLanguage().isEmpty()) {
         const QFileInfo file(name);
-        const QString translated = DataFilePath(file.completeBaseName() + QLatin1Char('_') +
-                                                Spoken() + QLatin1Char('.') + file.suffix());
+        const QString translated =
+            DataFilePath(file.completeBaseName() + QLatin1Char('_') + SpokenLanguage() +
+                         QLatin1Char('.') + file.suffix());
         if (!translated.isEmpty() && QFileInfo::exists(translated)) {
             return translated;
         }

@@ -2,6 +2,7 @@
 
 #include "shell/QtText.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -9,6 +10,16 @@
 #include <limits>
 
 namespace trevallion {
+
+namespace {
+
+void Say(const char* text, const QString& value) {
+    std::fprintf(
+        stderr, "trevallion: %s\n",
+        QCoreApplication::translate("SettingsFile", text).arg(value).toLocal8Bit().constData());
+}
+
+} // namespace
 
 SettingsFile::SettingsFile(std::unique_ptr<QSettings> settings) : m_settings(std::move(settings)) {
     if (m_settings) {
@@ -60,17 +71,19 @@ void SettingsFile::WriteText(std::string_view name, const QString& text) {
 
 std::unique_ptr<SettingsFile> OpenUserSettings(const ConfigFolder& folder) {
     if (folder.path.isEmpty()) {
-        std::fprintf(stderr, "trevallion: %s; the settings are not read or stored.\n",
-                     qPrintable(folder.problem));
+        if (!folder.told) {
+            Say(QT_TRANSLATE_NOOP("SettingsFile", "%1; the settings are not read or stored."),
+                folder.problem);
+        }
         return std::make_unique<SettingsFile>(nullptr);
     }
     const QString path = folder.path + QStringLiteral("/QMV/Trevallion.conf");
     const QFileInfo info(path);
     // QFileInfo follows links: a link to a plain file is fine, a dangling one is a new file.
     if (info.exists() && !info.isFile()) {
-        std::fprintf(stderr,
-                     "trevallion: %s is not a plain file; the settings are not read or stored.\n",
-                     qPrintable(path));
+        Say(QT_TRANSLATE_NOOP("SettingsFile",
+                              "%1 is not a plain file; the settings are not read or stored."),
+            path);
         return std::make_unique<SettingsFile>(nullptr);
     }
     // Only this one file: the system-wide fallbacks QSettings would also read are no part of

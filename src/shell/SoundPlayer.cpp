@@ -1,7 +1,9 @@
 #include "shell/SoundPlayer.h"
 
-#include "shell/PulseOutput.h"
+#include "play/Messages.h"
+#include "pulse/PulseOutput.h"
 #include "sound/SoundStore.h"
+#include "version/Version.h"
 
 #include <QApplication>
 #include <QFile>
@@ -14,6 +16,15 @@ std::string StorePath(const QString& file) {
     return QFile::encodeName(QFileInfo(file).absoluteFilePath()).toStdString();
 }
 
+// The desktop's volume mixer shows the game's sounds under its name and icon, as a game's.
+StreamNames GameStream() {
+    return {.application = std::string(ProgramName),
+            .applicationId = std::string(ApplicationId),
+            .iconName = std::string(ApplicationId),
+            .role = "game",
+            .stream = "Sound effects"};
+}
+
 } // namespace
 
 SoundPlayer::SoundPlayer(Beep beep)
@@ -23,7 +34,7 @@ SoundPlayer::SoundPlayer(Beep beep)
               QMetaObject::invokeMethod(
                   events, [this, path] { Loaded(path); }, Qt::QueuedConnection);
           })),
-      m_output(std::make_unique<PulseOutput>()) {
+      m_output(std::make_unique<PulseOutput>(GameStream())) {
     if (!m_beep) {
         m_beep = [] { QApplication::beep(); };
     }

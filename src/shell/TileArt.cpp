@@ -147,17 +147,32 @@ void DrawFigure(QPainter& painter, CellCode code, const BoardLook& look) {
 
 } // namespace
 
+void ScaleToDevicePixels(QPainter& painter, qreal devicePixelRatio) {
+    const QTransform device = painter.deviceTransform();
+    const qreal applied = device.m11();
+    if (applied <= 0 || qFuzzyCompare(applied, devicePixelRatio)) {
+        return;
+    }
+    // The place on the device, where a widget begins, is as far off as the size: the scale
+    // applies on the device, to the painter's whole mapping.
+    const qreal missing = devicePixelRatio / applied;
+    painter.setWorldTransform(device * QTransform::fromScale(missing, missing) * device.inverted() *
+                              painter.worldTransform());
+}
+
 QColor BoardBackground(bool dark) {
     return dark ? QColor(40, 42, 46) : QColor(Qt::white);
 }
 
-QPixmap DrawTile(CellCode code, int side, qreal devicePixelRatio, const BoardLook& look) {
+QPixmap DrawTile(CellCode code, int side, qreal devicePixelRatio, const BoardLook& look,
+                 TileGround ground) {
     const int pixels = static_cast<int>(std::lround(side * devicePixelRatio));
     QPixmap pixmap(pixels, pixels);
     pixmap.setDevicePixelRatio(devicePixelRatio);
-    pixmap.fill(BoardBackground(look.dark));
+    pixmap.fill(ground == TileGround::Filled ? BoardBackground(look.dark) : Qt::transparent);
 
     QPainter painter(&pixmap);
+    ScaleToDevicePixels(painter, devicePixelRatio);
     // The art is laid out on the smallest tile; the painter draws it at the size asked for, on
     // the screen's own pixels, so it stays sharp at any size.
     painter.scale(qreal(side) / TileSize, qreal(side) / TileSize);

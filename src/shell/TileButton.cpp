@@ -12,28 +12,37 @@ namespace trevallion {
 namespace {
 
 // A tile as an icon: painted from the tile set at the size of the rectangle and the ratio of
-// the device it is painted on, so that it is drawn for the screen's pixels, never scaled.
+// the device it is painted on, so that it is drawn for the screen's pixels, never scaled. A
+// figure alone, clear round it, is drawn afresh, for the moment a slide lasts.
 class TileIconEngine : public QIconEngine {
   public:
-    TileIconEngine(std::shared_ptr<const TileSet> tiles, CellCode code)
-        : m_tiles(std::move(tiles)), m_code(code) {}
+    TileIconEngine(std::shared_ptr<const TileSet> tiles, CellCode code,
+                   TileGround ground = TileGround::Filled)
+        : m_tiles(std::move(tiles)), m_code(code), m_ground(ground) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode /*mode*/,
                QIcon::State /*state*/) override {
-        const qreal ratio = painter->device()->devicePixelRatioF();
-        painter->drawPixmap(rect, m_tiles->Tile(m_code, rect.width(), ratio));
+        painter->drawPixmap(rect, Drawn(rect.width(), painter->device()->devicePixelRatioF()));
     }
 
     // QIcon asks for the screen's pixels and sets the ratio on the answer itself.
     QPixmap pixmap(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
-        return m_tiles->Tile(m_code, size.width(), 1.0);
+        return Drawn(size.width(), 1.0);
     }
 
-    QIconEngine* clone() const override { return new TileIconEngine(m_tiles, m_code); }
+    QIconEngine* clone() const override { return new TileIconEngine(m_tiles, m_code, m_ground); }
 
   private:
+    QPixmap Drawn(int side, qreal ratio) const {
+        if (m_ground == TileGround::Filled) {
+            return m_tiles->Tile(m_code, side, ratio);
+        }
+        return DrawTile(m_code, side, ratio, m_tiles->Look(), m_ground);
+    }
+
     std::shared_ptr<const TileSet> m_tiles;
     CellCode m_code;
+    TileGround m_ground;
 };
 
 } // namespace
@@ -41,12 +50,21 @@ class TileIconEngine : public QIconEngine {
 TileButton::TileButton(std::shared_ptr<const TileSet> tiles, QWidget* parent)
     : QToolButton(parent), m_tiles(std::move(tiles)) {
     setFocusPolicy(Qt::StrongFocus);
-    setMinimumSize(TileSize, TileSize);
     resize(TileSize, TileSize);
 }
 
 void TileButton::ShowTile(CellCode code) {
+    m_code = code;
     setIcon(QIcon(new TileIconEngine(m_tiles, code)));
+}
+
+QIcon TileButton::Figure() const {
+    return QIcon(new TileIconEngine(m_tiles, m_code, TileGround::Clear));
+}
+
+void TileButton::ShowStandIn(const QIcon& standIn) {
+    m_standIn = standIn;
+    update();
 }
 
 void TileButton::SetMarks(const CellMarks& marks, bool grid) {
@@ -65,7 +83,8 @@ void TileButton::resizeEvent(QResizeEvent* event) {
 void TileButton::paintEvent(QPaintEvent* /*event*/) {
     const bool dark = m_tiles->Look().dark;
     QStylePainter painter(this);
-    icon().paint(&painter, rect());
+    ScaleToDevicePixels(painter, devicePixelRatioF());
+    (m_standIn.isNull() ? icon() : m_standIn).paint(&painter, rect());
     PaintCellMarks(painter, rect(), m_marks, m_grid, dark);
     if (hasFocus()) {
         QStyleOptionFocusRect option;

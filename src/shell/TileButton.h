@@ -28,6 +28,13 @@ class TileButton : public QToolButton {
     // The marks drawn over the tile; `grid` draws the faint grid line round it.
     void SetMarks(const CellMarks& marks, bool grid);
 
+    // The figure on the tile shown, without the tile's ground, so that what lies under it shows
+    // round it; drawn, as the tile is, for the size and screen it is painted at.
+    QIcon Figure() const;
+    // Shows `standIn` in place of the tile (with the cell's marks over it as ever), while a
+    // piece slides here; a null icon shows the tile again.
+    void ShowStandIn(const QIcon& standIn);
+
   signals:
     // An arrow key: the focus should move by (dx, dy) cells.
     void focusStepAsked(int dx, int dy);
@@ -39,6 +46,8 @@ class TileButton : public QToolButton {
 
   private:
     std::shared_ptr<const TileSet> m_tiles;
+    CellCode m_code = Empty;
+    QIcon m_standIn;
     CellMarks m_marks;
     bool m_grid = false;
 };

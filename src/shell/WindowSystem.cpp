@@ -72,14 +72,13 @@ std::optional<int> UseSessionsWindowSystem(int& argc, char** argv) {
     if (!choice.refused) {
         return std::nullopt;
     }
-    // Only to speak the player's language: it opens no window.
-    const QCoreApplication application(argc, argv);
-    UsePlayersLanguage();
     QTextStream(stderr) << "trevallion: "
-                        << QCoreApplication::translate(
+                        << PlayersText(
                                "WindowSystem",
-                               "this Wayland desktop has no X server, and Qt's Wayland support "
-                               "is not installed (the package qt6-wayland); no window can open.")
+                               QT_TRANSLATE_NOOP("WindowSystem",
+                                                 "this Wayland desktop has no X server, and Qt's "
+                                                 "Wayland support is not installed (the package "
+                                                 "qt6-wayland); no window can open."))
                         << '\n';
     return ExitNoWindowSystem;
 }

@@ -82,15 +82,28 @@ def given_game(build):
             fail("the board is not the saved one")
 
 
-def given_pipe(build):
-    """Started with a pipe that nobody writes to: Load Game's box at once."""
-    with session.Session(build) as game:
-        path = os.path.join(game.home, "pipe.tvx")
-        os.mkfifo(path)
-        game.start_game(arguments=[path])
-        text = f"An unexpected error occurred while accessing {path}."
-        wait_for(text, lambda: text in [n.name for n in session.walk(game.accessible_game())], 10)
-        print(f"SAW the box {text!r}", flush=True)
+def given_no_file(make, what):
+    """Started with something that is no saved game's file: Load Game's box at once, which says
+    what it is and opens over the window."""
+    def play(build):
+        with session.Session(build) as game:
+            path = os.path.join(game.home, "given.tvx")
+            make(path)
+            game.start_game(arguments=[path])
+            text = f"{path} is {what}, not a file."
+            wait_for(text, lambda: text in [n.name for n in
+                                             session.walk(game.accessible_game())], 10)
+            box = centre(game.window_geometry(game.xdotool("getactivewindow")))
+            window = centre(game.window_geometry())
+            print(f"SAW the box {text!r} centred at {box}, the window at {window}", flush=True)
+            if max(abs(box[0] - window[0]), abs(box[1] - window[1])) > 40:
+                fail("the box is not over the window's middle")
+    return play
+
+
+def centre(geometry):
+    x, y, width, height = geometry
+    return x + width // 2, y + height // 2
 
 
 CASES = {
@@ -98,7 +111,8 @@ CASES = {
     "load_folder_gone": load_from_folder("/tmp/trevallion-no-such-folder/gone"),
     "load_folder_proc": load_from_folder("/proc"),
     "given_game": given_game,
-    "given_pipe": given_pipe,
+    "given_pipe": given_no_file(os.mkfifo, "a pipe"),
+    "given_folder": given_no_file(os.mkdir, "a folder"),
 }
 
 if __name__ == "__main__":

@@ -1,6 +1,8 @@
 """The game in the desktop's language: started with German asked for, it shows German menus,
 German message boxes and the German manual, as a screen reader finds them."""
 
+import os
+
 import session
 from session import fail, wait_for
 
@@ -57,7 +59,26 @@ def german(build):
         print(f"the manual begins {text[:60]!r}")
 
 
-CASES = {"german": german}
+def german_warnings(build):
+    """What the game says on standard error before its window opens is German too; a HOME that
+    is no full path is told in one line, and nothing lands in the current folder in its name."""
+    with session.Session(build) as game:
+        game.env.update(GERMAN, HOME="relative-home")
+        for name in ("XDG_CONFIG_HOME", "XDG_DATA_HOME"):
+            del game.env[name]
+        game.start_game()
+        game.key("alt+s", "1")
+        game.wait_title("Trevallion Level 1")
+        said = game.log("trevallion").splitlines()
+        print(f"the game said {said}", flush=True)
+        if said != ["trevallion: HOME ist kein vollständiger Pfad; die Einstellungen, das "
+                    "laufende Spiel und die Statistik werden nicht aufbewahrt."]:
+            fail("the game did not say it in one German line")
+        if os.path.exists(os.path.join(build, "relative-home")):
+            fail("something was written under the relative HOME")
+
+
+CASES = {"german": german, "german_warnings": german_warnings}
 
 if __name__ == "__main__":
     session.run(CASES, timeout=80)

@@ -136,10 +136,20 @@ def first_sound(samples):
     return next((i for i, value in enumerate(samples) if abs(value) >= SILENCE), None)
 
 
-def sound_file(build, name):
+def file_samples(build, name):
     with wave.open(os.path.join(build, "sounds", name + ".wav")) as file:
-        samples = array.array("h", file.readframes(file.getnframes()))
+        return array.array("h", file.readframes(file.getnframes()))
+
+
+def sound_file(build, name):
+    samples = file_samples(build, name)
     return samples[first_sound(samples):]
+
+
+def lead_in_ms(build, name):
+    """How far into the sound file `name` its first sample loud enough to hear lies: the sound
+    began that long before it was first heard."""
+    return first_sound(file_samples(build, name)) * 1000.0 / RATE
 
 
 def which_sound(build, heard, candidates):
@@ -175,10 +185,11 @@ class Session:
             cls = WaylandSession
         return super().__new__(cls)
 
-    def __init__(self, build, settings=None, screen="800x600"):
+    def __init__(self, build, settings=None, screen="800x600", sound_server=True):
         self.build = build
         self.settings = settings
         self.screen = screen
+        self.sound_server = sound_server  # False: the case starts it when it wants it
         self.processes = []
         self.game = None
 
@@ -227,20 +238,32 @@ class Session:
              "--address=unix:path=" + os.path.join(runtime, "bus")])
         self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
         self._start_window_manager()
-        socket = os.path.join(runtime, "pulse-native")
-        self._spawn(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
-                     "--disable-shm=yes", "-L", f"module-null-sink sink_name=session "
-                     f"rate={RATE} channels=1 format=s16le",
-                     "-L", f"module-native-protocol-unix socket={socket} auth-anonymous=1"])
-        self.env["PULSE_SERVER"] = "unix:" + socket
-        try:
-            wait_for("PulseAudio's socket", lambda: os.path.exists(socket), 10)
-            self.recorder = Recorder(self.env)
-            self.processes.append(self.recorder.process)
-            self.recorder.wait_running()
-        except AssertionError as error:
-            raise Skip(str(error))
+        self.env["PULSE_SERVER"] = "unix:" + os.path.join(runtime, "pulse-native")
+        if self.sound_server:
+            try:
+                self.start_sound_server()
+            except AssertionError as error:
+                raise Skip(str(error))
         os.environ.update(self.env)  # for the accessibility bindings, which read it on import
+
+    def start_sound_server(self):
+        """Starts the PulseAudio server and the recorder of its null sink."""
+        socket = self.env["PULSE_SERVER"][len("unix:"):]
+        self.pulseaudio = self._spawn(
+            ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--disable-shm=yes",
+             "-L", f"module-null-sink sink_name=session rate={RATE} channels=1 format=s16le",
+             "-L", f"module-native-protocol-unix socket={socket} auth-anonymous=1"])
+        wait_for("PulseAudio's socket", lambda: os.path.exists(socket), 10)
+        self.recorder = Recorder(self.env)
+        self.processes.append(self.recorder.process)
+        self.recorder.wait_running()
+
+    def stop_sound_server(self):
+        """Kills the server, as a crash would; the socket it leaves is cleared for the next."""
+        for process in (self.recorder.process, self.pulseaudio):
+            process.kill()
+            process.wait()
+        os.remove(self.env["PULSE_SERVER"][len("unix:"):])
 
     def _start_display(self):
         self.env["DISPLAY"] = ":" + self._read_from(
@@ -288,9 +311,9 @@ class Session:
             raise Skip(f"{command[0]} did not start")
         return line.decode().strip()
 
-    def start_game(self, wait_window=True, arguments=()):
-        self.game = self._spawn([os.path.join(self.build, "src/shell/trevallion"), *arguments],
-                                cwd=self.build)
+    def start_game(self, wait_window=True, arguments=(), program=None):
+        program = program or os.path.join(self.build, "src/shell/trevallion")
+        self.game = self._spawn([program, *arguments], cwd=self.build)
         if wait_window:
             self.window = wait_for("the game's window", lambda: self.find_window("^Trevallion"),
                                    10, step=0.01)
@@ -314,6 +337,12 @@ class Session:
     def find_window(self, name):
         found = self.xdotool("search", "--onlyvisible", "--name", name)
         return found.split()[0] if found else None
+
+    def window_geometry(self, window=None):
+        """A window's place and size on the screen, (x, y, width, height); the game's at first."""
+        found = self.xdotool("getwindowgeometry", window or self.window)
+        return tuple(map(int, re.search(r"Position: (-?\d+),(-?\d+).*Geometry: (\d+)x(\d+)",
+                                        found, re.S).groups()))
 
     def title(self):
         return self.xdotool("getactivewindow", "getwindowname")
@@ -490,6 +519,11 @@ class Session:
         shutil.rmtree(self.folder, ignore_errors=True)
         return False
 
+
+    def log(self, program):
+        """What `program` has written on its standard output and error so far."""
+        with open(os.path.join(self.folder, program + ".log"), errors="replace") as log:
+            return log.read()
 
     def print_logs(self):
         for name in sorted(os.listdir(self.folder)):

@@ -34,14 +34,20 @@ def check(label, onsets, heard, expected):
 
 def listen(game, sent, candidates, quiet_since=None):
     """The onset from `sent`, and the sound heard first after `quiet_since` (by default `sent`):
-    a move seen through the accessibility bus may be seen after its sound has begun."""
-    onset = game.recorder.onset(sent)
-    if onset is None:
+    a move seen through the accessibility bus may be seen after its sound has begun. The onset is
+    when the sound began: a sound that opens softly is first heard as far into it as its file
+    holds nothing loud enough to hear."""
+    audible = game.recorder.onset(sent)
+    if audible is None:
         return None, None
     start = sent if quiet_since is None else quiet_since
     heard, clipped = session.which_sound(game.build, game.recorder.heard(start, 0.1), candidates)
-    print(f"heard {heard}, its first {clipped} ms missing" if heard else
-          f"heard none of {', '.join(candidates)}", flush=True)
+    if not heard:
+        print(f"heard none of {', '.join(candidates)}, after {audible:.0f} ms", flush=True)
+        return audible, None
+    onset = audible - session.lead_in_ms(game.build, heard)
+    print(f"heard {heard}, its first {clipped} ms missing, begun after {onset:.0f} ms (first "
+          f"heard after {audible:.0f} ms)", flush=True)
     return onset, heard
 
 

@@ -129,8 +129,8 @@ class InstructionsDialogTest : public QObject {
 
         QVERIFY(QDir::current().mkdir(QStringLiteral("folder.rtf")));
         QCOMPARE(m_dialog->Load(QStringLiteral("folder.rtf")),
-                 QStringLiteral("An unexpected error occurred while accessing %1.")
-                     .arg(m_dir.filePath(QStringLiteral("folder.rtf"))));
+                 m_dir.filePath(QStringLiteral("folder.rtf")) +
+                     QStringLiteral(" is a folder, not a file."));
 
         // No descriptor left to open the manual with.
         rlimit old{};

@@ -97,12 +97,13 @@ class MainWindowTest : public QObject {
     }
 
     // The first size is the smallest. Made larger, the board stays square and centred, its
-    // tiles drawn for their size; the size comes back in the next window unless damaged.
+    // tiles drawn for their size; the size comes back in the next window unless damaged or too
+    // large for the screen, as the offscreen screen is at twice the pixels (400 x 400).
     void boardGrowsSquareAndCentred() {
         QCOMPARE(h.window->size(), h.window->minimumSize());
         QCOMPARE(h.window->centralWidget()->size(), QSize(7, 7) * TileSize);
         h.Choose(QStringLiteral("Level 1"));
-        h.window->resize(h.window->size() + QSize(300, 200));
+        h.window->resize(h.window->size() + QSize(60, 40));
         const QSize room = h.window->centralWidget()->size();
         const int tile = std::min(room.width(), room.height()) / BoardSize;
         QVERIFY(tile > TileSize);
@@ -119,7 +120,8 @@ class MainWindowTest : public QObject {
         const QVariant kept = h.Stored(QStringLiteral("WindowGeometry"));
         for (const QVariant& stored : {kept, QVariant(QStringLiteral("bm90IGEgd2luZG93"))}) {
             h.Open({{QStringLiteral("PlayerTwo"), 0}, {QStringLiteral("WindowGeometry"), stored}});
-            QCOMPARE(h.window->size(), stored == kept ? large : h.window->minimumSize());
+            const bool fits = stored == kept && qApp->devicePixelRatio() < 2;
+            QCOMPARE(h.window->size(), fits ? large : h.window->minimumSize());
         }
     }
 

@@ -103,6 +103,15 @@ class PlayAidsWindowTest : public QObject {
         slide->Clock().setCurrentTime(MoveSlide::SlideMilliseconds);
         QCOMPARE(onBoard(middle), empty);
         QCOMPARE(onBoard(to), piece);
+        // The piece slides alone: the grid of the cells it passes stays in sight round it.
+        Run(CommandId::ShowMoves);
+        const QImage gridded = onBoard(middle);
+        window->ShowMoveMade({from, to});
+        slide->Clock().pause();
+        slide->Clock().setCurrentTime(MoveSlide::SlideMilliseconds / 2);
+        const QImage passed = onBoard(middle);
+        QVERIFY(passed != gridded);
+        QCOMPARE(passed.pixel(0, passed.height() / 2), gridded.pixel(0, gridded.height() / 2));
         // A tile shown ends a slide at once; with Animate Moves off none starts.
         window->ShowMoveMade({from, to});
         window->ShowTile(from, Empty);
@@ -166,7 +175,16 @@ class PlayAidsWindowTest : public QObject {
         QTimer::singleShot(0, this, [&] {
             auto* box = qobject_cast<ChooseLevelDialog*>(QApplication::activeModalWidget());
             QVERIFY(box != nullptr);
-            box->findChild<QSpinBox*>()->setValue(23);
+            // 99 stays as typed, refused, also on Enter, until it is mended.
+            auto* number = box->findChild<QSpinBox*>();
+            number->selectAll();
+            QTest::keyClicks(number, QStringLiteral("99"));
+            QTest::keyClick(number, Qt::Key_Return);
+            const QWidget* refusal = box->findChild<QLabel*>(QStringLiteral("refusal"));
+            QCOMPARE(number->text(), QStringLiteral("99"));
+            QVERIFY(refusal->isVisible() && box->isVisible());
+            number->setValue(23);
+            QVERIFY(!refusal->isVisible());
             QCOMPARE(Image(box->findChild<QLabel*>(QStringLiteral("preview"))->pixmap()),
                      preview(23));
             box->accept();

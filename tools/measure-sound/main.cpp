@@ -8,7 +8,8 @@
 // output idle for 12 s.
 // Onsets are dated by when the recording arrives, and the null sink renders up to its latency
 // (some 10 ms) ahead, so a sound that starts at once can show a small negative onset. Needs
-// pulseaudio and parec; exits with 1 when a sound went unheard or began later than 150 ms.
+// pulseaudio and parec; exits with 1 when a sound went unheard, began later than 150 ms or, once
+// begun, fell silent for 10 ms or more before its end or the next step.
 #include "shell/SoundPlayer.h"
 #include "sound/SoundEffects.h"
 #include "sound/WaveFile.h"
@@ -74,14 +75,14 @@ std::vector<Step> Scenario(const QString& name) {
 // already rendered passes the monitor only what is still to come.)
 constexpr int OpeningFrames = Rate / 10;
 
-std::optional<std::vector<float>> OpeningOf(const QString& file) {
-    const std::optional<DecodedSound> sound = LoadWave(QFile::encodeName(file).toStdString());
+// A sound's samples, by which its opening is found and what follows is checked for gaps.
+std::optional<std::vector<float>> SamplesOf(const QString& file) {
+    std::optional<DecodedSound> sound = LoadWave(QFile::encodeName(file).toStdString());
     if (!sound || sound->channels != 1 || sound->sampleRate != Rate ||
         sound->samples.size() < OpeningFrames + MatchFrames) {
         return std::nullopt;
     }
-    return std::vector<float>(sound->samples.begin(),
-                              sound->samples.begin() + OpeningFrames + MatchFrames);
+    return std::move(sound->samples);
 }
 
 // What the sink played while one recorder ran.
@@ -108,6 +109,29 @@ struct Recording {
             }
         }
         return std::nullopt;
+    }
+
+    // How many milliseconds of `sound`, begun at `beganMs`, went missing before `untilMs`: the
+    // 10 ms stretches where the sound is loud and the recording is near silent.
+    int GapMs(const std::vector<float>& sound, double beganMs, double untilMs) const {
+        constexpr int Stretch = Rate / 100;
+        const auto first = static_cast<std::ptrdiff_t>((beganMs - startMs) * Rate / 1000);
+        const auto heard = static_cast<std::ptrdiff_t>((untilMs - beganMs - 20) * Rate / 1000);
+        int gaps = 0;
+        for (std::ptrdiff_t at = 0;
+             at + Stretch <=
+             std::min<std::ptrdiff_t>(heard, static_cast<std::ptrdiff_t>(sound.size()));
+             at += Stretch) {
+            double played = 0, recorded = 0;
+            for (std::ptrdiff_t i = at; i < at + Stretch; ++i) {
+                played += sound[i] * sound[i];
+                const std::ptrdiff_t r = first + i;
+                const float sample = r >= 0 && r < std::ssize(samples) ? samples[r] : 0.0f;
+                recorded += sample * sample;
+            }
+            gaps += played > Stretch * Loud * Loud && recorded < 0.1 * played ? 10 : 0;
+        }
+        return gaps;
     }
 
     // Whether the recording from `at` on is the sound from `from` on, at full volume.
@@ -253,19 +277,24 @@ int main(int argc, char** argv) {
 
     std::vector<double> onsets;
     double longestCall = 0;
-    std::printf("%-14s %8s %10s\n", "sound", "call ms", "onset ms");
+    int gapMs = 0;
+    std::printf("%-14s %8s %10s %8s\n", "sound", "call ms", "onset ms", "gaps ms");
     for (const Played& play : played) {
-        const auto opening = OpeningOf("sounds/" + play.sound + ".wav");
+        const auto sound = SamplesOf("sounds/" + play.sound + ".wav");
         std::optional<double> onset;
+        int gaps = 0;
         for (const Recording& recording : server.Recordings()) {
-            if (opening && !onset) {
-                onset = recording.Find(*opening, play.atMs - 20, play.untilMs);
+            if (sound && !onset) {
+                onset = recording.Find(*sound, play.atMs - 20, play.untilMs);
+                gaps = onset ? recording.GapMs(*sound, *onset, play.untilMs) : 0;
             }
         }
         longestCall = std::max(longestCall, play.callMs);
         if (onset) {
             onsets.push_back(*onset - play.atMs);
-            std::printf("%-14s %8.1f %10.1f\n", qPrintable(play.sound), play.callMs, onsets.back());
+            gapMs += gaps;
+            std::printf("%-14s %8.1f %10.1f %8d\n", qPrintable(play.sound), play.callMs,
+                        onsets.back(), gaps);
         } else {
             std::printf("%-14s %8.1f    unheard\n", qPrintable(play.sound), play.callMs);
         }
@@ -283,8 +312,8 @@ int main(int argc, char** argv) {
             std::printf("last sound heard until %.1f ms after Stop\n", lastLoudMs - stoppedMs);
         }
     }
-    std::printf("heard %zu of %zu; onset median %.1f ms, max %.1f ms; longest Play %.1f ms; "
-                "beeps %d\n",
-                onsets.size(), played.size(), median, worst, longestCall, beeps);
-    return onsets.size() == played.size() && worst <= MaxOnsetMs ? 0 : 1;
+    std::printf("heard %zu of %zu; onset median %.1f ms, max %.1f ms; gaps %d ms; longest Play "
+                "%.1f ms; beeps %d\n",
+                onsets.size(), played.size(), median, worst, gapMs, longestCall, beeps);
+    return onsets.size() == played.size() && worst <= MaxOnsetMs && gapMs == 0 ? 0 : 1;
 }
