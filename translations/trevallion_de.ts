@@ -388,6 +388,24 @@ is corrupt.</source>
 ist beschädigt.</translation>
     </message>
     <message>
+        <source>The game kept from the last run was damaged.
+It has been set aside as
+%1
+and cannot be continued.</source>
+        <translation>Das vom letzten Mal aufbewahrte Spiel war beschädigt.
+Es wurde beiseitegelegt als
+%1
+und kann nicht fortgesetzt werden.</translation>
+    </message>
+    <message>
+        <source>The game in play and the statistics could not be kept for the next start.
+%1
+The game goes on, and they are kept again as soon as the disk allows.</source>
+        <translation>Das laufende Spiel und die Statistik konnten für den nächsten Start nicht aufbewahrt werden.
+%1
+Das Spiel geht weiter, und sie werden wieder aufbewahrt, sobald der Datenträger es zulässt.</translation>
+    </message>
+    <message>
         <source>The statistics file was damaged.
 It has been set aside as
 %1
