@@ -257,6 +257,10 @@ Auch Qts eigene Optionen wie -platform NAME oder -style NAME werden angenommen.
         <source>Trevallion Game Files (*.tvx)</source>
         <translation>Trevallion-Spieldateien (*.tvx)</translation>
     </message>
+    <message>
+        <source>Game records (*.tvr)</source>
+        <translation>Partieaufzeichnungen (*.tvr)</translation>
+    </message>
 </context>
 <context>
     <name>KeepingFolder</name>
@@ -382,6 +386,24 @@ Version von Trevallion.</translation>
 is corrupt.</source>
         <translation>Diese Spieldatei
 ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The game kept from the last run was damaged.
+It has been set aside as
+%1
+and cannot be continued.</source>
+        <translation>Das vom letzten Mal aufbewahrte Spiel war beschädigt.
+Es wurde beiseitegelegt als
+%1
+und kann nicht fortgesetzt werden.</translation>
+    </message>
+    <message>
+        <source>The game in play and the statistics could not be kept for the next start.
+%1
+The game goes on, and they are kept again as soon as the disk allows.</source>
+        <translation>Das laufende Spiel und die Statistik konnten für den nächsten Start nicht aufbewahrt werden.
+%1
+Das Spiel geht weiter, und sie werden wieder aufbewahrt, sobald der Datenträger es zulässt.</translation>
     </message>
     <message>
         <source>The statistics file was damaged.
@@ -659,6 +681,13 @@ Wählen Sie Nein, um weiterzuspielen.</translation>
     </message>
 </context>
 <context>
+    <name>trevallion::EvaluationGraph</name>
+    <message>
+        <source>Who stood better</source>
+        <translation>Wer besser stand</translation>
+    </message>
+</context>
+<context>
     <name>trevallion::GameNarrator</name>
     <message>
         <source>%1 menu</source>
@@ -885,6 +914,68 @@ Wählen Sie Nein, um weiterzuspielen.</translation>
     <message>
         <source>Draw by &amp;Repetition</source>
         <translation>&amp;Remis bei Wiederholung</translation>
+    </message>
+    <message>
+        <source>&amp;Export Record…</source>
+        <translation>Partie e&amp;xportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Record…</source>
+        <translation>Partie &amp;importieren…</translation>
+    </message>
+    <message>
+        <source>Move &amp;List</source>
+        <translation>Zug&amp;liste</translation>
+    </message>
+    <message>
+        <source>&amp;Review Game</source>
+        <translation>Partie &amp;prüfen</translation>
+    </message>
+</context>
+<context>
+    <name>trevallion::MoveListPanel</name>
+    <message>
+        <source>gave away a win</source>
+        <translation>verschenkte einen Sieg</translation>
+    </message>
+    <message>
+        <source>let the level be lost</source>
+        <translation>ließ das Level verloren gehen</translation>
+    </message>
+    <message>
+        <source>lost material</source>
+        <translation>verlor Material</translation>
+    </message>
+    <message>
+        <source>%1 Player %2 (%3): %4</source>
+        <translation>%1 Spieler %2 (%3): %4</translation>
+    </message>
+    <message>
+        <source>%1; better %2</source>
+        <translation>%1; besser %2</translation>
+    </message>
+    <message>
+        <source>Move list</source>
+        <translation>Zugliste</translation>
+    </message>
+    <message>
+        <source>Level start</source>
+        <translation>Levelbeginn</translation>
+    </message>
+</context>
+<context>
+    <name>trevallion::ReviewDialog</name>
+    <message>
+        <source>Review Game</source>
+        <translation>Partie prüfen</translation>
+    </message>
+    <message>
+        <source>AI Expert looks at every position of the level…</source>
+        <translation>KI Experte prüft jede Stellung des Levels…</translation>
+    </message>
+    <message>
+        <source>Positions reviewed</source>
+        <translation>Geprüfte Stellungen</translation>
     </message>
 </context>
 <context>

@@ -1,12 +1,10 @@
 #include "ai/ExpertSearch.h"
 
-#include "ai/Search.h"
-#include "ai/StrengthPasses.h"
+#include "expert/ExpertEngine.h"
 
 namespace trevallion {
 
-// For now AI Expert thinks as AI Difficult does.
-struct ExpertSearch::Tables {};
+struct ExpertSearch::Tables : expert::ExpertEngine {};
 
 ExpertSearch::ExpertSearch() : m_tables(new Tables) {}
 
@@ -14,16 +12,9 @@ ExpertSearch::~ExpertSearch() {
     delete m_tables;
 }
 
-ExpertAnswer ExpertSearch::Choose(const Board& board, Side side, std::span<const PositionKey>,
-                                  const ExpertBudget&, const std::atomic<bool>& abort) {
-    std::optional<Move> move;
-    SearchContext ctx{abort, move, SearchDepthFor(PlayerType::AiDifficult)};
-    ExpertAnswer answer;
-    answer.score = RunStrengthPasses(PlayerType::AiDifficult, side, board, ctx, Search);
-    answer.move = move;
-    answer.nodes = ctx.nodes;
-    answer.depth = ctx.searchDepth;
-    return answer;
+ExpertAnswer ExpertSearch::Choose(const Board& board, Side side, std::span<const PositionKey> seen,
+                                  const ExpertBudget& budget, const std::atomic<bool>& abort) {
+    return m_tables->Choose(board, side, seen, budget, abort);
 }
 
 } // namespace trevallion

@@ -35,6 +35,8 @@ class MoveHistory {
     std::optional<Move> LastMove() const;
     // The turns played since the level's start, oldest first; not those taken back.
     const std::vector<PlayedTurn>& Played() const { return m_played; }
+    // The turns taken back, which Redo plays again: the next one to play again last.
+    const std::vector<PlayedTurn>& Undone() const { return m_undone; }
     // The last turn played, a pass or a move.
     std::optional<PlayedTurn> LastTurn() const;
 

@@ -48,8 +48,14 @@ enum class CommandId : int {
     PlayerTwoExpert = 32812,
     // The rule that ends a level played round in circles.
     DrawByRepetition = 32813,
-    BoardLight = 32814,
-    BoardAsDesktop = 32815,
+    // The level's turns: the move list beside the board, game records and the review.
+    MoveList = 32814,
+    ExportRecord = 32815,
+    ImportRecord = 32816,
+    ReviewGame = 32817,
+    // Board Colours' other two choices, beside Dark (DarkBoard).
+    BoardLight = 32818,
+    BoardAsDesktop = 32819,
 };
 
 // The Player menu item that makes `side` a player of `type`. The items of the first four types

@@ -3,8 +3,10 @@
 #include "levels/LevelLayouts.h"
 #include "play/Messages.h"
 #include "play/SettingNames.h"
+#include "record/RecordWriter.h"
 
 #include <algorithm>
+#include <cctype>
 #include <utility>
 
 namespace trevallion {
@@ -28,6 +30,17 @@ int CommandLevel(CommandId command) {
     }
 }
 
+// A name ending in ".tvr", in any case, names a game record; anything else a saved game.
+bool IsRecordFile(std::string_view path) {
+    if (path.size() < RecordExtension.size()) {
+        return false;
+    }
+    const std::string_view end = path.substr(path.size() - RecordExtension.size());
+    return std::equal(end.begin(), end.end(), RecordExtension.begin(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == b;
+    });
+}
+
 constexpr std::string_view SettingOf(Side side) {
     return side == Side::PlayerOne ? PlayerOneSetting : PlayerTwoSetting;
 }
@@ -38,7 +51,8 @@ GameController::GameController(GameView& view, SettingsStore& settings, WorkerRu
                                WorkerRunner& hintWorkers, KeepingPlace& place,
                                WorkerRunner& keepWriter)
     : m_view(view), m_settings(settings), m_effects(view), m_aids(view), m_boxes(view),
-      m_computer(workers), m_hinter(hintWorkers), m_keeper(place, keepWriter) {}
+      m_computer(workers), m_hinter(hintWorkers), m_keeper(place, keepWriter),
+      m_history(place, m_historyWriter), m_review(m_reviewWorker) {}
 
 GameController::~GameController() {
     Shutdown();
@@ -100,7 +114,10 @@ void GameController::OnCell(Cell cell) {
 }
 
 void GameController::OnWake() {
-    Run([this] { PollHint(); });
+    Run([this] {
+        PollHint();
+        PollReview();
+    });
 }
 
 void GameController::OnDesktopChanged(const DesktopFacts& facts) {
@@ -178,17 +195,42 @@ void GameController::ActOnHeldFile() {
         return;
     }
     if (const std::optional<ChosenFile> file = m_boxes.TakeHeldFile()) {
-        if (file->dialog == CommandWindow::LoadDialog) {
+        switch (file->dialog) {
+        case CommandWindow::LoadDialog:
             LoadFrom(file->path);
-        } else {
+            break;
+        case CommandWindow::ImportDialog:
+            ImportRecordFrom(file->path);
+            break;
+        case CommandWindow::ExportDialog:
+            ExportRecordTo(file->path);
+            break;
+        default:
             SaveTo(file->path);
         }
     }
 }
 
+void GameController::OnMoveChosen(std::size_t turns) {
+    Run([this, turns] {
+        if (!m_boxes.AnythingOpen()) {
+            GoToMove(turns);
+        }
+    });
+}
+
+void GameController::OnReviewCancelled() {
+    Run([this] { m_review.Cancel(); });
+}
+
 void GameController::OnFileGiven(const std::string& path) {
     Run([this, &path] {
-        if (!m_boxes.AnythingOpen()) {
+        if (m_boxes.AnythingOpen()) {
+            return;
+        }
+        if (IsRecordFile(path)) {
+            ImportRecordFrom(path);
+        } else {
             LoadFrom(path);
         }
     });
@@ -224,7 +266,9 @@ void GameController::OnStatisticsClosed(StatisticsAnswer answer) {
 void GameController::Shutdown() {
     m_computer.Stop();
     m_hinter.Stop();
+    m_review.Cancel();
     m_keeper.Finish();
+    m_history.Finish();
 }
 
 void GameController::RunCommand(CommandId command) {
@@ -283,6 +327,17 @@ void GameController::RunCommand(CommandId command) {
         return;
     case CommandId::ChooseLevel:
         ChooseLevel();
+        return;
+    case CommandId::ExportRecord:
+        if (m_match.InGame()) {
+            m_boxes.OpenGameFileDialog(GameFileDialog::ExportRecord);
+        }
+        return;
+    case CommandId::ImportRecord:
+        m_boxes.OpenGameFileDialog(GameFileDialog::ImportRecord);
+        return;
+    case CommandId::ReviewGame:
+        StartReview();
         return;
     case CommandId::RestartLevel:
         // Before any level this starts level 1; during the Life Doodle, the last level again.

@@ -8,14 +8,18 @@
 #include "play/EffectPlayer.h"
 #include "play/GameKeeper.h"
 #include "play/GameView.h"
+#include "play/HistoryKeeper.h"
+#include "play/MoveListing.h"
 #include "play/OpenBoxes.h"
 #include "play/OptionSwitches.h"
+#include "play/ReviewSession.h"
 #include "play/SettingsStore.h"
 #include "play/WorkerRunner.h"
 #include "savegame/SavedGameRecord.h"
 
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace trevallion {
 
@@ -78,13 +82,19 @@ class GameController {
     void OnGameFileChosen(const std::optional<std::string>& path);
 
     // A saved game named on the command line: loaded as a file chosen in Load Game's dialog, with
-    // the same checks and boxes. Like a menu command, it is taken only while no box is open.
+    // the same checks and boxes; a game record (*.tvr) is imported as Import Record does. Like a
+    // menu command, it is taken only while no box is open.
     void OnFileGiven(const std::string& path);
     void OnLevelChosen(std::optional<int> level);
     // The Instructions or the About window has closed.
     void OnWindowClosed();
     // The Statistics box has closed; `reset` when the player chose to empty it.
     void OnStatisticsClosed(StatisticsAnswer answer);
+    // The move list: show the board after the first `turns` turns of the level's line, as Undo
+    // and Redo would take them back or play them again.
+    void OnMoveChosen(std::size_t turns);
+    // The review's Cancel button, or its window closed.
+    void OnReviewCancelled();
 
     // Abandons a running search and joins its worker, and finishes writing what is kept. The
     // window calls this before it goes away; nothing is left running afterwards.
@@ -193,6 +203,17 @@ class GameController {
     void ContinueGame();
     void ShowStatistics();
 
+    // The level's turns (RecordCommands.cpp): the move list on the view, going to a move of it,
+    // the history kept beside the game in play, game records and the review.
+    void ShowMoveList();
+    void GoToMove(std::size_t turns);
+    void KeepHistory();
+    void ReplayKeptHistory(const SavedGameRecord& record);
+    void ExportRecordTo(const std::string& path);
+    void ImportRecordFrom(const std::string& path);
+    void StartReview();
+    void PollReview();
+
     GameView& m_view;
     SettingsStore& m_settings;
     Match m_match;
@@ -205,6 +226,15 @@ class GameController {
     BoardColours m_colours = BoardColours::AsDesktop;
     DesktopFacts m_desktop;
     GameKeeper m_keeper;
+    // The level's history beside the kept game, and the review, each on a thread of its own.
+    ThreadRunner m_historyWriter;
+    HistoryKeeper m_history;
+    ThreadRunner m_reviewWorker;
+    ReviewSession m_review;
+    std::optional<ReviewedGame> m_reviewed;
+    std::optional<MoveListing> m_shownListing;
+    // Whether Review Game and Export Record were last shown available.
+    std::optional<std::pair<bool, bool>> m_recordItemsShown;
     // The message about a damaged statistics file, until it can be shown.
     std::optional<std::string> m_keptNotice;
     // Whether the view was last told that Continue Game is available.

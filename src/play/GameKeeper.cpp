@@ -1,10 +1,10 @@
 #include "play/GameKeeper.h"
 
-#include "fileio/AtomicFile.h"
-#include "fileio/PlainFile.h"
+#include "fileio/DamagedFile.h"
 #include "play/KeepingMessages.h"
+#include "play/StatisticsFile.h"
+#include "savegame/SavedGameFile.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 
@@ -13,52 +13,11 @@ namespace {
 
 constexpr std::string_view KeptGameName = "game-in-play.tvx";
 constexpr std::string_view StatisticsName = "statistics";
-// Far more than a line for each of 255 levels and 6 pairings: anything longer is no statistics.
-constexpr std::size_t StatisticsLimit = 1 << 20;
-
-// What one write hands over to the writer's thread, all of it copied.
-struct Batch {
-    std::string gameFile;
-    std::optional<RecordBytes> keep; // the game to keep
-    bool forget = false;             // or remove the kept game
-    std::string statisticsFile;
-    std::optional<std::string> statistics; // the statistics file's new text
-};
 
 // The game keeps no log and has no box for a failure nobody asked about: a line on standard
-// error says why the files were not kept, and the game goes on.
+// error says why a file was left alone, and the game goes on.
 void Report(FileError error, const std::string& path) {
     std::fprintf(stderr, "trevallion: not kept: %s\n", FileErrorMessage(error, path).c_str());
-}
-
-void WriteBatch(const Batch& batch) {
-    if (batch.keep) {
-        if (const FileError error = WriteFileAtomically(batch.gameFile, *batch.keep);
-            error != FileError::None) {
-            Report(error, batch.gameFile);
-        }
-    } else if (batch.forget) {
-        std::error_code ignored; // already gone is as good
-        std::filesystem::remove(batch.gameFile, ignored);
-    }
-    if (batch.statistics) {
-        const auto* text = reinterpret_cast<const std::uint8_t*>(batch.statistics->data());
-        if (const FileError error = WriteFileAtomically(batch.statisticsFile,
-                                                        std::span(text, batch.statistics->size()));
-            error != FileError::None) {
-            Report(error, batch.statisticsFile);
-        }
-    }
-}
-
-// A name beside `path` for a damaged file, which no earlier damaged file has taken.
-std::string SetAsideName(const std::string& path) {
-    std::string name = path + ".damaged";
-    std::error_code ignored;
-    for (int n = 2; std::filesystem::exists(std::filesystem::symlink_status(name, ignored)); ++n) {
-        name = path + ".damaged-" + std::to_string(n);
-    }
-    return name;
 }
 
 } // namespace
@@ -74,35 +33,17 @@ std::optional<std::string> GameKeeper::Open() {
     }
     std::error_code ignored;
     m_gameKept = std::filesystem::is_regular_file(FileIn(KeptGameName), ignored);
-    return OpenStatistics();
-}
-
-std::optional<std::string> GameKeeper::OpenStatistics() {
-    const std::string path = FileIn(StatisticsName);
-    const PlainFileRead read = ReadPlainFile(path, StatisticsLimit);
-    if (read.error == FileError::NotFound) {
-        return std::nullopt;
+    StatisticsRead read = ReadStatisticsFile(FileIn(StatisticsName));
+    // Unreadable but maybe sound: rather than replace it, this run counts in memory only.
+    if (read.error != FileError::None) {
+        Report(read.error, FileIn(StatisticsName));
     }
-    if (read.error != FileError::None && read.error != FileError::NotPlainFile) {
-        // Unreadable but maybe sound: rather than replace it, this run counts in memory only.
-        m_statisticsLocked = true;
-        Report(read.error, path);
-        return std::nullopt;
+    m_writer.Open(*m_folder, KeptGameName, StatisticsName, std::move(read.table),
+                  read.error == FileError::None);
+    if (read.setAside) {
+        return StatisticsSetAsideMessage(*read.setAside);
     }
-    if (read.error == FileError::None && !read.longer) {
-        if (auto table = DecodeStatistics(
-                {reinterpret_cast<const char*>(read.bytes.data()), read.bytes.size()})) {
-            m_statistics = std::move(*table);
-            return std::nullopt;
-        }
-    }
-    const std::string aside = SetAsideName(path);
-    if (std::rename(path.c_str(), aside.c_str()) != 0) {
-        m_statisticsLocked = true;
-        Report(FileErrorFromErrno(errno), path);
-        return std::nullopt;
-    }
-    return StatisticsSetAsideMessage(aside);
+    return std::nullopt;
 }
 
 std::optional<std::string> GameKeeper::KeptGame() {
@@ -111,6 +52,26 @@ std::optional<std::string> GameKeeper::KeptGame() {
         return std::nullopt;
     }
     return FileIn(KeptGameName);
+}
+
+std::optional<std::string> GameKeeper::SetAsideDamagedGame() {
+    const std::optional<std::string> kept = KeptGame();
+    if (!kept) {
+        return std::nullopt;
+    }
+    // A game of another version, or one that cannot be read now, may be sound: Continue Game
+    // says what is wrong with it, and it stays.
+    if (const SavedGameRead read = ReadSavedGame(*kept, SaveFormatVersion);
+        read.error != FileError::None || read.verdict != RecordVerdict::Corrupt) {
+        return std::nullopt;
+    }
+    const SetAsideResult aside = SetDamagedFileAside(*kept);
+    if (aside.error != FileError::None) {
+        return FileErrorMessage(aside.error, *kept);
+    }
+    m_gameKept = false;
+    m_lastKept.reset();
+    return KeptGameSetAsideMessage(aside.aside);
 }
 
 void GameKeeper::Keep(const RecordBytes& record) {
@@ -137,34 +98,21 @@ void GameKeeper::CountResult(std::int32_t level, PlayerType one, PlayerType two,
         return;
     }
     m_resultCounted = true;
-    trevallion::CountResult(m_statistics, level, ResultOf(one, two, winner));
-    m_statisticsChanged = true;
+    m_writer.AddStatistics({false, {{level, ResultOf(one, two, winner)}}});
 }
 
 void GameKeeper::ResetStatistics() {
-    m_statistics.clear();
-    m_statisticsChanged = true;
+    m_writer.AddStatistics({true, {}});
 }
 
 void GameKeeper::Write() {
-    const bool statistics = m_statisticsChanged && !m_statisticsLocked;
-    if (!m_folder || (m_gameChange == GameChange::None && !statistics)) {
-        return;
-    }
-    Batch batch;
-    batch.gameFile = FileIn(KeptGameName);
-    batch.keep = m_gameChange == GameChange::Keep ? m_lastKept : std::nullopt;
-    batch.forget = m_gameChange == GameChange::Forget;
-    batch.statisticsFile = FileIn(StatisticsName);
-    if (statistics) {
-        batch.statistics = EncodeStatistics(m_statistics);
+    if (m_gameChange == GameChange::Keep) {
+        m_writer.KeepGame(*m_lastKept);
+    } else if (m_gameChange == GameChange::Forget) {
+        m_writer.ForgetGame();
     }
     m_gameChange = GameChange::None;
-    m_statisticsChanged = false;
-    // Without a thread, the files are written at once rather than not at all.
-    if (!m_writer.Start([batch] { WriteBatch(batch); })) {
-        WriteBatch(batch);
-    }
+    m_writer.Flush();
 }
 
 } // namespace trevallion

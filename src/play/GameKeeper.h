@@ -1,5 +1,6 @@
 #pragma once
 
+#include "play/KeepWriter.h"
 #include "play/KeepingPlace.h"
 #include "play/Statistics.h"
 #include "play/WorkerRunner.h"
@@ -12,9 +13,9 @@ namespace trevallion {
 
 // Keeps the game in play, as a saved game, and the results of the levels played in the user's
 // folder, so that neither closing the window nor a crash loses them. The files are written on a
-// thread of their own, after the window has been told of the change that made them: a slow disk
-// never holds up a move. What is written is fixed when it is handed over, and each file is
-// replaced whole, so a kill at any moment leaves the old file or the new one.
+// thread of their own (see KeepWriter), after the window has been told of the change that made
+// them: a slow disk never holds up a move. Each file is replaced whole, so a kill at any moment
+// leaves the old file or the new one, and two games sharing the folder add up their results.
 class GameKeeper {
   public:
     GameKeeper(KeepingPlace& place, WorkerRunner& writer) : m_place(place), m_writer(writer) {}
@@ -26,6 +27,9 @@ class GameKeeper {
     bool HasKeptGame() const { return m_gameKept; }
     // The kept game's file, once every write handed over is done; nothing when none is kept.
     std::optional<std::string> KeptGame();
+    // Sets the kept game aside when it cannot be read as a game, and answers the message for the
+    // player; it is kept no longer.
+    std::optional<std::string> SetAsideDamagedGame();
 
     // The game in play is now `record`; it is kept unless it is what was kept last.
     void Keep(const RecordBytes& record);
@@ -38,30 +42,26 @@ class GameKeeper {
     // A level won by `winner`, or drawn when there is none.
     void CountResult(std::int32_t level, PlayerType one, PlayerType two,
                      std::optional<Side> winner);
-    const StatisticsTable& Statistics() const { return m_statistics; }
+    StatisticsTable Statistics() const { return m_writer.Statistics(); }
     void ResetStatistics();
 
-    // Hands what has changed since the last call to the writer's thread.
+    // Hands what has changed since the last call to the writer.
     void Write();
     // Waits until everything handed over is written.
-    void Finish() { m_writer.Join(); }
+    void Finish() { m_writer.Finish(); }
+    // Why keeping failed, to tell the player once (see KeepWriter::TakeFailure).
+    std::optional<std::string> TakeFailure() { return m_writer.TakeFailure(); }
 
   private:
     std::string FileIn(std::string_view name) const;
-    std::optional<std::string> OpenStatistics();
 
     KeepingPlace& m_place;
-    WorkerRunner& m_writer;
+    KeepWriter m_writer;
     std::optional<std::string> m_folder; // nothing: the game keeps nothing
     bool m_gameKept = false;
     std::optional<RecordBytes> m_lastKept;
     // What the next Write hands over.
     enum class GameChange { None, Keep, Forget } m_gameChange = GameChange::None;
-    bool m_statisticsChanged = false;
-    // The statistics file could not be read for a reason other than damage (such as its
-    // permissions), so it is left alone.
-    bool m_statisticsLocked = false;
-    StatisticsTable m_statistics;
     bool m_resultCounted = false;
 };
 

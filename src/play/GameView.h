@@ -2,6 +2,7 @@
 
 #include "match/MoveHistory.h"
 #include "play/CommandId.h"
+#include "play/MoveListing.h"
 #include "play/ShownText.h"
 #include "play/Statistics.h"
 #include "rules/Board.h"
@@ -19,7 +20,8 @@ enum class MessageIcon { Exclamation, Information, Stop };
 enum class MessageAnswer { Ok, Yes, No };
 // How the Statistics box was left: closed, or with its table reset.
 enum class StatisticsAnswer { Closed, Reset };
-enum class GameFileDialog { Open, Save };
+// The file dialogs: for a saved game (*.tvx) and for a game record (*.tvr).
+enum class GameFileDialog { Open, Save, ImportRecord, ExportRecord };
 
 // The mouse cursor over the board: the plain arrow, or the arrow naming the side to move. The
 // numbers are the ones a saved game stores.
@@ -98,6 +100,17 @@ class GameView {
     // The line under the board that says whose turn it is; empty when nothing is in play. Told
     // only when it changes, whether the line is shown or not.
     virtual void ShowStatus(const ShownText& text) = 0;
+
+    // The level's turns for the move list, told when they change: which are on the board, and
+    // what a review found.
+    virtual void ShowMoveList(const MoveListing& listing) = 0;
+
+    // The small window that follows a review of `positions` positions, which leaves the board
+    // and the menus to the player; its Cancel button calls the controller's OnReviewCancelled.
+    // The progress is told as it goes, and the window closes when the review is done.
+    virtual void OpenReviewProgress(std::size_t positions) = 0;
+    virtual void ShowReviewProgress(std::size_t done) = 0;
+    virtual void CloseReviewProgress() = 0;
 
     // Asks for a call of the controller's OnWake after about `milliseconds`.
     virtual void RequestWake(int milliseconds) = 0;

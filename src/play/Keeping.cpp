@@ -9,12 +9,20 @@ namespace trevallion {
 
 void GameController::OpenKept() {
     m_keptNotice = m_keeper.Open();
+    m_history.Open();
 }
 
 // What the player must hear of the kept files waits for the clock's first tick: by then the
-// window shows, and the box opens over it rather than somewhere before it.
+// window shows, and the box opens over it rather than somewhere before it. A write that failed
+// is told at the tick after it, once, until a write succeeds again.
 void GameController::ShowKeptNotice() {
-    if (m_keptNotice && !m_boxes.AnythingOpen()) {
+    if (m_boxes.AnythingOpen()) {
+        return;
+    }
+    if (!m_keptNotice) {
+        m_keptNotice = m_keeper.TakeFailure();
+    }
+    if (m_keptNotice) {
         m_boxes.OpenNotice(ShownText::Translated(*std::exchange(m_keptNotice, std::nullopt)),
                            MessageIcon::Exclamation);
     }
@@ -29,6 +37,7 @@ void GameController::KeepProgress() {
     case Phase::Decided:
     case Phase::DoodleAskedDecided:
         m_keeper.Forget();
+        m_history.Forget();
         break;
     case Phase::LevelReady:
     case Phase::Playing:
@@ -37,6 +46,7 @@ void GameController::KeepProgress() {
         // yet: the game is kept again once the load is done.
         if (!m_boxes.TicksKeptAway()) {
             m_keeper.Keep(EncodeRecord(CurrentRecord()));
+            KeepHistory();
         }
         break;
     case Phase::DoodleStarting:
@@ -53,7 +63,10 @@ void GameController::KeepProgress() {
 // The kept game comes back exactly as Load Game would bring back its file, with the same checks,
 // messages and Player commands; only the file dialogs do not learn its folder.
 void GameController::ContinueGame() {
-    if (const std::optional<std::string> kept = m_keeper.KeptGame()) {
+    // A damaged kept game is set aside, said once, and Continue Game goes grey.
+    if (const std::optional<std::string> setAside = m_keeper.SetAsideDamagedGame()) {
+        m_boxes.OpenNotice(ShownText::Translated(*setAside), MessageIcon::Exclamation);
+    } else if (const std::optional<std::string> kept = m_keeper.KeptGame()) {
         LoadFrom(*kept, LoadSource::Kept);
     }
 }

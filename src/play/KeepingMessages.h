@@ -18,6 +18,28 @@ inline std::string StatisticsSetAsideMessage(std::string_view aside) {
         {aside});
 }
 
+// The kept game could not be read as a game and was moved to `aside`.
+inline std::string KeptGameSetAsideMessage(std::string_view aside) {
+    return WithValues(
+        Translated("Messages",
+                   QT_TRANSLATE_NOOP("Messages", "The game kept from the last run was damaged."
+                                                 "\nIt has been set aside as\n%1\n"
+                                                 "and cannot be continued.")),
+        {aside});
+}
+
+// What the game keeps for the next start could not be written, for the reason `why` (a file
+// error's message). Told once, until a write succeeds again.
+inline std::string KeepingFailedMessage(std::string_view why) {
+    return WithValues(
+        Translated("Messages",
+                   QT_TRANSLATE_NOOP("Messages", "The game in play and the statistics could not "
+                                                 "be kept for the next start.\n%1\nThe game "
+                                                 "goes on, and they are kept again as soon as "
+                                                 "the disk allows.")),
+        {why});
+}
+
 // The Statistics box asks this before its Reset button empties the table.
 inline constexpr std::string_view ResetStatisticsQuestion =
     QT_TRANSLATE_NOOP("Messages", "Forget the results of every level played?");

@@ -10,8 +10,20 @@ void OpenBoxes::OpenNotice(const ShownText& text, MessageIcon icon) {
 }
 
 void OpenBoxes::OpenGameFileDialog(GameFileDialog dialog) {
-    m_window =
-        dialog == GameFileDialog::Open ? CommandWindow::LoadDialog : CommandWindow::SaveDialog;
+    switch (dialog) {
+    case GameFileDialog::Open:
+        m_window = CommandWindow::LoadDialog;
+        break;
+    case GameFileDialog::Save:
+        m_window = CommandWindow::SaveDialog;
+        break;
+    case GameFileDialog::ImportRecord:
+        m_window = CommandWindow::ImportDialog;
+        break;
+    case GameFileDialog::ExportRecord:
+        m_window = CommandWindow::ExportDialog;
+        break;
+    }
     m_view.OpenGameFileDialog(dialog);
 }
 
@@ -66,7 +78,8 @@ std::optional<Side> OpenBoxes::TakeWinnerBox() {
 
 std::optional<CommandWindow> OpenBoxes::TakeFileDialog() {
     const CommandWindow window = m_window;
-    if (TakeWindow(CommandWindow::LoadDialog) || TakeWindow(CommandWindow::SaveDialog)) {
+    if (TakeWindow(CommandWindow::LoadDialog) || TakeWindow(CommandWindow::SaveDialog) ||
+        TakeWindow(CommandWindow::ImportDialog) || TakeWindow(CommandWindow::ExportDialog)) {
         return window;
     }
     return std::nullopt;

@@ -21,6 +21,8 @@ enum class CommandWindow {
     Instructions,
     LoadDialog,
     SaveDialog,
+    ImportDialog,
+    ExportDialog,
     ChooseLevel,
     Statistics,
 };

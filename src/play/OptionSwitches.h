@@ -18,12 +18,13 @@ struct OptionSwitch {
 };
 
 // Moves slide unless the player has switched it off; the others wait to be chosen.
-inline constexpr std::array<OptionSwitch, 5> OptionSwitches = {{
+inline constexpr std::array<OptionSwitch, 6> OptionSwitches = {{
     {CommandId::ShowMoves, ShowMovesSetting, false},
     {CommandId::HighContrast, HighContrastSetting, false},
     {CommandId::AnimateMoves, AnimateMovesSetting, true},
     {CommandId::StatusLine, StatusLineSetting, false},
     {CommandId::DrawByRepetition, DrawByRepetitionSetting, false},
+    {CommandId::MoveList, MoveListSetting, false},
 }};
 
 // The switches' states, in the order above.

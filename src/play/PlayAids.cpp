@@ -128,6 +128,7 @@ void GameController::ChooseLevel() {
 
 void GameController::RefreshAids() {
     m_aids.Refresh(m_match);
+    ShowMoveList();
     if (ShownText status = StatusText(m_match); status != m_shownStatus) {
         m_shownStatus = std::move(status);
         m_view.ShowStatus(m_shownStatus);

@@ -89,6 +89,9 @@ void GameController::FinishLoad(const PendingLoad& load) {
     // The check has made sure of the side and the cursor.
     const Side side = SideFromNumber(record.sideToMove).value_or(Side::PlayerOne);
     m_match.Load(record.board, side, record.level);
+    if (load.path.empty()) {
+        ReplayKeptHistory(record);
+    }
     m_keeper.LevelBegun();
     SetCursorSide(static_cast<CursorSide>(record.cursorSide));
     m_aids.PositionChanged();

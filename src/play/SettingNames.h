@@ -18,6 +18,7 @@ inline constexpr std::string_view AnimateMovesSetting = "AnimateMoves"; // 0 mov
 inline constexpr std::string_view StatusLineSetting = "StatusLine";     // 1 the line shows
 // 1 a position that comes up for the third time draws the level
 inline constexpr std::string_view DrawByRepetitionSetting = "DrawByRepetition";
+inline constexpr std::string_view MoveListSetting = "MoveList"; // 1 the move list shows
 
 // The version of the stored settings this program writes.
 inline constexpr int SettingsVersion = 2;

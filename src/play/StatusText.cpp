@@ -10,6 +10,8 @@ std::string Status(std::string_view text, std::initializer_list<std::string_view
     return WithValues(Translated("Status", text), values);
 }
 
+} // namespace
+
 // As the Player menus name the types.
 std::string PlayerTypeName(PlayerType type) {
     switch (type) {
@@ -26,6 +28,8 @@ std::string PlayerTypeName(PlayerType type) {
     }
     return Status(QT_TRANSLATE_NOOP("Status", "Human"), {});
 }
+
+namespace {
 
 std::string SideNumberText(Side side) {
     return std::to_string(SideNumber(side));

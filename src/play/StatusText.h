@@ -13,4 +13,7 @@ namespace trevallion {
 // the first level).
 ShownText StatusText(const Match& match);
 
+// What plays a side, as the Player menus name it, in the player's language.
+std::string PlayerTypeName(PlayerType type);
+
 } // namespace trevallion

@@ -174,11 +174,17 @@ CommandLine Refused(const QString& why) {
     return {Request::Refused, why, {}};
 }
 
-// An argument that is no option: the saved game to start with, named as the file dialogs name
-// saved games (".tvx" in any case), and only one. Returns the refusal of anything else.
+// A saved game (".tvx") or a game record (".tvr"), in any case, as the file dialogs name them.
+bool IsGameFileName(const QByteArray& argument) {
+    const QByteArray lower = argument.toLower();
+    return lower.endsWith(".tvx") || lower.endsWith(".tvr");
+}
+
+// An argument that is no option: the saved game or game record to start with, and only one.
+// Returns the refusal of anything else.
 std::optional<QString> TakeGameFile(CommandLine& line, const QByteArray& argument) {
     const QString text = QString::fromLocal8Bit(argument);
-    if (!argument.toLower().endsWith(".tvx")) {
+    if (!IsGameFileName(argument)) {
         return Tr(QT_TRANSLATE_NOOP("CommandLine", "unexpected argument %1")).arg(Quoted(text));
     }
     // Qt takes its options wherever they stand, even after "--", and would take this one too.
@@ -239,7 +245,7 @@ CommandLine ReadCommandLine(const QByteArrayList& arguments) {
             return Refused(
                 Tr(QT_TRANSLATE_NOOP("CommandLine", "%1 needs a value")).arg(Quoted(text)));
         }
-        if (!qt && argument.toLower().endsWith(".tvx")) {
+        if (!qt && IsGameFileName(argument)) {
             return Refused(
                 Tr(QT_TRANSLATE_NOOP("CommandLine",
                                      "unknown option %1; a saved game of that name goes after --"))

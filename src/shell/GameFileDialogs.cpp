@@ -24,6 +24,14 @@ QString GameFilesFilter() {
     return QCoreApplication::translate("GameFileDialogs", "Trevallion Game Files (*.tvx)");
 }
 
+QString RecordFilesFilter() {
+    return QCoreApplication::translate("GameFileDialogs", "Game records (*.tvr)");
+}
+
+bool ForRecords(GameFileDialog kind) {
+    return kind == GameFileDialog::ImportRecord || kind == GameFileDialog::ExportRecord;
+}
+
 // Whether `path`, with its links resolved, lies in one of the kernel's own file systems.
 bool InKernelFolders(const QString& path) {
     const std::array<QString, 3> kernelFolders{QStringLiteral("/proc"), QStringLiteral("/sys"),
@@ -76,14 +84,16 @@ GameFileDialogBox::GameFileDialogBox(QWidget* parent, GameFileDialog kind, const
     : QFileDialog(parent) {
     // Before anything lists a folder, so that no file is ever opened to tell its type.
     setIconProvider(&m_nameOnlyIcons);
-    const bool saving = kind == GameFileDialog::Save;
+    const bool saving = kind == GameFileDialog::Save || kind == GameFileDialog::ExportRecord;
+    m_filter = ForRecords(kind) ? RecordFilesFilter() : GameFilesFilter();
+    m_pattern = ForRecords(kind) ? QStringLiteral("*.tvr") : QStringLiteral("*.tvx");
     setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     setFileMode(QFileDialog::AnyFile);
-    setNameFilter(GameFilesFilter());
-    setDefaultSuffix(QStringLiteral("tvx"));
+    setNameFilter(m_filter);
+    setDefaultSuffix(m_pattern.mid(2));
     setOption(QFileDialog::DontConfirmOverwrite, false);
     setDirectory(folder);
-    selectFile(QStringLiteral("*.tvx"));
+    selectFile(m_pattern);
     WidenForColumns(*this);
 }
 
@@ -108,11 +118,11 @@ void GameFileDialogBox::ShowOnlyFilesMatching(const QFileInfo& typed) {
         setDirectory(typed.absolutePath());
     }
     const QString filter = typed.fileName();
-    if (filter == QStringLiteral("*.tvx")) {
-        selectNameFilter(GameFilesFilter());
+    if (filter == m_pattern) {
+        selectNameFilter(m_filter);
         return;
     }
-    setNameFilters({GameFilesFilter(), filter});
+    setNameFilters({m_filter, filter});
     selectNameFilter(filter);
 }
 

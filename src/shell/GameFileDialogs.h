@@ -20,7 +20,7 @@ struct IconProviderHolder {
 };
 
 // A file dialog for saved games: one file type, "*.tvx" as the name to start with, the suffix
-// "tvx" for a name typed without one, and for saving a question before a file is replaced. An
+// "tvx" for a name typed without one (for game records, "*.tvr" and "tvr" alike), and for saving a question before a file is replaced. An
 // open dialog takes any name, so a missing file is reported by the load itself. The dialog
 // shows `folder` first.
 //
@@ -34,6 +34,10 @@ class GameFileDialogBox : private IconProviderHolder, public QFileDialog {
 
   private:
     void ShowOnlyFilesMatching(const QFileInfo& typed);
+
+    // The dialog's file type and the name it starts with: saved games' or game records'.
+    QString m_filter;
+    QString m_pattern;
 };
 
 // The full path of the file the user chose, in the file system's encoding; nothing for a

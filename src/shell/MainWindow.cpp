@@ -18,10 +18,12 @@
 #include "shell/PortalAppearance.h"
 #include "shell/ProgramIcon.h"
 #include "shell/QtText.h"
+#include "shell/ReviewDialog.h"
 #include "shell/StatisticsDialog.h"
 #include "shell/StatusLine.h"
 #include "shell/TileArt.h"
 #include "shell/TileButton.h"
+#include "shell/TurnsPane.h"
 #include "shell/WindowPlace.h"
 #include "shell/WinnerBox.h"
 #include "shell/help/InstructionsDialog.h"
@@ -32,6 +34,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -121,7 +124,18 @@ void MainWindow::BuildBoard() {
             m_cells[static_cast<std::size_t>(CellIndex({x, y}))] = button;
         }
     }
-    setCentralWidget(m_board);
+    // The move list stands beside the board, shown while Options › Move List is checked.
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_board, 1);
+    m_turns = new TurnsPane(this, central);
+    m_turns->hide();
+    layout->addWidget(m_turns);
+    connect(m_turns, &TurnsPane::moveChosen, this,
+            [this](std::size_t turns) { m_controller.OnMoveChosen(turns); });
+    setCentralWidget(central);
     m_aids = new BoardAids(m_cells, this);
 }
 
@@ -169,6 +183,8 @@ void MainWindow::BuildMenus() {
     AddCommand(start, tr("Co&ntinue Game"), CommandId::ContinueGame, false);
     AddCommand(start, tr("&Save Game"), CommandId::SaveGame, false,
                {QKeySequence(Qt::CTRL | Qt::Key_S)});
+    AddCommand(start, tr("&Export Record\u2026"), CommandId::ExportRecord, false);
+    AddCommand(start, tr("&Import Record\u2026"), CommandId::ImportRecord, false);
     start->addSeparator();
     AddCommand(start, tr("&Undo Move"), CommandId::UndoMove, false,
                {QKeySequence(Qt::CTRL | Qt::Key_Z)});
@@ -220,6 +236,7 @@ void MainWindow::BuildMenus() {
     AddCommand(options, tr("&Animate Moves"), CommandId::AnimateMoves, true);
     AddCommand(options, tr("S&tatus Line"), CommandId::StatusLine, true);
     AddCommand(options, tr("Draw by &Repetition"), CommandId::DrawByRepetition, true);
+    AddCommand(options, tr("Move &List"), CommandId::MoveList, true);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     AddCommand(help, tr("&Hint"), CommandId::Hint, false, {QKeySequence(Qt::Key_H)});
@@ -227,6 +244,7 @@ void MainWindow::BuildMenus() {
     AddCommand(help, tr("&Instructions"), CommandId::Instructions, false,
                {QKeySequence(Qt::Key_F1)});
     AddCommand(help, tr("&Statistics\u2026"), CommandId::Statistics, false);
+    AddCommand(help, tr("&Review Game"), CommandId::ReviewGame, false);
     AddCommand(help, tr("&About Trevallion"), CommandId::About, false);
 
     // Escape leaves the game like Exit, as it closes a dialog.
@@ -248,6 +266,7 @@ void MainWindow::BuildMotionAndStatus() {
     // The controller sets the check mark at start-up and on each choice.
     connect(CommandAction(CommandId::StatusLine), &QAction::toggled, statusBar(),
             &QWidget::setVisible);
+    connect(CommandAction(CommandId::MoveList), &QAction::toggled, m_turns, &QWidget::setVisible);
     // On a screen too small for both, the status line takes its room from the board.
     connect(CommandAction(CommandId::StatusLine), &QAction::toggled, this,
             [this] { m_board->SetSmallestTile(SmallestTileFor(*this)); });
@@ -385,6 +404,32 @@ void MainWindow::OpenStatistics(const StatisticsTable& table) {
                                                                  : StatisticsAnswer::Closed);
     });
     OpenBox(box, Qt::WindowModal);
+}
+
+void MainWindow::ShowMoveList(const MoveListing& listing) {
+    m_turns->Show(listing);
+}
+
+// The review's window leaves the main window to the player; Cancel or its close box stop the
+// review, and a review done closes it without a word back.
+void MainWindow::OpenReviewProgress(std::size_t positions) {
+    auto* box = new ReviewDialog(positions, this);
+    connect(box, &QDialog::rejected, this, [this] { m_controller.OnReviewCancelled(); });
+    m_review = box;
+    OpenBox(box, Qt::NonModal);
+}
+
+void MainWindow::ShowReviewProgress(std::size_t done) {
+    if (m_review) {
+        m_review->ShowProgress(done);
+    }
+}
+
+void MainWindow::CloseReviewProgress() {
+    if (m_review) {
+        m_review->disconnect(this);
+        m_review->close();
+    }
 }
 
 void MainWindow::SetCursor(CursorSide cursor) {

@@ -13,6 +13,7 @@
 #include <QCursor>
 #include <QKeySequence>
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 
 #include <array>
@@ -30,6 +31,8 @@ class BoardAids;
 class BoardWidget;
 class GameNarrator;
 class MoveSlide;
+class ReviewDialog;
+class TurnsPane;
 class StatusLine;
 class TileButton;
 
@@ -84,6 +87,10 @@ class MainWindow : public QMainWindow, public GameView {
     void OpenInstructions() override;
     void OpenAbout() override;
     void OpenStatistics(const StatisticsTable& table) override;
+    void ShowMoveList(const MoveListing& listing) override;
+    void OpenReviewProgress(std::size_t positions) override;
+    void ShowReviewProgress(std::size_t done) override;
+    void CloseReviewProgress() override;
 
     // The menu item of a command, or nullptr.
     QAction* CommandAction(CommandId command) const;
@@ -131,6 +138,8 @@ class MainWindow : public QMainWindow, public GameView {
     BoardAids* m_aids = nullptr;
     MoveSlide* m_slide = nullptr;
     StatusLine* m_statusLine = nullptr;
+    TurnsPane* m_turns = nullptr;
+    QPointer<ReviewDialog> m_review;
     std::unique_ptr<DesktopAppearance> m_desktop;
     GameNarrator* m_narrator = nullptr;
     std::unordered_map<CommandId, QAction*> m_actions;

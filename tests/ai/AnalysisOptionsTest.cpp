@@ -1,5 +1,7 @@
 #include "AnalysisOptions.h"
 #include "GamePosition.h"
+#include "MoveReplay.h"
+#include "levels/LevelLayouts.h"
 #include "savegame/SavedGameFile.h"
 
 #include <cstdio>
@@ -36,6 +38,14 @@ TEST(AnalysisOptions, ReadsBothSearchForms) {
     EXPECT_EQ(parsed.options.level, 0);
     EXPECT_EQ(parsed.options.boardFile, "");
 
+    parsed =
+        Parse({"--level", "3", "--moves", "6655,pass", "--strength", "expert", "--nodes", "9"});
+    ASSERT_EQ(parsed.error, "");
+    EXPECT_EQ(parsed.options.strength, PlayerType::AiExpert);
+    EXPECT_EQ(parsed.options.expertNodes, 9u);
+    EXPECT_FALSE(parsed.options.expertTime.has_value());
+    EXPECT_EQ(parsed.options.moves.size(), 2u);
+
     EXPECT_TRUE(Parse({"--level", "x", "--help"}).help);
 }
 
@@ -60,6 +70,10 @@ TEST(AnalysisOptions, RefusesMalformedCommandLines) {
         {"--level", "1", "--level", "2", "--strength", "easy"},
         {"--board", "--help", "--strength", "easy"}, // an option is never a value
         {"--board", "-x", "--strength", "easy"},
+        {"--level", "1", "--strength", "difficult", "--time", "100"}, // a budget for AI Expert
+        {"--level", "1", "--strength", "expert", "--nodes", "0"},
+        {"--board", "b.txt", "--moves", "6655", "--strength", "easy"}, // moves from a level only
+        {"--level", "1", "--side", "2", "--moves", "6655", "--strength", "easy"},
     };
     for (const auto& args : malformed) {
         const auto parsed = Parse(args);
@@ -102,6 +116,42 @@ TEST(AnalysisOptions, QuotesAShortEscapedPrefixOfABadToken) {
                   "the board holds something that is not a number: " + quoted);
     }
     EXPECT_EQ(ParseArguments({"--level\n"}).error, R"(unknown argument "--level\n")");
+}
+
+TEST(MoveReplay, PlaysFromTheLevelStartWhatTheRulesAllowAndNamesTheFirstRefusal) {
+    // Level 16, where Player 2 takes the king with its sixth move.
+    const std::string won = "4534,4152,4645,5263,3443,2132,4332,6354,4544,5445,2514,4536";
+    struct Case {
+        int level;
+        std::string moves;
+        std::string error; // of the parse or the replay; empty when both pass
+        int plies = 0;     // the positions seen, less the start
+    };
+    const Case cases[] = {
+        {1, "6655,0011", "", 2},
+        {16, won, "", 12},
+        {16, won + ",4443", "move 13 (4443) comes after Player 2 has won"},
+        {1, "6655,0011,pass", "move 3 (pass): Player 1 can move, so cannot pass"},
+        {1, "6656", "move 1 (6656) is not a step Player 1 may make"},
+        {1, "6655,5544", "move 2 (5544) is not a step Player 2 may make"}, // Player 1's piece
+        {1, "6655,66x5",
+         R"(move 2 of --moves, "66x5", is neither four coordinates 0 to 6, as 6655, nor pass)"},
+        {1, "6655,",
+         R"(move 2 of --moves, "", is neither four coordinates 0 to 6, as 6655, nor pass)"},
+        {1, "7655",
+         R"(move 1 of --moves, "7655", is neither four coordinates 0 to 6, as 6655, nor pass)"},
+    };
+    for (const Case& c : cases) {
+        const ParsedMoves parsed = ParseMoveList(c.moves);
+        const ReplayedGame game = ReplayMoves(LayoutToBoard(LevelLayout(c.level)), parsed.moves);
+        EXPECT_EQ(parsed.error.empty() ? game.error : parsed.error, c.error) << c.moves;
+        if (c.error.empty()) {
+            EXPECT_EQ(MoveListText(parsed.moves), c.moves);
+            ASSERT_EQ(game.seen.size(), static_cast<std::size_t>(c.plies) + 1) << c.moves;
+            EXPECT_EQ(game.side, c.plies % 2 == 0 ? Side::PlayerOne : Side::PlayerTwo);
+            EXPECT_EQ(game.seen.back(), KeyOf(game.board, game.side)) << c.moves;
+        }
+    }
 }
 
 // Writes `record` to a file of its own and returns the path.

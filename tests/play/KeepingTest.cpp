@@ -121,5 +121,55 @@ TEST_F(Keeping, ADamagedStatisticsFileIsSetAsideWithAMessage) {
     EXPECT_TRUE(run->view.statistics.empty());
 }
 
+// Guards against two games at once that each wrote the table they had read at their start.
+TEST_F(Keeping, TwoGamesAtOnceAddUpTheirResults) {
+    auto first = Run();
+    auto second = Run();
+    LoseToTheComputer(*first, 9);
+    LoseToTheComputer(*second, 9);
+    first.reset(), second.reset();
+    auto third = Run();
+    third->Command(CommandId::Statistics);
+    EXPECT_EQ(third->view.statistics, (StatisticsTable{{{9, Pairing::HumanVsEasy}, {0, 2}}}));
+}
+
+TEST_F(Keeping, ADamagedKeptGameIsSetAsideOnceAndContinueGoesGrey) {
+    std::vector<std::uint8_t> cutShort(40, 0);
+    cutShort[0] = 2;
+    testing::WriteBytes(data.File("game-in-play.tvx"), cutShort);
+    auto run = Run();
+    ASSERT_TRUE(run->view.Enabled(CommandId::ContinueGame));
+    run->Command(CommandId::ContinueGame);
+    run->Command(CommandId::ContinueGame);
+    ASSERT_EQ(run->view.messages.size(), 1u);
+    EXPECT_EQ(run->view.messages[0].text,
+              KeptGameSetAsideMessage(data.File("game-in-play.damaged")));
+    EXPECT_EQ(testing::ReadBytes(data.File("game-in-play.damaged")), cutShort);
+    EXPECT_FALSE(run->view.Enabled(CommandId::ContinueGame));
+}
+
+// A write that fails is told at the next tick, once, and again only after one went through.
+TEST_F(Keeping, AFailedWriteIsToldOnceUntilAWriteSucceeds) {
+    const std::string kept = data.File("game-in-play.tvx");
+    std::filesystem::create_directory(kept); // no file can be written in its place
+    auto run = Run();
+    std::vector<std::string> told;
+    const auto playLevel = [&](int level) {
+        run->StartLevel(level);
+        run->Tick();
+        for (const auto& message : run->view.messages) {
+            told.push_back(message.text);
+        }
+    };
+    playLevel(5), playLevel(6);
+    std::filesystem::remove(kept);
+    playLevel(7);
+    std::filesystem::remove(kept), std::filesystem::create_directory(kept);
+    playLevel(8);
+    const std::string failed =
+        KeepingFailedMessage(FileErrorMessage(FileError::NotPlainFile, kept));
+    EXPECT_EQ(told, (std::vector<std::string>{failed, failed}));
+}
+
 } // namespace
 } // namespace trevallion

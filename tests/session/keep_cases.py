@@ -1,9 +1,12 @@
-"""What the game keeps from one run to the next: the game in play comes back with Continue."""
+"""What the game keeps from one run to the next: the game in play comes back with Continue, and
+two games played at once both count in the statistics."""
 
 import os
 
 import session
 from board_cases import some_move
+from play_cases import names
+from sound_cases import LOSS
 from session import fail, wait_for
 
 
@@ -52,7 +55,31 @@ def continue_after_close(build):
         play_move(game, 2)  # only the side to move can
 
 
-CASES = {"continue_after_close": continue_after_close}
+def two_games_count_both(build):
+    """Two games in one home, each started before the other's level is decided, where AI Easy
+    takes the human's king at its first move: Statistics then counts both."""
+    with session.Session(build) as game:
+        path = os.path.join(game.home, "loss.tvx")
+        session.saved_game(path, LOSS, side=2, players=(0, 1))
+        game.start_game(arguments=[path], wait_window=False)
+        first = game.game
+        game.start_game(arguments=[path], wait_window=False)
+        kept = os.path.join(game.home, ".local/share/trevallion/statistics")
+        wait_for("both results written", lambda: os.path.exists(kept) and
+                 "3 easy 0 2 0" in open(kept).read(), 20)
+        for process in (first, game.game):
+            process.terminate()
+            process.wait(10)
+
+        game.start_game()
+        game.key("alt+h", "s")
+        game.wait_title("Statistics")
+        row = wait_for("the statistics' row", lambda: names(game, "table cell"), 10)
+        if row != ["3", "Human vs AI Easy", "0", "2", "0"]:
+            fail(f"the statistics read {row}")
+
+
+CASES = {"continue_after_close": continue_after_close, "two_games_count_both": two_games_count_both}
 
 if __name__ == "__main__":
     session.run(CASES, timeout=110)

@@ -147,12 +147,26 @@ class MainWindowTest : public QObject {
                                      QStringLiteral("AI Difficult"), QStringLiteral("AI Expert")};
         const QList<std::pair<QString, QStringList>> expected = {
             {QStringLiteral("Start"),
-             {QStringLiteral("Load Game"), QStringLiteral("Continue Game"),
-              QStringLiteral("Save Game"), separator, QStringLiteral("Undo Move"),
-              QStringLiteral("Redo Move"), separator, QStringLiteral("Level 1"),
-              QStringLiteral("Level 5"), QStringLiteral("Level 10"), QStringLiteral("Level 20"),
-              QStringLiteral("Level 40"), QStringLiteral("Choose Level\u2026"), separator,
-              QStringLiteral("Restart Level"), separator, QStringLiteral("Life Doodle"), separator,
+             {QStringLiteral("Load Game"),
+              QStringLiteral("Continue Game"),
+              QStringLiteral("Save Game"),
+              QStringLiteral("Export Record\u2026"),
+              QStringLiteral("Import Record\u2026"),
+              separator,
+              QStringLiteral("Undo Move"),
+              QStringLiteral("Redo Move"),
+              separator,
+              QStringLiteral("Level 1"),
+              QStringLiteral("Level 5"),
+              QStringLiteral("Level 10"),
+              QStringLiteral("Level 20"),
+              QStringLiteral("Level 40"),
+              QStringLiteral("Choose Level\u2026"),
+              separator,
+              QStringLiteral("Restart Level"),
+              separator,
+              QStringLiteral("Life Doodle"),
+              separator,
               QStringLiteral("Exit")}},
             {QStringLiteral("Player 1"), players},
             {QStringLiteral("Player 2"), players},
@@ -160,15 +174,19 @@ class MainWindowTest : public QObject {
              {QStringLiteral("Sound ON"), QStringLiteral("Sound OFF"), separator,
               QStringLiteral("Show Moves"), QStringLiteral("Board Colours"),
               QStringLiteral("High Contrast"), QStringLiteral("Animate Moves"),
-              QStringLiteral("Status Line"), QStringLiteral("Draw by Repetition")}},
+              QStringLiteral("Status Line"), QStringLiteral("Draw by Repetition"),
+              QStringLiteral("Move List")}},
             {QStringLiteral("Help"),
              {QStringLiteral("Hint"), separator, QStringLiteral("Instructions"),
-              QStringLiteral("Statistics\u2026"), QStringLiteral("About Trevallion")}},
+              QStringLiteral("Statistics\u2026"), QStringLiteral("Review Game"),
+              QStringLiteral("About Trevallion")}},
         };
         // Before any level there is nothing to take back, play again or hint at, and this window
-        // has kept no game to continue.
-        const QStringList disabled = {QStringLiteral("Undo Move"), QStringLiteral("Redo Move"),
-                                      QStringLiteral("Hint"), QStringLiteral("Continue Game")};
+        // has kept no game to continue, export or review.
+        const QStringList disabled = {
+            QStringLiteral("Undo Move"),   QStringLiteral("Redo Move"),
+            QStringLiteral("Hint"),        QStringLiteral("Continue Game"),
+            QStringLiteral("Review Game"), QStringLiteral("Export Record\u2026")};
         const QList<QAction*> bar = h.window->menuBar()->actions();
         QCOMPARE(bar.size(), expected.size());
         for (qsizetype m = 0; m < bar.size(); ++m) {

@@ -36,6 +36,16 @@ QStringList MarkedNames(const QString& path) {
     return names;
 }
 
+// The names of `actions` and, for a menu or submenu among them, of all it holds.
+void ShownNames(const QList<QAction*>& actions, QStringList& shown) {
+    for (const QAction* action : actions) {
+        shown << PlainText(action);
+        if (action->menu() != nullptr) {
+            ShownNames(action->menu()->actions(), shown);
+        }
+    }
+}
+
 } // namespace
 
 // Each manual names the window's menus and items exactly as the window in its language shows
@@ -64,12 +74,7 @@ class ManualMenusTest : public QObject {
         SpeakLanguage(language);
         h.Open({});
         QStringList shown;
-        for (const QAction* title : h.window->menuBar()->actions()) {
-            shown << PlainText(title);
-            for (const QAction* item : title->menu()->actions()) {
-                shown << PlainText(item);
-            }
-        }
+        ShownNames(h.window->menuBar()->actions(), shown);
         const QStringList marked =
             MarkedNames(SpokenDataFilePath(QStringLiteral("Instructions.rtf")));
         QVERIFY(!marked.isEmpty());

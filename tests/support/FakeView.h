@@ -82,9 +82,16 @@ class FakeView : public GameView {
         openBoxes.push_back({Box::Winner});
     }
     void OpenGameFileDialog(GameFileDialog dialog) override {
-        events.push_back(dialog == GameFileDialog::Open ? "open dialog" : "save dialog");
+        const char* names[] = {"open dialog", "save dialog", "import dialog", "export dialog"};
+        events.push_back(names[static_cast<int>(dialog)]);
         openBoxes.push_back({Box::FileDialog});
     }
+    void ShowMoveList(const MoveListing& shown) override { listing = shown; }
+    void OpenReviewProgress(std::size_t positions) override {
+        events.push_back("review of " + std::to_string(positions));
+    }
+    void ShowReviewProgress(std::size_t) override {}
+    void CloseReviewProgress() override { events.push_back("review closed"); }
     void GameFileUsed(std::string_view file) override { usedGameFiles.emplace_back(file); }
     void OpenChooseLevel(int level) override {
         events.push_back("choose level " + std::to_string(level));
@@ -167,6 +174,7 @@ class FakeView : public GameView {
     BoardLook look;
     std::optional<MoveMotion> motion;
     std::vector<int> wakes; // the delays asked for, in order
+    MoveListing listing;
     // Apart from `events`: each move to slide, with the board shown then; each status line.
     std::vector<std::pair<Move, Board>> movesMade;
     std::vector<std::string> statuses;

@@ -1,50 +1,26 @@
 #include "AnalysisOptions.h"
 
 #include "MessageText.h"
+#include "NumberText.h"
 
+#include "ai/StrengthNames.h"
 #include "levels/LevelLayouts.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <charconv>
+#include <limits>
 #include <optional>
 
 namespace trevallion {
 namespace {
 
-// A whole decimal integer and nothing else.
-std::optional<int> ParseInt(std::string_view text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size() || text.empty()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 std::optional<int> ParseIntIn(std::string_view text, int low, int high) {
-    const auto value = ParseInt(text);
-    if (!value || *value < low || *value > high) {
-        return std::nullopt;
-    }
-    return value;
+    const auto value = ParseNumberIn(text, low, high);
+    return value ? std::optional<int>(static_cast<int>(*value)) : std::nullopt;
 }
 
-std::optional<PlayerType> ParseStrength(std::string_view text) {
-    if (text == "easy") {
-        return PlayerType::AiEasy;
-    }
-    if (text == "medium") {
-        return PlayerType::AiMedium;
-    }
-    if (text == "difficult") {
-        return PlayerType::AiDifficult;
-    }
-    return std::nullopt;
-}
-
-std::string Range(int low, int high) {
+std::string Range(std::int64_t low, std::int64_t high) {
     return std::to_string(low) + " to " + std::to_string(high);
 }
 
@@ -69,10 +45,25 @@ std::string ApplyOption(std::string_view name, std::string_view value, AnalysisO
         return side ? "" : "--side takes 1 or 2";
     }
     if (name == "--strength") {
-        const auto strength = ParseStrength(value);
+        const auto strength = StrengthFromName(value);
         options.strength = strength.value_or(PlayerType::Human);
         options.useStrength = strength.has_value();
-        return strength ? "" : "--strength takes easy, medium or difficult";
+        return strength ? "" : "--strength takes easy, medium, difficult or expert";
+    }
+    if (name == "--time") {
+        const auto ms = ParseNumberIn(value, 1, MaxExpertMilliseconds);
+        options.expertTime = std::chrono::milliseconds(ms.value_or(0));
+        return ms ? "" : "--time takes milliseconds from " + Range(1, MaxExpertMilliseconds);
+    }
+    if (name == "--nodes") {
+        const auto nodes = ParseNumberIn(value, 1, MaxExpertNodes);
+        options.expertNodes = static_cast<std::uint64_t>(nodes.value_or(0));
+        return nodes ? "" : "--nodes takes a number of nodes from " + Range(1, MaxExpertNodes);
+    }
+    if (name == "--moves") {
+        ParsedMoves moves = ParseMoveList(value);
+        options.moves = std::move(moves.moves);
+        return moves.error;
     }
     if (name == "--depth") {
         const auto depth = ParseIntIn(value, 0, MaxAnalysisDepth);
@@ -90,7 +81,8 @@ bool Contains(const std::vector<std::string_view>& names, std::string_view name)
 
 // The options that take a value; ApplyOption reads each.
 bool IsOption(std::string_view name) {
-    return Contains({"--level", "--board", "--game", "--side", "--strength", "--depth", "--mode"},
+    return Contains({"--level", "--board", "--game", "--side", "--strength", "--depth", "--mode",
+                     "--time", "--nodes", "--moves"},
                     name);
 }
 
@@ -105,7 +97,7 @@ bool LooksLikeOption(std::string_view arg) {
 }
 
 // The checks that look at the options together.
-std::string CheckCombination(const std::vector<std::string_view>& seen) {
+std::string CheckCombination(const std::vector<std::string_view>& seen, PlayerType strength) {
     const auto given = [&](std::string_view name) { return Contains(seen, name); };
     if (std::ranges::count_if(std::array{"--level", "--board", "--game"}, given) != 1) {
         return "give exactly one of --level, --board and --game";
@@ -118,6 +110,15 @@ std::string CheckCombination(const std::vector<std::string_view>& seen) {
     }
     if (!given("--strength") && !(given("--depth") && given("--mode"))) {
         return "give --strength, or --depth together with --mode";
+    }
+    if ((given("--time") || given("--nodes")) && strength != PlayerType::AiExpert) {
+        return "--time and --nodes go with --strength expert";
+    }
+    if (given("--moves") && !given("--level")) {
+        return "--moves goes with --level, whose start the moves are played from";
+    }
+    if (given("--moves") && given("--side")) {
+        return "--side cannot be combined with --moves, which say whose turn it is";
     }
     return "";
 }
@@ -156,7 +157,8 @@ ParsedArguments ParseArguments(const std::vector<std::string_view>& args) {
         }
         seen.push_back(name);
     }
-    parsed.error = firstError.empty() ? CheckCombination(seen) : firstError;
+    parsed.error =
+        firstError.empty() ? CheckCombination(seen, parsed.options.strength) : firstError;
     return parsed;
 }
 
@@ -177,7 +179,8 @@ ParsedBoard ParseBoardText(std::string_view text) {
         }
         const std::string_view token = text.substr(i, end - i);
         i = end;
-        const auto code = ParseInt(token);
+        const auto code =
+            ParseIntIn(token, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
         if (!code) {
             parsed.error = "the board holds something that is not a number: " + QuotedPrefix(token);
             return parsed;
@@ -214,18 +217,27 @@ POSITION, exactly one of:
                      FILE - reads standard input
   --game FILE.tvx    the board of a game saved by Trevallion, with its side to move
 --side 1|2           the side to move with --level or --board (default 1)
+--moves LIST         with --level: the moves played from the level's start, Player 1
+                     first, separated by commas: each a move's four coordinates FX FY TX TY
+                     written together (6655), or pass for a side that could not move. The
+                     side to move follows from them, so --side cannot go with --moves; AI
+                     Expert knows the positions on the way
 SEARCH, exactly one of:
-  --strength easy|medium|difficult
-                     the computer player's passes at that strength (depth 2, 4 or 6)
+  --strength easy|medium|difficult|expert
+                     the computer player of that strength: the passes of depth 2, 4 or 6,
+                     or AI Expert's search on the game's budget per move
   --depth D --mode M one pass at depth D (0 to 8) with the window -1000..1000,
                      ordering mode M: 0 captures first, 1 quiet moves first
+--time MS            with --strength expert: its time for the move, in milliseconds
+--nodes N            with --strength expert: its nodes for the move; with only one of
+                     --time and --nodes, the other has no limit
 --help               this text
 --version            the version of the tool
 
-Malformed arguments or boards, board files that cannot be read, and saved games that the game
-itself would refuse to load, print one line on standard error and exit with status 2. When the
-result cannot be written to standard output, a line on standard error says so and the exit
-status is 1.
+Malformed arguments or boards, moves the rules refuse, board files that cannot be read, and
+saved games that the game itself would refuse to load, print one line on standard error and
+exit with status 2. When the result cannot be written to standard output, a line on standard
+error says so and the exit status is 1.
 )";
 }
 
