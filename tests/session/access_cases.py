@@ -6,15 +6,15 @@ import session
 from session import fail, wait_for
 
 MENUS = {
-    "Start": ["Load Game", "Continue Game", "Save Game", "Undo Move", "Redo Move", "Level 1", "Level 5",
-              "Level 10", "Level 20", "Level 40", "Choose Level\u2026", "Restart Level",
-              "Life Doodle", "Exit"],
+    "Start": ["Load Game", "Continue Game", "Save Game", "Export Record\u2026",
+              "Import Record\u2026", "Undo Move", "Redo Move", "Level 1", "Level 5", "Level 10",
+              "Level 20", "Level 40", "Choose Level\u2026", "Restart Level", "Life Doodle", "Exit"],
     "Player 1": ["Human", "AI Easy", "AI Medium", "AI Difficult", "AI Expert"],
     "Player 2": ["Human", "AI Easy", "AI Medium", "AI Difficult", "AI Expert"],
     "Options": ["Sound ON", "Sound OFF", "Show Moves", "Board Colours", "High Contrast",
-                "Animate Moves", "Status Line", "Draw by Repetition"],
+                "Animate Moves", "Status Line", "Draw by Repetition", "Move List"],
     "Board Colours": ["Light", "Dark", "As the Desktop"],
-    "Help": ["Hint", "Instructions", "Statistics\u2026", "About Trevallion"],
+    "Help": ["Hint", "Instructions", "Statistics\u2026", "Review Game", "About Trevallion"],
 }
 CELL_NAME = re.compile(r"column (\d), row (\d): (empty|wall|Player [12] king|"
                        r"Player [12] piece, arms [a-z-]+(, [a-z-]+)*)")

@@ -8,15 +8,16 @@ from session import fail, wait_for
 
 GERMAN = {"LANG": "de_DE.UTF-8", "LANGUAGE": "de"}
 MENUS = {
-    "Start": ["Spiel laden", "Spiel fortsetzen", "Spiel speichern", "Zug zurücknehmen", "Zug wiederholen",
+    "Start": ["Spiel laden", "Spiel fortsetzen", "Spiel speichern", "Partie exportieren\u2026",
+              "Partie importieren\u2026", "Zug zurücknehmen", "Zug wiederholen",
               "Level 1", "Level 5", "Level 10", "Level 20", "Level 40", "Level auswählen\u2026",
               "Level neu starten", "Life-Doodle", "Beenden"],
     "Spieler 1": ["Mensch", "KI leicht", "KI mittel", "KI schwer", "KI Experte"],
     "Spieler 2": ["Mensch", "KI leicht", "KI mittel", "KI schwer", "KI Experte"],
     "Optionen": ["Ton an", "Ton aus", "Züge zeigen", "Brettfarben", "Hoher Kontrast",
-                 "Züge animieren", "Statuszeile", "Remis bei Wiederholung"],
+                 "Züge animieren", "Statuszeile", "Remis bei Wiederholung", "Zugliste"],
     "Brettfarben": ["Hell", "Dunkel", "Wie der Desktop"],
-    "Hilfe": ["Tipp", "Anleitung", "Statistik\u2026", "Über Trevallion"],
+    "Hilfe": ["Tipp", "Anleitung", "Statistik\u2026", "Partie prüfen", "Über Trevallion"],
 }
 
 

@@ -99,7 +99,10 @@ def record_review(build):
             wait_for("the record written", lambda: os.path.exists(exported), 5)
 
             started = game.key("alt+h", "r")  # Review Game
-            game.chord("alt", "Home")  # the board answers while AI Expert works
+            # The review's window opens in front; the player goes back to the board, which
+            # answers while AI Expert works.
+            game.xdotool("windowactivate", game.find_window("^Game Over"))
+            game.chord("alt", "Home")
             wait_for("the level's start", lambda: game.board_names() != board, 2)
             moved = time.monotonic() - started
             wait_for("the review done", lambda: not game.find_window("^Review Game"), 40)
