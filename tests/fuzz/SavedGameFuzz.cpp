@@ -174,7 +174,7 @@ PlayerType CheckedPlayer(const FakeView& view, Side side) {
 // The level a "Trevallion Level n" title names; 0 for any other title.
 int TitleLevel(const std::string& title) {
     for (int n = 1; n <= LevelCount; ++n) {
-        if (title == LevelTitle(n)) {
+        if (title == LevelTitle(n).Str()) {
             return n;
         }
     }
@@ -241,7 +241,7 @@ class Session {
         const SavedGameRead read = ReadSavedGame(m_scratch.saved, SaveFormatVersion);
         const SavedGameRecord& r = read.record;
         Require(read.error == FileError::None && read.verdict == RecordVerdict::Sound &&
-                    r.board == view.Shown() && LevelTitle(r.level) == view.title &&
+                    r.board == view.Shown() && LevelTitle(r.level).Str() == view.title &&
                     r.cursorSide == static_cast<std::int32_t>(view.cursor.value()) &&
                     r.playerOneType == PlayerTypeNumber(CheckedPlayer(view, Side::PlayerOne)) &&
                     r.playerTwoType == PlayerTypeNumber(CheckedPlayer(view, Side::PlayerTwo)),
@@ -320,7 +320,7 @@ class Session {
         const bool passed = Passes(r.board, side);
         const bool stuck = passed && !CanMove(r.board, OtherSide(side));
         Require(view.Shown() == r.board &&
-                    view.title == (stuck ? std::string(GameOverTitle) : LevelTitle(r.level)) &&
+                    view.title == (stuck ? std::string(GameOverTitle) : LevelTitle(r.level).Str()) &&
                     view.cursor == (stuck    ? CursorSide::Neutral
                                     : passed ? CursorOf(OtherSide(side))
                                              : static_cast<CursorSide>(r.cursorSide)),
