@@ -74,6 +74,17 @@ def move_list_continue(build):
         wait_for("the level's start", lambda: game.board_names() == boards[0], 5)
 
 
+def open_lost_level(game):
+    """A lost level given on the command line: its box answered with no new try, and the move
+    list shown beside the board that stays as it was lost."""
+    wait_for("the winner box", lambda: game.title() == "Level Complete", 10)
+    game.key("Return")
+    wait_for("the question", lambda: game.title() == "Trevallion", 5)
+    game.key("n")
+    wait_for("the window", lambda: game.title() == "Game Over", 5)
+    game.key("alt+o", "l")
+
+
 def record_review(build):
     folder = tempfile.mkdtemp(prefix="trevallion-records-")
     try:
@@ -82,12 +93,7 @@ def record_review(build):
                         "--losing-game", lost], check=True, timeout=60)
         with session.Session(build, screen="1024x768") as game:
             game.start_game(wait_window=False, arguments=[lost])
-            wait_for("the winner box", lambda: game.title() == "Level Complete", 10)
-            game.key("Return")
-            wait_for("the question", lambda: game.title() == "Trevallion", 5)
-            game.key("n")
-            wait_for("the window", lambda: game.title() == "Game Over", 5)
-            game.key("alt+o", "l")  # no new try: the lost level stays on the board
+            open_lost_level(game)
             lines = [line.name for line in move_lines(game)]
             board = game.board_names()
             exported = os.path.join(folder, "again.tvr")
@@ -120,12 +126,7 @@ def record_review(build):
                 shutil.rmtree(os.path.join(game.home, kept), ignore_errors=True)
             again = game
             again.start_game(wait_window=False, arguments=[exported])
-            wait_for("the winner box", lambda: again.title() == "Level Complete", 10)
-            again.key("Return")
-            wait_for("the question", lambda: again.title() == "Trevallion", 5)
-            again.key("n")
-            wait_for("the window", lambda: again.title() == "Game Over", 5)
-            again.key("alt+o", "l")
+            open_lost_level(again)
             session.same_board("imported", board, again.board_names())
             if [line.name for line in move_lines(again)] != lines:
                 fail("the imported list differs")
