@@ -23,8 +23,6 @@ LOSS = {(3, 3): P1_KING, (0, 0): P2_KING, (6, 6): P1_CROSS, (3, 2): P2_BAR, (3, 
 def check(label, onsets, heard, expected):
     session.report_onsets(label, onsets)
     problems = [f"command {i + 1} silent" for i, onset in enumerate(onsets) if onset is None]
-    problems += [f"command {i + 1} began after {onset:.0f} ms" for i, onset in enumerate(onsets)
-                 if onset is not None and onset > session.ONSET_LIMIT_MS]
     problems += [f"command {i + 1} played {got or 'an unknown sound'}, not {want}"
                  for i, (got, want) in enumerate(zip(heard, expected))
                  if onsets[i] is not None and got != want]
