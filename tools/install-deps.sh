@@ -2,10 +2,11 @@
 # Installs the Debian packages the build needs, when any is missing. Run as root.
 set -euo pipefail
 
-# dpkg-dev and file: cpack -G DEB computes the package's dependencies with them. The game plays
-# its sounds through the PulseAudio client library, found with pkg-config. Its translations are
-# made with Qt's Linguist tools (lupdate, lrelease) and gettext (msgfmt, xgettext).
-packages=(cmake g++ make pkg-config libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev
+# Ninja builds, and make builds a folder made with it before. dpkg-dev and file: cpack -G DEB
+# computes the package's dependencies with them. The game plays its sounds through the
+# PulseAudio client library, found with pkg-config. Its translations are made with Qt's
+# Linguist tools (lupdate, lrelease) and gettext (msgfmt, xgettext).
+packages=(cmake ninja-build g++ make pkg-config libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev
     libpulse-dev dpkg-dev file qt6-tools-dev qt6-l10n-tools gettext "$@")
 
 missing=()
