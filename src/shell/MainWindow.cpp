@@ -4,66 +4,46 @@
 #include "play/CommandId.h"
 #include "play/Messages.h"
 #include "play/SettingNames.h"
-#include "shell/AboutDialog.h"
 #include "shell/BoardAids.h"
 #include "shell/BoardWidget.h"
-#include "shell/ChooseLevelDialog.h"
 #include "shell/Cursors.h"
-#include "shell/DataFolder.h"
+#include "shell/DialogBoxes.h"
 #include "shell/GameFileDialogs.h"
 #include "shell/GameNarrator.h"
 #include "shell/MoveSlide.h"
 #include "shell/NotificationAnnouncer.h"
-#include "shell/PlayersLanguage.h"
 #include "shell/PortalAppearance.h"
 #include "shell/ProgramIcon.h"
 #include "shell/QtText.h"
 #include "shell/ReviewDialog.h"
-#include "shell/StatisticsDialog.h"
 #include "shell/StatusLine.h"
 #include "shell/TileArt.h"
 #include "shell/TileButton.h"
 #include "shell/TurnsPane.h"
 #include "shell/WindowPlace.h"
-#include "shell/WinnerBox.h"
-#include "shell/help/InstructionsDialog.h"
-#include "sound/SoundEffects.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QShortcut>
 #include <QStatusBar>
 
 namespace trevallion {
-namespace {
-
-QMessageBox::Icon BoxIcon(MessageIcon icon) {
-    switch (icon) {
-    case MessageIcon::Exclamation:
-        return QMessageBox::Warning;
-    case MessageIcon::Information:
-        return QMessageBox::Information;
-    case MessageIcon::Stop:
-        return QMessageBox::Critical;
-    }
-    return QMessageBox::NoIcon;
-}
-
-} // namespace
 
 MainWindow::MainWindow(std::unique_ptr<SettingsFile> settings, std::unique_ptr<KeepingPlace> place,
-                       std::unique_ptr<DesktopAppearance> desktop, QWidget* parent)
+                       std::unique_ptr<DesktopAppearance> desktop,
+                       std::unique_ptr<WindowBoxes> boxes, std::unique_ptr<SoundOutput> sound,
+                       QWidget* parent)
     : QMainWindow(parent), m_settings(std::move(settings)),
       m_tiles(std::make_shared<TileSet>(qApp->devicePixelRatio())),
       m_desktop(desktop ? std::move(desktop)
                         : std::make_unique<PortalAppearance>(QDBusConnection(QString()))),
+      m_boxes(boxes ? std::move(boxes) : std::make_unique<DialogBoxes>()),
+      m_sound(sound ? std::move(sound) : std::make_unique<DataFolderSounds>()),
       m_place(place ? std::move(place) : std::make_unique<NowhereToKeep>()),
       m_controller(*this, *m_settings, m_workers, m_hintWorkers, *m_place, m_keepWriter) {
     m_settings->WriteSetting(VersionSetting, SettingsVersion);
@@ -73,10 +53,9 @@ MainWindow::MainWindow(std::unique_ptr<SettingsFile> settings, std::unique_ptr<K
     }
     setWindowTitle(ToQString(ProgramName));
     setWindowIcon(ProgramIcon());
-    // Every sound is read in the background from now on, so that each plays at once when due.
-    for (const std::string_view file : AllSoundFiles()) {
-        m_sound.Preload(DataFilePath(ToQString(file)));
-    }
+    m_boxes->Attach(*this, [this](const WindowBoxes::BoxAnswer& answer) {
+        HandToController(m_controller, answer);
+    });
     BuildBoard();
     BuildMenus();
     BuildMotionAndStatus();
@@ -316,94 +295,40 @@ void MainWindow::SetTitle(const ShownText& title) {
     m_narrator->TitleShown(shown);
 }
 
-// A box that closes together with a question of its own (Statistics › Reset › Yes) may leave no
-// window of the program active under some window managers: the keyboard would reach nothing
-// until a click. Once the box has gone, the window takes the focus back unless another box has
-// opened meanwhile.
-void MainWindow::OpenBox(QDialog* dialog, Qt::WindowModality modality) {
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowModality(modality);
-    connect(dialog, &QDialog::finished, this, [this] {
-        QTimer::singleShot(0, this, [this] {
-            if (QApplication::activeModalWidget() == nullptr && !isActiveWindow()) {
-                activateWindow();
-            }
-        });
-    });
-    dialog->show();
-}
-
 void MainWindow::OpenMessage(const ShownText& text, MessageButtons buttons, MessageIcon icon) {
-    const QMessageBox::StandardButtons choices =
-        buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
-    auto* box =
-        new QMessageBox(BoxIcon(icon), ToQString(ProgramName), ToQString(text), choices, this);
-    connect(box, &QDialog::finished, this, [this, box, buttons] {
-        switch (box->standardButton(box->clickedButton())) {
-        case QMessageBox::Yes:
-            MessageAnswered(MessageAnswer::Yes);
-            return;
-        case QMessageBox::No:
-            MessageAnswered(MessageAnswer::No);
-            return;
-        default:
-            // Escape or the close box answer a question with No.
-            MessageAnswered(buttons == MessageButtons::YesNo ? MessageAnswer::No
-                                                             : MessageAnswer::Ok);
-        }
-    });
-    OpenBox(box, Qt::ApplicationModal);
+    m_boxes->OpenMessage(text, buttons, icon);
 }
 
 void MainWindow::OpenWinnerBox(Side winner) {
-    auto* box = new WinnerBox(winner, this);
-    connect(box, &QDialog::finished, this, [this] { WinnerBoxClosed(); });
-    OpenBox(box, Qt::ApplicationModal);
+    m_boxes->OpenWinnerBox(winner);
 }
 
-void MainWindow::PlaySoundFile(std::string_view file) {
-    m_sound.Play(DataFilePath(ToQString(file)));
+void MainWindow::OpenGameFileDialog(GameFileDialog dialog) {
+    m_boxes->OpenGameFileDialog(dialog, GameFolderToOpen(*m_settings));
 }
 
-void MainWindow::StopSound() {
-    m_sound.Stop();
+void MainWindow::OpenChooseLevel(int level) {
+    m_boxes->OpenChooseLevel(level, *m_tiles);
 }
 
-// The manual is read afresh from the data folder each time. When it cannot be read, a box in
-// front of the window says why, and the window shows nothing.
 void MainWindow::OpenInstructions() {
-    auto* window = new InstructionsDialog(this);
-    connect(window, &QDialog::finished, this, [this] { WindowClosed(); });
-    const QString manual = SpokenDataFilePath(QStringLiteral("Instructions.rtf"));
-    QString error;
-    MessageIcon icon = MessageIcon::Stop;
-    if (manual.isEmpty()) {
-        error = ToQString(Message(CannotOpenManualMessage));
-        icon = MessageIcon::Exclamation;
-    } else {
-        error = window->Load(manual);
-    }
-    OpenBox(window, Qt::WindowModal);
-    if (!error.isEmpty()) {
-        auto* box =
-            new QMessageBox(BoxIcon(icon), ToQString(ProgramName), error, QMessageBox::Ok, window);
-        OpenBox(box, Qt::WindowModal);
-    }
+    m_boxes->OpenInstructions();
 }
 
 void MainWindow::OpenAbout() {
-    auto* box = new AboutDialog(this);
-    connect(box, &QDialog::finished, this, [this] { WindowClosed(); });
-    OpenBox(box, Qt::WindowModal);
+    m_boxes->OpenAbout();
 }
 
 void MainWindow::OpenStatistics(const StatisticsTable& table) {
-    auto* box = new StatisticsDialog(table, this);
-    connect(box, &QDialog::finished, this, [this](int result) {
-        StatisticsClosed(result == StatisticsDialog::ResetChosen ? StatisticsAnswer::Reset
-                                                                 : StatisticsAnswer::Closed);
-    });
-    OpenBox(box, Qt::WindowModal);
+    m_boxes->OpenStatistics(table);
+}
+
+void MainWindow::PlaySoundFile(std::string_view file) {
+    m_sound->Play(file);
+}
+
+void MainWindow::StopSound() {
+    m_sound->Stop();
 }
 
 void MainWindow::ShowMoveList(const MoveListing& listing) {
@@ -416,7 +341,7 @@ void MainWindow::OpenReviewProgress(std::size_t positions) {
     auto* box = new ReviewDialog(positions, this);
     connect(box, &QDialog::rejected, this, [this] { m_controller.OnReviewCancelled(); });
     m_review = box;
-    OpenBox(box, Qt::NonModal);
+    OpenDialogOver(*this, box, Qt::NonModal);
 }
 
 void MainWindow::ShowReviewProgress(std::size_t done) {
@@ -491,48 +416,8 @@ void MainWindow::RequestWake(int milliseconds) {
     QTimer::singleShot(milliseconds, this, [this] { m_controller.OnWake(); });
 }
 
-void MainWindow::OpenChooseLevel(int level) {
-    auto* box = new ChooseLevelDialog(level, *m_tiles, this);
-    connect(box, &QDialog::finished, this, [this, box](int result) {
-        LevelChosen(result == QDialog::Accepted ? std::optional(box->Level()) : std::nullopt);
-    });
-    OpenBox(box, Qt::WindowModal);
-}
-
-void MainWindow::OpenGameFileDialog(GameFileDialog dialog) {
-    auto* box = new GameFileDialogBox(this, dialog, GameFolderToOpen(*m_settings));
-    connect(box, &QDialog::finished, this, [this, box](int result) {
-        GameFileChosen(result == QDialog::Accepted ? ChosenGameFile(*box) : std::nullopt);
-    });
-    OpenBox(box, Qt::WindowModal);
-}
-
 void MainWindow::GameFileUsed(std::string_view file) {
     RememberGameFolder(*m_settings, std::string(file));
-}
-
-void MainWindow::MessageAnswered(MessageAnswer answer) {
-    m_controller.OnMessageAnswered(answer);
-}
-
-void MainWindow::WinnerBoxClosed() {
-    m_controller.OnWinnerBoxClosed();
-}
-
-void MainWindow::GameFileChosen(const std::optional<std::string>& path) {
-    m_controller.OnGameFileChosen(path);
-}
-
-void MainWindow::LevelChosen(std::optional<int> level) {
-    m_controller.OnLevelChosen(level);
-}
-
-void MainWindow::WindowClosed() {
-    m_controller.OnWindowClosed();
-}
-
-void MainWindow::StatisticsClosed(StatisticsAnswer answer) {
-    m_controller.OnStatisticsClosed(answer);
 }
 
 } // namespace trevallion

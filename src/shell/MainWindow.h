@@ -7,8 +7,9 @@
 #include "rules/Board.h"
 #include "shell/DesktopAppearance.h"
 #include "shell/SettingsFile.h"
-#include "shell/SoundPlayer.h"
+#include "shell/SoundOutput.h"
 #include "shell/TileSet.h"
+#include "shell/WindowBoxes.h"
 
 #include <QCursor>
 #include <QKeySequence>
@@ -22,7 +23,6 @@
 
 class QAbstractButton;
 class QAction;
-class QDialog;
 class QMenu;
 
 namespace trevallion {
@@ -38,22 +38,25 @@ class TileButton;
 
 // The game's window: the 7 x 7 board of cell buttons and the menu bar. It owns the controller,
 // forwards clicks, ticks and menu commands to it, and shows what the controller tells it.
-class MainWindow : public QMainWindow, public GameView {
+class MainWindow final : public QMainWindow, public GameView {
     Q_OBJECT
 
   public:
     // `settings` keeps the program's settings from one run to the next, `place` the game in
     // play and the statistics; with no place, they are not kept. `desktop` tells what the
     // desktop asks of looks and motion; with none, only gsettings and kdeglobals are asked.
+    // `boxes` opens the game's boxes and windows, and `sound` plays its effects; with none, the
+    // window's own dialogs and the sounds of the data folder.
     explicit MainWindow(std::unique_ptr<SettingsFile> settings,
                         std::unique_ptr<KeepingPlace> place = nullptr,
                         std::unique_ptr<DesktopAppearance> desktop = nullptr,
-                        QWidget* parent = nullptr);
+                        std::unique_ptr<WindowBoxes> boxes = nullptr,
+                        std::unique_ptr<SoundOutput> sound = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The game's start-up: applies the stored settings and starts the clock, whose first tick
     // starts the Life Doodle. Until then every cell shows the wall. It runs once the window is
-    // fully built, so that what it shows goes through the window's final overrides.
+    // fully built.
     void Start();
 
     // Loads the saved game at `path` as Load Game loads a file chosen in its dialog, once the
@@ -96,16 +99,6 @@ class MainWindow : public QMainWindow, public GameView {
     QAction* CommandAction(CommandId command) const;
 
   protected:
-    // A box's answer, handed to the controller. The boxes call these when they close; a
-    // window that shows its boxes differently calls them itself, never from inside the
-    // controller's call that opened the box.
-    void MessageAnswered(MessageAnswer answer);
-    void WinnerBoxClosed();
-    void GameFileChosen(const std::optional<std::string>& path);
-    void LevelChosen(std::optional<int> level);
-    void WindowClosed();
-    void StatisticsClosed(StatisticsAnswer answer);
-
     // The window's size and place are kept for the next run.
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -113,9 +106,6 @@ class MainWindow : public QMainWindow, public GameView {
   private:
     // Tells the controller the desktop's colours and motion as they are now.
     void TellDesktop();
-    // Shows `dialog`, which goes when it closes: modal to this window, or to the whole program
-    // for a box that must be answered before any other.
-    void OpenBox(QDialog* dialog, Qt::WindowModality modality);
 
     void BuildBoard();
     void BuildMenus();
@@ -145,7 +135,8 @@ class MainWindow : public QMainWindow, public GameView {
     std::unordered_map<CommandId, QAction*> m_actions;
     MoveMotion m_motion = MoveMotion::Slide;
     QTimer m_timer;
-    SoundPlayer m_sound;
+    std::unique_ptr<WindowBoxes> m_boxes;
+    std::unique_ptr<SoundOutput> m_sound;
     // The computer players' and the hints' threads; the controller joins them before either
     // goes.
     ThreadRunner m_workers;

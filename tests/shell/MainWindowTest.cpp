@@ -232,8 +232,8 @@ class MainWindowTest : public QObject {
         moved.At({1, 4}) = 5;
         QCOMPARE(CellsNotShowing(*h.window, moved), QStringList());
         QVERIFY(h.ShowsCursor(CursorSide::PlayerTwo));
-        QVERIFY(h.window->messages.empty());
-        QVERIFY(h.window->winners.empty());
+        QVERIFY(h.boxes->messages.empty());
+        QVERIFY(h.boxes->winners.empty());
     }
 
     void restartLevelRestoresTheLayout() {
@@ -272,8 +272,8 @@ class MainWindowTest : public QObject {
 
         h.Click({bar.x(), bar.y()});
         h.Click({king.x(), king.y()});
-        QCOMPARE(h.window->winners, std::vector<Side>{side});
-        QCOMPARE(h.window->cursorsAtWinnerBox,
+        QCOMPARE(h.boxes->winners, std::vector<Side>{side});
+        QCOMPARE(h.boxes->cursorsAtWinnerBox,
                  std::vector<QImage>{SideCursorImage(CursorSide::Neutral)});
         // The winner goes on to the next level.
         QCOMPARE(h.window->windowTitle(), QStringLiteral("Trevallion Level 2"));
@@ -292,7 +292,7 @@ class MainWindowTest : public QObject {
     void aRefusedPlayerItemKeepsItsCheckMarks() {
         h.Open({});
         h.Choose(QStringLiteral("AI Easy"), QStringLiteral("Player 1"));
-        QCOMPARE(h.window->messages,
+        QCOMPARE(h.boxes->messages,
                  std::vector<std::string>{"Player 2 must be\nset to Human first."});
         QCOMPARE(h.Checked(QStringLiteral("Player 1")), QStringList{QStringLiteral("Human")});
         QCOMPARE(h.Stored(QStringLiteral("PlayerOne")).toInt(), 0);

@@ -45,7 +45,7 @@ class StartupTest : public QObject {
         QCOMPARE(h.Stored(QStringLiteral("SoundFlag")).toInt(), 1);
         QCOMPARE(h.Stored(QStringLiteral("PlayerOne")).toInt(), 0);
         QCOMPARE(h.Stored(QStringLiteral("PlayerTwo")).toInt(), 2);
-        QCOMPARE(h.window->sounds, std::vector<std::string>{"sounds/startup.wav"});
+        QCOMPARE(h.sounds->played, std::vector<std::string>{"sounds/startup.wav"});
     }
 
     // Two stored computer players both come back without a word; a stored version is replaced.
@@ -61,8 +61,8 @@ class StartupTest : public QObject {
         QCOMPARE(h.Checked(QStringLiteral("Player 2")), QStringList{QStringLiteral("AI Easy")});
         QCOMPARE(h.Stored(QStringLiteral("VersionNumber")).toInt(), 2);
         QCOMPARE(h.Stored(QStringLiteral("SoundFlag")).toInt(), 0);
-        QVERIFY(h.window->messages.empty());
-        QVERIFY(h.window->sounds.empty());
+        QVERIFY(h.boxes->messages.empty());
+        QVERIFY(h.sounds->played.empty());
     }
 
     // A stored value the game cannot take gives the default, which is stored in its place. (The
@@ -110,15 +110,15 @@ class StartupTest : public QObject {
         h.Click({0, 0}); // a cell brought to life: the capture effect
         h.Choose(QStringLiteral("Instructions"), QStringLiteral("Help"));
         h.Choose(QStringLiteral("About Trevallion"), QStringLiteral("Help"));
-        QCOMPARE(h.window->winners, std::vector<Side>{Side::PlayerOne});
-        QVERIFY(h.window->sounds.empty());
+        QCOMPARE(h.boxes->winners, std::vector<Side>{Side::PlayerOne});
+        QVERIFY(h.sounds->played.empty());
 
         h.Choose(QStringLiteral("Sound ON"), QStringLiteral("Options"));
         QCOMPARE(h.Checked(QStringLiteral("Options")),
                  (QStringList{QStringLiteral("Sound ON"), QStringLiteral("Animate Moves")}));
-        QVERIFY(h.window->sounds.empty());
+        QVERIFY(h.sounds->played.empty());
         h.Choose(QStringLiteral("Level 5"));
-        QCOMPARE(h.window->sounds, std::vector<std::string>{"sounds/ambient1.wav"});
+        QCOMPARE(h.sounds->played, std::vector<std::string>{"sounds/ambient1.wav"});
     }
 };
 

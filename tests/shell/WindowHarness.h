@@ -4,7 +4,9 @@
 #include "shell/Cursors.h"
 #include "shell/MainWindow.h"
 #include "shell/SettingsFile.h"
+#include "shell/SoundOutput.h"
 #include "shell/TileArt.h"
+#include "shell/WindowBoxes.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -57,44 +59,32 @@ inline QStringList CellsNotShowing(const MainWindow& window, const Board& board)
     return wrong;
 }
 
-// The real window with its boxes and windows replaced by records, so that no test ever waits on
-// one. Each is answered from the event loop, as a player closing it would answer. Sounds are
-// recorded and still go to the real output.
-class RecordingWindow : public MainWindow {
+// The window's boxes and windows replaced by records, so that no test ever waits on one. Each is
+// answered from the event loop, as a player closing it would answer: a question with No, a file
+// dialog with the next of `pickedFiles`, Choose Level and Statistics as cancelled.
+class RecordingBoxes final : public WindowBoxes {
   public:
-    explicit RecordingWindow(std::unique_ptr<QSettings> settings)
-        : MainWindow(std::make_unique<SettingsFile>(std::move(settings))) {}
-
     void OpenMessage(const ShownText& text, MessageButtons buttons, MessageIcon) override {
         messages.push_back(text.Str());
-        Later([this, buttons] {
-            MessageAnswered(buttons == MessageButtons::YesNo ? MessageAnswer::No
-                                                             : MessageAnswer::Ok);
-        });
+        Later(buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok);
     }
     void OpenWinnerBox(Side winner) override {
         winners.push_back(winner);
-        cursorsAtWinnerBox.push_back(CursorImage(cursor()));
-        Later([this] { WinnerBoxClosed(); });
+        cursorsAtWinnerBox.push_back(CursorImage(Window().cursor()));
+        Later(WinnerBoxClosed{});
     }
-    void PlaySoundFile(std::string_view file) override {
-        sounds.emplace_back(file);
-        MainWindow::PlaySoundFile(file);
-    }
-    void OpenInstructions() override {
-        Later([this] { WindowClosed(); });
-    }
-    void OpenAbout() override {
-        Later([this] { WindowClosed(); });
-    }
-    void OpenGameFileDialog(GameFileDialog) override {
-        std::optional<std::string> picked;
+    void OpenGameFileDialog(GameFileDialog, const QString&) override {
+        GameFileChosen chosen;
         if (!pickedFiles.empty()) {
-            picked = pickedFiles.front();
+            chosen.path = pickedFiles.front();
             pickedFiles.pop_front();
         }
-        Later([this, picked] { GameFileChosen(picked); });
+        Later(chosen);
     }
+    void OpenChooseLevel(int, const TileSet&) override { Later(LevelChosen{}); }
+    void OpenInstructions() override { Later(WindowClosed{}); }
+    void OpenAbout() override { Later(WindowClosed{}); }
+    void OpenStatistics(const StatisticsTable&) override { Later(StatisticsAnswer::Closed); }
 
     // Lets the boxes opened so far be answered, and those their answers open, until none is
     // left open.
@@ -108,20 +98,36 @@ class RecordingWindow : public MainWindow {
     std::vector<Side> winners;
     // The window's cursor at the moment each winner box opened.
     std::vector<QImage> cursorsAtWinnerBox;
-    std::vector<std::string> sounds;
     // What the next file dialogs return, in order; a cancelled dialog when empty.
     std::deque<std::string> pickedFiles;
 
   private:
-    template <typename Answer> void Later(Answer answer) {
+    // Each answer keeps its own type until it is given: a copied std::variant holding a
+    // std::optional<std::string> sets off GCC's false "may be used uninitialized".
+    template <typename Given> void Later(Given answer) {
         ++m_open;
-        QTimer::singleShot(0, this, [this, answer] {
+        QTimer::singleShot(0, &Window(), [this, answer] {
             --m_open;
-            answer();
+            Answer(answer);
         });
     }
 
-    int m_open = 0;
+    int m_open = 0; // boxes not yet answered
+};
+
+// The game's sounds, recorded as they start and still sent to the real output.
+class RecordingSounds final : public SoundOutput {
+  public:
+    void Play(std::string_view file) override {
+        played.emplace_back(file);
+        m_output.Play(file);
+    }
+    void Stop() override { m_output.Stop(); }
+
+    std::vector<std::string> played;
+
+  private:
+    DataFolderSounds m_output;
 };
 
 // One tick of the window's own clock, at once.
@@ -156,7 +162,8 @@ inline QAction* MenuAction(const QMainWindow& window, const QString& title, cons
     return nullptr;
 }
 
-// A recording window on settings in a file of the test's own, never the user's.
+// The real window, its boxes and sounds recorded, on settings in a file of the test's own, never
+// the user's.
 class WindowHarness {
   public:
     // Opens a window on the given stored settings (group "Trevallion"), replacing any earlier.
@@ -169,7 +176,13 @@ class WindowHarness {
                 settings->setValue(QStringLiteral("Trevallion/") + name, value);
             }
         }
-        window = std::make_unique<RecordingWindow>(Settings());
+        auto recordedBoxes = std::make_unique<RecordingBoxes>();
+        auto recordedSounds = std::make_unique<RecordingSounds>();
+        boxes = recordedBoxes.get();
+        sounds = recordedSounds.get();
+        window = std::make_unique<MainWindow>(std::make_unique<SettingsFile>(Settings()), nullptr,
+                                              nullptr, std::move(recordedBoxes),
+                                              std::move(recordedSounds));
         window->Start();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -195,7 +208,7 @@ class WindowHarness {
         QAction* action = MenuAction(*window, menu, text);
         QVERIFY2(action != nullptr, qPrintable(text));
         action->trigger();
-        window->AnswerBoxes();
+        boxes->AnswerBoxes();
     }
 
     // Loads `record` through Load Game, as if picked in the open dialog.
@@ -206,7 +219,7 @@ class WindowHarness {
         const RecordBytes bytes = EncodeRecord(record);
         file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
         file.close();
-        window->pickedFiles.push_back(path.toStdString());
+        boxes->pickedFiles.push_back(path.toStdString());
         Choose(QStringLiteral("Load Game"));
     }
 
@@ -215,19 +228,22 @@ class WindowHarness {
             QStringLiteral("cell_%1_%2").arg(cell.x).arg(cell.y));
         QVERIFY(button != nullptr);
         QTest::mouseClick(button, Qt::LeftButton);
-        window->AnswerBoxes();
+        boxes->AnswerBoxes();
     }
 
     void Tick() {
         testing::Tick(*window);
-        window->AnswerBoxes();
+        boxes->AnswerBoxes();
     }
 
     bool ShowsCursor(CursorSide side) const {
         return CursorImage(window->cursor()) == SideCursorImage(side);
     }
 
-    std::unique_ptr<RecordingWindow> window;
+    std::unique_ptr<MainWindow> window;
+    // The open window's.
+    RecordingBoxes* boxes = nullptr;
+    RecordingSounds* sounds = nullptr;
 
   private:
     QString SettingsPath() const { return m_dir.filePath(QStringLiteral("settings.ini")); }
