@@ -41,9 +41,7 @@ void GameController::TimerTick() {
 }
 
 void GameController::ComputerStep() {
-    const Side side = m_match.SideToMove();
-    SetCursorSide(CursorOf(side));
-    ComputerTurn(side);
+    ComputerTurn(m_match.SideToMove());
     CheckOutcome();
 }
 
@@ -83,7 +81,6 @@ void GameController::HandleCell(Cell cell) {
         ComputerStep();
         return;
     }
-    SetCursorSide(CursorOf(side));
     // Clicks the rules do not accept are ignored without a word or a sound.
     if (const std::optional<PlayedTurn> turn = m_match.HumanClick(cell)) {
         ShowTurn(*turn, TurnFocus::Stays);
@@ -94,7 +91,7 @@ void GameController::HandleCell(Cell cell) {
 // The piece leaves its cell and enters its target. A computer player's move also takes the
 // keyboard focus, first to the cell it leaves and then to its target, so that the focus mark
 // shows where it moved, and the window may slide it there; a human's move leaves the focus
-// where the click put it. Then the other side's cursor shows.
+// where the click put it.
 void GameController::ShowTurn(const PlayedTurn& turn, TurnFocus focus) {
     if (turn.move) {
         const Move& move = *turn.move;
@@ -115,8 +112,7 @@ void GameController::ShowTurn(const PlayedTurn& turn, TurnFocus focus) {
         }
         m_view.TellMovePlayed(turn);
     }
-    SetCursorSide(CursorOf(m_match.SideToMove()));
-    m_aids.PositionChanged();
+    m_hint.PositionChanged();
 }
 
 void GameController::CheckOutcome(EndSound sound) {
@@ -148,8 +144,8 @@ void GameController::EndWithWinner(Side winner, EndSound sound) {
     if (sound == EndSound::Heard) {
         PlayEffect(m_match.Player(winner) == PlayerType::Human ? Effect::Win : Effect::Lose);
     }
-    SetCursorSide(CursorSide::Neutral);
-    RefreshAids();
+    // The window shows the level decided before the box covers it.
+    PresentScreen();
     m_boxes.OpenWinnerBox(winner);
 }
 
@@ -160,9 +156,8 @@ void GameController::EndWithoutWinner(Outcome outcome) {
         m_keeper.CountResult(m_match.Level(), m_match.Player(Side::PlayerOne),
                              m_match.Player(Side::PlayerTwo), std::nullopt);
     }
-    SetCursorSide(CursorSide::Neutral);
     m_view.SetTitle(Message(GameOverTitle));
-    RefreshAids();
+    PresentScreen();
     const ShownText told = Message(outcome == Outcome::Drawn ? DrawnMessage : StuckMessage);
     if (m_match.AnyHumanPlayer()) {
         m_boxes.OpenGameBox(GameBox::Retry, ShownText::Paragraphs(told, Message(PlayAgainQuestion)),
@@ -214,8 +209,7 @@ void GameController::SetUpLevel(int n) {
     AbortComputerSearch();
     m_match.SetUpLevel(n);
     m_keeper.LevelBegun();
-    m_aids.PositionChanged();
-    SetCursorSide(CursorSide::PlayerOne);
+    m_hint.PositionChanged();
     m_view.SetTitle(LevelTitle(m_match.Level()));
     ShowBoard();
 }
@@ -230,7 +224,6 @@ void GameController::AbortComputerSearch() {
 }
 
 void GameController::StartDoodle() {
-    SetCursorSide(CursorSide::Neutral);
     m_view.SetTitle(ShownText::Translated(std::string(ProgramName)));
     for (const DoodleTile& tile : m_match.StartDoodle()) {
         m_view.ShowTile(tile.cell, DoodleTileCode(tile.alive));

@@ -27,14 +27,15 @@ void GameController::SaveTo(const std::string& path) {
 }
 
 // A thinking computer player searches a copy of the board, so this is the position before its
-// move, with its side to move: after loading it thinks again. The cursor is kept as it shows.
+// move, with its side to move: after loading it thinks again. The cursor is kept as the screen
+// shows it.
 SavedGameRecord GameController::CurrentRecord() const {
     const Match& m = m_match;
     return {SaveFormatVersion,
             SideNumber(m.SideToMove()),
             PlayerTypeNumber(m.Player(Side::PlayerOne)),
             PlayerTypeNumber(m.Player(Side::PlayerTwo)),
-            static_cast<std::int32_t>(m_shownCursor),
+            static_cast<std::int32_t>(ShownCursor(m)),
             m.Level(),
             m.ShownBoard()};
 }
@@ -86,15 +87,15 @@ void GameController::LoadPlayers(PendingLoad load, Side side) {
 
 void GameController::FinishLoad(const PendingLoad& load) {
     const SavedGameRecord& record = load.record;
-    // The check has made sure of the side and the cursor.
+    // The check has made sure of the side. The cursor shown follows from the game, whatever
+    // cursor the file names.
     const Side side = SideFromNumber(record.sideToMove).value_or(Side::PlayerOne);
     m_match.Load(record.board, side, record.level);
     if (load.path.empty()) {
         ReplayKeptHistory(record);
     }
     m_keeper.LevelBegun();
-    SetCursorSide(static_cast<CursorSide>(record.cursorSide));
-    m_aids.PositionChanged();
+    m_hint.PositionChanged();
     ShowBoard();
     m_view.SetTitle(LevelTitle(m_match.Level()));
     if (!load.path.empty()) {
