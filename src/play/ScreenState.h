@@ -65,7 +65,8 @@ template <const auto& Items> class MenuFlags {
 
 // Everything the window shows that is state rather than event: what follows from the match, the
 // player's choices and the desktop at any moment, whatever led there. The tiles, the sounds, the
-// slides, the boxes and the title are told as they happen instead.
+// slides and the boxes are told as they happen instead, and so is the title: it says "Please
+// Wait..." while a search is being stopped, and "Game Over" only once a winner's box has closed.
 struct ScreenState {
     CursorSide cursor = CursorSide::Neutral;
     MenuFlags<CheckedItems> checked;
