@@ -72,7 +72,8 @@ template <typename Act> void GameController::Run(Act&& act) {
 }
 
 void GameController::PresentScreen() {
-    const ScreenInputs inputs{.options = m_options,
+    const ScreenInputs inputs{.cursor = m_cursor,
+                              .options = m_options,
                               .soundOn = m_effects.On(),
                               .colours = m_colours,
                               .desktop = m_desktop,

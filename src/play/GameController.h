@@ -215,6 +215,9 @@ class GameController {
     EffectPlayer m_effects;
     HintOnView m_hint;
     ScreenPresenter m_screen;
+    // Whose turn the pointer over the board shows: the side to move while a game is played, the
+    // plain arrow otherwise; a loaded game shows the cursor it was saved with until its next step.
+    CursorSide m_cursor = CursorSide::Neutral;
     OpenBoxes m_boxes;
     ComputerPlayer m_computer;
     ComputerPlayer m_hinter;

@@ -41,6 +41,7 @@ void GameController::TimerTick() {
 }
 
 void GameController::ComputerStep() {
+    m_cursor = CursorOf(m_match.SideToMove());
     ComputerTurn(m_match.SideToMove());
     CheckOutcome();
 }
@@ -81,6 +82,7 @@ void GameController::HandleCell(Cell cell) {
         ComputerStep();
         return;
     }
+    m_cursor = CursorOf(side);
     // Clicks the rules do not accept are ignored without a word or a sound.
     if (const std::optional<PlayedTurn> turn = m_match.HumanClick(cell)) {
         ShowTurn(*turn, TurnFocus::Stays);
@@ -91,7 +93,7 @@ void GameController::HandleCell(Cell cell) {
 // The piece leaves its cell and enters its target. A computer player's move also takes the
 // keyboard focus, first to the cell it leaves and then to its target, so that the focus mark
 // shows where it moved, and the window may slide it there; a human's move leaves the focus
-// where the click put it.
+// where the click put it. Then the other side's cursor shows.
 void GameController::ShowTurn(const PlayedTurn& turn, TurnFocus focus) {
     if (turn.move) {
         const Move& move = *turn.move;
@@ -112,6 +114,7 @@ void GameController::ShowTurn(const PlayedTurn& turn, TurnFocus focus) {
         }
         m_view.TellMovePlayed(turn);
     }
+    m_cursor = CursorOf(m_match.SideToMove());
     m_hint.PositionChanged();
 }
 
@@ -144,6 +147,7 @@ void GameController::EndWithWinner(Side winner, EndSound sound) {
     if (sound == EndSound::Heard) {
         PlayEffect(m_match.Player(winner) == PlayerType::Human ? Effect::Win : Effect::Lose);
     }
+    m_cursor = CursorSide::Neutral;
     // The window shows the level decided before the box covers it.
     PresentScreen();
     m_boxes.OpenWinnerBox(winner);
@@ -157,6 +161,7 @@ void GameController::EndWithoutWinner(Outcome outcome) {
                              m_match.Player(Side::PlayerTwo), std::nullopt);
     }
     m_view.SetTitle(Message(GameOverTitle));
+    m_cursor = CursorSide::Neutral;
     PresentScreen();
     const ShownText told = Message(outcome == Outcome::Drawn ? DrawnMessage : StuckMessage);
     if (m_match.AnyHumanPlayer()) {
@@ -210,6 +215,7 @@ void GameController::SetUpLevel(int n) {
     m_match.SetUpLevel(n);
     m_keeper.LevelBegun();
     m_hint.PositionChanged();
+    m_cursor = CursorSide::PlayerOne;
     m_view.SetTitle(LevelTitle(m_match.Level()));
     ShowBoard();
 }
@@ -221,9 +227,11 @@ void GameController::AbortComputerSearch() {
         m_view.SetTitle(Message(PleaseWaitTitle));
     }
     m_computer.Stop();
+    m_cursor = CursorSide::Neutral;
 }
 
 void GameController::StartDoodle() {
+    m_cursor = CursorSide::Neutral;
     m_view.SetTitle(ShownText::Translated(std::string(ProgramName)));
     for (const DoodleTile& tile : m_match.StartDoodle()) {
         m_view.ShowTile(tile.cell, DoodleTileCode(tile.alive));

@@ -56,6 +56,7 @@ void GameController::ShowTakenTurns(const std::vector<ShownTurn>& turns) {
             m_view.ShowTile(move->to, shown.atTo);
         }
     }
+    m_cursor = CursorOf(m_match.SideToMove());
     m_hint.PositionChanged();
     // In place of "Please Wait..." or "Game Over".
     m_view.SetTitle(LevelTitle(m_match.Level()));

@@ -100,6 +100,7 @@ void GameController::ImportRecordFrom(const std::string& path) {
     }
     m_match.Replay(record.start, record.sideToMove, record.level, record.turns);
     m_keeper.LevelBegun();
+    m_cursor = CursorOf(m_match.SideToMove());
     m_hint.PositionChanged();
     ShowBoard();
     m_view.SetTitle(LevelTitle(m_match.Level()));

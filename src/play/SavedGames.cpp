@@ -27,15 +27,14 @@ void GameController::SaveTo(const std::string& path) {
 }
 
 // A thinking computer player searches a copy of the board, so this is the position before its
-// move, with its side to move: after loading it thinks again. The cursor is kept as the screen
-// shows it.
+// move, with its side to move: after loading it thinks again. The cursor is kept as it shows.
 SavedGameRecord GameController::CurrentRecord() const {
     const Match& m = m_match;
     return {SaveFormatVersion,
             SideNumber(m.SideToMove()),
             PlayerTypeNumber(m.Player(Side::PlayerOne)),
             PlayerTypeNumber(m.Player(Side::PlayerTwo)),
-            static_cast<std::int32_t>(ShownCursor(m)),
+            static_cast<std::int32_t>(m_cursor),
             m.Level(),
             m.ShownBoard()};
 }
@@ -87,14 +86,14 @@ void GameController::LoadPlayers(PendingLoad load, Side side) {
 
 void GameController::FinishLoad(const PendingLoad& load) {
     const SavedGameRecord& record = load.record;
-    // The check has made sure of the side. The cursor shown follows from the game, whatever
-    // cursor the file names.
+    // The check has made sure of the side and the cursor.
     const Side side = SideFromNumber(record.sideToMove).value_or(Side::PlayerOne);
     m_match.Load(record.board, side, record.level);
     if (load.path.empty()) {
         ReplayKeptHistory(record);
     }
     m_keeper.LevelBegun();
+    m_cursor = static_cast<CursorSide>(record.cursorSide);
     m_hint.PositionChanged();
     ShowBoard();
     m_view.SetTitle(LevelTitle(m_match.Level()));

@@ -5,24 +5,6 @@
 
 namespace trevallion {
 
-// The side to move's cursor while a level is under way, also behind a Life Doodle asked for and
-// not yet started; the plain arrow before the first level, in the doodle and once the level is
-// decided.
-CursorSide ShownCursor(const Match& match) {
-    switch (match.CurrentPhase()) {
-    case Phase::LevelReady:
-    case Phase::Playing:
-    case Phase::DoodleAskedPlaying:
-        return CursorOf(match.SideToMove());
-    case Phase::DoodleStarting:
-    case Phase::DoodleAskedDecided:
-    case Phase::Doodle:
-    case Phase::Decided:
-        break;
-    }
-    return CursorSide::Neutral;
-}
-
 namespace {
 
 // Show Moves draws a grid, the selected piece with its targets, and the last move; a level not in
@@ -51,7 +33,7 @@ ScreenState ScreenOf(const Match& match, const ScreenInputs& inputs,
     const OptionStates& options = inputs.options;
     const bool inGame = match.InGame();
     ScreenState screen;
-    screen.cursor = ShownCursor(match);
+    screen.cursor = inputs.cursor;
 
     screen.checked.Set(CommandId::SoundOn, inputs.soundOn);
     screen.checked.Set(CommandId::SoundOff, !inputs.soundOn);

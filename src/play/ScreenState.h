@@ -82,9 +82,11 @@ struct ScreenState {
     friend bool operator==(const ScreenState&, const ScreenState&) = default;
 };
 
-// What the screen follows besides the match: the player's choices, the desktop's facts, whether
-// a game is kept on disk for Continue Game, and the review of the level's turns.
+// What the screen follows besides the match: whose turn the pointer shows, the player's choices,
+// the desktop's facts, whether a game is kept on disk for Continue Game, and the review of the
+// level's turns.
 struct ScreenInputs {
+    CursorSide cursor = CursorSide::Neutral;
     OptionStates options;
     bool soundOn = true;
     BoardColours colours = BoardColours::AsDesktop;
@@ -92,9 +94,6 @@ struct ScreenInputs {
     bool gameKept = false;
     bool reviewRunning = false;
 };
-
-// The mouse cursor over the board of `match`.
-CursorSide ShownCursor(const Match& match);
 
 // The screen for `match` as `inputs` and a finished review (`reviewed`) make it.
 ScreenState ScreenOf(const Match& match, const ScreenInputs& inputs,
