@@ -14,6 +14,7 @@ class EffectPlayer {
     explicit EffectPlayer(GameView& view) : m_view(view) {}
 
     void SetOn(bool on) { m_on = on; }
+    bool On() const { return m_on; }
 
     // `level` picks the order of the capture sounds.
     void Play(Effect effect, std::int32_t level) {

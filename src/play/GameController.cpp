@@ -50,8 +50,8 @@ constexpr std::string_view SettingOf(Side side) {
 GameController::GameController(GameView& view, SettingsStore& settings, WorkerRunner& workers,
                                WorkerRunner& hintWorkers, KeepingPlace& place,
                                WorkerRunner& keepWriter)
-    : m_view(view), m_settings(settings), m_effects(view), m_aids(view), m_boxes(view),
-      m_computer(workers), m_hinter(hintWorkers), m_keeper(place, keepWriter),
+    : m_view(view), m_settings(settings), m_effects(view), m_hint(view), m_screen(view),
+      m_boxes(view), m_computer(workers), m_hinter(hintWorkers), m_keeper(place, keepWriter),
       m_history(place, m_historyWriter), m_review(m_reviewWorker) {}
 
 GameController::~GameController() {
@@ -59,14 +59,27 @@ GameController::~GameController() {
 }
 
 // Every input runs through here: what it does, then a file chosen behind a box of the game once
-// that box is answered, a blocked human's pass, the aids and the status line as they now are, and
-// the game kept. No input writes that tail itself.
+// that box is answered, a blocked human's pass, the game kept, and the screen as it now is. The
+// files are written last, so that writing never comes between a change and the player seeing it.
+// No input writes that tail itself.
 template <typename Act> void GameController::Run(Act&& act) {
     act();
     ActOnHeldFile();
     PassIfBlocked();
-    RefreshAids();
     KeepProgress();
+    PresentScreen();
+    m_keeper.Write();
+}
+
+void GameController::PresentScreen() {
+    const ScreenInputs inputs{.cursor = m_cursor,
+                              .options = m_options,
+                              .soundOn = m_effects.On(),
+                              .colours = m_colours,
+                              .desktop = m_desktop,
+                              .gameKept = m_keeper.HasKeptGame(),
+                              .reviewRunning = m_review.Running()};
+    m_screen.Present(ScreenOf(m_match, inputs, m_reviewed));
 }
 
 void GameController::Start() {
@@ -82,7 +95,6 @@ void GameController::StartUp() {
             m_view.ShowTile({x, y}, Wall);
         }
     }
-    m_view.SetCursor(CursorSide::Neutral);
     // Anything stored but 0 means sound on, and is stored back as 1.
     SwitchSound(m_settings.ReadSetting(SoundSetting).value_or(1) != 0);
     ApplyStoredPlayers();
@@ -92,7 +104,6 @@ void GameController::StartUp() {
                      ChoiceBy::StoredSettings);
     }
     m_colours = StoredColours(m_settings);
-    ShowLook();
     PlayEffect(Effect::Startup);
 }
 
@@ -121,11 +132,7 @@ void GameController::OnWake() {
 }
 
 void GameController::OnDesktopChanged(const DesktopFacts& facts) {
-    Run([this, &facts] {
-        m_desktop = facts;
-        ShowLook();
-        ShowMotion();
-    });
+    Run([this, &facts] { m_desktop = facts; });
 }
 
 void GameController::OnCommand(CommandId command) {
@@ -356,13 +363,6 @@ void GameController::PlayEffect(Effect effect) {
     m_effects.Play(effect, m_match.Level());
 }
 
-void GameController::SetCursorSide(CursorSide cursor) {
-    if (cursor != m_shownCursor) {
-        m_shownCursor = cursor;
-        m_view.SetCursor(cursor);
-    }
-}
-
 void GameController::ShowBoard() {
     for (int x = 0; x < BoardSize; ++x) {
         for (int y = 0; y < BoardSize; ++y) {
@@ -378,8 +378,6 @@ void GameController::SwitchSound(bool on) {
     if (!on) {
         m_view.StopSound();
     }
-    m_view.CheckMenuItem(CommandId::SoundOn, on);
-    m_view.CheckMenuItem(CommandId::SoundOff, !on);
     m_effects.SetOn(on);
     m_settings.WriteSetting(SoundSetting, on ? 1 : 0);
 }
@@ -405,9 +403,6 @@ std::optional<std::string_view> GameController::ChoosePlayer(Side side, PlayerTy
     if (type != PlayerType::Human && m_match.Player(OtherSide(side)) != PlayerType::Human &&
         by == ChoiceBy::Player) {
         return side == Side::PlayerOne ? PlayerTwoMustBeHuman : PlayerOneMustBeHuman;
-    }
-    for (const PlayerType item : AllPlayerTypes) {
-        m_view.CheckMenuItem(PlayerCommand(side, item), item == type);
     }
     m_match.SetPlayer(side, type);
     m_settings.WriteSetting(SettingOf(side), PlayerTypeNumber(type));

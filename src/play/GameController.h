@@ -1,25 +1,25 @@
 #pragma once
 
 #include "match/Match.h"
-#include "play/AidsOnView.h"
 #include "play/BoardColours.h"
 #include "play/CommandId.h"
 #include "play/ComputerPlayer.h"
 #include "play/EffectPlayer.h"
 #include "play/GameKeeper.h"
 #include "play/GameView.h"
+#include "play/HintOnView.h"
 #include "play/HistoryKeeper.h"
 #include "play/MoveListing.h"
 #include "play/OpenBoxes.h"
 #include "play/OptionSwitches.h"
 #include "play/ReviewSession.h"
+#include "play/ScreenPresenter.h"
 #include "play/SettingsStore.h"
 #include "play/WorkerRunner.h"
 #include "savegame/SavedGameRecord.h"
 
 #include <optional>
 #include <string>
-#include <utility>
 
 namespace trevallion {
 
@@ -36,7 +36,9 @@ enum class LoadSource { Dialog, Kept };
 enum class ChoiceBy { Player, StoredSettings };
 
 // The controller: it holds the game state, takes every cell click, timer tick, menu command and
-// box answer, and tells the view what to show. It never touches the toolkit itself.
+// box answer, and tells the view what to show. It never touches the toolkit itself. What happens
+// (tiles, sounds, slides, boxes) it tells as it happens; what the screen shows as state follows
+// from the game and the choices, and the screen's presenter tells it once at the end of each input.
 //
 // Every input is one short call that never waits: a box is opened through the view, the call
 // returns, and the box's answer comes back later as an input of its own. So no call can run
@@ -123,7 +125,6 @@ class GameController {
     void ComputerTurn(Side side);
     // Shows a turn the match has played and the hand-off to the other side.
     void ShowTurn(const PlayedTurn& turn, TurnFocus focus);
-    void SetCursorSide(CursorSide cursor);
     // Ends the level when a side has lost, neither can move, or (as the player chose) a position
     // has come up for the third time; tells the player once a level of such a position.
     void CheckOutcome(EndSound sound = EndSound::Heard);
@@ -158,7 +159,7 @@ class GameController {
                                                  ChoiceBy by = ChoiceBy::Player);
     void ApplyStoredPlayers();
 
-    // The Options menu: sound on or off, checked in the menu and stored.
+    // The Options menu: sound on or off, and stored.
     void SwitchSound(bool on);
     void ShowInstructions();
     void ShowAbout();
@@ -180,19 +181,14 @@ class GameController {
     void AskHint();
     void PollHint();
     void ChooseLevel();
-    // Tells the view the marks, the menu items' states and the status line, when they have
-    // changed.
-    void RefreshAids();
-    // An Options switch (Show Moves, the board's looks, Animate Moves, Status Line): its check
-    // mark, its stored choice when the player made it, and what it changes. Start-up applies the
-    // stored choices without storing them again: a player who never used an item finds no setting.
+    // Tells the view what the screen now shows as state, where it differs from what it was told.
+    void PresentScreen();
+    // An Options switch (Show Moves, the board's looks, Animate Moves, Status Line): its state,
+    // and its stored choice when the player made it. Start-up applies the stored choices without
+    // storing them again: a player who never used an item finds no setting.
     void SwitchOption(CommandId item, bool on, ChoiceBy by);
-    // Options › Board Colours: the radio item checked, the choice stored, the board redrawn.
+    // Options › Board Colours: the choice, stored.
     void ChooseColours(BoardColours colours);
-    // The board's look as drawn, from the choices and the desktop's colours; Animate Moves as
-    // done, which the desktop's wish for less motion switches off.
-    void ShowLook();
-    void ShowMotion();
 
     // What is kept between runs: the game in play after every input that changed it, Continue
     // Game, and the results of the levels played.
@@ -203,9 +199,8 @@ class GameController {
     void ContinueGame();
     void ShowStatistics();
 
-    // The level's turns (RecordCommands.cpp): the move list on the view, going to a move of it,
-    // the history kept beside the game in play, game records and the review.
-    void ShowMoveList();
+    // The level's turns (RecordCommands.cpp): going to a move of the move list, the history kept
+    // beside the game in play, game records and the review.
     void GoToMove(std::size_t turns);
     void KeepHistory();
     void ReplayKeptHistory(const SavedGameRecord& record);
@@ -218,7 +213,11 @@ class GameController {
     SettingsStore& m_settings;
     Match m_match;
     EffectPlayer m_effects;
-    AidsOnView m_aids;
+    HintOnView m_hint;
+    ScreenPresenter m_screen;
+    // Whose turn the pointer over the board shows: the side to move while a game is played, the
+    // plain arrow otherwise; a loaded game shows the cursor it was saved with until its next step.
+    CursorSide m_cursor = CursorSide::Neutral;
     OpenBoxes m_boxes;
     ComputerPlayer m_computer;
     ComputerPlayer m_hinter;
@@ -232,17 +231,8 @@ class GameController {
     ThreadRunner m_reviewWorker;
     ReviewSession m_review;
     std::optional<ReviewedGame> m_reviewed;
-    std::optional<MoveListing> m_shownListing;
-    // Whether Review Game and Export Record were last shown available.
-    std::optional<std::pair<bool, bool>> m_recordItemsShown;
     // The message about a damaged statistics file, until it can be shown.
     std::optional<std::string> m_keptNotice;
-    // Whether the view was last told that Continue Game is available.
-    std::optional<bool> m_continueShown;
-    // The cursor the view was last told, so that only changes are sent.
-    CursorSide m_shownCursor = CursorSide::Neutral;
-    // The status line the view was last told; the window starts with it empty.
-    ShownText m_shownStatus;
 };
 
 } // namespace trevallion

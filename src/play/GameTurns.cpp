@@ -41,9 +41,8 @@ void GameController::TimerTick() {
 }
 
 void GameController::ComputerStep() {
-    const Side side = m_match.SideToMove();
-    SetCursorSide(CursorOf(side));
-    ComputerTurn(side);
+    m_cursor = CursorOf(m_match.SideToMove());
+    ComputerTurn(m_match.SideToMove());
     CheckOutcome();
 }
 
@@ -83,7 +82,7 @@ void GameController::HandleCell(Cell cell) {
         ComputerStep();
         return;
     }
-    SetCursorSide(CursorOf(side));
+    m_cursor = CursorOf(side);
     // Clicks the rules do not accept are ignored without a word or a sound.
     if (const std::optional<PlayedTurn> turn = m_match.HumanClick(cell)) {
         ShowTurn(*turn, TurnFocus::Stays);
@@ -115,8 +114,8 @@ void GameController::ShowTurn(const PlayedTurn& turn, TurnFocus focus) {
         }
         m_view.TellMovePlayed(turn);
     }
-    SetCursorSide(CursorOf(m_match.SideToMove()));
-    m_aids.PositionChanged();
+    m_cursor = CursorOf(m_match.SideToMove());
+    m_hint.PositionChanged();
 }
 
 void GameController::CheckOutcome(EndSound sound) {
@@ -148,8 +147,9 @@ void GameController::EndWithWinner(Side winner, EndSound sound) {
     if (sound == EndSound::Heard) {
         PlayEffect(m_match.Player(winner) == PlayerType::Human ? Effect::Win : Effect::Lose);
     }
-    SetCursorSide(CursorSide::Neutral);
-    RefreshAids();
+    m_cursor = CursorSide::Neutral;
+    // The window shows the level decided before the box covers it.
+    PresentScreen();
     m_boxes.OpenWinnerBox(winner);
 }
 
@@ -160,9 +160,9 @@ void GameController::EndWithoutWinner(Outcome outcome) {
         m_keeper.CountResult(m_match.Level(), m_match.Player(Side::PlayerOne),
                              m_match.Player(Side::PlayerTwo), std::nullopt);
     }
-    SetCursorSide(CursorSide::Neutral);
     m_view.SetTitle(Message(GameOverTitle));
-    RefreshAids();
+    m_cursor = CursorSide::Neutral;
+    PresentScreen();
     const ShownText told = Message(outcome == Outcome::Drawn ? DrawnMessage : StuckMessage);
     if (m_match.AnyHumanPlayer()) {
         m_boxes.OpenGameBox(GameBox::Retry, ShownText::Paragraphs(told, Message(PlayAgainQuestion)),
@@ -214,8 +214,8 @@ void GameController::SetUpLevel(int n) {
     AbortComputerSearch();
     m_match.SetUpLevel(n);
     m_keeper.LevelBegun();
-    m_aids.PositionChanged();
-    SetCursorSide(CursorSide::PlayerOne);
+    m_hint.PositionChanged();
+    m_cursor = CursorSide::PlayerOne;
     m_view.SetTitle(LevelTitle(m_match.Level()));
     ShowBoard();
 }
@@ -227,10 +227,11 @@ void GameController::AbortComputerSearch() {
         m_view.SetTitle(Message(PleaseWaitTitle));
     }
     m_computer.Stop();
+    m_cursor = CursorSide::Neutral;
 }
 
 void GameController::StartDoodle() {
-    SetCursorSide(CursorSide::Neutral);
+    m_cursor = CursorSide::Neutral;
     m_view.SetTitle(ShownText::Translated(std::string(ProgramName)));
     for (const DoodleTile& tile : m_match.StartDoodle()) {
         m_view.ShowTile(tile.cell, DoodleTileCode(tile.alive));

@@ -53,6 +53,14 @@ struct BoardLook {
 // Whether a move the window is told of (ShowMoveMade) slides to its target or just appears there.
 enum class MoveMotion { Jump, Slide };
 
+// The panes beside the board that show: the status line under it, and the move list.
+struct Panes {
+    bool statusLine = false;
+    bool moveList = false;
+
+    friend bool operator==(const Panes&, const Panes&) = default;
+};
+
 // Everything the game shows or asks through its window. The controller calls it for every
 // change, and the window keeps no copy of the game's logic: it never asks the controller what
 // happened. The desktop shell implements it; the tests use a recording fake.
@@ -87,6 +95,8 @@ class GameView {
     virtual void SetBoardLook(const BoardLook& look) = 0;
     // How the moves told from now on are shown.
     virtual void SetMoveMotion(MoveMotion motion) = 0;
+    // Shows or hides the status line and the move list.
+    virtual void ShowPanes(const Panes& panes) = 0;
     // A computer player's move, or a move played again, whose tiles have just been shown: the
     // window may let the eye follow the piece from its cell to its target. Whatever it draws
     // for that lies over the board for a moment and leaves the tiles as they were shown.

@@ -28,8 +28,8 @@ void GameController::ShowKeptNotice() {
     }
 }
 
-// Runs at the end of every input, once the view has been told all of it, so that writing never
-// comes between a move and the player seeing it. The game is kept from its level's setup on,
+// Runs at the end of every input, before the screen is presented, which shows Continue Game as
+// this leaves it; the files are written after that. The game is kept from its level's setup on,
 // also before a tick has made it a game that Save Game takes: the player's progress is what
 // counts here. A decided level keeps nothing; the Life Doodle leaves the last game kept.
 void GameController::KeepProgress() {
@@ -52,11 +52,6 @@ void GameController::KeepProgress() {
     case Phase::DoodleStarting:
     case Phase::Doodle:
         break;
-    }
-    m_keeper.Write();
-    if (m_continueShown != m_keeper.HasKeptGame()) {
-        m_continueShown = m_keeper.HasKeptGame();
-        m_view.EnableMenuItem(CommandId::ContinueGame, *m_continueShown);
     }
 }
 

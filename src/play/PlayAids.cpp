@@ -4,55 +4,21 @@
 #include "play/GameController.h"
 #include "play/Messages.h"
 #include "play/SettingNames.h"
-#include "play/StatusText.h"
-
-#include <utility>
 
 namespace trevallion {
 
-// Show Moves marks the board through the play aids, High Contrast redraws it, and Animate Moves
-// tells the window how to show the moves; the window reads the check mark of Status Line itself.
+// What a switch changes on the screen (the marks, the board's look, the moves' motion, the
+// panes) follows from its state when the screen is presented.
 void GameController::SwitchOption(CommandId item, bool on, ChoiceBy by) {
     m_options.Set(item, on);
-    if (item == CommandId::ShowMoves) {
-        m_aids.SetShowMoves(on);
-    }
     if (by == ChoiceBy::Player) {
         m_settings.WriteSetting(OptionStates::Setting(item), on ? 1 : 0);
-    }
-    if (item == CommandId::AnimateMoves) {
-        ShowMotion();
-        return;
-    }
-    m_view.CheckMenuItem(item, on);
-    if (item == CommandId::HighContrast) {
-        ShowLook();
     }
 }
 
 void GameController::ChooseColours(BoardColours colours) {
     m_colours = colours;
     StoreColours(m_settings, colours);
-    ShowLook();
-}
-
-// The menu shows the choice, and the board the colours it makes on this desktop.
-void GameController::ShowLook() {
-    for (const BoardColours item :
-         {BoardColours::Light, BoardColours::Dark, BoardColours::AsDesktop}) {
-        m_view.CheckMenuItem(ColoursCommand(item), item == m_colours);
-    }
-    m_view.SetBoardLook({.dark = DrawnDark(m_colours, m_desktop),
-                         .highContrast = m_options.On(CommandId::HighContrast)});
-}
-
-// While the desktop asks for less motion, Animate Moves is neither done nor claimed: its item
-// shows unchecked and unavailable, and the player's choice waits for the desktop to change.
-void GameController::ShowMotion() {
-    const bool slide = m_options.On(CommandId::AnimateMoves) && !m_desktop.reducedMotion;
-    m_view.CheckMenuItem(CommandId::AnimateMoves, slide);
-    m_view.EnableMenuItem(CommandId::AnimateMoves, !m_desktop.reducedMotion);
-    m_view.SetMoveMotion(slide ? MoveMotion::Slide : MoveMotion::Jump);
 }
 
 // Takes back the last turn, and the computer player's turns before it, so that a human is to
@@ -90,8 +56,8 @@ void GameController::ShowTakenTurns(const std::vector<ShownTurn>& turns) {
             m_view.ShowTile(move->to, shown.atTo);
         }
     }
-    SetCursorSide(CursorOf(m_match.SideToMove()));
-    m_aids.PositionChanged();
+    m_cursor = CursorOf(m_match.SideToMove());
+    m_hint.PositionChanged();
     // In place of "Please Wait..." or "Game Over".
     m_view.SetTitle(LevelTitle(m_match.Level()));
 }
@@ -116,7 +82,7 @@ void GameController::PollHint() {
     const std::optional<ComputerChoice> hint =
         m_hinter.TakeChoice(m_match.SideToMove(), m_match.CurrentBoard(), m_match.Position());
     if (hint && hint->move && m_match.HumanToMove()) {
-        m_aids.ShowHint(*hint->move);
+        m_hint.Show(*hint->move);
     }
 }
 
@@ -124,15 +90,6 @@ void GameController::ChooseLevel() {
     const int level = m_match.Level();
     const int current = level >= 1 && level <= LevelCount ? level : 1;
     m_boxes.OpenChooseLevel(current);
-}
-
-void GameController::RefreshAids() {
-    m_aids.Refresh(m_match);
-    ShowMoveList();
-    if (ShownText status = StatusText(m_match); status != m_shownStatus) {
-        m_shownStatus = std::move(status);
-        m_view.ShowStatus(m_shownStatus);
-    }
 }
 
 } // namespace trevallion

@@ -46,22 +46,6 @@ void GameController::GoToMove(std::size_t turns) {
     }
 }
 
-void GameController::ShowMoveList() {
-    MoveListing listing = ListMoves(m_match, m_reviewed);
-    if (listing != m_shownListing) {
-        m_view.ShowMoveList(listing);
-        m_shownListing = std::move(listing);
-    }
-    const bool reviewable =
-        m_match.InGame() && !m_match.History().Played().empty() && !m_review.Running();
-    const std::pair<bool, bool> enabled{reviewable, m_match.InGame()};
-    if (enabled != m_recordItemsShown) {
-        m_recordItemsShown = enabled;
-        m_view.EnableMenuItem(CommandId::ReviewGame, enabled.first);
-        m_view.EnableMenuItem(CommandId::ExportRecord, enabled.second);
-    }
-}
-
 void GameController::KeepHistory() {
     m_history.Keep(RecordOfMatch(m_match, {}));
 }
@@ -116,8 +100,8 @@ void GameController::ImportRecordFrom(const std::string& path) {
     }
     m_match.Replay(record.start, record.sideToMove, record.level, record.turns);
     m_keeper.LevelBegun();
-    SetCursorSide(CursorOf(m_match.SideToMove()));
-    m_aids.PositionChanged();
+    m_cursor = CursorOf(m_match.SideToMove());
+    m_hint.PositionChanged();
     ShowBoard();
     m_view.SetTitle(LevelTitle(m_match.Level()));
     m_view.GameFileUsed(path);

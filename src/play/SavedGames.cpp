@@ -34,7 +34,7 @@ SavedGameRecord GameController::CurrentRecord() const {
             SideNumber(m.SideToMove()),
             PlayerTypeNumber(m.Player(Side::PlayerOne)),
             PlayerTypeNumber(m.Player(Side::PlayerTwo)),
-            static_cast<std::int32_t>(m_shownCursor),
+            static_cast<std::int32_t>(m_cursor),
             m.Level(),
             m.ShownBoard()};
 }
@@ -93,8 +93,8 @@ void GameController::FinishLoad(const PendingLoad& load) {
         ReplayKeptHistory(record);
     }
     m_keeper.LevelBegun();
-    SetCursorSide(static_cast<CursorSide>(record.cursorSide));
-    m_aids.PositionChanged();
+    m_cursor = static_cast<CursorSide>(record.cursorSide);
+    m_hint.PositionChanged();
     ShowBoard();
     m_view.SetTitle(LevelTitle(m_match.Level()));
     if (!load.path.empty()) {

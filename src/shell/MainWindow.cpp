@@ -242,13 +242,6 @@ void MainWindow::BuildMotionAndStatus() {
     // The narrator goes with the announcer it speaks through.
     m_narrator = new GameNarrator(*announcer, windowTitle(), announcer);
     m_narrator->NameMenus(*menuBar());
-    // The controller sets the check mark at start-up and on each choice.
-    connect(CommandAction(CommandId::StatusLine), &QAction::toggled, statusBar(),
-            &QWidget::setVisible);
-    connect(CommandAction(CommandId::MoveList), &QAction::toggled, m_turns, &QWidget::setVisible);
-    // On a screen too small for both, the status line takes its room from the board.
-    connect(CommandAction(CommandId::StatusLine), &QAction::toggled, this,
-            [this] { m_board->SetSmallestTile(SmallestTileFor(*this)); });
 }
 
 // Left and Right walk the board in reading order, as Tab does, from the last cell round to the
@@ -395,6 +388,15 @@ void MainWindow::SetBoardLook(const BoardLook& look) {
 
 void MainWindow::SetMoveMotion(MoveMotion motion) {
     m_motion = motion;
+}
+
+void MainWindow::ShowPanes(const Panes& panes) {
+    m_turns->setVisible(panes.moveList);
+    if (statusBar()->isVisibleTo(this) != panes.statusLine) {
+        statusBar()->setVisible(panes.statusLine);
+        // On a screen too small for both, the status line takes its room from the board.
+        m_board->SetSmallestTile(SmallestTileFor(*this));
+    }
 }
 
 void MainWindow::ShowMoveMade(const Move& move) {

@@ -76,6 +76,7 @@ class MainWindow final : public QMainWindow, public GameView {
     void ShowHint(const std::optional<Move>& hint) override;
     void SetBoardLook(const BoardLook& look) override;
     void SetMoveMotion(MoveMotion motion) override;
+    void ShowPanes(const Panes& panes) override;
     void ShowMoveMade(const Move& move) override;
     void TellMovePlayed(const PlayedTurn& turn) override;
     void ShowStatus(const ShownText& text) override;
@@ -109,8 +110,7 @@ class MainWindow final : public QMainWindow, public GameView {
 
     void BuildBoard();
     void BuildMenus();
-    // The slide of a move over the board and the status line under it, each shown while its
-    // Options item is checked.
+    // The slide of a move over the board and the status line under it.
     void BuildMotionAndStatus();
     QAction* AddCommand(QMenu* menu, const QString& text, CommandId command, bool checkable,
                         const QList<QKeySequence>& keys = {});

@@ -166,7 +166,8 @@ TEST(StatusLine, TellsTheTurnWhoPlaysItAStallAndTheOutcome) {
         table.Play(testing::ThreeStrengths, side, 7, one, two);
         EXPECT_EQ(table.view.statuses.back(), text);
     }
-    // Player 1 walled in; then taking the king, on to level 8 and the doodle. Each text once.
+    // From the empty line of start-up: Player 1 walled in; then taking the king, on to level 8
+    // and the doodle. Each text once.
     GameTable table;
     table.Play("7 1 0 0 0 0 15\n1 1 0 0 0 0 0\n0 0 0 0 0 0 0\n0 0 0 16 0 0 0\n"
                "0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n0 0 0 0 0 0 2\n");
@@ -177,8 +178,8 @@ TEST(StatusLine, TellsTheTurnWhoPlaysItAStallAndTheOutcome) {
     table.Tick();
     EXPECT_EQ(
         table.view.statuses,
-        (std::vector<std::string>{"No legal move for Player 1: the turn passes", "Player 1 to move",
-                                  "Player 1 wins", "Player 1 to move", ""}));
+        (std::vector<std::string>{"", "No legal move for Player 1: the turn passes",
+                                  "Player 1 to move", "Player 1 wins", "Player 1 to move", ""}));
 }
 
 } // namespace

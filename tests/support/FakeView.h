@@ -59,6 +59,7 @@ class FakeView : public GameView {
         events.push_back("look");
     }
     void SetMoveMotion(MoveMotion shown) override { motion = shown; }
+    void ShowPanes(const Panes& shown) override { panes = shown; }
     void ShowMoveMade(const Move& move) override { movesMade.push_back({move, Shown()}); }
     void TellMovePlayed(const PlayedTurn& turn) override { movesPlayed.push_back(turn); }
     void ShowStatus(const ShownText& text) override { statuses.push_back(text.Str()); }
@@ -173,6 +174,7 @@ class FakeView : public GameView {
     std::optional<Move> hint;
     BoardLook look;
     std::optional<MoveMotion> motion;
+    Panes panes;
     std::vector<int> wakes; // the delays asked for, in order
     MoveListing listing;
     // Apart from `events`: each move to slide, with the board shown then; each status line.
