@@ -238,7 +238,7 @@ void GameController::OnFileGiven(const std::string& path) {
 
 void GameController::OnLevelChosen(std::optional<int> level) {
     Run([this, level] {
-        if (m_boxes.TakeChooseLevel() && level && *level >= 1 && *level <= LevelCount) {
+        if (m_boxes.TakeChooseLevel() && level && CheckLevel(*level) == LevelCheck::Level) {
             PlayEffect(Effect::Ambient);
             LoadLevel(*level);
         }

@@ -201,7 +201,7 @@ void GameController::AfterWinnerBox(Side winner) {
 }
 
 void GameController::LoadLevel(int n) {
-    if (n > LevelCount) {
+    if (CheckLevel(n) == LevelCheck::PastLast) {
         PlayEffect(Effect::Startup);
         m_boxes.OpenGameBox(GameBox::PastLastLevel, Message(PastLastLevelMessage),
                             MessageButtons::Ok, MessageIcon::Exclamation);
