@@ -144,30 +144,26 @@ void GameController::OnMessageAnswered(MessageAnswer answer) {
 }
 
 void GameController::AnswerMessage(MessageAnswer answer) {
-    const std::optional<GameBox> box = m_boxes.TakeMessageAnswer();
+    std::optional<GameMessage> box = m_boxes.TakeMessageAnswer();
     if (!box) {
         return;
     }
-    switch (*box) {
-    case GameBox::Retry:
+    if (std::holds_alternative<RetryBox>(*box)) {
         if (answer == MessageAnswer::Yes) {
             LoadLevel(m_match.Level());
         }
-        break;
-    case GameBox::PastLastLevel:
+    } else if (std::holds_alternative<PastLastLevelBox>(*box)) {
         SetUpLevel(1);
-        break;
-    case GameBox::LoadPlayerOneRefused:
-        LoadPlayers(m_boxes.TakeLoad(), Side::PlayerTwo);
-        break;
-    case GameBox::LoadPlayerTwoRefused:
-        FinishLoad(m_boxes.TakeLoad());
-        break;
-    case GameBox::Credits:
+    } else if (LoadRefusedBox* refused = std::get_if<LoadRefusedBox>(&*box)) {
+        // The load goes on with Player 2's player after Player 1's refusal, and ends after
+        // Player 2's.
+        if (refused->refused == Side::PlayerOne) {
+            LoadPlayers(std::move(refused->load), Side::PlayerTwo);
+        } else {
+            FinishLoad(refused->load);
+        }
+    } else if (std::holds_alternative<CreditsBox>(*box)) {
         ShowDoodleTiles(m_match.GenerationAfterCredits().changed);
-        break;
-    default:
-        break;
     }
 }
 
