@@ -415,7 +415,8 @@ std::optional<std::string_view> GameController::ChoosePlayer(Side side, PlayerTy
 void GameController::ApplyStoredPlayers() {
     const auto stored = [this](Side side, PlayerType fallback) {
         const std::optional<std::int32_t> value = m_settings.ReadSetting(SettingOf(side));
-        return PlayerTypeFromNumber(value.value_or(-1)).value_or(fallback);
+        const std::optional<PlayerType> type = value ? PlayerTypeFromNumber(*value) : std::nullopt;
+        return type.value_or(fallback);
     };
     ChoosePlayer(Side::PlayerOne, stored(Side::PlayerOne, PlayerType::Human),
                  ChoiceBy::StoredSettings);
