@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ai/Strength.h"
+#include "players/PlayerType.h"
 #include "doodle/LifeDoodle.h"
 #include "match/MoveHistory.h"
 #include "match/SeenPositions.h"

@@ -39,15 +39,17 @@ bool DrawnDark(BoardColours colours, const DesktopFacts& desktop) {
 }
 
 BoardColours StoredColours(SettingsStore& settings) {
-    switch (settings.ReadSetting(BoardColoursSetting).value_or(-1)) {
-    case static_cast<std::int32_t>(BoardColours::AsDesktop):
-        return BoardColours::AsDesktop;
-    case static_cast<std::int32_t>(BoardColours::Light):
-        return BoardColours::Light;
-    case static_cast<std::int32_t>(BoardColours::Dark):
-        return BoardColours::Dark;
-    default:
-        break;
+    if (const std::optional<std::int32_t> stored = settings.ReadSetting(BoardColoursSetting)) {
+        switch (*stored) {
+        case static_cast<std::int32_t>(BoardColours::AsDesktop):
+            return BoardColours::AsDesktop;
+        case static_cast<std::int32_t>(BoardColours::Light):
+            return BoardColours::Light;
+        case static_cast<std::int32_t>(BoardColours::Dark):
+            return BoardColours::Dark;
+        default:
+            break;
+        }
     }
     return settings.ReadSetting(DarkBoardSetting).value_or(0) != 0 ? BoardColours::Dark
                                                                    : BoardColours::AsDesktop;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ai/Strength.h"
+#include "players/PlayerType.h"
 #include "rules/Side.h"
 
 namespace trevallion {

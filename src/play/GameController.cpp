@@ -151,30 +151,26 @@ void GameController::OnMessageAnswered(MessageAnswer answer) {
 }
 
 void GameController::AnswerMessage(MessageAnswer answer) {
-    const std::optional<GameBox> box = m_boxes.TakeMessageAnswer();
+    std::optional<GameMessage> box = m_boxes.TakeMessageAnswer();
     if (!box) {
         return;
     }
-    switch (*box) {
-    case GameBox::Retry:
+    if (std::holds_alternative<RetryBox>(*box)) {
         if (answer == MessageAnswer::Yes) {
             LoadLevel(m_match.Level());
         }
-        break;
-    case GameBox::PastLastLevel:
+    } else if (std::holds_alternative<PastLastLevelBox>(*box)) {
         SetUpLevel(1);
-        break;
-    case GameBox::LoadPlayerOneRefused:
-        LoadPlayers(m_boxes.TakeLoad(), Side::PlayerTwo);
-        break;
-    case GameBox::LoadPlayerTwoRefused:
-        FinishLoad(m_boxes.TakeLoad());
-        break;
-    case GameBox::Credits:
+    } else if (LoadRefusedBox* refused = std::get_if<LoadRefusedBox>(&*box)) {
+        // The load goes on with Player 2's player after Player 1's refusal, and ends after
+        // Player 2's.
+        if (refused->refused == Side::PlayerOne) {
+            LoadPlayers(std::move(refused->load), Side::PlayerTwo);
+        } else {
+            FinishLoad(refused->load);
+        }
+    } else if (std::holds_alternative<CreditsBox>(*box)) {
         ShowDoodleTiles(m_match.GenerationAfterCredits().changed);
-        break;
-    default:
-        break;
     }
 }
 
@@ -245,7 +241,7 @@ void GameController::OnFileGiven(const std::string& path) {
 
 void GameController::OnLevelChosen(std::optional<int> level) {
     Run([this, level] {
-        if (m_boxes.TakeChooseLevel() && level && *level >= 1 && *level <= LevelCount) {
+        if (m_boxes.TakeChooseLevel() && level && CheckLevel(*level) == LevelCheck::Level) {
             PlayEffect(Effect::Ambient);
             LoadLevel(*level);
         }
@@ -414,7 +410,8 @@ std::optional<std::string_view> GameController::ChoosePlayer(Side side, PlayerTy
 void GameController::ApplyStoredPlayers() {
     const auto stored = [this](Side side, PlayerType fallback) {
         const std::optional<std::int32_t> value = m_settings.ReadSetting(SettingOf(side));
-        return PlayerTypeFromNumber(value.value_or(-1)).value_or(fallback);
+        const std::optional<PlayerType> type = value ? PlayerTypeFromNumber(*value) : std::nullopt;
+        return type.value_or(fallback);
     };
     ChoosePlayer(Side::PlayerOne, stored(Side::PlayerOne, PlayerType::Human),
                  ChoiceBy::StoredSettings);

@@ -135,8 +135,8 @@ void GameController::CheckOutcome(EndSound sound) {
         return;
     case Outcome::Repeated:
         // Once a level; the box keeps the clock from the board until it is answered.
-        m_boxes.OpenGameBox(GameBox::Retry, Message(RepeatedPositionQuestion),
-                            MessageButtons::YesNo, MessageIcon::Information);
+        m_boxes.OpenGameBox(RetryBox{}, Message(RepeatedPositionQuestion), MessageButtons::YesNo,
+                            MessageIcon::Information);
         return;
     }
 }
@@ -165,10 +165,10 @@ void GameController::EndWithoutWinner(Outcome outcome) {
     PresentScreen();
     const ShownText told = Message(outcome == Outcome::Drawn ? DrawnMessage : StuckMessage);
     if (m_match.AnyHumanPlayer()) {
-        m_boxes.OpenGameBox(GameBox::Retry, ShownText::Paragraphs(told, Message(PlayAgainQuestion)),
+        m_boxes.OpenGameBox(RetryBox{}, ShownText::Paragraphs(told, Message(PlayAgainQuestion)),
                             MessageButtons::YesNo, MessageIcon::Information);
     } else {
-        m_boxes.OpenGameBox(GameBox::Told, told, MessageButtons::Ok, MessageIcon::Information);
+        m_boxes.OpenGameBox(ToldBox{}, told, MessageButtons::Ok, MessageIcon::Information);
     }
 }
 
@@ -194,17 +194,16 @@ void GameController::AfterWinnerBox(Side winner) {
         LoadLevel(m_match.Level() + 1);
     } else if (m_match.Player(loser) == PlayerType::Human) {
         m_boxes.OpenGameBox(
-            GameBox::Retry,
-            Message(loser == Side::PlayerOne ? TryAgainPlayerOne : TryAgainPlayerTwo),
+            RetryBox{}, Message(loser == Side::PlayerOne ? TryAgainPlayerOne : TryAgainPlayerTwo),
             MessageButtons::YesNo, MessageIcon::Exclamation);
     }
 }
 
 void GameController::LoadLevel(int n) {
-    if (n > LevelCount) {
+    if (CheckLevel(n) == LevelCheck::PastLast) {
         PlayEffect(Effect::Startup);
-        m_boxes.OpenGameBox(GameBox::PastLastLevel, Message(PastLastLevelMessage),
-                            MessageButtons::Ok, MessageIcon::Exclamation);
+        m_boxes.OpenGameBox(PastLastLevelBox{}, Message(PastLastLevelMessage), MessageButtons::Ok,
+                            MessageIcon::Exclamation);
         return;
     }
     SetUpLevel(n);
@@ -241,7 +240,7 @@ void GameController::StartDoodle() {
 void GameController::DoodleGeneration() {
     const trevallion::DoodleGeneration generation = m_match.NextGeneration();
     if (generation.credits) {
-        m_boxes.OpenGameBox(GameBox::Credits, Message(CreditsMessage), MessageButtons::Ok,
+        m_boxes.OpenGameBox(CreditsBox{}, Message(CreditsMessage), MessageButtons::Ok,
                             MessageIcon::Information);
     }
     ShowDoodleTiles(generation.changed);

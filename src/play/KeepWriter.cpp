@@ -51,7 +51,7 @@ void KeepWriter::AddStatistics(const StatisticsChanges& changes) {
 void KeepWriter::Flush() {
     {
         const std::lock_guard lock(m_mutex);
-        if (m_folder.empty() || m_draining) {
+        if (!m_folder || m_draining) {
             return;
         }
         m_draining = true;
@@ -98,7 +98,7 @@ void KeepWriter::Drain() {
                 m_statisticsFresh = false;
             }
         }
-        const FolderLock folderLock(m_folder);
+        const FolderLock folderLock(*m_folder);
         std::optional<Failure> failure = WriteGame(game);
         std::optional<StatisticsWritten> written;
         if (statistics) {

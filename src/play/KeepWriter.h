@@ -57,7 +57,7 @@ class KeepWriter {
     std::optional<Failure> WriteGame(const GameChange& change);
 
     WorkerRunner& m_runner;
-    std::string m_folder; // empty: nothing is written
+    std::optional<std::string> m_folder; // none until opened: nothing is written
     std::string m_gameFile;
     std::string m_statisticsFile;
     bool m_statisticsWritable = false;

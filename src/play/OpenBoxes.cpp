@@ -47,33 +47,43 @@ void OpenBoxes::OpenStatistics(const StatisticsTable& table) {
     m_view.OpenStatistics(table);
 }
 
-void OpenBoxes::OpenGameBox(GameBox box, const ShownText& text, MessageButtons buttons,
+// The Life Doodle starts afresh behind its credits; every other box holds the board still.
+bool OpenBoxes::TicksKeptAway() const {
+    const GameMessage* message = std::get_if<GameMessage>(&m_box);
+    return GameBoxOpen() && !(message && std::holds_alternative<CreditsBox>(*message));
+}
+
+void OpenBoxes::OpenGameBox(GameMessage box, const ShownText& text, MessageButtons buttons,
                             MessageIcon icon) {
-    m_box = box;
+    m_box = std::move(box);
     m_view.OpenMessage(text, buttons, icon);
 }
 
 void OpenBoxes::OpenWinnerBox(Side winner) {
-    m_box = GameBox::Winner;
-    m_winner = winner;
+    m_box = LevelWonBox{winner};
     m_view.OpenWinnerBox(winner);
 }
 
 // A game box, which opens above a command's window, is answered first.
-std::optional<GameBox> OpenBoxes::TakeMessageAnswer() {
-    if (m_box == GameBox::None || m_box == GameBox::Winner) {
+std::optional<GameMessage> OpenBoxes::TakeMessageAnswer() {
+    GameMessage* message = std::get_if<GameMessage>(&m_box);
+    if (!message) {
         TakeWindow(CommandWindow::Notice);
         return std::nullopt;
     }
-    return std::exchange(m_box, GameBox::None);
+    GameMessage answered = std::move(*message);
+    m_box = std::monostate{};
+    return answered;
 }
 
 std::optional<Side> OpenBoxes::TakeWinnerBox() {
-    if (m_box != GameBox::Winner) {
+    const LevelWonBox* box = std::get_if<LevelWonBox>(&m_box);
+    if (!box) {
         return std::nullopt;
     }
-    m_box = GameBox::None;
-    return m_winner;
+    const Side winner = box->winner;
+    m_box = std::monostate{};
+    return winner;
 }
 
 std::optional<CommandWindow> OpenBoxes::TakeFileDialog() {
@@ -99,12 +109,6 @@ std::optional<CommandWindow> OpenBoxes::TakeWindowClosed() {
 
 bool OpenBoxes::TakeStatistics() {
     return TakeWindow(CommandWindow::Statistics);
-}
-
-PendingLoad OpenBoxes::TakeLoad() {
-    PendingLoad load = std::move(*m_load);
-    m_load.reset();
-    return load;
 }
 
 bool OpenBoxes::TakeWindow(CommandWindow window) {

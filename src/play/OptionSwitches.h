@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace trevallion {
@@ -31,24 +32,33 @@ inline constexpr std::array<OptionSwitch, 6> OptionSwitches = {{
 class OptionStates {
   public:
     // Whether `item` is one of the switches.
-    static bool IsSwitch(CommandId item) { return Find(item) < OptionSwitches.size(); }
+    static bool IsSwitch(CommandId item) { return Find(item).has_value(); }
     // The setting of a switch.
     static std::string_view Setting(CommandId item) {
-        return OptionSwitches.at(Find(item)).setting;
+        return OptionSwitches.at(Find(item).value()).setting;
     }
-    bool On(CommandId item) const { return m_on[Find(item)]; }
-    void Set(CommandId item, bool on) { m_on[Find(item)] = on; }
+    // An item that is no switch is never on, and setting it changes nothing.
+    bool On(CommandId item) const {
+        const std::optional<std::size_t> i = Find(item);
+        return i && m_on[*i];
+    }
+    void Set(CommandId item, bool on) {
+        if (const std::optional<std::size_t> i = Find(item)) {
+            m_on[*i] = on;
+        }
+    }
 
   private:
-    static constexpr std::size_t Find(CommandId item) {
-        std::size_t i = 0;
-        while (i < OptionSwitches.size() && OptionSwitches[i].item != item) {
-            ++i;
+    static constexpr std::optional<std::size_t> Find(CommandId item) {
+        for (std::size_t i = 0; i < OptionSwitches.size(); ++i) {
+            if (OptionSwitches[i].item == item) {
+                return i;
+            }
         }
-        return i;
+        return std::nullopt;
     }
 
-    std::array<bool, OptionSwitches.size() + 1> m_on{}; // the last stands for no switch
+    std::array<bool, OptionSwitches.size()> m_on{};
 };
 
 } // namespace trevallion

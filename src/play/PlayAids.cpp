@@ -87,9 +87,7 @@ void GameController::PollHint() {
 }
 
 void GameController::ChooseLevel() {
-    const int level = m_match.Level();
-    const int current = level >= 1 && level <= LevelCount ? level : 1;
-    m_boxes.OpenChooseLevel(current);
+    m_boxes.OpenChooseLevel(ClampLevel(m_match.Level()));
 }
 
 } // namespace trevallion

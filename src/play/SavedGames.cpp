@@ -61,7 +61,11 @@ void GameController::LoadFrom(const std::string& path, LoadSource source) {
     }
     const SavedGameRecord& record = read.record;
     AbortComputerSearch();
-    LoadPlayers({record, source == LoadSource::Dialog ? path : std::string()}, Side::PlayerOne);
+    std::optional<std::string> chosen;
+    if (source == LoadSource::Dialog) {
+        chosen = path;
+    }
+    LoadPlayers({record, std::move(chosen)}, Side::PlayerOne);
 }
 
 // The Player commands run with their refusals: the file cannot bring in a second computer
@@ -71,10 +75,8 @@ void GameController::LoadPlayers(PendingLoad load, Side side) {
     const SavedGameRecord& record = load.record;
     const std::int32_t type = side == Side::PlayerOne ? record.playerOneType : record.playerTwoType;
     if (const auto refusal = ApplySavedPlayer(side, type)) {
-        m_boxes.HoldLoad(std::move(load));
-        m_boxes.OpenGameBox(side == Side::PlayerOne ? GameBox::LoadPlayerOneRefused
-                                                    : GameBox::LoadPlayerTwoRefused,
-                            Message(*refusal), MessageButtons::Ok, MessageIcon::Exclamation);
+        m_boxes.OpenGameBox(LoadRefusedBox{side, std::move(load)}, Message(*refusal),
+                            MessageButtons::Ok, MessageIcon::Exclamation);
         return;
     }
     if (side == Side::PlayerOne) {
@@ -89,7 +91,7 @@ void GameController::FinishLoad(const PendingLoad& load) {
     // The check has made sure of the side and the cursor.
     const Side side = SideFromNumber(record.sideToMove).value_or(Side::PlayerOne);
     m_match.Load(record.board, side, record.level);
-    if (load.path.empty()) {
+    if (!load.path) {
         ReplayKeptHistory(record);
     }
     m_keeper.LevelBegun();
@@ -97,8 +99,8 @@ void GameController::FinishLoad(const PendingLoad& load) {
     m_hint.PositionChanged();
     ShowBoard();
     m_view.SetTitle(LevelTitle(m_match.Level()));
-    if (!load.path.empty()) {
-        m_view.GameFileUsed(load.path);
+    if (load.path) {
+        m_view.GameFileUsed(*load.path);
     }
 }
 

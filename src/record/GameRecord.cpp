@@ -7,8 +7,7 @@
 namespace trevallion {
 
 bool StartsAtLevelStart(const GameRecord& record) {
-    return record.level >= 1 && record.level <= LevelCount &&
-           record.sideToMove == Side::PlayerOne &&
+    return CheckLevel(record.level) == LevelCheck::Level && record.sideToMove == Side::PlayerOne &&
            record.start == LayoutToBoard(LevelLayout(record.level));
 }
 

@@ -94,7 +94,7 @@ auto Required(const std::optional<TagLine>& tag, std::string_view name, int miss
 // The start: the level's own, or the Position and ToMove tags, which go together.
 std::optional<RecordRefusal> ReadStart(const RecordTags& tags, GameRecord& record) {
     if (!tags.position && !tags.toMove) {
-        if (record.level > LevelCount) {
+        if (CheckLevel(record.level) == LevelCheck::PastLast) {
             return Missing("Position", tags.level->line);
         }
         record.start = LayoutToBoard(LevelLayout(record.level));

@@ -10,14 +10,11 @@ namespace trevallion {
 inline constexpr int BoardSize = 7;
 inline constexpr int CellCount = BoardSize * BoardSize;
 
-// A coordinate of 50 is no cell: a move list ends at its first move from (50, 50), and the
-// analysis tool writes it for a search that found no move.
-inline constexpr int NoCell = 50;
-
 // One cell of the board: x the screen column from the left, y the screen row from the top.
+// A cell that may be none is a std::optional<Cell>; no coordinate stands for "no cell".
 struct Cell {
-    std::int32_t x = NoCell;
-    std::int32_t y = NoCell;
+    std::int32_t x = 0;
+    std::int32_t y = 0;
 
     friend constexpr bool operator==(const Cell&, const Cell&) = default;
 };

@@ -58,21 +58,21 @@ constexpr bool IsMovablePieceOf(CellCode code, Side side) {
     return BelongsTo(code, side) && code != KingOf(side);
 }
 
-// The shape of a piece, 0..11, the same for both sides' codes of one kind; -1 for a code that
+// The shape of a piece, 0..11, the same for both sides' codes of one kind; none for a code that
 // is no piece (empty, wall, kings, codes past 27).
-constexpr int PieceKind(CellCode code) {
+constexpr std::optional<int> PieceKind(CellCode code) {
     if (code > PlayerOneKing && code < PlayerTwoKing) {
         return code - PlayerOneKing - 1;
     }
     if (code > PlayerTwoKing && code <= LastCode) {
         return code - PlayerTwoKing - 1;
     }
-    return -1;
+    return std::nullopt;
 }
 
 // The crosses, upright (codes 7 and 20) and diagonal (8 and 21): the only pieces with four arms.
 constexpr bool IsCross(CellCode code) {
-    const int kind = PieceKind(code);
+    const std::optional<int> kind = PieceKind(code);
     return kind == 4 || kind == 5;
 }
 

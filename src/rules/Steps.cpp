@@ -47,8 +47,8 @@ bool MayEnter(CellCode target, Side side) {
 } // namespace
 
 std::uint8_t StepMask(CellCode code) {
-    const int kind = PieceKind(code);
-    return kind < 0 ? 0 : PieceSteps[kind];
+    const std::optional<int> kind = PieceKind(code);
+    return kind ? PieceSteps[*kind] : 0;
 }
 
 bool HasArm(CellCode code, Direction direction) {

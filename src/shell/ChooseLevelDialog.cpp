@@ -74,7 +74,7 @@ ChooseLevelDialog::ChooseLevelDialog(int level, const TileSet& tiles, QWidget* p
     setWindowTitle(tr("Choose Level"));
     setModal(true);
 
-    m_number->setRange(1, LevelCount);
+    m_number->setRange(FirstLevel, LevelCount);
     m_number->setValue(ClampLevel(level));
     connect(m_number, &QSpinBox::valueChanged, this, &ChooseLevelDialog::ShowPreview);
     // The spin box tells of the numbers it takes, its line of every key typed.

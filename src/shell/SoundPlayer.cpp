@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <variant>
+
 namespace trevallion {
 namespace {
 
@@ -49,8 +51,13 @@ void SoundPlayer::Preload(const QString& file) {
 void SoundPlayer::Play(const QString& file) {
     Stop();
     const std::string path = StorePath(file);
-    if (const std::optional<SoundStore::Sound> sound = m_store->Find(path)) {
-        Start(*sound);
+    const SoundStore::Known known = m_store->Find(path);
+    if (const SoundStore::Sound* sound = std::get_if<SoundStore::Sound>(&known)) {
+        m_output->Play(*sound);
+        return;
+    }
+    if (std::holds_alternative<SoundStore::LoadFailed>(known)) {
+        m_beep();
         return;
     }
     ++m_triesWaiting[path];
@@ -65,24 +72,17 @@ void SoundPlayer::Stop() {
 
 void SoundPlayer::Loaded(const std::string& path) {
     const int tries = std::exchange(m_triesWaiting[path], 0);
-    const SoundStore::Sound sound = m_store->Find(path).value_or(nullptr);
+    const SoundStore::Known known = m_store->Find(path);
+    const SoundStore::Sound* sound = std::get_if<SoundStore::Sound>(&known);
     if (!sound) {
         for (int i = 0; i < tries; ++i) {
             m_beep();
         }
     } else if (path == m_wanted) {
-        Start(sound);
+        m_output->Play(*sound);
     }
     if (path == m_wanted) {
         m_wanted.clear();
-    }
-}
-
-void SoundPlayer::Start(const std::shared_ptr<const DecodedSound>& sound) {
-    if (sound) {
-        m_output->Play(sound);
-    } else {
-        m_beep();
     }
 }
 

@@ -11,7 +11,6 @@ class QObject;
 
 namespace trevallion {
 
-struct DecodedSound;
 class PulseOutput;
 class SoundStore;
 
@@ -47,7 +46,6 @@ class SoundPlayer {
   private:
     // The store has finished with `path`: sounds it now, or beeps for every try it failed.
     void Loaded(const std::string& path);
-    void Start(const std::shared_ptr<const DecodedSound>& sound);
 
     Beep m_beep;
     std::unique_ptr<QObject> m_events;   // receives the store's news on this thread

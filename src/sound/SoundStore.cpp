@@ -28,11 +28,11 @@ void SoundStore::Request(const std::string& path) {
     m_wake.notify_one();
 }
 
-std::optional<SoundStore::Sound> SoundStore::Find(const std::string& path) const {
+SoundStore::Known SoundStore::Find(const std::string& path) const {
     const std::lock_guard lock(m_mutex);
     const auto found = m_known.find(path);
     if (found == m_known.end()) {
-        return std::nullopt;
+        return NotYetKnown{};
     }
     return found->second;
 }
@@ -47,12 +47,15 @@ void SoundStore::LoadQueued() {
         const std::string path = m_queue.front();
         lock.unlock();
         std::optional<DecodedSound> decoded = LoadWave(path);
-        Sound sound = decoded ? std::make_shared<const DecodedSound>(std::move(*decoded)) : nullptr;
+        Known known = LoadFailed{};
+        if (decoded) {
+            known = std::make_shared<const DecodedSound>(std::move(*decoded));
+        }
         lock.lock();
         // The file leaves the queue only once it is known, so that a request meanwhile does not
         // queue it again.
         m_queue.pop_front();
-        m_known.emplace(path, std::move(sound));
+        m_known.emplace(path, std::move(known));
         lock.unlock();
         m_loaded(path);
         lock.lock();

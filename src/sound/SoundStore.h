@@ -8,9 +8,9 @@
 #include <map>
 #include <memory>
 #include <mutex>
-#include <optional>
 #include <string>
 #include <thread>
+#include <variant>
 
 namespace trevallion {
 
@@ -20,6 +20,11 @@ namespace trevallion {
 class SoundStore {
   public:
     using Sound = std::shared_ptr<const DecodedSound>;
+    // What is known of a file: nothing yet (it waits, or was never asked for), that it could not
+    // be loaded, or its sound, which is never empty.
+    struct NotYetKnown {};
+    struct LoadFailed {};
+    using Known = std::variant<NotYetKnown, LoadFailed, Sound>;
     // Told, on the loading thread, that a file asked for is now known (loaded or not).
     using Loaded = std::function<void(const std::string& path)>;
 
@@ -32,9 +37,7 @@ class SoundStore {
     // Queues the file for loading, unless it is known or queued already.
     void Request(const std::string& path);
 
-    // What is known of the file: nothing while it waits or was never asked for, an empty Sound
-    // when it could not be loaded.
-    std::optional<Sound> Find(const std::string& path) const;
+    Known Find(const std::string& path) const;
 
   private:
     void LoadQueued();
@@ -42,7 +45,7 @@ class SoundStore {
     Loaded m_loaded;
     mutable std::mutex m_mutex; // guards everything below
     std::condition_variable m_wake;
-    std::map<std::string, Sound> m_known;
+    std::map<std::string, Known> m_known; // each loaded or failed
     std::deque<std::string> m_queue;
     bool m_closing = false;
     std::thread m_loader; // last, so that it starts when the rest is ready

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace trevallion {
 namespace {
@@ -67,6 +68,15 @@ TEST(LevelLayouts, NotableLevels) {
     }
     EXPECT_EQ(mostWalls, 28);
     EXPECT_EQ(std::count(LevelLayout(18).begin(), LevelLayout(18).end(), Wall), 28);
+}
+
+TEST(LevelLayouts, CheckLevelTellsALevelFromNumbersEitherSideOfTheTable) {
+    const std::pair<int, LevelCheck> cases[] = {
+        {-7, LevelCheck::BeforeFirst}, {0, LevelCheck::BeforeFirst}, {1, LevelCheck::Level},
+        {50, LevelCheck::Level},       {51, LevelCheck::PastLast},   {255, LevelCheck::PastLast}};
+    for (const auto& [n, check] : cases) {
+        EXPECT_EQ(CheckLevel(n), check) << n;
+    }
 }
 
 TEST(LevelLayouts, LevelNumbersOutsideTheTableStartAgainAtOne) {

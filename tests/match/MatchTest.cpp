@@ -79,7 +79,7 @@ TEST(Match, TheSelectionDecidesWhatALaterClickMoves) {
         {"a wall clears it", {{3, 4}, {4, 4}, {2, 4}}, std::nullopt},
         // Two cells up, a diagonal without an arm, far away, off the board.
         {"refused targets keep it",
-         {{3, 4}, {3, 2}, {2, 3}, {6, 6}, {NoCell, NoCell}, {-1, 4}, {2, 4}},
+         {{3, 4}, {3, 2}, {2, 3}, {6, 6}, {50, 50}, {-1, 4}, {2, 4}},
          crossLeft},
         {"the own king takes it and goes nowhere", {{3, 4}, {3, 5}, {3, 6}, {2, 4}}, std::nullopt},
         {"an own piece takes it back from the king", {{3, 4}, {3, 5}, {3, 4}, {2, 4}}, crossLeft},

@@ -65,7 +65,7 @@ TEST(DescribeCell, ArmsAreExactlyTheStepsTheRulesAllow) {
         EXPECT_EQ(ArmWords(description), allowed) << description;
 
         const std::optional<Side> owner = OwnerOf(code);
-        if (PieceKind(code) >= 0) {
+        if (PieceKind(code)) {
             const std::string piece = ": Player " + std::to_string(SideNumber(*owner)) + " piece, ";
             EXPECT_NE(description.find(piece), std::string::npos) << description;
             // Every piece of this game has arms.

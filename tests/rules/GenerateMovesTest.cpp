@@ -64,7 +64,7 @@ TEST(GenerateMoves, Level2BothSidesKeepGenerationOrder) {
         const MoveList two = Generate(Level(2), Side::PlayerTwo, mode);
         EXPECT_EQ(MovesOf(two), sideTwo) << "mode " << static_cast<int>(mode);
         EXPECT_EQ(ClassesOf(two), std::vector<int>(9, quietClass));
-        EXPECT_EQ(one[9], MoveRecord{}) << "the end mark follows the last move";
+        EXPECT_EQ(one[9], EndMark) << "the end mark follows the last move";
     }
 }
 
@@ -135,7 +135,7 @@ TEST(GenerateMoves, NoMoveLeavesTheListAsFilled) {
     for (const Side side : {Side::PlayerOne, Side::PlayerTwo}) {
         const MoveList list = Generate(board, side, OrderingMode::CapturesFirst);
         for (const MoveRecord& record : list) {
-            EXPECT_EQ(record, MoveRecord{}) << "side " << SideNumber(side);
+            EXPECT_EQ(record, EndMark) << "side " << SideNumber(side);
         }
     }
 }
@@ -218,7 +218,7 @@ TEST(GenerateMoves, MoreThan59MovesKeepsTheFirst59AndTheEndMark) {
         guarded.after = MoveRecord{{{7, 7}, {7, 7}}, 7};
         GenerateMoves(CrowdedBoard(), guarded.list, side, OrderingMode::CapturesFirst);
         EXPECT_EQ(CountMoves(guarded.list), MaxMoves);
-        EXPECT_EQ(guarded.list[MaxMoves], MoveRecord{});
+        EXPECT_EQ(guarded.list[MaxMoves], EndMark);
         EXPECT_EQ(guarded.after, (MoveRecord{{{7, 7}, {7, 7}}, 7}));
 
         const auto moves = MovesOf(guarded.list);

@@ -8,6 +8,7 @@
 #include <mutex>
 #include <span>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace trevallion {
@@ -46,7 +47,7 @@ TEST(SoundStore, LoadsEachFileOnceAndRemembersTheOnesThatFail) {
     Reports reports;
     SoundStore store([&](const std::string& path) { reports.Add(path); });
 
-    EXPECT_FALSE(store.Find(good).has_value()); // never asked for
+    EXPECT_TRUE(std::holds_alternative<SoundStore::NotYetKnown>(store.Find(good))); // not asked
     store.Request(good);
     store.Request(missing);
     store.Request(good); // still queued or known: not queued again
@@ -58,12 +59,10 @@ TEST(SoundStore, LoadsEachFileOnceAndRemembersTheOnesThatFail) {
     store.Request(alsoMissing);
     EXPECT_EQ(reports.Await(3), (std::vector<std::string>{good, missing, alsoMissing}));
 
-    const std::optional<SoundStore::Sound> loaded = store.Find(good);
-    ASSERT_TRUE(loaded.has_value() && *loaded);
-    EXPECT_EQ((*loaded)->samples, (std::vector<float>{0.5f, -0.5f}));
-    const std::optional<SoundStore::Sound> failed = store.Find(missing);
-    ASSERT_TRUE(failed.has_value());
-    EXPECT_EQ(*failed, nullptr);
+    const SoundStore::Known loaded = store.Find(good);
+    ASSERT_TRUE(std::holds_alternative<SoundStore::Sound>(loaded));
+    EXPECT_EQ(std::get<SoundStore::Sound>(loaded)->samples, (std::vector<float>{0.5f, -0.5f}));
+    EXPECT_TRUE(std::holds_alternative<SoundStore::LoadFailed>(store.Find(missing)));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "LadderReport.h"
 
-#include "ai/StrengthNames.h"
+#include "players/StrengthNames.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -2,8 +2,8 @@
 // that the game loads and a few that it refuses, each named for what it holds.
 
 #include "FuzzActions.h"
-#include "ai/Strength.h"
 #include "levels/LevelLayouts.h"
+#include "players/PlayerType.h"
 #include "rules/GenerateMoves.h"
 #include "savegame/SavedGameRecord.h"
 

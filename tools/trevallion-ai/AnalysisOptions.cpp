@@ -3,7 +3,7 @@
 #include "MessageText.h"
 #include "NumberText.h"
 
-#include "ai/StrengthNames.h"
+#include "players/StrengthNames.h"
 #include "levels/LevelLayouts.h"
 
 #include <algorithm>

@@ -48,8 +48,8 @@ int WriteOutput(std::string_view text) {
 std::string ResultLine(int score, const std::optional<Move>& found, std::uint64_t nodes,
                        std::chrono::steady_clock::duration elapsed) {
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count();
-    // No move is written as the cells (50, 50).
-    const Move move = found.value_or(Move{});
+    // No move is written as the end mark's cells, (50, 50).
+    const Move move = found.value_or(EndMarkMove);
     return "score " + std::to_string(score) + " move " + std::to_string(move.from.x) + ' ' +
            std::to_string(move.from.y) + ' ' + std::to_string(move.to.x) + ' ' +
            std::to_string(move.to.y) + " nodes " + std::to_string(nodes) + " ms " +

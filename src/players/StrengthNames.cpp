@@ -1,4 +1,4 @@
-#include "ai/StrengthNames.h"
+#include "players/StrengthNames.h"
 
 #include <array>
 #include <utility>
