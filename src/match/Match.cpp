@@ -63,6 +63,7 @@ void Match::SetUpLevel(int n) {
 
 void Match::Load(const Board& board, Side sideToMove, std::int32_t level) {
     m_phase = LevelPhaseAfter(m_phase);
+    m_levelOnBoard = true;
     m_selection.reset();
     m_level = level;
     m_sideToMove = sideToMove;
@@ -221,6 +222,7 @@ void Match::AskDoodle() {
 
 std::vector<DoodleTile> Match::StartDoodle() {
     m_phase = Phase::Doodle;
+    m_levelOnBoard = false;
     std::vector<DoodleTile> tiles;
     for (int x = 0; x < BoardSize; ++x) {
         for (int y = 0; y < BoardSize; ++y) {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "players/PlayerType.h"
 #include "doodle/LifeDoodle.h"
 #include "match/MoveHistory.h"
 #include "match/SeenPositions.h"
+#include "players/PlayerType.h"
 #include "rules/Board.h"
 #include "rules/MoveList.h"
 #include "rules/Side.h"
@@ -165,6 +165,8 @@ class Match {
 
     // The board the window shows: the game's, or the Life Doodle's live cells as walls.
     Board ShownBoard() const;
+    // Whether the board shows a level: from its setup or load until the Life Doodle starts.
+    bool LevelOnBoard() const { return m_levelOnBoard; }
 
     // The Life Doodle: asked for, started from the middle block (answers every cell), one
     // generation, and a click that brings a cell to life (answers whether it was dead).
@@ -194,6 +196,7 @@ class Match {
     std::optional<Cell> m_selection;
     std::optional<Cell> m_lastClick;
     std::int32_t m_level = 0;
+    bool m_levelOnBoard = false;
     std::uint64_t m_position = 0;
     MoveHistory m_history;
     SeenPositions m_seen;

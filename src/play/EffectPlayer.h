@@ -1,9 +1,8 @@
 #pragma once
 
+#include "match/Match.h"
 #include "play/GameView.h"
 #include "sound/SoundEffects.h"
-
-#include <cstdint>
 
 namespace trevallion {
 
@@ -11,20 +10,21 @@ namespace trevallion {
 // and nothing at all while sound is switched off.
 class EffectPlayer {
   public:
-    explicit EffectPlayer(GameView& view) : m_view(view) {}
+    EffectPlayer(GameView& view, const Match& match) : m_view(view), m_match(match) {}
 
     void SetOn(bool on) { m_on = on; }
     bool On() const { return m_on; }
 
-    // `level` picks the order of the capture sounds.
-    void Play(Effect effect, std::int32_t level) {
+    // The level being played picks the order of the capture sounds.
+    void Play(Effect effect) {
         if (m_on) {
-            m_view.PlaySoundFile(m_chooser.NextFile(effect, level));
+            m_view.PlaySoundFile(m_chooser.NextFile(effect, m_match.Level()));
         }
     }
 
   private:
     GameView& m_view;
+    const Match& m_match;
     SoundChooser m_chooser;
     bool m_on = true;
 };

@@ -2,7 +2,6 @@
 
 #include "levels/LevelLayouts.h"
 #include "play/Messages.h"
-#include "play/SettingNames.h"
 #include "record/RecordWriter.h"
 
 #include <algorithm>
@@ -41,18 +40,19 @@ bool IsRecordFile(std::string_view path) {
     });
 }
 
-constexpr std::string_view SettingOf(Side side) {
-    return side == Side::PlayerOne ? PlayerOneSetting : PlayerTwoSetting;
-}
-
 } // namespace
 
 GameController::GameController(GameView& view, SettingsStore& settings, WorkerRunner& workers,
                                WorkerRunner& hintWorkers, KeepingPlace& place,
                                WorkerRunner& keepWriter)
-    : m_view(view), m_settings(settings), m_effects(view), m_hint(view), m_screen(view),
-      m_boxes(view), m_computer(workers), m_hinter(hintWorkers), m_keeper(place, keepWriter),
-      m_history(place, m_historyWriter), m_review(m_reviewWorker) {}
+    : m_view(view), m_effects(view, m_match), m_boxes(view),
+      m_screen(view, [this] { return Screen(); }), m_choices(view, settings, m_match, m_effects),
+      m_hints(view, m_match, hintWorkers), m_keeping(m_match, m_boxes, place, keepWriter),
+      m_turns({view, m_match, m_boxes, m_effects, m_screen, m_choices, m_hints, m_keeping},
+              workers),
+      m_doodle(view, m_match, m_boxes, m_effects),
+      m_saved(view, m_match, m_boxes, m_choices, m_turns, m_keeping),
+      m_records(view, m_match, m_boxes, m_choices, m_turns, m_hints) {}
 
 GameController::~GameController() {
     Shutdown();
@@ -65,27 +65,28 @@ GameController::~GameController() {
 template <typename Act> void GameController::Run(Act&& act) {
     act();
     ActOnHeldFile();
-    PassIfBlocked();
-    KeepProgress();
-    PresentScreen();
-    m_keeper.Write();
+    m_turns.PassIfBlocked();
+    m_keeping.Keep(m_turns.RecordOnShow());
+    m_screen.Present();
+    m_keeping.Write();
 }
 
-void GameController::PresentScreen() {
-    const ScreenInputs inputs{.cursor = m_cursor,
-                              .options = m_options,
+ScreenState GameController::Screen() const {
+    const ScreenInputs inputs{.cursor = m_turns.Cursor(),
+                              .options = m_choices.Options(),
                               .soundOn = m_effects.On(),
-                              .colours = m_colours,
+                              .colours = m_choices.Colours(),
                               .desktop = m_desktop,
-                              .gameKept = m_keeper.HasKeptGame(),
-                              .reviewRunning = m_review.Running()};
-    m_screen.Present(ScreenOf(m_match, inputs, m_reviewed));
+                              .gameKept = m_keeping.HasKeptGame(),
+                              .reviewRunning = m_records.ReviewRunning(),
+                              .levelOverShown = m_turns.LevelOverShown()};
+    return ScreenOf(m_match, inputs, m_records.Reviewed());
 }
 
 void GameController::Start() {
     Run([this] {
         StartUp();
-        OpenKept();
+        m_keeping.Open();
     });
 }
 
@@ -95,25 +96,38 @@ void GameController::StartUp() {
             m_view.ShowTile({x, y}, Wall);
         }
     }
-    // Anything stored but 0 means sound on, and is stored back as 1.
-    SwitchSound(m_settings.ReadSetting(SoundSetting).value_or(1) != 0);
-    ApplyStoredPlayers();
-    for (const OptionSwitch& option : OptionSwitches) {
-        const int byDefault = option.byDefault ? 1 : 0;
-        SwitchOption(option.item, m_settings.ReadSetting(option.setting).value_or(byDefault) != 0,
-                     ChoiceBy::StoredSettings);
-    }
-    m_colours = StoredColours(m_settings);
-    PlayEffect(Effect::Startup);
+    m_choices.ApplyStored();
+    m_effects.Play(Effect::Startup);
 }
 
 void GameController::OnTimer() {
     Run([this] {
         if (!m_boxes.TicksKeptAway()) {
-            ShowKeptNotice();
+            m_keeping.ShowNotice();
             TimerTick();
         }
     });
+}
+
+// The Life Doodle keeps its grid in the match apart from the game's board, level and players; a
+// tick moves whichever is on.
+void GameController::TimerTick() {
+    switch (m_match.CurrentPhase()) {
+    case Phase::DoodleStarting:
+    case Phase::DoodleAskedPlaying:
+    case Phase::DoodleAskedDecided:
+        m_turns.ShowNoTurn();
+        m_doodle.Start();
+        return;
+    case Phase::Doodle:
+        m_doodle.Generation();
+        return;
+    case Phase::LevelReady:
+    case Phase::Playing:
+    case Phase::Decided:
+        m_turns.Tick();
+        return;
+    }
 }
 
 void GameController::OnCell(Cell cell) {
@@ -124,10 +138,22 @@ void GameController::OnCell(Cell cell) {
     });
 }
 
+void GameController::HandleCell(Cell cell) {
+    if (m_turns.Refused()) {
+        return;
+    }
+    m_match.RememberClick(cell);
+    if (m_match.InGame()) {
+        m_turns.Click(cell);
+    } else {
+        m_doodle.Click(cell);
+    }
+}
+
 void GameController::OnWake() {
     Run([this] {
-        PollHint();
-        PollReview();
+        m_hints.Poll();
+        m_records.PollReview();
     });
 }
 
@@ -157,27 +183,21 @@ void GameController::AnswerMessage(MessageAnswer answer) {
     }
     if (std::holds_alternative<RetryBox>(*box)) {
         if (answer == MessageAnswer::Yes) {
-            LoadLevel(m_match.Level());
+            m_turns.LoadLevel(m_match.Level());
         }
     } else if (std::holds_alternative<PastLastLevelBox>(*box)) {
-        SetUpLevel(1);
+        m_turns.SetUpLevel(1);
     } else if (LoadRefusedBox* refused = std::get_if<LoadRefusedBox>(&*box)) {
-        // The load goes on with Player 2's player after Player 1's refusal, and ends after
-        // Player 2's.
-        if (refused->refused == Side::PlayerOne) {
-            LoadPlayers(std::move(refused->load), Side::PlayerTwo);
-        } else {
-            FinishLoad(refused->load);
-        }
+        m_saved.AfterRefusal(std::move(*refused));
     } else if (std::holds_alternative<CreditsBox>(*box)) {
-        ShowDoodleTiles(m_match.GenerationAfterCredits().changed);
+        m_doodle.AfterCredits();
     }
 }
 
 void GameController::OnWinnerBoxClosed() {
     Run([this] {
         if (const std::optional<Side> winner = m_boxes.TakeWinnerBox()) {
-            AfterWinnerBox(*winner);
+            m_turns.AfterWinnerBox(*winner);
         }
     });
 }
@@ -200,16 +220,16 @@ void GameController::ActOnHeldFile() {
     if (const std::optional<ChosenFile> file = m_boxes.TakeHeldFile()) {
         switch (file->dialog) {
         case CommandWindow::LoadDialog:
-            LoadFrom(file->path);
+            m_saved.LoadFrom(file->path);
             break;
         case CommandWindow::ImportDialog:
-            ImportRecordFrom(file->path);
+            m_records.ImportFrom(file->path);
             break;
         case CommandWindow::ExportDialog:
-            ExportRecordTo(file->path);
+            m_records.ExportTo(file->path);
             break;
         default:
-            SaveTo(file->path);
+            m_saved.SaveTo(file->path);
         }
     }
 }
@@ -217,13 +237,13 @@ void GameController::ActOnHeldFile() {
 void GameController::OnMoveChosen(std::size_t turns) {
     Run([this, turns] {
         if (!m_boxes.AnythingOpen()) {
-            GoToMove(turns);
+            m_turns.GoToMove(turns);
         }
     });
 }
 
 void GameController::OnReviewCancelled() {
-    Run([this] { m_review.Cancel(); });
+    Run([this] { m_records.CancelReview(); });
 }
 
 void GameController::OnFileGiven(const std::string& path) {
@@ -232,9 +252,9 @@ void GameController::OnFileGiven(const std::string& path) {
             return;
         }
         if (IsRecordFile(path)) {
-            ImportRecordFrom(path);
+            m_records.ImportFrom(path);
         } else {
-            LoadFrom(path);
+            m_saved.LoadFrom(path);
         }
     });
 }
@@ -242,8 +262,8 @@ void GameController::OnFileGiven(const std::string& path) {
 void GameController::OnLevelChosen(std::optional<int> level) {
     Run([this, level] {
         if (m_boxes.TakeChooseLevel() && level && CheckLevel(*level) == LevelCheck::Level) {
-            PlayEffect(Effect::Ambient);
-            LoadLevel(*level);
+            m_effects.Play(Effect::Ambient);
+            m_turns.LoadLevel(*level);
         }
     });
 }
@@ -259,26 +279,21 @@ void GameController::OnWindowClosed() {
 }
 
 void GameController::OnStatisticsClosed(StatisticsAnswer answer) {
-    Run([this, answer] {
-        if (m_boxes.TakeStatistics() && answer == StatisticsAnswer::Reset) {
-            m_keeper.ResetStatistics();
-        }
-    });
+    Run([this, answer] { m_keeping.StatisticsClosed(answer); });
 }
 
 void GameController::Shutdown() {
-    m_computer.Stop();
-    m_hinter.Stop();
-    m_review.Cancel();
-    m_keeper.Finish();
-    m_history.Finish();
+    m_turns.Stop();
+    m_hints.Stop();
+    m_records.CancelReview();
+    m_keeping.Finish();
 }
 
 void GameController::RunCommand(CommandId command) {
     for (const Side side : {Side::PlayerOne, Side::PlayerTwo}) {
         for (const PlayerType type : AllPlayerTypes) {
             if (command == PlayerCommand(side, type)) {
-                if (const auto refusal = ChoosePlayer(side, type)) {
+                if (const auto refusal = m_choices.ChoosePlayer(side, type)) {
                     m_boxes.OpenNotice(Message(*refusal), MessageIcon::Exclamation);
                 }
                 return;
@@ -286,11 +301,11 @@ void GameController::RunCommand(CommandId command) {
         }
     }
     if (const std::optional<BoardColours> colours = ColoursOfCommand(command)) {
-        ChooseColours(*colours);
+        m_choices.ChooseColours(*colours);
         return;
     }
     if (OptionStates::IsSwitch(command)) {
-        SwitchOption(command, !m_options.On(command), ChoiceBy::Player);
+        m_choices.TurnOver(command);
         return;
     }
     switch (command) {
@@ -299,124 +314,62 @@ void GameController::RunCommand(CommandId command) {
         return;
     case CommandId::SoundOn:
     case CommandId::SoundOff:
-        SwitchSound(command == CommandId::SoundOn);
+        m_choices.SwitchSound(command == CommandId::SoundOn);
         return;
     case CommandId::Instructions:
-        ShowInstructions();
+        // The manual's sound plays while the window is open (OnWindowClosed cuts it off).
+        m_effects.Play(Effect::Instructions);
+        m_boxes.OpenInstructions();
         return;
     case CommandId::About:
-        ShowAbout();
+        // The jingle starts with the window and runs on to its end after the window closes.
+        m_effects.Play(Effect::Jingle);
+        m_boxes.OpenAbout();
         return;
     case CommandId::LoadGame:
-        OnLoadGame();
+        m_saved.AskLoad();
         return;
     case CommandId::ContinueGame:
-        ContinueGame();
+        m_saved.Continue();
         return;
     case CommandId::Statistics:
-        ShowStatistics();
+        m_keeping.ShowStatistics();
         return;
     case CommandId::SaveGame:
-        OnSaveGame();
+        m_saved.AskSave();
         return;
     case CommandId::UndoMove:
-        UndoMove();
+        m_turns.Undo();
         return;
     case CommandId::RedoMove:
-        RedoMove();
+        m_turns.Redo();
         return;
     case CommandId::Hint:
-        AskHint();
+        m_hints.Ask();
         return;
     case CommandId::ChooseLevel:
-        ChooseLevel();
+        m_boxes.OpenChooseLevel(ClampLevel(m_match.Level()));
         return;
     case CommandId::ExportRecord:
-        if (m_match.InGame()) {
-            m_boxes.OpenGameFileDialog(GameFileDialog::ExportRecord);
-        }
+        m_records.AskExport();
         return;
     case CommandId::ImportRecord:
-        m_boxes.OpenGameFileDialog(GameFileDialog::ImportRecord);
+        m_records.AskImport();
         return;
     case CommandId::ReviewGame:
-        StartReview();
+        m_records.StartReview();
         return;
     case CommandId::RestartLevel:
         // Before any level this starts level 1; during the Life Doodle, the last level again.
-        LoadLevel(std::max(m_match.Level(), 1));
+        m_turns.LoadLevel(std::max(m_match.Level(), 1));
         return;
     default:
         break;
     }
     if (const int level = CommandLevel(command); level != 0) {
-        PlayEffect(Effect::Ambient);
-        LoadLevel(level);
+        m_effects.Play(Effect::Ambient);
+        m_turns.LoadLevel(level);
     }
-}
-
-void GameController::PlayEffect(Effect effect) {
-    m_effects.Play(effect, m_match.Level());
-}
-
-void GameController::ShowBoard() {
-    for (int x = 0; x < BoardSize; ++x) {
-        for (int y = 0; y < BoardSize; ++y) {
-            m_view.ShowTile({x, y}, m_match.CurrentBoard().At({x, y}));
-        }
-    }
-}
-
-// The Options and Help menus: sound on and off, the manual and the About window.
-// Switching on plays nothing; switching off silences what still plays. Choosing the item
-// already checked does it all again.
-void GameController::SwitchSound(bool on) {
-    if (!on) {
-        m_view.StopSound();
-    }
-    m_effects.SetOn(on);
-    m_settings.WriteSetting(SoundSetting, on ? 1 : 0);
-}
-
-// The manual's sound plays while the window is open (OnWindowClosed cuts it off).
-void GameController::ShowInstructions() {
-    PlayEffect(Effect::Instructions);
-    m_boxes.OpenInstructions();
-}
-
-// The jingle starts with the window and runs on to its end after the window closes.
-void GameController::ShowAbout() {
-    PlayEffect(Effect::Jingle);
-    m_boxes.OpenAbout();
-}
-
-// The Player 1 and Player 2 menus: what plays each side, and the settings that remember it.
-// A command changes no search under way: a thinking worker has its strength already, and the
-// side's next turn thinks at the new one.
-std::optional<std::string_view> GameController::ChoosePlayer(Side side, PlayerType type,
-                                                             ChoiceBy by) {
-    // At most one computer player, unless both come back from the stored settings.
-    if (type != PlayerType::Human && m_match.Player(OtherSide(side)) != PlayerType::Human &&
-        by == ChoiceBy::Player) {
-        return side == Side::PlayerOne ? PlayerTwoMustBeHuman : PlayerOneMustBeHuman;
-    }
-    m_match.SetPlayer(side, type);
-    m_settings.WriteSetting(SettingOf(side), PlayerTypeNumber(type));
-    return std::nullopt;
-}
-
-// Start-up runs the commands the stored values name; a value out of range names the default
-// (Player 1 human, Player 2 AI Medium), which is then stored in its place.
-void GameController::ApplyStoredPlayers() {
-    const auto stored = [this](Side side, PlayerType fallback) {
-        const std::optional<std::int32_t> value = m_settings.ReadSetting(SettingOf(side));
-        const std::optional<PlayerType> type = value ? PlayerTypeFromNumber(*value) : std::nullopt;
-        return type.value_or(fallback);
-    };
-    ChoosePlayer(Side::PlayerOne, stored(Side::PlayerOne, PlayerType::Human),
-                 ChoiceBy::StoredSettings);
-    ChoosePlayer(Side::PlayerTwo, stored(Side::PlayerTwo, PlayerType::AiMedium),
-                 ChoiceBy::StoredSettings);
 }
 
 } // namespace trevallion

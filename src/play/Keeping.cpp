@@ -1,29 +1,28 @@
-// What the game keeps from one run to the next: the game in play, which Start › Continue Game
-// brings back, and the results of the levels played, which the Statistics box shows.
+#include "play/Keeping.h"
 
-#include "play/GameController.h"
+#include "record/MatchRecord.h"
 
 #include <utility>
 
 namespace trevallion {
 
-void GameController::OpenKept() {
-    m_keptNotice = m_keeper.Open();
+void Keeping::Open() {
+    m_notice = m_keeper.Open();
     m_history.Open();
 }
 
 // What the player must hear of the kept files waits for the clock's first tick: by then the
 // window shows, and the box opens over it rather than somewhere before it. A write that failed
 // is told at the tick after it, once, until a write succeeds again.
-void GameController::ShowKeptNotice() {
+void Keeping::ShowNotice() {
     if (m_boxes.AnythingOpen()) {
         return;
     }
-    if (!m_keptNotice) {
-        m_keptNotice = m_keeper.TakeFailure();
+    if (!m_notice) {
+        m_notice = m_keeper.TakeFailure();
     }
-    if (m_keptNotice) {
-        m_boxes.OpenNotice(ShownText::Translated(*std::exchange(m_keptNotice, std::nullopt)),
+    if (m_notice) {
+        m_boxes.OpenNotice(ShownText::Translated(*std::exchange(m_notice, std::nullopt)),
                            MessageIcon::Exclamation);
     }
 }
@@ -32,7 +31,7 @@ void GameController::ShowKeptNotice() {
 // this leaves it; the files are written after that. The game is kept from its level's setup on,
 // also before a tick has made it a game that Save Game takes: the player's progress is what
 // counts here. A decided level keeps nothing; the Life Doodle leaves the last game kept.
-void GameController::KeepProgress() {
+void Keeping::Keep(const SavedGameRecord& onShow) {
     switch (m_match.CurrentPhase()) {
     case Phase::Decided:
     case Phase::DoodleAskedDecided:
@@ -45,8 +44,8 @@ void GameController::KeepProgress() {
         // A load held up by a refusal's box has its players half applied and its board not
         // yet: the game is kept again once the load is done.
         if (!m_boxes.TicksKeptAway()) {
-            m_keeper.Keep(EncodeRecord(CurrentRecord()));
-            KeepHistory();
+            m_keeper.Keep(EncodeRecord(onShow));
+            m_history.Keep(RecordOfMatch(m_match, {}));
         }
         break;
     case Phase::DoodleStarting:
@@ -55,20 +54,40 @@ void GameController::KeepProgress() {
     }
 }
 
-// The kept game comes back exactly as Load Game would bring back its file, with the same checks,
-// messages and Player commands; only the file dialogs do not learn its folder.
-void GameController::ContinueGame() {
-    // A damaged kept game is set aside, said once, and Continue Game goes grey.
+void Keeping::Finish() {
+    m_keeper.Finish();
+    m_history.Finish();
+}
+
+void Keeping::CountResult(std::optional<Side> winner) {
+    m_keeper.CountResult(m_match.Level(), m_match.Player(Side::PlayerOne),
+                         m_match.Player(Side::PlayerTwo), winner);
+}
+
+// A damaged kept game is set aside, said once, and Continue Game goes grey.
+std::optional<std::string> Keeping::KeptGameToLoad() {
     if (const std::optional<std::string> setAside = m_keeper.SetAsideDamagedGame()) {
         m_boxes.OpenNotice(ShownText::Translated(*setAside), MessageIcon::Exclamation);
-    } else if (const std::optional<std::string> kept = m_keeper.KeptGame()) {
-        LoadFrom(*kept, LoadSource::Kept);
+        return std::nullopt;
     }
+    return m_keeper.KeptGame();
+}
+
+// The kept game comes back with the turns that led to it when its history leads there exactly;
+// otherwise with its position alone, as it always did.
+std::optional<GameRecord> Keeping::KeptHistory(std::int32_t level) {
+    return m_history.Read({m_match.CurrentBoard(), m_match.SideToMove(), level});
 }
 
 // The clock runs on behind the box, and the table is the one of the moment it opened.
-void GameController::ShowStatistics() {
+void Keeping::ShowStatistics() {
     m_boxes.OpenStatistics(m_keeper.Statistics());
+}
+
+void Keeping::StatisticsClosed(StatisticsAnswer answer) {
+    if (m_boxes.TakeStatistics() && answer == StatisticsAnswer::Reset) {
+        m_keeper.ResetStatistics();
+    }
 }
 
 } // namespace trevallion

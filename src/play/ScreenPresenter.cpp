@@ -6,7 +6,8 @@ namespace trevallion {
 
 // The cursor first, then the menus and the board's look as the choices set them, then the marks
 // and the items that follow the position, and the lines of text last.
-void ScreenPresenter::Present(ScreenState screen) {
+void ScreenPresenter::Present() {
+    ScreenState screen = m_screen();
     const ScreenState* told = m_told ? &*m_told : nullptr;
     const auto changed = [&](auto ScreenState::*piece) {
         return told == nullptr || told->*piece != screen.*piece;
@@ -39,10 +40,23 @@ void ScreenPresenter::Present(ScreenState screen) {
     if (changed(&ScreenState::listing)) {
         m_view.ShowMoveList(screen.listing);
     }
+    if (!m_titleTold || changed(&ScreenState::title)) {
+        m_view.SetTitle(screen.title);
+    }
     if (changed(&ScreenState::status)) {
         m_view.ShowStatus(screen.status);
     }
     m_told = std::move(screen);
+    m_titleTold = true;
+}
+
+void ScreenPresenter::TellTitleForNow(const ShownText& title) {
+    m_view.SetTitle(title);
+    m_titleTold = false;
+}
+
+void ScreenPresenter::TellTitleAgain() {
+    m_titleTold = false;
 }
 
 } // namespace trevallion

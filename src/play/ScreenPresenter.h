@@ -3,22 +3,32 @@
 #include "play/GameView.h"
 #include "play/ScreenState.h"
 
+#include <functional>
 #include <optional>
+#include <utility>
 
 namespace trevallion {
 
-// The one place that tells the window the screen's state: it remembers what it told last and
-// tells only what differs, each piece in a fixed order. Before the first call it assumes nothing
-// of the window and tells everything.
+// The one place that tells the window the screen's state: it asks `screen` what the screen now
+// is, remembers what it told last and tells only what differs, each piece in a fixed order.
+// Before the first call it assumes nothing of the window and tells everything.
 class ScreenPresenter {
   public:
-    explicit ScreenPresenter(GameView& view) : m_view(view) {}
+    ScreenPresenter(GameView& view, std::function<ScreenState()> screen)
+        : m_view(view), m_screen(std::move(screen)) {}
 
-    void Present(ScreenState screen);
+    void Present();
+    // A title for a moment within one input ("Please Wait..." while a search stops): the
+    // screen's own title is told again at the next Present.
+    void TellTitleForNow(const ShownText& title);
+    // A level set up anew is news even under the title it had: its title is told again.
+    void TellTitleAgain();
 
   private:
     GameView& m_view;
+    std::function<ScreenState()> m_screen;
     std::optional<ScreenState> m_told;
+    bool m_titleTold = false;
 };
 
 } // namespace trevallion

@@ -1,5 +1,6 @@
 #include "play/ScreenState.h"
 
+#include "play/Messages.h"
 #include "play/StatusText.h"
 #include "rules/Steps.h"
 
@@ -24,6 +25,19 @@ BoardMarks MarksFor(const Match& match, bool showMoves) {
     }
     marks.lastMove = match.History().LastMove();
     return marks;
+}
+
+// The program's name before the first level and while the Life Doodle shows; the level's number
+// while it is played; "Game Over" once it is decided and shown to be over.
+ShownText TitleOf(const Match& match, bool levelOverShown) {
+    if (!match.LevelOnBoard()) {
+        return ShownText::Translated(std::string(ProgramName));
+    }
+    const Phase phase = match.CurrentPhase();
+    if ((phase == Phase::Decided || phase == Phase::DoodleAskedDecided) && levelOverShown) {
+        return Message(GameOverTitle);
+    }
+    return LevelTitle(match.Level());
 }
 
 } // namespace
@@ -73,6 +87,7 @@ ScreenState ScreenOf(const Match& match, const ScreenInputs& inputs,
     screen.enabled.Set(CommandId::ExportRecord, inGame);
     screen.enabled.Set(CommandId::ContinueGame, inputs.gameKept);
     screen.listing = ListMoves(match, reviewed);
+    screen.title = TitleOf(match, inputs.levelOverShown);
     screen.status = StatusText(match);
     return screen;
 }

@@ -65,8 +65,8 @@ template <const auto& Items> class MenuFlags {
 
 // Everything the window shows that is state rather than event: what follows from the match, the
 // player's choices and the desktop at any moment, whatever led there. The tiles, the sounds, the
-// slides and the boxes are told as they happen instead, and so is the title: it says "Please
-// Wait..." while a search is being stopped, and "Game Over" only once a winner's box has closed.
+// slides and the boxes are told as they happen instead, and so is "Please Wait...", the title of
+// the moment a search takes to stop.
 struct ScreenState {
     CursorSide cursor = CursorSide::Neutral;
     MenuFlags<CheckedItems> checked;
@@ -77,14 +77,15 @@ struct ScreenState {
     BoardMarks marks;
     MenuFlags<EnabledItems> enabled;
     MoveListing listing;
+    ShownText title;
     ShownText status;
 
     friend bool operator==(const ScreenState&, const ScreenState&) = default;
 };
 
 // What the screen follows besides the match: whose turn the pointer shows, the player's choices,
-// the desktop's facts, whether a game is kept on disk for Continue Game, and the review of the
-// level's turns.
+// the desktop's facts, whether a game is kept on disk for Continue Game, the review of the
+// level's turns, and whether the player has been shown that a decided level is over.
 struct ScreenInputs {
     CursorSide cursor = CursorSide::Neutral;
     OptionStates options;
@@ -93,6 +94,7 @@ struct ScreenInputs {
     DesktopFacts desktop;
     bool gameKept = false;
     bool reviewRunning = false;
+    bool levelOverShown = false;
 };
 
 // The screen for `match` as `inputs` and a finished review (`reviewed`) make it.

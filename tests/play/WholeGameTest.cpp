@@ -30,7 +30,7 @@ TEST_F(WholeGame, TwoHumansPlayLevel49ToTheEnd) {
     // On levels from 25 on, the capture rotation starts with its third file.
     EXPECT_EQ(view.sounds, (std::vector<std::string>{"sounds/capture3.wav", "sounds/win1.wav"}));
     EXPECT_EQ(view.winners, std::vector<Side>{Side::PlayerOne});
-    EXPECT_EQ(view.titles, (std::vector<std::string>{"Game Over", "Trevallion Level 50"}));
+    EXPECT_EQ(view.titles, std::vector<std::string>{"Trevallion Level 50"});
     EXPECT_TRUE(view.messages.empty());
     EXPECT_EQ(view.Shown(), Level(50));
     EXPECT_EQ(view.cursor, CursorSide::PlayerOne);

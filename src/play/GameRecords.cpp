@@ -1,10 +1,6 @@
-// The level's turns as a whole: the move list and going to one of its moves, the history kept
-// beside the game in play for Continue Game, Export and Import Record, and Review Game.
+#include "play/GameRecords.h"
 
 #include "fileio/AtomicFile.h"
-#include "levels/LevelLayouts.h"
-#include "play/GameController.h"
-#include "play/Messages.h"
 #include "record/MatchRecord.h"
 #include "record/RecordReader.h"
 #include "record/RecordWriter.h"
@@ -31,35 +27,17 @@ std::string Today() {
 
 } // namespace
 
-// Showing a move is taking turns back, or playing them again, until it is on the board. Against
-// a computer player the stops are Undo's: a move of the computer's goes with the human's.
-void GameController::GoToMove(std::size_t turns) {
-    if (!m_match.InGame()) {
-        return;
-    }
-    const MoveHistory& history = m_match.History();
-    while (history.Played().size() > turns && history.CanUndo()) {
-        UndoMove();
-    }
-    while (history.Played().size() < turns && history.CanRedo() && !m_boxes.AnythingOpen()) {
-        RedoMove();
+void GameRecords::AskExport() {
+    if (m_match.InGame()) {
+        m_boxes.OpenGameFileDialog(GameFileDialog::ExportRecord);
     }
 }
 
-void GameController::KeepHistory() {
-    m_history.Keep(RecordOfMatch(m_match, {}));
+void GameRecords::AskImport() {
+    m_boxes.OpenGameFileDialog(GameFileDialog::ImportRecord);
 }
 
-// The kept game comes back with the turns that led to it, when its history leads there exactly;
-// otherwise with its position alone, as it always did.
-void GameController::ReplayKeptHistory(const SavedGameRecord& record) {
-    const KeptPosition kept{m_match.CurrentBoard(), m_match.SideToMove(), record.level};
-    if (const std::optional<GameRecord> history = m_history.Read(kept)) {
-        m_match.Replay(history->start, history->sideToMove, record.level, history->turns);
-    }
-}
-
-void GameController::ExportRecordTo(const std::string& path) {
+void GameRecords::ExportTo(const std::string& path) {
     if (!m_match.InGame()) {
         return;
     }
@@ -79,7 +57,7 @@ void GameController::ExportRecordTo(const std::string& path) {
 // The record is read and played by the rules before the game changes: a refused record leaves
 // the game as it was. Its players come through the Player menus, which may keep a side as it is
 // rather than make both computer players.
-void GameController::ImportRecordFrom(const std::string& path) {
+void GameRecords::ImportFrom(const std::string& path) {
     std::variant<GameRecord, RecordRefusal> read = ReadRecordFile(path);
     if (const auto* refusal = std::get_if<RecordRefusal>(&read)) {
         m_boxes.OpenNotice(ShownText::Translated(RefusalMessage(*refusal)),
@@ -87,29 +65,25 @@ void GameController::ImportRecordFrom(const std::string& path) {
         return;
     }
     const GameRecord& record = std::get<GameRecord>(read);
-    AbortComputerSearch();
-    m_hinter.Stop();
+    m_turns.AbortSearch();
+    m_hints.Stop();
     const std::pair<Side, PlayerType> players[] = {{Side::PlayerOne, record.playerOne},
                                                    {Side::PlayerTwo, record.playerTwo}};
     for (const bool humans : {true, false}) {
         for (const auto& [side, type] : players) {
             if ((type == PlayerType::Human) == humans) {
-                ChoosePlayer(side, type);
+                m_choices.ChoosePlayer(side, type);
             }
         }
     }
     m_match.Replay(record.start, record.sideToMove, record.level, record.turns);
-    m_keeper.LevelBegun();
-    m_cursor = CursorOf(m_match.SideToMove());
-    m_hint.PositionChanged();
-    ShowBoard();
-    m_view.SetTitle(LevelTitle(m_match.Level()));
+    m_turns.ShowNewPosition(CursorOf(m_match.SideToMove()));
     m_view.GameFileUsed(path);
     // A finished game ends as it ended, silently, with its box.
-    CheckOutcome(EndSound::Silent);
+    m_turns.CheckOutcome(EndSound::Silent);
 }
 
-void GameController::StartReview() {
+void GameRecords::StartReview() {
     if (m_review.Running() || !m_match.InGame() || m_match.History().Played().empty()) {
         return;
     }
@@ -121,7 +95,7 @@ void GameController::StartReview() {
     m_view.RequestWake(ReviewPollMilliseconds);
 }
 
-void GameController::PollReview() {
+void GameRecords::PollReview() {
     if (!m_review.Running()) {
         return;
     }
