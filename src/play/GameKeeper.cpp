@@ -39,7 +39,8 @@ std::optional<std::string> GameKeeper::Open() {
         Report(read.error, FileIn(StatisticsName));
     }
     m_writer.Open(*m_folder, KeptGameName, StatisticsName, std::move(read.table),
-                  read.error == FileError::None);
+                  read.error == FileError::None ? StatisticsFileRead::Read
+                                                : StatisticsFileRead::Unreadable);
     if (read.setAside) {
         return StatisticsSetAsideMessage(*read.setAside);
     }

@@ -23,11 +23,11 @@ bool Holds(const std::string& path, const RecordBytes& record) {
 
 void KeepWriter::Open(const std::string& folder, std::string_view gameName,
                       std::string_view statisticsName, StatisticsTable onDisk,
-                      bool statisticsWritable) {
+                      StatisticsFileRead read) {
     m_folder = folder;
     m_gameFile = folder + "/" + std::string(gameName);
     m_statisticsFile = folder + "/" + std::string(statisticsName);
-    m_statisticsWritable = statisticsWritable;
+    m_statisticsWritable = read == StatisticsFileRead::Read;
     const std::lock_guard lock(m_mutex);
     m_onDisk = std::move(onDisk);
 }

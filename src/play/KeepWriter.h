@@ -12,6 +12,10 @@
 
 namespace trevallion {
 
+// Whether the statistics file could be read when the game started: one that could not may be
+// sound all the same, so this run counts in memory only rather than replace it.
+enum class StatisticsFileRead { Read, Unreadable };
+
 // Writes what the game keeps in its folder, the game in play and the statistics, on a thread of
 // its own. The window's thread only hands the bytes over and never waits for the disk: while a
 // write is on its way, a newer game in play replaces the one waiting for its turn, and results
@@ -26,9 +30,9 @@ class KeepWriter {
     KeepWriter& operator=(const KeepWriter&) = delete;
 
     // Writes into `folder` from now on, whose statistics file held `onDisk` when the game
-    // started; that file is left alone when it could not be read (`statisticsWritable`).
+    // started; a file that could not be read is left alone.
     void Open(const std::string& folder, std::string_view gameName, std::string_view statisticsName,
-              StatisticsTable onDisk, bool statisticsWritable);
+              StatisticsTable onDisk, StatisticsFileRead read);
 
     void KeepGame(const RecordBytes& record);
     // Removes the kept game, unless another game has kept its own since this one wrote.

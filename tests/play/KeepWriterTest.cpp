@@ -14,7 +14,7 @@ TEST(KeepWriter, AWriteOnItsWayTakesTheNewestGameAndNoneWaitsForIt) {
     testing::FakeRunner runner;
     runner.mode = testing::FakeRunner::Mode::Held; // a slow disk
     KeepWriter writer(runner);
-    writer.Open(folder.Path(), "game", "statistics", {}, true);
+    writer.Open(folder.Path(), "game", "statistics", {}, StatisticsFileRead::Read);
     for (std::uint8_t move = 1; move <= 3; ++move) {
         RecordBytes record{};
         record[0] = move;
@@ -34,7 +34,7 @@ TEST(KeepWriter, TwoGamesWritingAtOnceLoseNoResult) {
     std::unique_ptr<KeepWriter> writers[2];
     for (int game = 0; game < 2; ++game) {
         writers[game] = std::make_unique<KeepWriter>(runners[game]);
-        writers[game]->Open(folder.Path(), "game", "statistics", {}, true);
+        writers[game]->Open(folder.Path(), "game", "statistics", {}, StatisticsFileRead::Read);
     }
     for (int round = 0; round < Rounds; ++round) {
         for (const auto& writer : writers) {

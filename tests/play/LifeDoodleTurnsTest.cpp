@@ -55,8 +55,11 @@ TEST_F(LifeDoodleTurns, TheGamesLastClickComesAliveAtTheFirstGeneration) {
     Command(CommandId::Level1);
     Click({0, 0});
     Command(CommandId::LifeDoodle);
+    // The level keeps its title until the tick that starts the doodle.
+    EXPECT_EQ(view.title, "Trevallion Level 1");
     Tick();
     EXPECT_EQ(view.cursor, CursorSide::Neutral);
+    EXPECT_EQ(view.title, "Trevallion");
     Tick();
     EXPECT_EQ(At({1, 0}), Wall);
     EXPECT_EQ(At({0, 1}), Wall);
@@ -73,6 +76,7 @@ TEST_F(LifeDoodleTurns, CornersAndCentreShowTheCredits) {
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].text, CreditsMessage);
     EXPECT_EQ(view.messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(view.title, "Trevallion");
 
     Tick();
     for (int x = 0; x < BoardSize; ++x) {
