@@ -99,29 +99,33 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: trevallion [OPTION | [--] FILE.tvx]
+        <source>Usage: trevallion [OPTION | [--] FILE]
 
 Starts Trevallion, a two-player strategy game on a 7 x 7 board, in a window of its own. With
-FILE.tvx, a game kept by Save Game, it starts with that game loaded, as Load Game loads it;
-after --, a name that starts with - is a file&apos;s too.
+FILE, a game kept by Save Game (*.tvx), it starts with that game loaded, as Load Game loads
+it; a game record (*.tvr) is imported as Import Record imports it. After --, a name that
+starts with - is a file&apos;s too.
 
-  --check-data  print the full paths of the manual and the sound files the game reads, one a
-                line, and exit with status 1 if any of them is missing or cannot be read
+  --check-data  print the full paths of the manual, the sound files and the translations the
+                game reads, one a line, and exit with status 1 if any of them is missing or
+                cannot be read, or a translation is not the one the build made
   --version     print the version and exit
   -h, --help    print this text and exit
 
 Qt&apos;s own options, such as -platform NAME or -style NAME, are taken as well.
 </source>
-        <translation>Aufruf: trevallion [OPTION | [--] DATEI.tvx]
+        <translation>Aufruf: trevallion [OPTION | [--] DATEI]
 
 Startet Trevallion, ein Strategiespiel für zwei auf einem Brett von 7 x 7 Feldern, in einem
-eigenen Fenster. Mit DATEI.tvx, einem mit „Spiel speichern“ gesicherten Spiel, startet es mit
-diesem Spiel geladen, wie „Spiel laden“ es lädt; nach -- ist auch ein Name, der mit - beginnt,
-der einer Datei.
+eigenen Fenster. Mit DATEI, einem mit „Spiel speichern“ gesicherten Spiel (*.tvx), startet es
+mit diesem Spiel geladen, wie „Spiel laden“ es lädt; eine Partie (*.tvr) wird importiert, wie
+„Partie importieren“ sie importiert. Nach -- ist auch ein Name, der mit - beginnt, der einer
+Datei.
 
-  --check-data  die vollen Pfade der Anleitung und der Klangdateien ausgeben, die das Spiel
-                liest, einen je Zeile, und mit Status 1 enden, wenn eine davon fehlt oder
-                nicht lesbar ist
+  --check-data  die vollen Pfade der Anleitung, der Klangdateien und der Übersetzungen
+                ausgeben, die das Spiel liest, einen je Zeile, und mit Status 1 enden, wenn
+                eine davon fehlt oder nicht lesbar ist oder eine Übersetzung nicht die ist, die
+                der Build gemacht hat
   --version     die Version ausgeben und enden
   -h, --help    diesen Text ausgeben und enden
 

@@ -27,14 +27,16 @@ constexpr int ExitRefused = 2;
 // Its first line is the usage a refusal repeats.
 const char* const HelpText = QT_TRANSLATE_NOOP(
     "CommandLine",
-    "Usage: trevallion [OPTION | [--] FILE.tvx]\n"
+    "Usage: trevallion [OPTION | [--] FILE]\n"
     "\n"
     "Starts Trevallion, a two-player strategy game on a 7 x 7 board, in a window of its own. With\n"
-    "FILE.tvx, a game kept by Save Game, it starts with that game loaded, as Load Game loads it;\n"
-    "after --, a name that starts with - is a file's too.\n"
+    "FILE, a game kept by Save Game (*.tvx), it starts with that game loaded, as Load Game loads\n"
+    "it; a game record (*.tvr) is imported as Import Record imports it. After --, a name that\n"
+    "starts with - is a file's too.\n"
     "\n"
-    "  --check-data  print the full paths of the manual and the sound files the game reads, one a\n"
-    "                line, and exit with status 1 if any of them is missing or cannot be read\n"
+    "  --check-data  print the full paths of the manual, the sound files and the translations the\n"
+    "                game reads, one a line, and exit with status 1 if any of them is missing or\n"
+    "                cannot be read, or a translation is not the one the build made\n"
     "  --version     print the version and exit\n"
     "  -h, --help    print this text and exit\n"
     "\n"
