@@ -201,7 +201,7 @@ void LevelTurns::ShowNewPosition(CursorSide cursor) {
     m_keeping.LevelBegun();
     m_hints.PositionChanged();
     m_cursor = cursor;
-    m_screen.TellTitleAgain();
+    m_screen.TellTitleNow();
     ShowBoard();
 }
 

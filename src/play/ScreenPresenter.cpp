@@ -40,23 +40,24 @@ void ScreenPresenter::Present() {
     if (changed(&ScreenState::listing)) {
         m_view.ShowMoveList(screen.listing);
     }
-    if (!m_titleTold || changed(&ScreenState::title)) {
+    if (m_title != screen.title) {
         m_view.SetTitle(screen.title);
+        m_title = screen.title;
     }
     if (changed(&ScreenState::status)) {
         m_view.ShowStatus(screen.status);
     }
     m_told = std::move(screen);
-    m_titleTold = true;
 }
 
 void ScreenPresenter::TellTitleForNow(const ShownText& title) {
     m_view.SetTitle(title);
-    m_titleTold = false;
+    m_title.reset();
 }
 
-void ScreenPresenter::TellTitleAgain() {
-    m_titleTold = false;
+void ScreenPresenter::TellTitleNow() {
+    m_title = m_screen().title;
+    m_view.SetTitle(*m_title);
 }
 
 } // namespace trevallion

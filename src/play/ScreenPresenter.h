@@ -21,14 +21,16 @@ class ScreenPresenter {
     // A title for a moment within one input ("Please Wait..." while a search stops): the
     // screen's own title is told again at the next Present.
     void TellTitleForNow(const ShownText& title);
-    // A level set up anew is news even under the title it had: its title is told again.
-    void TellTitleAgain();
+    // A level set up anew is news even under the title it had: its title is told at once,
+    // before its tiles, so that a screen reader speaks it before anything of the new board.
+    void TellTitleNow();
 
   private:
     GameView& m_view;
     std::function<ScreenState()> m_screen;
     std::optional<ScreenState> m_told;
-    bool m_titleTold = false;
+    // The title told last; none after a title of the moment.
+    std::optional<ShownText> m_title;
 };
 
 } // namespace trevallion

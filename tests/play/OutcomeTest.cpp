@@ -40,8 +40,8 @@ TEST_F(LevelOutcome, KingCaptureEndsTheLevelInTheSameCall) {
     // No capture sound for a king: only the win sound, the neutral cursor, the box, then the
     // next level.
     EXPECT_EQ(EventsButTiles(),
-              (std::vector<std::string>{"sound sounds/win1.wav", "cursor 0", "winner 1", "cursor 1",
-                                        "title Trevallion Level 8"}));
+              (std::vector<std::string>{"sound sounds/win1.wav", "cursor 0", "winner 1",
+                                        "title Trevallion Level 8", "cursor 1"}));
     EXPECT_EQ(view.Shown(), Level(8));
     EXPECT_TRUE(view.messages.empty());
 }
