@@ -93,9 +93,10 @@ void LevelTurns::ShowTurn(const PlayedTurn& turn, TurnFocus focus) {
 void LevelTurns::CheckOutcome(EndSound sound) {
     // From a level's end every click and tick is refused, also while the boxes that follow are
     // open.
-    const Verdict verdict =
-        m_match.Decide(m_choices.Options().On(CommandId::DrawByRepetition) ? RepetitionRule::Draw
-                                                                           : RepetitionRule::PlayOn);
+    const RepetitionRule rule = m_choices.Options().On(CommandId::DrawByRepetition)
+                                    ? RepetitionRule::Draw
+                                    : RepetitionRule::PlayOn;
+    const Verdict verdict = m_match.Decide(rule);
     switch (verdict.outcome) {
     case Outcome::GoesOn:
         return;
