@@ -7,7 +7,7 @@
 
 namespace trevallion {
 
-// Start › Hint: the move AI Expert would play for the human to move, worked out on a thread of
+// Help › Hint: the move AI Expert would play for the human to move, worked out on a thread of
 // its own and shown on the board once found. A hint is an event, not state: it is taken away as
 // soon as the position changes, and asked again for the same position it shows again.
 class Hints {
